@@ -1,0 +1,67 @@
+# Skyvane: the two everyday commands are "make run" and "make test".
+# Each installs missing Debian packages, configures and builds in build/, generates the data pack.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+WERROR     ?= OFF
+FUZZ_SECONDS ?= 60
+CMAKE_ARGS ?=
+
+.PHONY: all deps build run test data asan fuzz bench install format clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DSKYVANE_WERROR=$(WERROR) $(CMAKE_ARGS)
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/skyvane
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+data: deps
+	cmake -S . -B $(BUILD) -DSKYVANE_WERROR=$(WERROR) $(CMAKE_ARGS)
+	cmake --build $(BUILD) -j $(JOBS) --target skyvane_data
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSKYVANE_SANITIZE=ON \
+	      -DSKYVANE_BENCH=OFF -DSKYVANE_WERROR=$(WERROR) $(CMAKE_ARGS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	    ctest --output-on-failure -j $(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS seconds each (libFuzzer, clang).
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	      -DSKYVANE_FUZZ=ON -DSKYVANE_SANITIZE=ON -DSKYVANE_TESTS=OFF -DSKYVANE_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	@set -e; for target in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
+	    name=$${target##*/fuzz_}; \
+	    mkdir -p $(FUZZ_BUILD)/corpus/$$name $(FUZZ_BUILD)/findings; \
+	    echo "== fuzzing $$name for $(FUZZ_SECONDS) s"; \
+	    $$target -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -print_final_stats=1 \
+	        -artifact_prefix=$(FUZZ_BUILD)/findings/$$name- \
+	        $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name; \
+	done
+
+bench: build
+	@set -e; for b in $(BUILD)/bench/bench_*; do echo "== $$b"; SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $$b; done
+
+install: build
+	cmake --install $(BUILD)
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,9 @@
+#include "Generators.h"
+
+namespace datagen {
+
+void generateArt(const DataTree&)
+{
+}
+
+}  // namespace datagen

@@ -1,0 +1,9 @@
+#include "Generators.h"
+
+namespace datagen {
+
+void generateAudio(const DataTree&)
+{
+}
+
+}  // namespace datagen

@@ -1,0 +1,9 @@
+#include "Generators.h"
+
+namespace datagen {
+
+void generateLevels(const DataTree&)
+{
+}
+
+}  // namespace datagen
