@@ -32,7 +32,7 @@ data: deps
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSKYVANE_SANITIZE=ON \
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYVANE_SANITIZE=ON \
 	      -DSKYVANE_BENCH=OFF -DSKYVANE_WERROR=$(WERROR) $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
