@@ -15,6 +15,8 @@ public:
     CXmlNode() = default;
     CXmlNode(const CXmlNode&) = delete;
     CXmlNode& operator=(const CXmlNode&) = delete;
+    CXmlNode(CXmlNode&&) = default;
+    CXmlNode& operator=(CXmlNode&&) = default;
     ~CXmlNode() = default;
 
     // Parses a document into this node (cleared first). A length of 0 means text is a path and

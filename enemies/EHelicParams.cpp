@@ -1,0 +1,23 @@
+#include "enemies/EHelicParams.h"
+
+#include "content/CXmlNode.h"
+#include "content/ParamValues.h"
+#include "content/RequiredXml.h"
+
+namespace NVolant {
+
+EHelicParams::EHelicParams(const NLib::ResourceArchive& archive, const std::string& path)
+{
+    Xml::CXmlNode root;
+    NLib::loadRequiredXml(archive, path, root);
+    read(root);
+}
+
+void EHelicParams::read(const Xml::CXmlNode& root)
+{
+    collisionPoints.load(root.findChild("collition_points"));
+    collisionCircles.load(root.findChild("collition_circles"));
+    hull = NLib::childInt(root, "hull", 1, 80);
+}
+
+}  // namespace NVolant

@@ -1,0 +1,104 @@
+#include "content/CXmlNode.h"
+#include "player/CollitionCircles.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using NVolant::CollitionCircles;
+using NVolant::CollitionPoints;
+
+namespace {
+
+Xml::CXmlNode parse(const std::string& text)
+{
+    Xml::CXmlNode node;
+    node.load(text.data(), text.size());
+    return node;
+}
+
+CollitionCircles circles(const std::string& text)
+{
+    CollitionCircles c;
+    const Xml::CXmlNode node = parse(text);
+    c.load(&node);
+    return c;
+}
+
+TEST(CollitionPoints, LoadsEveryChildAndCentresOnTheirMean)
+{
+    CollitionPoints p;
+    const Xml::CXmlNode node = parse("<collition_points><p x=\"2\" y=\"4\"/><anything x=\"-2\" z=\"3\"/>"
+                                     "<q/></collition_points>");
+    p.load(&node);
+    ASSERT_EQ(p.size(), 3u);
+    EXPECT_EQ(p.points()[1], Vector4(-2, 0, 3, 1));
+    EXPECT_FLOAT_EQ(p.centre().x, 0.0f);
+    EXPECT_FLOAT_EQ(p.centre().y, 4.0f / 3.0f);
+    EXPECT_FLOAT_EQ(p.centre().z, 1.0f);
+
+    p.load(nullptr);
+    EXPECT_EQ(p.size(), 0u);
+    EXPECT_EQ(p.centre(), Vector4(0, 0, 0, 1));
+}
+
+TEST(CollitionPoints, PlacingTurnsCounterClockwiseInWorldAxesThenMoves)
+{
+    CollitionPoints p;
+    p.append({1, 0, 0, 1});
+    CollitionPoints turned = p;
+    turned.place({0, 0, 0, 1}, 90);
+    EXPECT_NEAR(turned.points()[0].x, 0.0f, 1e-6f);
+    EXPECT_NEAR(turned.points()[0].y, 1.0f, 1e-6f);
+
+    CollitionPoints moved = p;
+    moved.place({10, 20, 5, 1}, 0);
+    EXPECT_EQ(moved.points()[0], Vector4(11, 20, 5, 1));
+    EXPECT_EQ(moved.centre(), Vector4(11, 20, 5, 1));
+    // The master copy is untouched.
+    EXPECT_EQ(p.points()[0], Vector4(1, 0, 0, 1));
+}
+
+TEST(CollitionCircles, BoundingRadiusFollowsTheFarthestCentreOnly)
+{
+    // The farthest centre (distance 10, radius 1) sets the reach, although the nearer circle
+    // (distance 5, radius 20) reaches farther.
+    const CollitionCircles c =
+        circles("<collition_circles><c x=\"5\" radius=\"20\"/><c y=\"10\"/></collition_circles>");
+    EXPECT_FLOAT_EQ(c.boundingRadius(), 11.0f);
+    ASSERT_EQ(c.radii().size(), 2u);
+    EXPECT_FLOAT_EQ(c.radii()[1], 1.0f);  // no radius given
+
+    CollitionCircles kept = c;
+    kept.load(nullptr);  // a missing element leaves the shape alone
+    EXPECT_EQ(kept.radii().size(), 2u);
+}
+
+TEST(CollitionCircles, OverlapComparesTheSumOfSquaredRadii)
+{
+    CollitionCircles a, b;
+    a.append({0, 0, 0, 1}, 3);
+    b.append({5, 0, 0, 1}, 4);
+    // 9 + 16 == 25: touching exactly is not an overlap.
+    EXPECT_FALSE(a.overlaps(b));
+    b.place({-0.01f, 0, 0, 1}, 0);
+    EXPECT_TRUE(a.overlaps(b));
+
+    // Two circles of radius 10 overlap only closer than about 14.14, not 20.
+    CollitionCircles c, d;
+    c.append({0, 0, 0, 1}, 10);
+    d.append({0, 15, 0, 1}, 10);
+    EXPECT_FALSE(c.overlaps(d));
+    d.place({0, -1, 0, 1}, 0);
+    EXPECT_TRUE(c.overlaps(d));
+    // z counts in the distance.
+    d.place({0, 0, 50, 1}, 0);
+    EXPECT_FALSE(c.overlaps(d));
+
+    const CollitionCircles empty;
+    EXPECT_FALSE(empty.overlaps(c));
+    EXPECT_FALSE(c.overlaps(empty));
+    EXPECT_FLOAT_EQ(empty.boundingRadius(), 0.0f);
+}
+
+}  // namespace
