@@ -1,0 +1,125 @@
+#include "platform/KInput.h"
+
+#include "platform/KWindowSDL.h"
+#include "platform/KeyTable.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+struct InputState {
+    std::array<bool, 256> keys{};
+    std::array<bool, 4> buttons{};
+    int x = 0;
+    int y = 0;
+    int wheel = 0;
+};
+
+InputState& input()
+{
+    static InputState s;
+    return s;
+}
+
+} // namespace
+
+bool isKeyDown(int gameKey)
+{
+    const int vk = virtualKeyOfGameKey(gameKey);
+    return vk != 0 && isVirtualKeyDown(vk);
+}
+
+bool isVirtualKeyDown(int virtualKey)
+{
+    return virtualKey > 0 && virtualKey < 256 && input().keys[static_cast<std::size_t>(virtualKey)];
+}
+
+bool isLeftButtonDown()
+{
+    return input().buttons[1];
+}
+
+bool isRightButtonDown()
+{
+    return input().buttons[2];
+}
+
+bool isMiddleButtonDown()
+{
+    return input().buttons[3];
+}
+
+std::int16_t getMouseX()
+{
+    return static_cast<std::int16_t>(input().x);
+}
+
+std::int16_t getMouseY()
+{
+    return static_cast<std::int16_t>(input().y);
+}
+
+void setMousePosition(int x, int y)
+{
+    KInputState::setPointer(x, y);
+    if (KWindowSDL* window = KWindowSDL::currentSDL())
+        window->warpPointer(x, y);
+}
+
+void showCursor()
+{
+    SDL_ShowCursor(SDL_ENABLE);
+}
+
+void hideCursor()
+{
+    SDL_ShowCursor(SDL_DISABLE);
+}
+
+bool isCursorVisible()
+{
+    return SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE;
+}
+
+std::int16_t getWheelDelta()
+{
+    const int delta = input().wheel;
+    input().wheel = 0;
+    return static_cast<std::int16_t>(delta);
+}
+
+namespace KInputState {
+
+void setKey(int virtualKey, bool down)
+{
+    if (virtualKey > 0 && virtualKey < 256)
+        input().keys[static_cast<std::size_t>(virtualKey)] = down;
+}
+
+void setButton(int button, bool down)
+{
+    if (button >= 1 && button <= 3)
+        input().buttons[static_cast<std::size_t>(button)] = down;
+}
+
+void setPointer(int x, int y)
+{
+    input().x = x;
+    input().y = y;
+}
+
+void setWheel(int delta)
+{
+    input().wheel = std::clamp(delta, -32768, 32767);
+}
+
+void releaseAll()
+{
+    input().keys.fill(false);
+    input().buttons.fill(false);
+}
+
+} // namespace KInputState

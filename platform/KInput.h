@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+// Input state as the pumped events left it (held keys and buttons, pointer position), so that
+// scripted events drive the game exactly as a player does. Positions are logical pixels of the
+// 800 x 600 picture in windowed and full-screen mode alike.
+
+bool isKeyDown(int gameKey);
+// Held state by virtual-key code (any key the pump knows, also those outside the game table).
+bool isVirtualKeyDown(int virtualKey);
+bool isLeftButtonDown();
+bool isRightButtonDown();
+bool isMiddleButtonDown();
+std::int16_t getMouseX();
+std::int16_t getMouseY();
+// Moves the pointer to a logical position (warping the system pointer when a window is open).
+void setMousePosition(int x, int y);
+void showCursor();
+void hideCursor();
+bool isCursorVisible();
+// The last wheel delta, then 0.
+std::int16_t getWheelDelta();
+
+// Fed by the window's event pump.
+namespace KInputState {
+void setKey(int virtualKey, bool down);
+void setButton(int button, bool down);
+void setPointer(int x, int y);
+void setWheel(int delta);
+// Forgets every held key and button (focus loss: the key-up events go to another window).
+void releaseAll();
+} // namespace KInputState

@@ -1,0 +1,486 @@
+#include "platform/KWindowSDL.h"
+
+#include "platform/KClock.h"
+#include "platform/KInput.h"
+#include "platform/KQuadBuilder.h"
+#include "platform/KRenderContext.h"
+#include "platform/KeyTable.h"
+#include "platform/Log.h"
+#include "platform/Paths.h"
+#include "platform/PngWriter.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+KWindowSDL* g_current = nullptr;
+
+bool isHeadlessDriver()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
+}
+
+std::uint8_t toByte(float v)
+{
+    return v <= 0 ? 0 : v >= 1 ? 255 : static_cast<std::uint8_t>(v * 255.0f);
+}
+
+int gameButton(std::uint8_t sdlButton)
+{
+    switch (sdlButton) {
+    case SDL_BUTTON_LEFT:
+        return K_BUTTON_LEFT;
+    case SDL_BUTTON_RIGHT:
+        return K_BUTTON_RIGHT;
+    case SDL_BUTTON_MIDDLE:
+        return K_BUTTON_MIDDLE;
+    default:
+        return K_BUTTON_NONE;
+    }
+}
+
+} // namespace
+
+KWindow* KWindow::current()
+{
+    return g_current;
+}
+
+std::unique_ptr<KWindow> createWindow(int, bool)
+{
+    getApplicationFolder();
+    getMilliseconds();
+    return std::make_unique<KWindowSDL>();
+}
+
+KWindowSDL::KWindowSDL() = default;
+
+KWindowSDL::~KWindowSDL()
+{
+    KRenderContext::get().detach();
+    if (m_window)
+        SDL_DestroyWindow(m_window);
+    if (g_current == this)
+        g_current = nullptr;
+    KInputState::releaseAll();
+    if (m_ownsVideo)
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+KWindowSDL* KWindowSDL::currentSDL()
+{
+    return g_current;
+}
+
+bool KWindowSDL::openWindow(int width, int height, int depth, bool windowed, const std::string& title)
+{
+    if (m_window)
+        return false;
+    if (!m_ownsVideo) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+            LOG_ERROR("cannot start SDL video: %s", SDL_GetError());
+            return false;
+        }
+        m_ownsVideo = true;
+    }
+    m_width = width;
+    m_height = height;
+    m_depth = depth < 1 ? 16 : depth;
+    m_title = title;
+    m_fullScreen = !windowed;
+    const std::uint32_t flags =
+        SDL_WINDOW_SHOWN | (windowed ? 0u : std::uint32_t{SDL_WINDOW_FULLSCREEN_DESKTOP});
+    m_window =
+        SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+    if (!m_window) {
+        LOG_ERROR("cannot open the window: %s", SDL_GetError());
+        return false;
+    }
+    if (!createRenderer()) {
+        SDL_DestroyWindow(m_window);
+        m_window = nullptr;
+        return false;
+    }
+    g_current = this;
+    m_focused = true;
+    m_minimised = false;
+    m_quit = false;
+    m_lastFrameEnd = getMilliseconds();
+    setViewTransform(0, 0, 0, 1, true);
+    return true;
+}
+
+bool KWindowSDL::createRenderer()
+{
+    SDL_Renderer* renderer = nullptr;
+    if (!isHeadlessDriver()) {
+        const std::uint32_t vsync = m_frameLimit >= 0 ? std::uint32_t{SDL_RENDERER_PRESENTVSYNC} : 0u;
+        renderer =
+            SDL_CreateRenderer(m_window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE | vsync);
+        if (!renderer)
+            LOG_INFO("no accelerated renderer (%s); drawing in software", SDL_GetError());
+    }
+    if (!renderer)
+        renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+    if (!renderer) {
+        LOG_ERROR("cannot make a renderer: %s", SDL_GetError());
+        return false;
+    }
+    if (!KRenderContext::get().attach(renderer, m_width, m_height))
+        return false;
+    SDL_SetTextureScaleMode(KRenderContext::get().picture(), SDL_ScaleModeLinear);
+    return true;
+}
+
+bool KWindowSDL::recreateRenderer()
+{
+    if (!m_window)
+        return false;
+    KRenderContext::get().detach();
+    return createRenderer();
+}
+
+void KWindowSDL::resetView()
+{
+    setViewTransform(0, 0, 0, 1, false);
+}
+
+void KWindowSDL::setViewTransform(float x, float y, float angle, float zoom, bool clear)
+{
+    KRenderContext& context = KRenderContext::get();
+    const float radians = angle * 3.1415927f / 180.0f;
+    KAffine view;
+    view.a = zoom * std::cos(radians);
+    view.b = zoom * std::sin(radians);
+    view.c = -zoom * std::sin(radians);
+    view.d = zoom * std::cos(radians);
+    view.tx = x;
+    view.ty = y;
+    context.setView(view);
+    if (clear && context.beginPicture()) {
+        SDL_SetRenderDrawColor(context.renderer(), m_clear.r, m_clear.g, m_clear.b, m_clear.a);
+        SDL_RenderClear(context.renderer());
+    }
+}
+
+void KWindowSDL::setClearColor(float r, float g, float b, float a)
+{
+    m_clear = {toByte(r), toByte(g), toByte(b), toByte(a)};
+}
+
+bool KWindowSDL::switchDisplayMode(bool fullScreen)
+{
+    if (!m_window || fullScreen == m_fullScreen)
+        return m_fullScreen;
+    if (SDL_SetWindowFullscreen(m_window, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        LOG_ERROR("cannot switch the display mode: %s", SDL_GetError());
+        return m_fullScreen;
+    }
+    if (!fullScreen) {
+        SDL_SetWindowSize(m_window, m_width, m_height);
+        SDL_SetWindowPosition(m_window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+    m_fullScreen = fullScreen;
+    m_quit = false;
+    return true;
+}
+
+void KWindowSDL::setCaption(const std::string& text)
+{
+    m_title = text;
+    if (m_window)
+        SDL_SetWindowTitle(m_window, text.c_str());
+}
+
+void KWindowSDL::setFrameRateCap(int fps)
+{
+    m_frameLimit = fps > 0 ? 1000 / fps : fps == 0 ? 0 : -1;
+    if (SDL_Renderer* renderer = KRenderContext::get().renderer())
+        SDL_RenderSetVSync(renderer, m_frameLimit >= 0 ? 1 : 0);
+}
+
+void KWindowSDL::showNormal()
+{
+    if (m_window)
+        SDL_RestoreWindow(m_window);
+}
+
+void KWindowSDL::showMinimized()
+{
+    if (m_window)
+        SDL_MinimizeWindow(m_window);
+}
+
+KLetterbox KWindowSDL::letterbox() const
+{
+    int w = m_width, h = m_height;
+    if (m_window)
+        SDL_GetWindowSize(m_window, &w, &h);
+    return KLetterbox::fit(m_width, m_height, w, h);
+}
+
+void KWindowSDL::warpPointer(int x, int y)
+{
+    if (!m_window)
+        return;
+    const KLetterbox box = letterbox();
+    SDL_WarpMouseInWindow(m_window, box.toWindowX(x), box.toWindowY(y));
+}
+
+void KWindowSDL::present()
+{
+    KRenderContext& context = KRenderContext::get();
+    SDL_Renderer* renderer = context.renderer();
+    if (!renderer || !context.picture())
+        return;
+    if (m_fade < 1.0f) {
+        SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, toByte(1.0f - m_fade));
+        SDL_RenderFillRect(renderer, nullptr);
+    }
+    SDL_SetRenderTarget(renderer, nullptr);
+    int outW = 0, outH = 0;
+    SDL_GetRendererOutputSize(renderer, &outW, &outH);
+    const KLetterbox box = KLetterbox::fit(m_width, m_height, outW, outH);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    const SDL_FRect dest{box.offsetX, box.offsetY, box.drawnWidth(), box.drawnHeight()};
+    SDL_SetTextureBlendMode(context.picture(), SDL_BLENDMODE_NONE);
+    SDL_RenderCopyF(renderer, context.picture(), nullptr, &dest);
+    SDL_RenderPresent(renderer);
+    context.beginPicture();
+}
+
+void KWindowSDL::presentFrame(bool pauseWhenInactive, bool resetViewAfter)
+{
+    present();
+    if (resetViewAfter)
+        resetView();
+    pumpMessages();
+
+    if (m_frameLimit > 0) {
+        const double elapsed = getMilliseconds() - m_lastFrameEnd;
+        if (elapsed < m_frameLimit)
+            sleepPrecise(m_frameLimit - elapsed);
+    }
+    m_lastFrameEnd = getMilliseconds();
+
+    if (pauseWhenInactive && !isForeground() && m_window) {
+        KEvent away;
+        away.type = K_EVENT_DEACTIVATED;
+        deliver(away);
+        waitWhileInactive();
+        KEvent back;
+        back.type = K_EVENT_ACTIVATED;
+        deliver(back);
+        resetClock();
+        m_lastFrameEnd = getMilliseconds();
+    }
+}
+
+void KWindowSDL::waitWhileInactive()
+{
+    while (!isForeground() && !m_quit && m_window) {
+        SDL_Event event;
+        if (SDL_WaitEventTimeout(&event, 50))
+            processEvent(event);
+    }
+}
+
+void KWindowSDL::pumpMessages()
+{
+    // Peeking rather than polling takes everything queued, also what was pushed after SDL's
+    // poll sentinel (scripted input arrives that way).
+    SDL_PumpEvents();
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
+        processEvent(event);
+    if (m_minimised && !m_quit) {
+        waitWhileInactive();
+        resetClock();
+    }
+    if (m_deviceLost && !m_quit) {
+        m_deviceLost = false;
+        KRenderContext::get().rebuildTextures();
+    }
+}
+
+KEvent KWindowSDL::pointerEvent(std::int32_t type, int button) const
+{
+    KEvent e;
+    e.type = type;
+    e.mouseX = getMouseX();
+    e.mouseY = getMouseY();
+    e.button = button;
+    return e;
+}
+
+void KWindowSDL::deliver(const KEvent& event)
+{
+    if (m_callback)
+        m_callback(event);
+}
+
+void KWindowSDL::processEvent(const SDL_Event& event)
+{
+    const KLetterbox box = letterbox();
+    switch (event.type) {
+    case SDL_QUIT:
+        m_quit = true;
+        break;
+    case SDL_WINDOWEVENT:
+        switch (event.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+            m_quit = true;
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            m_focused = true;
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            m_focused = false;
+            // Releases happen in another window now; keys must not stick.
+            KInputState::releaseAll();
+            break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+            m_minimised = true;
+            break;
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+        case SDL_WINDOWEVENT_SHOWN:
+            m_minimised = false;
+            break;
+        default:
+            break;
+        }
+        break;
+    case SDL_RENDER_DEVICE_RESET:
+        m_deviceLost = true;
+        break;
+    case SDL_MOUSEMOTION: {
+        KInputState::setPointer(box.toLogicalX(static_cast<float>(event.motion.x)),
+                                box.toLogicalY(static_cast<float>(event.motion.y)));
+        deliver(pointerEvent(K_EVENT_MOUSE_MOVE, K_BUTTON_NONE));
+        break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        const bool down = event.type == SDL_MOUSEBUTTONDOWN;
+        const int button = gameButton(event.button.button);
+        KInputState::setPointer(box.toLogicalX(static_cast<float>(event.button.x)),
+                                box.toLogicalY(static_cast<float>(event.button.y)));
+        KInputState::setButton(button, down);
+        if (button != K_BUTTON_NONE)
+            deliver(pointerEvent(down ? K_EVENT_MOUSE_DOWN : K_EVENT_MOUSE_UP, button));
+        break;
+    }
+    case SDL_MOUSEWHEEL: {
+        const int delta =
+            (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y) * 120;
+        KInputState::setWheel(delta);
+        KEvent e = pointerEvent(K_EVENT_WHEEL, K_BUTTON_NONE);
+        e.wheelDelta = static_cast<std::int16_t>(delta);
+        deliver(e);
+        break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        const bool down = event.type == SDL_KEYDOWN;
+        const int vk = virtualKeyOfSdlKey(event.key.keysym.sym);
+        const bool leftShiftHeld = isVirtualKeyDown(VKey::LShift);
+        KInputState::setKey(vk, down);
+        KEvent e = pointerEvent(down ? K_EVENT_KEY_DOWN : K_EVENT_KEY_UP, K_BUTTON_NONE);
+        e.virtualKey = vk;
+        e.gameKey = gameKeyOfVirtualKey(vk);
+        e.character = event.key.repeat ? 1 : 0;
+        e.messageCode = static_cast<std::int32_t>(event.type);
+        e.param = event.key.keysym.scancode;
+        if (vk != 0)
+            deliver(e);
+        if (down && !event.key.repeat && vk == VKey::Snapshot && leftShiftHeld)
+            takeScreenshot();
+        break;
+    }
+    case SDL_TEXTINPUT: {
+        // The first code point of the UTF-8 text.
+        const auto* text = reinterpret_cast<const unsigned char*>(event.text.text);
+        std::uint32_t cp = text[0];
+        if (cp >= 0xC0 && (text[1] & 0xC0) == 0x80) {
+            if (cp < 0xE0)
+                cp = ((cp & 0x1F) << 6) | (text[1] & 0x3F);
+            else if (cp < 0xF0 && (text[2] & 0xC0) == 0x80)
+                cp = ((cp & 0x0F) << 12) | ((text[1] & 0x3F) << 6) | (text[2] & 0x3F);
+            else
+                cp = 0;
+        }
+        if (cp != 0 && cp <= 0xFFFF) {
+            KEvent e = pointerEvent(K_EVENT_CHARACTER, K_BUTTON_NONE);
+            e.character = static_cast<std::uint16_t>(cp);
+            deliver(e);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void KWindowSDL::takeScreenshot()
+{
+    ++m_screenshots;
+    const std::string path = getUserDataFolder() + "/screenshot" + std::to_string(m_screenshots) + ".png";
+    if (saveScreenshot(path))
+        LOG_INFO("screenshot written to %s", path.c_str());
+}
+
+bool KWindowSDL::readPicture(std::vector<std::uint8_t>& rgba, int& width, int& height)
+{
+    KRenderContext& context = KRenderContext::get();
+    if (!context.beginPicture())
+        return false;
+    width = context.logicalWidth();
+    height = context.logicalHeight();
+    rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
+    return SDL_RenderReadPixels(context.renderer(), nullptr, SDL_PIXELFORMAT_RGBA32, rgba.data(),
+                                width * 4) == 0;
+}
+
+bool KWindowSDL::readOutput(std::vector<std::uint8_t>& rgba, int& width, int& height)
+{
+    KRenderContext& context = KRenderContext::get();
+    SDL_Renderer* renderer = context.renderer();
+    if (!renderer)
+        return false;
+    SDL_SetRenderTarget(renderer, nullptr);
+    SDL_GetRendererOutputSize(renderer, &width, &height);
+    rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
+    const bool ok =
+        SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_RGBA32, rgba.data(), width * 4) == 0;
+    context.beginPicture();
+    return ok;
+}
+
+bool KWindowSDL::saveScreenshot(const std::string& path)
+{
+    std::vector<std::uint8_t> rgba;
+    int width = 0, height = 0;
+    if (!readPicture(rgba, width, height))
+        return false;
+    // The picture's alpha is whatever blending left there; a screenshot is opaque.
+    for (std::size_t i = 3; i < rgba.size(); i += 4)
+        rgba[i] = 255;
+    return writePng(path, width, height, rgba);
+}
+
+void KWindowSDL::enumerateDisplayModes(const std::function<bool(int, int, int, int)>& fn)
+{
+    const int count = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) != 0)
+            continue;
+        if (!fn(mode.w, mode.h, SDL_BITSPERPIXEL(mode.format), mode.refresh_rate))
+            return;
+    }
+}

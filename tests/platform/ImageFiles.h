@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Small image files made in memory for the decoder and drawing tests.
+namespace ImageFiles {
+
+struct PngOptions {
+    int colourType = 6; // PNG_COLOR_TYPE_RGB_ALPHA
+    int bitDepth = 8;
+    bool interlaced = false;
+    // bKGD in the file's own sample format (grey level, palette index or red/green/blue).
+    bool background = false;
+    std::uint16_t backgroundRed = 0, backgroundGreen = 0, backgroundBlue = 0, backgroundGrey = 0;
+    std::uint8_t backgroundIndex = 0;
+    double gamma = 0.0;                // gAMA chunk when > 0
+    std::vector<std::uint8_t> palette; // RGB triples for colour type 3
+    std::vector<std::uint8_t> paletteAlpha;
+};
+
+// samples: one row after another, already in the file's layout (16-bit samples big-endian).
+std::vector<std::uint8_t> png(int width, int height, const std::vector<std::uint8_t>& samples,
+                              const PngOptions& options);
+// RGB or grey JPEG at high quality.
+std::vector<std::uint8_t> jpeg(int width, int height, const std::vector<std::uint8_t>& samples, bool grey);
+
+// RGBA pixels whose every pixel differs from its neighbours (red = x, green = y, blue mixes both).
+std::vector<std::uint8_t> pattern(int width, int height, std::uint8_t alpha = 255);
+
+} // namespace ImageFiles

@@ -1,0 +1,259 @@
+#include "support/HeadlessPlatform.h"
+#include "support/TempDir.h"
+
+#include "platform/ImageDecoder.h"
+#include "platform/KClock.h"
+#include "platform/KGraphic.h"
+#include "platform/KInjection.h"
+#include "platform/KInput.h"
+#include "platform/KeyTable.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+TEST(Window, OpensTheLogicalPictureAndReadsItBack)
+{
+    HeadlessPlatform platform;
+    ASSERT_TRUE(platform.ok());
+    EXPECT_EQ(platform.window().getWidth(), 800);
+    EXPECT_EQ(platform.window().getHeight(), 600);
+    EXPECT_FALSE(platform.window().isFullScreen());
+    EXPECT_TRUE(platform.window().isForeground());
+    EXPECT_EQ(KWindow::current(), &platform.window());
+
+    platform.beginFrame(0.2f, 0.4f, 1.0f);
+    platform.endFrame();
+    const Frame frame = platform.readFrame();
+    ASSERT_EQ(frame.width, 800);
+    ASSERT_EQ(frame.height, 600);
+    EXPECT_EQ(frame.countNot(51, 102, 255), 0);
+}
+
+TEST(Window, FrameCapAndFlags)
+{
+    HeadlessPlatform platform;
+    KWindow& window = platform.window();
+    window.setFrameRateCap(60);
+    EXPECT_EQ(window.getFrameTimeLimit(), 16);
+    window.setFrameRateCap(0);
+    EXPECT_EQ(window.getFrameTimeLimit(), 0);
+    window.setFrameRateCap(-3);
+    EXPECT_EQ(window.getFrameTimeLimit(), -1);
+
+    // Frames follow each other no faster than the limit (the manual clock only moves by waiting).
+    window.setFrameRateCap(60);
+    platform.endFrame();
+    const double start = getMilliseconds();
+    for (int i = 0; i < 5; ++i)
+        platform.endFrame();
+    EXPECT_GE(getMilliseconds() - start, 5 * 16.0 - 1e-6);
+    EXPECT_LT(getMilliseconds() - start, 5 * 16.0 + 1.0);
+
+    EXPECT_FALSE(window.isQuitRequested());
+    window.requestQuit();
+    EXPECT_TRUE(window.isQuitRequested());
+    EXPECT_FALSE(window.setQuitRequested(false));
+    KInjection::closeWindow();
+    platform.pump();
+    EXPECT_TRUE(window.isQuitRequested());
+}
+
+TEST(Window, HeldKeysAndButtonsComeFromPumpedEvents)
+{
+    HeadlessPlatform platform;
+    std::vector<KEvent> events;
+    platform.window().setEventCallback([&](const KEvent& e) {
+        events.push_back(e);
+        return true;
+    });
+
+    platform.moveMouse(123, 456);
+    EXPECT_EQ(getMouseX(), 123);
+    EXPECT_EQ(getMouseY(), 456);
+
+    platform.pressKey('A');
+    EXPECT_TRUE(isKeyDown(25));
+    EXPECT_FALSE(isKeyDown(28));
+    EXPECT_FALSE(isKeyDown(100));
+    KInjection::key(VKey::LControl, true);
+    KInjection::key(VKey::Space, true);
+    platform.pump();
+    EXPECT_TRUE(isKeyDown(9));
+    EXPECT_FALSE(isKeyDown(8));
+    EXPECT_TRUE(isKeyDown(4));
+    platform.releaseKey('A');
+    EXPECT_FALSE(isKeyDown(25));
+
+    KInjection::mouseButton(1, true, 10, 20);
+    KInjection::mouseButton(2, true, 10, 20);
+    platform.pump();
+    EXPECT_TRUE(isLeftButtonDown());
+    EXPECT_TRUE(isRightButtonDown());
+    EXPECT_FALSE(isMiddleButtonDown());
+    KInjection::mouseButton(1, false, 11, 21);
+    platform.pump();
+    EXPECT_FALSE(isLeftButtonDown());
+    EXPECT_EQ(getMouseX(), 11);
+
+    ASSERT_GE(events.size(), 5u);
+    EXPECT_EQ(events[0].type, K_EVENT_MOUSE_MOVE);
+    EXPECT_EQ(events[0].mouseX, 123);
+    EXPECT_EQ(events[1].type, K_EVENT_KEY_DOWN);
+    EXPECT_EQ(events[1].virtualKey, 'A');
+    EXPECT_EQ(events[1].gameKey, 25);
+    EXPECT_EQ(events.back().type, K_EVENT_MOUSE_UP);
+    EXPECT_EQ(events.back().button, K_BUTTON_LEFT);
+    EXPECT_EQ(events.back().mouseY, 21);
+
+    // A focus loss forgets what was held: the releases go to another window.
+    KInjection::focus(false);
+    KInjection::focus(true);
+    platform.pump();
+    EXPECT_FALSE(isKeyDown(9));
+    EXPECT_FALSE(isRightButtonDown());
+}
+
+TEST(Window, PointerMapsExactlyThroughTheLetterbox)
+{
+    HeadlessPlatform platform;
+    // A desktop wider than 4:3 in full screen: bars of 100 pixels left and right at scale 1.
+    KInjection::resizeWindow(1000, 600);
+    platform.pump();
+    KInjection::mouseMoveWindow(100 + 400, 300);
+    platform.pump();
+    EXPECT_EQ(getMouseX(), 400);
+    EXPECT_EQ(getMouseY(), 300);
+    KInjection::mouseMoveWindow(30, 5);
+    platform.pump();
+    EXPECT_EQ(getMouseX(), 0);
+    EXPECT_EQ(getMouseY(), 5);
+
+    // Scaled by 1.5 with bars of 200: window x = 200 + 1.5 * logical x.
+    KInjection::resizeWindow(1600, 900);
+    platform.pump();
+    KInjection::mouseMoveWindow(200 + 150, 450);
+    platform.pump();
+    EXPECT_EQ(getMouseX(), 100);
+    EXPECT_EQ(getMouseY(), 300);
+    for (int x : {0, 1, 2, 3, 399, 400, 798, 799}) {
+        KInjection::mouseMove(x, 599 - x % 600);
+        platform.pump();
+        EXPECT_EQ(getMouseX(), x);
+        EXPECT_EQ(getMouseY(), 599 - x % 600);
+    }
+    setMousePosition(640, 480);
+    EXPECT_EQ(getMouseX(), 640);
+    EXPECT_EQ(getMouseY(), 480);
+
+    // The picture itself fills the space between the bars.
+    platform.beginFrame(1, 1, 1);
+    platform.endFrame();
+    const Frame output = platform.readOutput();
+    ASSERT_EQ(output.width, 1600);
+    ASSERT_EQ(output.height, 900);
+    EXPECT_EQ(output.at(199, 450).r, 0);
+    EXPECT_EQ(output.at(200, 450).r, 255);
+    EXPECT_EQ(output.at(1399, 0).r, 255);
+    EXPECT_EQ(output.at(1400, 899).r, 0);
+}
+
+TEST(Window, DisplayModeSwitchesAndKeepsImages)
+{
+    HeadlessPlatform platform;
+    KWindow& window = platform.window();
+    auto image = createGraphic();
+    const std::vector<std::uint8_t> red(4 * 4 * 4, 255);
+    ASSERT_TRUE(image->loadFromPixels(red.data(), 4, 4));
+
+    EXPECT_FALSE(window.switchDisplayMode(false)); // already windowed: unchanged flag
+    EXPECT_TRUE(window.switchDisplayMode(true));
+    EXPECT_TRUE(window.isFullScreen());
+    EXPECT_TRUE(window.switchDisplayMode(true)); // already full screen: unchanged flag
+    platform.beginFrame();
+    image->blendImageRect(0, 0, 4, 4, 10, 10);
+    platform.endFrame();
+    EXPECT_EQ(platform.readFrame().at(11, 11).r, 255);
+
+    EXPECT_TRUE(window.switchDisplayMode(false));
+    EXPECT_FALSE(window.isFullScreen());
+    platform.beginFrame();
+    image->blendImageRect(0, 0, 4, 4, 20, 20);
+    platform.endFrame();
+    EXPECT_EQ(platform.readFrame().at(21, 21).r, 255);
+    EXPECT_EQ(platform.readFrame().at(11, 11).r, 0);
+}
+
+TEST(Window, FocusPauseBlocksAndStopsGameTime)
+{
+    HeadlessPlatform platform;
+    KWindow& window = platform.window();
+    window.setFrameRateCap(0);
+    std::vector<int> focusEvents;
+    window.setEventCallback([&](const KEvent& e) {
+        if (e.type == K_EVENT_DEACTIVATED) {
+            focusEvents.push_back(101);
+            // A long time in the background, then the player comes back.
+            advanceManualClock(60000);
+            KInjection::focus(true);
+        } else if (e.type == K_EVENT_ACTIVATED) {
+            focusEvents.push_back(100);
+        }
+        return true;
+    });
+
+    const double before = getMilliseconds();
+    KInjection::focus(false);
+    window.presentFrame(true, false);
+    EXPECT_EQ(focusEvents, (std::vector<int>{101, 100}));
+    EXPECT_TRUE(window.isForeground());
+    EXPECT_LT(getMilliseconds() - before, 1.0);
+
+    // Without the pause flag the frame carries on.
+    focusEvents.clear();
+    KInjection::focus(false);
+    window.presentFrame(false, false);
+    EXPECT_TRUE(focusEvents.empty());
+    EXPECT_FALSE(window.isForeground());
+}
+
+TEST(Window, LeftShiftAndPrintScreenWriteNumberedPngScreenshots)
+{
+    TempDir home;
+    const char* oldData = std::getenv("XDG_DATA_HOME");
+    const std::string saved = oldData ? oldData : "";
+    setenv("XDG_DATA_HOME", home.path().c_str(), 1);
+    {
+        HeadlessPlatform platform;
+        platform.beginFrame(0, 1, 0);
+        platform.endFrame();
+        KInjection::key(VKey::LShift, true);
+        KInjection::key(VKey::Snapshot, true);
+        KInjection::key(VKey::Snapshot, false);
+        KInjection::key(VKey::Snapshot, true);
+        KInjection::key(VKey::Snapshot, false);
+        KInjection::key(VKey::LShift, false);
+        KInjection::key(VKey::Snapshot, true); // without shift: nothing
+        platform.pump();
+    }
+    if (oldData)
+        setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
+
+    const std::string folder = home.path() + "/Corvidane/Skyvane/";
+    for (const char* name : {"screenshot1.png", "screenshot2.png"}) {
+        std::ifstream in(folder + name, std::ios::binary);
+        const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                              std::istreambuf_iterator<char>());
+        const DecodedImage image = decodePng(bytes.data(), bytes.size());
+        ASSERT_EQ(image.width, 800) << name;
+        ASSERT_EQ(image.height, 600);
+        EXPECT_EQ(image.rgba[0], 0);
+        EXPECT_EQ(image.rgba[1], 255);
+        EXPECT_EQ(image.rgba[3], 255);
+    }
+    EXPECT_FALSE(std::ifstream(folder + "screenshot3.png").good());
+}
