@@ -1,0 +1,295 @@
+#include "world/Terrain.h"
+
+#include "content/CXmlNode.h"
+#include "content/RequiredXml.h"
+#include "content/ResourceArchive.h"
+#include "platform/ByteReader.h"
+#include "platform/KGraphic.h"
+#include "platform/Log.h"
+#include "player/CollitionPoints.h"
+#include "world/TerrainTexture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace NVolant {
+
+namespace {
+
+Terrain* g_current = nullptr;
+
+// Far more cells than any level needs; a map claiming more is damaged.
+constexpr long long kMaxCells = 1LL << 22;
+constexpr int kMaxCellSize = 1024;
+
+std::unique_ptr<KGraphic> graphicFromPixels(const DecodedImage& picture)
+{
+    std::unique_ptr<KGraphic> graphic = createGraphic();
+    graphic->loadFromPixels(picture.rgba.data(), picture.width, picture.height, 0);
+    graphic->setFiltering(true);
+    return graphic;
+}
+
+}  // namespace
+
+Terrain* Terrain::current()
+{
+    return g_current;
+}
+
+Terrain::Terrain()
+{
+    g_current = this;
+}
+
+Terrain::~Terrain()
+{
+    if (g_current == this)
+        g_current = nullptr;
+}
+
+bool Terrain::readMap(const std::uint8_t* data, std::size_t size)
+{
+    ByteReader r(data, size);
+    const std::int32_t columns = r.i32();
+    const std::int32_t rows = r.i32();
+    const std::int32_t cellSize = r.i32();
+    if (!r.ok() || columns <= 0 || rows <= 0 || cellSize <= 0 || cellSize > kMaxCellSize ||
+        static_cast<long long>(columns) * rows > kMaxCells) {
+        return false;
+    }
+    m_columns = columns;
+    m_rows = rows;
+    m_cellSize = cellSize;
+    m_cells.assign(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), 0);
+    for (std::int32_t& cell : m_cells) {
+        const std::int32_t value = r.i32();
+        if (!r.ok())
+            break;
+        if (value >= 0)
+            cell = value;
+    }
+    return true;
+}
+
+int Terrain::cell(int column, int row) const
+{
+    if (column < 0 || row < 0 || column >= m_columns || row >= m_rows)
+        return -1;
+    return m_cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columns) +
+                   static_cast<std::size_t>(column)];
+}
+
+void Terrain::fillSector(DecodedImage& base, TerrainTexture& texture, int cellSize)
+{
+    const int blocksX = base.width / cellSize;
+    const int blocksY = base.height / cellSize;
+    for (int bx = 0; bx < blocksX; ++bx)
+        for (int by = 0; by < blocksY; ++by) {
+            const DecodedImage* v = texture.nextVariant();
+            if (!v || v->empty())
+                continue;
+            const int x0 = bx * cellSize;
+            const int y0 = by * cellSize;
+            for (int y = y0; y < std::min(y0 + v->height, base.height); ++y)
+                for (int x = x0; x < std::min(x0 + v->width, base.width); ++x) {
+                    const std::uint8_t* src =
+                        &v->rgba[(static_cast<std::size_t>(y % v->height) * v->width + x % v->width) * 4];
+                    std::uint8_t* dst = &base.rgba[(static_cast<std::size_t>(y) * base.width + x) * 4];
+                    dst[0] = src[0];
+                    dst[1] = src[1];
+                    dst[2] = src[2];
+                }
+        }
+}
+
+void Terrain::blendTransition(DecodedImage& base, int sector, int sectorCount, TerrainTexture& next) const
+{
+    // The boundary is the highest row that still starts in this sector.
+    int boundary = -1;
+    for (int r = m_rows - 1; r >= 0; --r)
+        if (cell(0, r) / 1000 == sector) {
+            boundary = r;
+            break;
+        }
+    if (boundary < 0)
+        return;
+    const int k = m_cellSize;
+    const int tilesPerColumn = base.height / k;
+    if (tilesPerColumn <= 0)
+        return;
+    for (int n = 0; n < m_columns; ++n) {
+        const int t = cell(n, boundary) - 1000 * sectorCount;
+        if (t < 0)
+            continue;
+        const DecodedImage* v = next.randomVariant();
+        if (!v || v->empty())
+            continue;
+        const int x0 = (t / tilesPerColumn) * k;
+        const int y0 = (t % tilesPerColumn) * k;
+        // Top row keeps the base picture; towards the bottom it turns into the next texture.
+        for (int j = 0; j < v->height && y0 + j < base.height; ++j)
+            for (int i = 0; i < v->width && x0 + i < base.width; ++i) {
+                const int x = x0 + i;
+                const int y = y0 + j;
+                const std::uint8_t* src =
+                    &v->rgba[(static_cast<std::size_t>(y % v->height) * v->width + x % v->width) * 4];
+                std::uint8_t* dst = &base.rgba[(static_cast<std::size_t>(y) * base.width + x) * 4];
+                for (int c = 0; c < 3; ++c)
+                    dst[c] = static_cast<std::uint8_t>(dst[c] + (src[c] - dst[c]) * j / v->height);
+            }
+    }
+}
+
+void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path)
+{
+    Xml::CXmlNode root;
+    NLib::loadRequiredXml(archive, path, root);
+
+    if (const Xml::CXmlNode* data = root.findChild("data")) {
+        const NLib::ByteBuffer map = archive.readFile(data->getText());
+        if (!readMap(map.data(), map.size()))
+            LOG_ERROR("map file %s of %s is missing or damaged", data->getText().c_str(), path.c_str());
+    }
+
+    std::map<std::string, TerrainTexture> textures;
+    if (const Xml::CXmlNode* list = root.findChild("textures"))
+        for (const Xml::CXmlNode* element : list->getChildren()) {
+            TerrainTexture texture(archive, *element);
+            const std::string name = texture.name();
+            textures.insert_or_assign(name, std::move(texture));
+        }
+
+    std::vector<TerrainTexture> sectors;
+    if (const Xml::CXmlNode* list = root.findChild("sectors"))
+        for (const Xml::CXmlNode* element : list->getChildren())
+            sectors.emplace_back(archive, *element);
+
+    m_sectorGraphics.clear();
+    const int sectorCount = static_cast<int>(sectors.size());
+    for (int i = 0; i < sectorCount; ++i) {
+        DecodedImage* base = sectors[static_cast<std::size_t>(i)].variant(0);
+        const auto own = textures.find(sectors[static_cast<std::size_t>(i)].name());
+        if (!base || base->empty() || own == textures.end())
+            continue;
+        fillSector(*base, own->second, m_cellSize);
+        if (i + 1 < sectorCount) {
+            bool hasBoundary = false;
+            for (int r = 0; r < m_rows && !hasBoundary; ++r)
+                hasBoundary = cell(0, r) / 1000 == i;
+            if (!hasBoundary)
+                continue;
+            const auto next = textures.find(sectors[static_cast<std::size_t>(i + 1)].name());
+            if (next != textures.end())
+                blendTransition(*base, i, sectorCount, next->second);
+        }
+        m_sectorGraphics.push_back(graphicFromPixels(*base));
+    }
+
+    if (const Xml::CXmlNode* water = root.findChild("water")) {
+        const std::string waterPath = water->getText();
+        const NLib::ByteBuffer bytes = archive.readFile(waterPath);
+        m_water = createGraphic();
+        m_water->loadFromMemory(waterPath, bytes.data(), bytes.size(), true, true);
+        m_water->setWrapMode(true);
+        m_water->setFiltering(true);
+    }
+}
+
+int Terrain::tileAt(const Vector4& point) const
+{
+    if (m_cells.empty() || m_sectorGraphics.empty() || point.x < 0.0f || point.y < 0.0f)
+        return -1;
+    const int c = cell(static_cast<int>(point.x / static_cast<float>(m_cellSize)),
+                       static_cast<int>(point.y / static_cast<float>(m_cellSize)));
+    return c < 0 ? -1 : c % 1000;
+}
+
+bool Terrain::isWater(const Vector4& point) const
+{
+    const int tile = tileAt(point);
+    return tile >= 1 && tile <= 6;
+}
+
+bool Terrain::hasTile(const Vector4& point) const
+{
+    return tileAt(point) >= 1;
+}
+
+bool Terrain::anyWater(const CollitionPoints& points) const
+{
+    return std::any_of(points.points().begin(), points.points().end(),
+                       [this](const Vector4& p) { return isWater(p); });
+}
+
+bool Terrain::anyTile(const CollitionPoints& points) const
+{
+    return std::any_of(points.points().begin(), points.points().end(),
+                       [this](const Vector4& p) { return hasTile(p); });
+}
+
+bool Terrain::isEndReached() const
+{
+    return m_position.y > static_cast<float>(m_rows * m_cellSize - 750);
+}
+
+void Terrain::draw()
+{
+    const float scroll = m_position.y;
+    const float whole = std::floor(scroll);
+    if (m_water && m_water->isLoaded()) {
+        const float h = m_water->getHeight();
+        const float offset = std::fmod(whole, h);
+        m_water->putImageRect(0.0f, 0.0f, 800.0f, h + 600.0f, 0.0f, offset - h + (scroll - whole));
+    }
+    if (m_cells.empty() || m_sectorGraphics.empty())
+        return;
+    drawCells(1);
+    drawCells(2);
+    drawCells(3);
+}
+
+void Terrain::drawCells(int pass)
+{
+    const int k = m_cellSize;
+    const int scroll = static_cast<int>(m_position.y);
+    const int firstRow = std::max(0, scroll / k);
+    const int lastRow = std::min(m_rows - 1, firstRow + 600 / k + 1);
+    for (int r = firstRow; r <= lastRow; ++r) {
+        const int y = scroll + 600 - k - r * k;
+        if (y < -2 * k || y > 600)
+            continue;
+        for (int column = 0; column < m_columns; ++column) {
+            const int value = cell(column, r);
+            const int tile = value % 1000;
+            const int sector = value / 1000;
+            if (value <= 0 || tile == 0 || sector >= static_cast<int>(m_sectorGraphics.size()))
+                continue;
+            const bool land = tile >= kFirstLand;
+            if ((pass == 2) == land)
+                continue;
+            KGraphic* graphic = m_sectorGraphics[static_cast<std::size_t>(sector)].get();
+            const int tilesPerColumn = static_cast<int>(graphic->getHeight()) / k;
+            if (tilesPerColumn <= 0)
+                continue;
+            const float sx = static_cast<float>((tile / tilesPerColumn) * k);
+            const float sy = static_cast<float>((tile % tilesPerColumn) * k);
+            const float x = static_cast<float>(column * k);
+            const float fy = static_cast<float>(y);
+            const float size = static_cast<float>(k);
+            if (pass == 1) {
+                graphic->setModulateColor(0.0f, 0.0f, 0.0f, 0.3f);
+                graphic->blendImageRect(sx, sy, sx + size, sy + size, x + 5.0f, fy);
+                graphic->blendImageRect(sx, sy, sx + size, sy + size, x - 5.0f, fy);
+                graphic->setModulateColor(1.0f, 1.0f, 1.0f, 1.0f);
+            } else if (pass == 2) {
+                graphic->putImageRect(sx, sy, sx + size, sy + size, x, fy);
+            } else {
+                graphic->blendImageRect(sx, sy, sx + size, sy + size, x, fy);
+            }
+        }
+    }
+}
+
+}  // namespace NVolant

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "platform/ImageDecoder.h"
+#include "platform/Vector4.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class KGraphic;
+
+namespace NLib {
+class ResourceArchive;
+}
+
+namespace NVolant {
+
+class CollitionPoints;
+class TerrainTexture;
+
+// The scrolling river valley: a grid of square cells, each naming a tile of one of the level's
+// composed sector pictures, over a scrolling water texture. Answers whether a point is on water,
+// on any tile, and whether the end of the map has come.
+class Terrain final {
+public:
+    // A cell is sector x 1000 + tile. Tiles 1-6 are water, 7-10 drawn with the water but not water,
+    // 11 and up land, which casts a shadow. 0 (or -1) shows only the water.
+    static constexpr int kFirstLand = 11;
+
+    // The terrain being played, if any.
+    static Terrain* current();
+
+    Terrain();
+    Terrain(const Terrain&) = delete;
+    Terrain& operator=(const Terrain&) = delete;
+    virtual ~Terrain();
+
+    // Reads "level.xml" and everything it names through the archive; composes the sector pictures.
+    // A missing or malformed level.xml is a broken installation.
+    void load(const NLib::ResourceArchive& archive, const std::string& path);
+
+    void update(float) {}
+    // The plane's position; y is the scroll, how far the view has moved up the level.
+    void setPosition(float x, float y, float z, float w) { m_position = Vector4(x, y, z, w); }
+    const Vector4& position() const { return m_position; }
+    void draw();
+
+    bool isWater(const Vector4& point) const;
+    bool hasTile(const Vector4& point) const;
+    bool anyWater(const CollitionPoints& points) const;
+    bool anyTile(const CollitionPoints& points) const;
+    bool isEndReached() const;
+
+    int columns() const { return m_columns; }
+    int rows() const { return m_rows; }
+    int cellSize() const { return m_cellSize; }
+    // The cell's value, or -1 outside the map.
+    int cell(int column, int row) const;
+    std::size_t sectorGraphicCount() const { return m_sectorGraphics.size(); }
+    const KGraphic* sectorGraphic(std::size_t i) const { return m_sectorGraphics[i].get(); }
+    const KGraphic* water() const { return m_water.get(); }
+
+    // Reads a map file: columns, rows and cell size, then the cells from the bottom row up, all
+    // little-endian 32-bit. Negative cells read as 0. False (and nothing changed) when the header is
+    // missing or the sizes are absurd; cells missing at the end of a short file stay 0.
+    bool readMap(const std::uint8_t* data, std::size_t size);
+
+    // Paints texture variants over a sector's base picture and blends the block that borders the
+    // next sector into the next sector's texture. Exposed for tests.
+    static void fillSector(DecodedImage& base, TerrainTexture& texture, int cellSize);
+    void blendTransition(DecodedImage& base, int sector, int sectorCount, TerrainTexture& next) const;
+
+private:
+    // The tile under a level point, or -1 when there is none to ask.
+    int tileAt(const Vector4& point) const;
+    void drawCells(int pass);
+
+    std::vector<std::unique_ptr<KGraphic>> m_sectorGraphics;
+    std::unique_ptr<KGraphic> m_water;
+    std::vector<std::int32_t> m_cells;
+    int m_columns = 0;
+    int m_rows = 0;
+    int m_cellSize = 32;
+    Vector4 m_position{0.0f, 0.0f, 0.0f, 1.0f};
+};
+
+}  // namespace NVolant
