@@ -1,18 +1,19 @@
-#include "content/ResourceArchive.h"
-#include "platform/Log.h"
-#include "platform/Paths.h"
+#include "app/GameApp.h"
 
-#include <cstdio>
+#include "platform/KClock.h"
 
 int main()
 {
-    NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
-    archive->setPassword(NLib::ResourceArchive::kGamePassword);
-    const std::string dataFolder = findDataFolder();
-    archive->setLooseFolder(dataFolder);
-    if (!archive->open(dataFolder + "/data.pk"))
-        LOG_ERROR("no data pack in %s; reading loose files", dataFolder.c_str());
-    std::printf("Skyvane: %zu entries in the data pack at %s\n", archive->entryCount(), dataFolder.c_str());
-    NLib::ResourceArchive::destroy();
-    return 0;
+    int status = 0;
+    {
+        NVolant::GameApp app;
+        if (!app.started())
+            status = 1;
+        KWindow* window = app.platformWindow();
+        while (status == 0 && window && !window->isQuitRequested()) {
+            app.frame();
+            sleepMilliseconds(1);
+        }
+    }
+    return status;
 }

@@ -1,0 +1,278 @@
+#include "app/GameApp.h"
+
+#include "content/ResourceArchive.h"
+#include "platform/KGraphic.h"
+#include "platform/KInput.h"
+#include "platform/Log.h"
+#include "platform/Paths.h"
+
+namespace NVolant {
+
+namespace {
+
+constexpr int kLevelCompleted = 4;
+constexpr int kGameOver = 6;
+constexpr int kVictory = 8;
+
+bool gameEnded(int status)
+{
+    return status == kGameOver || status == kVictory;
+}
+
+} // namespace
+
+GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
+{
+    m_savePath = getUserDataFolder() + "/";
+    setLogFolder(m_savePath);
+
+    NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
+    // Settings come with the profiles; until then the game opens windowed.
+    const bool windowed = true;
+    if (!create(800, 600, 32, windowed, "Skyvane"))
+        return;
+
+    archive->setPassword(NLib::ResourceArchive::kGamePassword);
+    const std::string dataFolder = findDataFolder();
+    archive->setLooseFolder(dataFolder);
+    if (!archive->open(dataFolder + "/data.pk"))
+        LOG_ERROR("no data pack in %s; reading loose files", dataFolder.c_str());
+    setImageFileReader([](const std::string& name) {
+        NLib::ResourceArchive* files = NLib::ResourceArchive::instance();
+        return files ? files->readFile(name) : NLib::ByteBuffer{};
+    });
+
+    KWindow* window = platformWindow();
+    m_intro = m_kit->makeIntro();
+    while (m_intro && m_kit->introFade(*m_intro) > 0.0f && !window->isQuitRequested())
+        frame();
+
+    m_mainMenu = m_kit->makeMainMenu();
+    m_current = m_mainMenu.get();
+    prepareContinue();
+
+    if (m_intro) {
+        m_kit->startIntroCrossFade(*m_intro);
+        while (m_kit->introFade(*m_intro) < 1.0f && !window->isQuitRequested())
+            frame();
+    }
+    showMainMenu();
+    m_intro.reset();
+    m_started = true;
+}
+
+GameApp::~GameApp()
+{
+    m_current = nullptr;
+    m_pending = nullptr;
+    m_intro.reset();
+    m_endLevel.reset();
+    m_game.reset();
+    m_mainMenu.reset();
+    setImageFileReader(nullptr);
+    NLib::ResourceArchive::destroy();
+    // The base class closes the window last.
+}
+
+void GameApp::update(float dt)
+{
+    m_kit->updateMusic();
+    if (m_intro)
+        m_intro->update(dt);
+    if (!m_current)
+        return;
+    m_current->update(dt);
+    if (m_current == m_game.get()) {
+        const int status = m_kit->fieldStatus(*m_game);
+        if (gameEnded(status))
+            showEndLevel(true);
+        else if (status == kLevelCompleted)
+            showEndLevel(false);
+    } else if (m_current == m_mainMenu.get() && m_pending && m_kit->menuIdle(*m_mainMenu)) {
+        m_current = m_pending;
+        m_pending = nullptr;
+    }
+}
+
+void GameApp::draw()
+{
+    if (m_current)
+        m_current->draw();
+    if (m_intro)
+        m_intro->draw();
+    m_kit->updateAudio();
+}
+
+void GameApp::onMouseMove(float x, float y)
+{
+    if (m_current)
+        m_current->onMouseMove(x, y);
+}
+
+void GameApp::onLeftButtonDown(float x, float y)
+{
+    if (m_current)
+        m_current->onLeftDown(x, y);
+}
+
+void GameApp::onRightButtonDown(float x, float y)
+{
+    if (m_current)
+        m_current->onRightDown(x, y);
+}
+
+void GameApp::onRightButtonUp(float x, float y)
+{
+    if (m_current)
+        m_current->onRightUp(x, y);
+}
+
+void GameApp::onActivate()
+{
+    m_kit->pauseAudio(false);
+}
+
+void GameApp::onDeactivate()
+{
+    m_kit->pauseAudio(true);
+}
+
+void GameApp::hideCursorForPlay()
+{
+    setMousePosition(400, 500);
+    hideCursor();
+}
+
+void GameApp::startPlaying(NControls::Control& menu)
+{
+    const bool custom = menu.getCommand() == "CUSTOM_GAME";
+    m_pending = nullptr;
+    m_endLevel.reset();
+    m_game.reset();
+    m_game = m_kit->makeGame(true);
+    if (m_game) {
+        m_kit->startGame(*m_game, custom ? m_kit->customLevel(menu) : 1);
+        m_pending = m_game.get();
+    }
+    hideCursorForPlay();
+    startGameMusic();
+    menu.clearCommand();
+}
+
+void GameApp::onLeftButtonUp(float x, float y)
+{
+    if (!m_current)
+        return;
+    m_current->onLeftUp(x, y);
+
+    if (m_current == m_mainMenu.get()) {
+        NControls::Control& menu = *m_mainMenu;
+        const std::string command = menu.getCommand();
+        if (command == "NEW_GAME" || command == "CUSTOM_GAME") {
+            startPlaying(menu);
+        } else if (command == "CONTINUE_GAME") {
+            if (m_endLevel) {
+                m_pending = m_endLevel.get();
+            } else if (m_game) {
+                m_pending = m_game.get();
+                m_kit->pauseGame(*m_game);
+                hideCursorForPlay();
+            }
+            startGameMusic();
+            menu.clearCommand();
+        } else if (command == "EXIT_GAME") {
+            if (KWindow* window = platformWindow())
+                window->requestQuit();
+            menu.clearCommand();
+        } else {
+            menu.clearCommand();
+        }
+    } else if (m_endLevel && m_current == m_endLevel.get()) {
+        const std::string command = m_endLevel->getCommand();
+        if (command == "MAIN_MENU") {
+            if (m_game && gameEnded(m_kit->fieldStatus(*m_game)))
+                m_game.reset();
+            m_endLevel->clearCommand();
+            showMainMenu();
+        } else if (command == "CONTINUE") {
+            m_endLevel.reset();
+            m_current = nullptr;
+            if (m_game) {
+                m_kit->nextLevel(*m_game);
+                m_current = m_game.get();
+            }
+            hideCursorForPlay();
+            startGameMusic();
+        }
+    }
+}
+
+void GameApp::onKeyDown(int key)
+{
+    if (!m_current)
+        return;
+    m_current->onKeyDown(key, 0);
+    if (m_game && m_current == m_game.get() && m_game->getCommand() == "MAIN_MENU") {
+        m_game->clearCommand();
+        showMainMenu();
+    }
+}
+
+void GameApp::showMainMenu()
+{
+    m_kit->stopAllSounds();
+    showCursor();
+    if (m_mainMenu)
+        m_kit->setContinueEnabled(*m_mainMenu, m_game && m_kit->hasLevel(*m_game));
+    m_current = m_mainMenu.get();
+    restartMenuMusic();
+    if (m_mainMenu)
+        m_kit->replayOpening(*m_mainMenu);
+}
+
+void GameApp::discardGame()
+{
+    if (m_pending == m_game.get())
+        m_pending = nullptr;
+    if (m_current == m_game.get())
+        m_current = nullptr;
+    m_game.reset();
+    if (m_mainMenu)
+        m_kit->setContinueEnabled(*m_mainMenu, false);
+}
+
+void GameApp::prepareContinue()
+{
+    discardGame();
+    if (!m_kit->hasSavedGame())
+        return;
+    m_game = m_kit->makeGame(false);
+    if (!m_game)
+        return;
+    m_kit->loadSavedGame(*m_game);
+    if (m_mainMenu)
+        m_kit->setContinueEnabled(*m_mainMenu, m_kit->hasLevel(*m_game));
+}
+
+void GameApp::restartMenuMusic()
+{
+    m_kit->playMusic({"sounds/music_menu1.ogg"}, true);
+}
+
+void GameApp::startGameMusic()
+{
+    m_kit->playMusic({"sounds/music_game" + std::to_string(m_gameMusic) + ".ogg"}, false);
+    if (++m_gameMusic > 4)
+        m_gameMusic = 1;
+}
+
+void GameApp::showEndLevel(bool final)
+{
+    m_kit->stopAllSounds();
+    m_kit->stopMusic();
+    m_endLevel = m_kit->makeEndLevel(final);
+    showCursor();
+    m_current = m_endLevel.get();
+}
+
+} // namespace NVolant

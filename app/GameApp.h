@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/ScreenKit.h"
+#include "app/Window.h"
+
+#include "ui/Control.h"
+
+#include <memory>
+#include <string>
+
+namespace NVolant {
+
+// The application: starts everything up in its constructor, owns every screen, passes input to
+// the current one, turns the commands the screens leave behind into screen changes, and saves and
+// shuts down in its destructor.
+class GameApp final : public NLib::Window {
+public:
+    explicit GameApp(std::unique_ptr<ScreenKit> kit = makeDefaultScreenKit());
+    ~GameApp() override;
+
+    void update(float dt) override;
+    void draw() override;
+    void onMouseMove(float x, float y) override;
+    void onLeftButtonUp(float x, float y) override;
+    void onLeftButtonDown(float x, float y) override;
+    void onRightButtonUp(float x, float y) override;
+    void onRightButtonDown(float x, float y) override;
+    void onKeyDown(int key) override;
+    void onActivate() override;
+    void onDeactivate() override;
+
+    void showMainMenu();
+    void discardGame();
+    void prepareContinue();
+    void restartMenuMusic();
+    void startGameMusic();
+    void showEndLevel(bool final);
+
+    bool started() const { return m_started; }
+    const std::string& savePath() const { return m_savePath; }
+    NControls::Control* current() const { return m_current; }
+    NControls::Control* pending() const { return m_pending; }
+    NControls::Control* mainMenu() const { return m_mainMenu.get(); }
+    NControls::Control* game() const { return m_game.get(); }
+    NControls::Control* endLevel() const { return m_endLevel.get(); }
+    int nextGameMusic() const { return m_gameMusic; }
+
+private:
+    void startPlaying(NControls::Control& screen);
+    void hideCursorForPlay();
+
+    std::unique_ptr<ScreenKit> m_kit;
+    NControls::Control* m_current = nullptr;
+    NControls::Control* m_pending = nullptr;
+    std::unique_ptr<NControls::Control> m_intro;
+    std::unique_ptr<NControls::Control> m_mainMenu;
+    std::unique_ptr<NControls::Control> m_game;
+    std::unique_ptr<NControls::Control> m_endLevel;
+    std::string m_savePath;
+    int m_gameMusic = 1;
+    bool m_started = false;
+};
+
+} // namespace NVolant

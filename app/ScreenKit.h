@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ui/Control.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace NVolant {
+
+// How the application makes and asks its screens, and reaches sound and music. The application's
+// start-up, input routing and command table are written against this; each screen supplies its
+// part. What a kit leaves at the defaults simply does not exist yet (no game screen, silence).
+class ScreenKit {
+public:
+    virtual ~ScreenKit() = default;
+
+    // The intro (may be null) and its cover: 1 covered, 0 revealed.
+    virtual std::unique_ptr<NControls::Control> makeIntro() { return nullptr; }
+    virtual float introFade(NControls::Control&) { return 0.0f; }
+    virtual void startIntroCrossFade(NControls::Control&) {}
+
+    virtual std::unique_ptr<NControls::Control> makeMainMenu() = 0;
+    // Idle: no slide animation running (pending screen changes wait for it).
+    virtual bool menuIdle(NControls::Control&) { return true; }
+    virtual void setContinueEnabled(NControls::Control&, bool) {}
+    virtual void replayOpening(NControls::Control&) {}
+    // The level chosen in the custom-level panel.
+    virtual int customLevel(NControls::Control&) { return 1; }
+
+    virtual std::unique_ptr<NControls::Control> makeGame(bool) { return nullptr; }
+    // Field status: 4 level completed, 6 game over, 8 game won.
+    virtual int fieldStatus(NControls::Control&) { return 0; }
+    virtual bool hasLevel(NControls::Control&) { return false; }
+    // A new game at level, then its level started.
+    virtual void startGame(NControls::Control&, int) {}
+    virtual void pauseGame(NControls::Control&) {}
+    // The next level, started.
+    virtual void nextLevel(NControls::Control&) {}
+    // Whether the current profile has a saved game, and loading it into a game screen.
+    virtual bool hasSavedGame() { return false; }
+    virtual void loadSavedGame(NControls::Control&) {}
+
+    virtual std::unique_ptr<NControls::Control> makeEndLevel(bool) { return nullptr; }
+
+    virtual void stopAllSounds() {}
+    // Plays the list from its next track on, looping through it.
+    virtual void playMusic(const std::vector<std::string>&, bool) {}
+    virtual void stopMusic() {}
+    virtual void updateMusic() {}
+    virtual void updateAudio() {}
+    // Background: all audio output pauses, and resumes in front.
+    virtual void pauseAudio(bool) {}
+};
+
+// The kit of the game as far as it exists: the start screen as main menu.
+std::unique_ptr<ScreenKit> makeDefaultScreenKit();
+
+} // namespace NVolant

@@ -1,0 +1,145 @@
+#include "app/Window.h"
+
+#include "platform/KClock.h"
+#include "platform/Log.h"
+
+namespace NLib {
+
+namespace {
+Window* g_instance = nullptr;
+}
+
+Window::Window()
+{
+    g_instance = this;
+}
+
+Window::~Window()
+{
+    m_window.reset();
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+Window* Window::instance()
+{
+    return g_instance;
+}
+
+bool Window::create(std::uint16_t width, std::uint16_t height, std::uint16_t depth, bool windowed,
+                    const std::string& title)
+{
+    m_window = createWindow(0, true);
+    m_windowed = windowed;
+    if (!m_window->openWindow(width, height, depth, windowed, title)) {
+        LOG_ERROR("cannot open the %ux%u window", width, height);
+        return false;
+    }
+    m_window->setFrameRateCap(60);
+    m_window->setEventCallback([this](const KEvent& event) { return handleEvent(event); });
+    return true;
+}
+
+void Window::frame()
+{
+    update(kFrameStep);
+    if (m_window) {
+        m_window->setViewTransform(0, 0, 0, 1, true);
+        m_window->setClearColor(0, 0, 0, 1);
+    }
+    draw();
+    if (m_window) {
+        m_window->presentFrame(true, false);
+        m_window->pumpMessages();
+    }
+
+    const float now = static_cast<float>(getRealMilliseconds() * 0.001);
+    ++m_frameCount;
+    if (now - m_lastMeasure > 1.0f) {
+        m_fps = static_cast<float>(m_frameCount) / (now - m_lastMeasure);
+        m_lastMeasure = now;
+        m_frameCount = 0;
+    }
+}
+
+void Window::setFullScreen()
+{
+    if (m_window)
+        m_window->switchDisplayMode(true);
+    m_windowed = false;
+}
+
+void Window::setWindowed()
+{
+    if (m_window)
+        m_window->switchDisplayMode(false);
+    m_windowed = true;
+}
+
+bool Window::handleEvent(const KEvent& event)
+{
+    const float x = static_cast<float>(event.mouseX);
+    const float y = static_cast<float>(event.mouseY);
+    switch (event.type) {
+    case K_EVENT_MOUSE_DOWN:
+        if (event.button == K_BUTTON_LEFT)
+            onLeftButtonDown(x, y);
+        else if (event.button == K_BUTTON_RIGHT)
+            onRightButtonDown(x, y);
+        break;
+    case K_EVENT_MOUSE_UP:
+        if (event.button == K_BUTTON_LEFT)
+            onLeftButtonUp(x, y);
+        else if (event.button == K_BUTTON_RIGHT)
+            onRightButtonUp(x, y);
+        break;
+    case K_EVENT_MOUSE_MOVE:
+        onMouseMove(x, y);
+        break;
+    case K_EVENT_KEY_DOWN:
+        onKeyDown(event.virtualKey);
+        break;
+    case K_EVENT_ACTIVATED:
+        onActivate();
+        break;
+    case K_EVENT_DEACTIVATED:
+        onDeactivate();
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void Window::update(float)
+{
+}
+void Window::draw()
+{
+}
+void Window::onMouseMove(float, float)
+{
+}
+void Window::onLeftButtonUp(float, float)
+{
+}
+void Window::onLeftButtonDown(float, float)
+{
+}
+void Window::onRightButtonUp(float, float)
+{
+}
+void Window::onRightButtonDown(float, float)
+{
+}
+void Window::onKeyDown(int)
+{
+}
+void Window::onActivate()
+{
+}
+void Window::onDeactivate()
+{
+}
+
+} // namespace NLib

@@ -1,0 +1,356 @@
+#include "app/GameApp.h"
+
+#include "support/TempDir.h"
+
+#include "platform/KClock.h"
+#include "platform/KInjection.h"
+#include "platform/KInput.h"
+#include "platform/KeyTable.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using NControls::Control;
+
+// The record of everything the application asked of its screens and its audio.
+struct Script {
+    std::vector<std::string> calls;
+    std::vector<std::string> music;
+    int gamesMade = 0;
+    int gamesAlive = 0;
+    int status = 0;
+    bool hasLevel = true;
+    bool menuIdle = true;
+    bool saved = false;
+    bool continueEnabled = false;
+    float introFade = 1.0f;
+    bool crossFading = false;
+    int introFrames = 0;
+};
+
+class FakeGame final : public Control {
+public:
+    explicit FakeGame(Script& script) : m_script(script) { ++m_script.gamesAlive; }
+    ~FakeGame() override { --m_script.gamesAlive; }
+    void onKeyDown(int key, int) override
+    {
+        if (key == VKey::Escape)
+            setCommand("MAIN_MENU");
+    }
+
+private:
+    Script& m_script;
+};
+
+class FakeIntro final : public Control {
+public:
+    explicit FakeIntro(Script& script) : m_script(script) {}
+    void update(float) override
+    {
+        ++m_script.introFrames;
+        m_script.introFade += m_script.crossFading ? 0.25f : -0.25f;
+    }
+
+private:
+    Script& m_script;
+};
+
+class FakeKit final : public NVolant::ScreenKit {
+public:
+    explicit FakeKit(Script& script, bool withIntro = false) : m_script(script), m_withIntro(withIntro) {}
+
+    std::unique_ptr<Control> makeIntro() override
+    {
+        return m_withIntro ? std::make_unique<FakeIntro>(m_script) : nullptr;
+    }
+    float introFade(Control&) override { return m_script.introFade; }
+    void startIntroCrossFade(Control&) override { m_script.crossFading = true; }
+
+    std::unique_ptr<Control> makeMainMenu() override
+    {
+        auto menu = std::make_unique<Control>();
+        menu->setSize(800, 600);
+        return menu;
+    }
+    bool menuIdle(Control&) override { return m_script.menuIdle; }
+    void setContinueEnabled(Control&, bool enabled) override { m_script.continueEnabled = enabled; }
+    int customLevel(Control&) override { return 7; }
+
+    std::unique_ptr<Control> makeGame(bool hints) override
+    {
+        ++m_script.gamesMade;
+        m_script.calls.push_back(hints ? "make game" : "make game without hints");
+        return std::make_unique<FakeGame>(m_script);
+    }
+    int fieldStatus(Control&) override { return m_script.status; }
+    bool hasLevel(Control&) override { return m_script.hasLevel; }
+    void startGame(Control&, int level) override
+    {
+        m_script.calls.push_back("start " + std::to_string(level));
+    }
+    void pauseGame(Control&) override { m_script.calls.push_back("pause"); }
+    void nextLevel(Control&) override { m_script.calls.push_back("next level"); }
+    bool hasSavedGame() override { return m_script.saved; }
+    void loadSavedGame(Control&) override { m_script.calls.push_back("load saved"); }
+
+    std::unique_ptr<Control> makeEndLevel(bool final) override
+    {
+        m_script.calls.push_back(final ? "end of game" : "end of level");
+        auto window = std::make_unique<Control>();
+        window->setSize(800, 600);
+        return window;
+    }
+
+    void playMusic(const std::vector<std::string>& tracks, bool) override
+    {
+        m_script.music.push_back(tracks[0]);
+    }
+    void stopMusic() override { m_script.music.push_back("stop"); }
+    void pauseAudio(bool paused) override
+    {
+        m_script.calls.push_back(paused ? "audio paused" : "audio resumed");
+        if (paused) {
+            // A minute in the background, then back.
+            advanceManualClock(60000);
+            KInjection::focus(true);
+        }
+    }
+
+private:
+    Script& m_script;
+    bool m_withIntro;
+};
+
+class GameAppTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* old = std::getenv("XDG_DATA_HOME");
+        m_hadDataHome = old != nullptr;
+        if (old)
+            m_oldDataHome = old;
+        setenv("XDG_DATA_HOME", m_home.path().c_str(), 1);
+        setManualClock(true);
+    }
+    void TearDown() override
+    {
+        m_app.reset();
+        setManualClock(false);
+        if (m_hadDataHome)
+            setenv("XDG_DATA_HOME", m_oldDataHome.c_str(), 1);
+        else
+            unsetenv("XDG_DATA_HOME");
+    }
+
+    NVolant::GameApp& start(bool withIntro = false)
+    {
+        m_app = std::make_unique<NVolant::GameApp>(std::make_unique<FakeKit>(m_script, withIntro));
+        return *m_app;
+    }
+    // A click on the current screen after it left a command.
+    void choose(Control* screen, const std::string& command)
+    {
+        ASSERT_NE(screen, nullptr);
+        screen->setCommand(command);
+        m_app->onLeftButtonUp(400, 300);
+    }
+
+    TempDir m_home;
+    Script m_script;
+    std::unique_ptr<NVolant::GameApp> m_app;
+
+private:
+    bool m_hadDataHome = false;
+    std::string m_oldDataHome;
+};
+
+} // namespace
+
+TEST_F(GameAppTest, StartsOnTheMainMenuWithNothingToContinue)
+{
+    NVolant::GameApp& app = start();
+    ASSERT_TRUE(app.started());
+    EXPECT_EQ(app.current(), app.mainMenu());
+    EXPECT_EQ(app.game(), nullptr);
+    EXPECT_FALSE(m_script.continueEnabled);
+    EXPECT_EQ(m_script.gamesMade, 0);
+    EXPECT_EQ(m_script.music, std::vector<std::string>{"sounds/music_menu1.ogg"});
+    EXPECT_EQ(app.platformWindow()->getWidth(), 800);
+    EXPECT_EQ(app.platformWindow()->getHeight(), 600);
+    EXPECT_FALSE(app.isFullScreen());
+    EXPECT_EQ(app.savePath(), m_home.path() + "/Corvidane/Skyvane/");
+    EXPECT_TRUE(isCursorVisible());
+}
+
+TEST_F(GameAppTest, ASavedGameIsLoadedAtStartUp)
+{
+    m_script.saved = true;
+    NVolant::GameApp& app = start();
+    EXPECT_EQ(m_script.calls, (std::vector<std::string>{"make game without hints", "load saved"}));
+    EXPECT_NE(app.game(), nullptr);
+    EXPECT_TRUE(m_script.continueEnabled);
+    EXPECT_EQ(app.current(), app.mainMenu());
+}
+
+TEST_F(GameAppTest, TheIntroRevealsThenCrossFadesAndIsGone)
+{
+    NVolant::GameApp& app = start(true);
+    // 1 -> 0 in four frames, back to 1 in four more.
+    EXPECT_EQ(m_script.introFrames, 8);
+    EXPECT_EQ(app.current(), app.mainMenu());
+}
+
+TEST_F(GameAppTest, NewGameWaitsForTheMenuThenPlays)
+{
+    NVolant::GameApp& app = start();
+    m_script.menuIdle = false;
+    choose(app.mainMenu(), "NEW_GAME");
+    EXPECT_EQ(app.mainMenu()->getCommand(), "");
+    EXPECT_EQ(m_script.calls, (std::vector<std::string>{"make game", "start 1"}));
+    EXPECT_EQ(app.pending(), app.game());
+    EXPECT_EQ(app.current(), app.mainMenu());
+    EXPECT_FALSE(isCursorVisible());
+    EXPECT_EQ(getMouseX(), 400);
+    EXPECT_EQ(getMouseY(), 500);
+    EXPECT_EQ(m_script.music.back(), "sounds/music_game1.ogg");
+
+    app.frame();
+    EXPECT_EQ(app.current(), app.mainMenu());
+    m_script.menuIdle = true;
+    app.frame();
+    EXPECT_EQ(app.current(), app.game());
+    EXPECT_EQ(app.pending(), nullptr);
+}
+
+TEST_F(GameAppTest, CustomGameStartsAtTheChosenLevel)
+{
+    NVolant::GameApp& app = start();
+    choose(app.mainMenu(), "CUSTOM_GAME");
+    EXPECT_EQ(m_script.calls, (std::vector<std::string>{"make game", "start 7"}));
+}
+
+TEST_F(GameAppTest, EscapeKeepsTheGameAndContinueResumesItPaused)
+{
+    NVolant::GameApp& app = start();
+    choose(app.mainMenu(), "NEW_GAME");
+    app.frame();
+    Control* game = app.game();
+    ASSERT_EQ(app.current(), game);
+
+    app.onKeyDown(VKey::Escape);
+    EXPECT_EQ(app.current(), app.mainMenu());
+    EXPECT_EQ(game->getCommand(), "");
+    EXPECT_EQ(app.game(), game);
+    EXPECT_TRUE(m_script.continueEnabled);
+    EXPECT_TRUE(isCursorVisible());
+
+    m_script.calls.clear();
+    choose(app.mainMenu(), "CONTINUE_GAME");
+    EXPECT_EQ(m_script.calls, std::vector<std::string>{"pause"});
+    app.frame();
+    EXPECT_EQ(app.current(), game);
+
+    // A new game discards the old one; only one exists at a time.
+    app.onKeyDown(VKey::Escape);
+    choose(app.mainMenu(), "NEW_GAME");
+    EXPECT_EQ(m_script.gamesAlive, 1);
+    EXPECT_EQ(m_script.gamesMade, 2);
+}
+
+TEST_F(GameAppTest, ACompletedLevelKeepsItsWindowAcrossAMenuVisit)
+{
+    NVolant::GameApp& app = start();
+    choose(app.mainMenu(), "NEW_GAME");
+    app.frame();
+    m_script.status = 4;
+    app.frame();
+    Control* endLevel = app.endLevel();
+    ASSERT_NE(endLevel, nullptr);
+    EXPECT_EQ(app.current(), endLevel);
+    EXPECT_EQ(m_script.calls.back(), "end of level");
+    EXPECT_EQ(m_script.music.back(), "stop");
+
+    choose(endLevel, "MAIN_MENU");
+    EXPECT_EQ(app.current(), app.mainMenu());
+    EXPECT_EQ(app.endLevel(), endLevel);
+    EXPECT_NE(app.game(), nullptr);
+
+    choose(app.mainMenu(), "CONTINUE_GAME");
+    EXPECT_EQ(app.pending(), endLevel);
+    app.frame();
+    EXPECT_EQ(app.current(), endLevel);
+
+    m_script.status = 2;
+    choose(endLevel, "CONTINUE");
+    EXPECT_EQ(app.endLevel(), nullptr);
+    EXPECT_EQ(app.current(), app.game());
+    EXPECT_EQ(m_script.calls.back(), "next level");
+    EXPECT_FALSE(isCursorVisible());
+}
+
+TEST_F(GameAppTest, AfterGameOverTheMainMenuDropsTheGame)
+{
+    NVolant::GameApp& app = start();
+    choose(app.mainMenu(), "NEW_GAME");
+    app.frame();
+    m_script.status = 6;
+    app.frame();
+    EXPECT_EQ(m_script.calls.back(), "end of game");
+    choose(app.endLevel(), "MAIN_MENU");
+    EXPECT_EQ(app.game(), nullptr);
+    EXPECT_EQ(m_script.gamesAlive, 0);
+    EXPECT_FALSE(m_script.continueEnabled);
+}
+
+TEST_F(GameAppTest, GameMusicCyclesThroughFourTracks)
+{
+    NVolant::GameApp& app = start();
+    for (int i = 0; i < 5; ++i) {
+        choose(app.mainMenu(), "NEW_GAME");
+        app.frame();
+        app.onKeyDown(VKey::Escape);
+    }
+    std::vector<std::string> games;
+    for (const std::string& track : m_script.music)
+        if (track.find("music_game") != std::string::npos)
+            games.push_back(track);
+    EXPECT_EQ(games, (std::vector<std::string>{"sounds/music_game1.ogg", "sounds/music_game2.ogg",
+                                               "sounds/music_game3.ogg", "sounds/music_game4.ogg",
+                                               "sounds/music_game1.ogg"}));
+}
+
+TEST_F(GameAppTest, UnknownCommandsAreClearedAndExitEndsTheLoop)
+{
+    NVolant::GameApp& app = start();
+    choose(app.mainMenu(), "OPTIONS");
+    EXPECT_EQ(app.mainMenu()->getCommand(), "");
+    EXPECT_EQ(app.current(), app.mainMenu());
+    EXPECT_FALSE(app.platformWindow()->isQuitRequested());
+    choose(app.mainMenu(), "exit_game"); // exact and case-sensitive
+    EXPECT_FALSE(app.platformWindow()->isQuitRequested());
+    choose(app.mainMenu(), "EXIT_GAME");
+    EXPECT_TRUE(app.platformWindow()->isQuitRequested());
+}
+
+TEST_F(GameAppTest, TheBackgroundPausesAudioAndTheLoop)
+{
+    NVolant::GameApp& app = start();
+    const double before = getMilliseconds();
+    KInjection::focus(false);
+    app.frame();
+    EXPECT_EQ(m_script.calls, (std::vector<std::string>{"audio paused", "audio resumed"}));
+    EXPECT_LT(getMilliseconds() - before, 40.0);
+}
+
+TEST_F(GameAppTest, ClosingTheWindowEndsTheLoop)
+{
+    NVolant::GameApp& app = start();
+    KInjection::closeWindow();
+    app.frame();
+    EXPECT_TRUE(app.platformWindow()->isQuitRequested());
+}
