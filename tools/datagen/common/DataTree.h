@@ -26,7 +26,12 @@ public:
     void writeXml(const std::string& relative, const Xml::CXmlNode& root) const;
 
 private:
+    void writeFile(const std::string& relative, const std::vector<std::uint8_t>& bytes) const;
+
     std::string m_root;
 };
+
+// The PNG without its background-colour chunk.
+std::vector<std::uint8_t> withoutPngBackground(const std::vector<std::uint8_t>& png);
 
 }  // namespace datagen
