@@ -1,8 +1,11 @@
 #include "Generators.h"
 #include "common/DataTree.h"
+#include "levels/LevelGenerator.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <thread>
 
@@ -10,14 +13,42 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: datagen OUTDIR\n");
+    std::fprintf(stderr, "usage: datagen OUTDIR\n"
+                         "       datagen --preview LEVEL FILE.png [TREE]\n");
     return 2;
+}
+
+// Renders one level for review. The levels are built against the art, so without a generated
+// TREE the art is drawn into a scratch folder first.
+int preview(int argc, char** argv)
+{
+    const int level = std::atoi(argv[2]);
+    if (level < 1 || level > 30)
+        return usage();
+    try {
+        if (argc == 5) {
+            datagen::levels::writePreview(level, argv[4], argv[3]);
+            return 0;
+        }
+        const std::filesystem::path scratch =
+            std::filesystem::temp_directory_path() / ("datagen-preview-" + std::to_string(level));
+        const datagen::DataTree tree(scratch.string());
+        datagen::generateArt(tree);
+        datagen::levels::writePreview(level, tree.root(), argv[3]);
+        std::filesystem::remove_all(scratch);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "datagen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc >= 4 && argc <= 5 && std::string(argv[1]) == "--preview")
+        return preview(argc, argv);
     if (argc != 2)
         return usage();
     try {

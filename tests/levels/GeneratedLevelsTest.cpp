@@ -1,0 +1,192 @@
+#include "common/DataTree.h"
+#include "levels/BonusPlacer.h"
+#include "levels/Image.h"
+#include "levels/LevelChecker.h"
+#include "levels/LevelFiles.h"
+#include "levels/LevelGenerator.h"
+#include "levels/TerrainArt.h"
+
+#include "LevelsTestSupport.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace {
+
+using namespace datagen::levels;
+
+// All thirty levels, built once for the suite, written into a scratch data tree.
+class GeneratedLevels : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_dir = new TempDir;
+        s_levels = new std::vector<LevelData>;
+        const datagen::DataTree tree(s_dir->path());
+        for (const auto& [path, image] : terrain_art::allPictures())
+            tree.writeBytes(path, encodePng(image));
+        for (int n = 1; n <= 30; ++n) {
+            s_levels->push_back(makeLevel(n, testCatalog()));
+            writeLevel(tree, s_levels->back());
+        }
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_levels;
+        delete s_dir;
+    }
+    static const LevelData& level(int n) { return (*s_levels)[static_cast<std::size_t>(n - 1)]; }
+    static int count(const LevelData& l, Kind k)
+    {
+        return static_cast<int>(std::count_if(l.enemies.begin(), l.enemies.end(),
+                                              [&](const EnemyRecord& e) { return kindOf(e.type) == k; }));
+    }
+    static bool firesFlak(const LevelData& l)
+    {
+        return std::any_of(l.enemies.begin(), l.enemies.end(), [](const EnemyRecord& e) {
+            return kindOf(e.type) == Kind::Tank && testCatalog().shapeOf(e.type).flak != 0;
+        });
+    }
+
+    static TempDir* s_dir;
+    static std::vector<LevelData>* s_levels;
+};
+TempDir* GeneratedLevels::s_dir = nullptr;
+std::vector<LevelData>* GeneratedLevels::s_levels = nullptr;
+
+TEST_F(GeneratedLevels, EveryWrittenLevelPassesTheChecker)
+{
+    const LevelChecker checker(testCatalog());
+    for (int n = 1; n <= 30; ++n) {
+        const auto problems = checker.checkFiles(s_dir->path(), n);
+        EXPECT_TRUE(problems.empty()) << problems.front() << " (" << problems.size() << " problems)";
+    }
+}
+
+TEST_F(GeneratedLevels, FilesReadBackAsBuilt)
+{
+    for (int n : {1, 14, 30}) {
+        LevelData back;
+        std::string why;
+        ASSERT_TRUE(readLevel(s_dir->path(), n, back, why)) << why;
+        const LevelData& built = level(n);
+        EXPECT_EQ(back.map, built.map);
+        EXPECT_EQ(back.enemies, built.enemies);
+        EXPECT_EQ(back.bonuses, built.bonuses);
+        EXPECT_EQ(back.mapPath, built.folder + "map.dat");
+        ASSERT_EQ(back.sectors.size(), built.sectors.size());
+        EXPECT_EQ(back.textures.size(), built.textures.size());
+        EXPECT_EQ(back.waterPath, built.waterPath);
+    }
+}
+
+TEST_F(GeneratedLevels, GenerationIsDeterministic)
+{
+    const LevelData again = makeLevel(7, testCatalog());
+    EXPECT_EQ(encodeMap(again.map), encodeMap(level(7).map));
+    EXPECT_EQ(encodeEnemies(again.enemies), encodeEnemies(level(7).enemies));
+    EXPECT_EQ(encodeBonuses(again.bonuses), encodeBonuses(level(7).bonuses));
+    EXPECT_EQ(levelXmlText(again), levelXmlText(level(7)));
+    const Image a = terrain_art::texture(Landscape::Forest, 3),
+                b = terrain_art::texture(Landscape::Forest, 3);
+    EXPECT_EQ(encodePng(a), encodePng(b));
+    EXPECT_EQ(encodePng(terrain_art::water(Water::Cold)), encodePng(terrain_art::water(Water::Cold)));
+}
+
+TEST_F(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
+{
+    // At 0.1 px/ms the flight to the end of the map takes the planned time.
+    EXPECT_NEAR(level(1).endScroll() / 100, 120, 1);
+    EXPECT_NEAR(level(30).endScroll() / 100, 240, 1);
+    for (int n = 2; n <= 30; ++n)
+        EXPECT_GE(level(n).endScroll(), level(n - 1).endScroll());
+
+    // Level 1 is gentle: boats, tanks and buildings only, few of them armed.
+    const LevelData& first = level(1);
+    EXPECT_EQ(count(first, Kind::Helic), 0);
+    EXPECT_EQ(count(first, Kind::Plane), 0);
+    EXPECT_FALSE(firesFlak(first));
+    EXPECT_GT(count(first, Kind::Boat), 0);
+    EXPECT_GT(count(first, Kind::Tank) + count(first, Kind::Building), 0);
+    const auto armed = std::count_if(first.enemies.begin(), first.enemies.end(),
+                                     [](const EnemyRecord& e) { return e.weaponRange > 0; });
+    EXPECT_LE(armed, 6);
+
+    // New threats arrive one after another and stay.
+    auto firstLevelWith = [&](auto has) {
+        for (int n = 1; n <= 30; ++n)
+            if (has(level(n)))
+                return n;
+        return 99;
+    };
+    const int helic = firstLevelWith([&](const LevelData& l) { return count(l, Kind::Helic) > 0; });
+    const int planes = firstLevelWith([&](const LevelData& l) { return count(l, Kind::Plane) > 0; });
+    const int flak = firstLevelWith([&](const LevelData& l) { return firesFlak(l); });
+    EXPECT_GE(helic, 3);
+    EXPECT_GT(planes, helic);
+    EXPECT_GT(flak, planes);
+    EXPECT_LE(flak, 12);
+    for (int n = 20; n <= 30; ++n) {
+        EXPECT_GT(count(level(n), Kind::Helic), 0) << n;
+        EXPECT_GT(count(level(n), Kind::Plane), 0) << n;
+    }
+    // Density and firepower rise.
+    auto threat = [&](const LevelData& l) {
+        int sum = 0;
+        for (const EnemyRecord& e : l.enemies)
+            sum += e.weaponRange;
+        return sum;
+    };
+    EXPECT_GT(level(30).enemies.size(), 3 * level(1).enemies.size());
+    EXPECT_GT(threat(level(30)), 5 * threat(level(1)));
+    EXPECT_GT(level(15).enemies.size(), level(2).enemies.size());
+}
+
+TEST_F(GeneratedLevels, BonusesHelpWhenTheyMatter)
+{
+    for (int n = 1; n <= 30; ++n) {
+        const LevelData& l = level(n);
+        // A fresh plane every level: a cannon upgrade in the first half minute.
+        EXPECT_TRUE(std::any_of(l.bonuses.begin(), l.bonuses.end(),
+                                [](const BonusRecord& b) { return b.kind == kAddDamage && b.y < 3000; }))
+            << "level " << n;
+        const auto repairs = std::count_if(l.bonuses.begin(), l.bonuses.end(), [](const BonusRecord& b) {
+            return b.kind == kRepair || b.kind == kRepairAll;
+        });
+        EXPECT_GE(repairs, 1) << "level " << n;
+        EXPECT_TRUE(std::is_sorted(l.bonuses.begin(), l.bonuses.end(),
+                                   [](const BonusRecord& a, const BonusRecord& b) { return a.y < b.y; }));
+    }
+}
+
+TEST_F(GeneratedLevels, LandscapesChangeAcrossLevelsAndAtBridges)
+{
+    std::set<std::string> looks;
+    for (int n = 1; n <= 30; ++n) {
+        const LevelData& l = level(n);
+        EXPECT_GE(l.sectors.size(), 2u) << "level " << n;
+        std::string look;
+        for (const SectorDef& s : l.sectors)
+            look += s.name + " ";
+        looks.insert(look + l.waterPath);
+    }
+    EXPECT_GE(looks.size(), 25u);
+}
+
+TEST(GeneratedTree, ShippedLevelsPassTheChecker)
+{
+    const std::string tree = generatedTree();
+    if (tree.empty())
+        GTEST_SKIP() << "no generated data tree in the build folder";
+    const LevelChecker checker(testCatalog());
+    for (int n = 1; n <= 30; ++n) {
+        const auto problems = checker.checkFiles(tree, n);
+        EXPECT_TRUE(problems.empty()) << problems.front();
+    }
+}
+
+} // namespace

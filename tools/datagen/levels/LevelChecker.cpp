@@ -1,0 +1,362 @@
+#include "levels/LevelChecker.h"
+
+#include "levels/Image.h"
+#include "levels/LevelFiles.h"
+#include "levels/MapBuilder.h"
+#include "levels/Placement.h"
+#include "levels/TerrainQuery.h"
+#include "levels/TileSet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <queue>
+
+namespace datagen::levels {
+
+namespace {
+
+std::string where(const LevelData& l, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+std::string where(const LevelData& l, const char* fmt, ...)
+{
+    char buf[256];
+    va_list args;
+    va_start(args, fmt);
+    std::vsnprintf(buf, sizeof buf, fmt, args);
+    va_end(args);
+    char head[32];
+    std::snprintf(head, sizeof head, "level %02d: ", l.number);
+    return head + std::string(buf);
+}
+
+int tileOf(std::int32_t cell)
+{
+    return cell < 0 ? 0 : cell % 1000;
+}
+
+} // namespace
+
+std::vector<std::string> LevelChecker::check(const LevelData& level) const
+{
+    std::vector<std::string> out;
+    checkMap(level, out);
+    const TileMap& m = level.map;
+    if (m.cells.size() !=
+            static_cast<std::size_t>(m.columns) * static_cast<std::size_t>(std::max(0, m.rows)) ||
+        m.columns != 25 || m.cellSize != 32)
+        return out; // placements mean nothing on a map of another shape
+    checkRiver(level, out);
+    checkEnemies(level, out);
+    checkBridges(level, out);
+    checkBonuses(level, out);
+    return out;
+}
+
+void LevelChecker::checkMap(const LevelData& level, std::vector<std::string>& out) const
+{
+    const TileMap& m = level.map;
+    if (m.columns != 25 || m.cellSize != 32 || m.rows < 50 ||
+        m.cells.size() != static_cast<std::size_t>(m.columns) * static_cast<std::size_t>(m.rows)) {
+        out.push_back(where(level, "map is %d x %d cells of %d px, expected 25 columns of 32 px", m.columns,
+                            m.rows, m.cellSize));
+        return;
+    }
+    const int sectors = static_cast<int>(level.sectors.size());
+    if (sectors == 0)
+        out.push_back(where(level, "no sectors"));
+    for (const SectorDef& s : level.sectors) {
+        const bool named = std::any_of(level.textures.begin(), level.textures.end(),
+                                       [&](const TextureDef& t) { return t.name == s.name; });
+        if (!named)
+            out.push_back(where(level, "sector '%s' has no texture of its name", s.name.c_str()));
+    }
+    // Marker cells (sector number = number of sectors) are never drawn: they may only lie where
+    // nothing of the ground shows, in the rows above the last scroll or under a bridge's road.
+    const int hiddenFrom = (m.rows * m.cellSize - 150) / m.cellSize;
+    auto underRoad = [&](int c, int r) {
+        for (const EnemyRecord& e : level.enemies) {
+            if (e.type != kBridge || static_cast<int>(e.y) / m.cellSize != r)
+                continue;
+            const std::vector<int> cols =
+                roadColumns(e.x, m_catalog.bridge.frameWidth, m_catalog.road.frameWidth, m.cellSize);
+            const float band = std::min(m_catalog.road.frameHeight, 40.0f) / 2; // the road's opaque core
+            const float rowMid = (static_cast<float>(r) + 0.5f) * static_cast<float>(m.cellSize);
+            if (std::find(cols.begin(), cols.end(), c) != cols.end() &&
+                std::fabs(e.y - rowMid) + static_cast<float>(m.cellSize) / 2 <= band + 0.5f)
+                return true;
+        }
+        return false;
+    };
+    for (int r = 0; r < m.rows; ++r) {
+        for (int c = 0; c < m.columns; ++c) {
+            const std::int32_t v = m.at(c, r);
+            const int tile = tileOf(v);
+            if (tile != 0 && v / 1000 == sectors && tiles::classify(tile) == tiles::Class::Gradient) {
+                if (c == 0 || (r < hiddenFrom && !underRoad(c, r)))
+                    out.push_back(where(level, "marker cell (%d, %d) would show", c, r));
+                continue;
+            }
+            if (v < 0 || (tile != 0 && v / 1000 >= sectors) ||
+                tiles::classify(tile) == tiles::Class::Invalid) {
+                out.push_back(where(level, "cell (%d, %d) = %d names no tile of a sector", c, r, v));
+                return;
+            }
+            // Flat tiles are drawn opaque without a shadow: only inland, never at the shore.
+            const tiles::Class k = tiles::classify(tile);
+            if (k == tiles::Class::FlatWater || k == tiles::Class::FlatLand) {
+                for (int dr = -1; dr <= 1; ++dr) {
+                    for (int dc = -1; dc <= 1; ++dc) {
+                        if (!m.inside(c + dc, r + dr))
+                            continue;
+                        const tiles::Class n = tiles::classify(tileOf(m.at(c + dc, r + dr)));
+                        if (n == tiles::Class::Empty || n == tiles::Class::Shore) {
+                            out.push_back(where(level, "flat tile at (%d, %d) touches the water", c, r));
+                            return;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    // Every sector but the last needs a row that its first cell names (or the game gives it no
+    // graphic), and its boundary row should name its gradient tiles through markers.
+    for (int s = 0; s + 1 < sectors; ++s) {
+        int boundary = -1;
+        for (int r = 0; r < m.rows; ++r)
+            if (m.at(0, r) / 1000 == s)
+                boundary = r;
+        if (boundary < 0) {
+            out.push_back(where(level, "sector %d appears in no row's first cell", s));
+            continue;
+        }
+        bool marked = false;
+        for (int c = 0; c < m.columns; ++c)
+            marked = marked || m.at(c, boundary) / 1000 == sectors;
+        if (!marked)
+            out.push_back(
+                where(level, "boundary row %d of sector %d has no transition markers", boundary, s));
+    }
+}
+
+void LevelChecker::checkRiver(const LevelData& level, std::vector<std::string>& out) const
+{
+    // Open water must run from the bottom row to the top row without a break.
+    const TileMap& m = level.map;
+    std::vector<char> seen(m.cells.size(), 0);
+    std::queue<std::pair<int, int>> todo;
+    for (int c = 0; c < m.columns; ++c) {
+        if (tileOf(m.at(c, 0)) == 0) {
+            seen[static_cast<std::size_t>(c)] = 1;
+            todo.push({c, 0});
+        }
+    }
+    int highest = todo.empty() ? -1 : 0;
+    while (!todo.empty()) {
+        const auto [c, r] = todo.front();
+        todo.pop();
+        highest = std::max(highest, r);
+        const int dc[4] = {1, -1, 0, 0}, dr[4] = {0, 0, 1, -1};
+        for (int i = 0; i < 4; ++i) {
+            const int nc = c + dc[i], nr = r + dr[i];
+            if (!m.inside(nc, nr) || tileOf(m.at(nc, nr)) != 0)
+                continue;
+            const std::size_t k = static_cast<std::size_t>(nr) * m.columns + nc;
+            if (!seen[k]) {
+                seen[k] = 1;
+                todo.push({nc, nr});
+            }
+        }
+    }
+    if (highest != m.rows - 1)
+        out.push_back(where(level, "the river is broken: open water from the start reaches only row %d of %d",
+                            highest, m.rows - 1));
+}
+
+void LevelChecker::checkEnemies(const LevelData& level, std::vector<std::string>& out) const
+{
+    const TerrainQuery q(level.map);
+    const float top = static_cast<float>(level.map.rows * level.map.cellSize);
+    struct Ground {
+        float x, y, hx, hy;
+    };
+    std::vector<Ground> ground;
+    for (std::size_t i = 0; i < level.enemies.size(); ++i) {
+        const EnemyRecord& e = level.enemies[i];
+        const Kind kind = kindOf(e.type);
+        if (i > 0 && e.y < level.enemies[i - 1].y)
+            out.push_back(where(level, "enemy %zu is out of height order", i));
+        if (kind == Kind::Unknown) {
+            out.push_back(where(level, "enemy %zu has unknown type %d", i, e.type));
+            continue;
+        }
+        if (e.speedClass < 0 || e.speedClass > 3 || e.group < 0 || e.group > 7 || e.weaponRange < 0 ||
+            e.weaponRange > 10)
+            out.push_back(where(level, "enemy %zu (type %d) has group %d, speed %d, range %d", i, e.type,
+                                e.group, e.speedClass, e.weaponRange));
+        if (e.y < 0 || e.y > top)
+            out.push_back(where(level, "enemy %zu (type %d) lies outside the map at y %.0f", i, e.type, e.y));
+        const UnitShape& s = m_catalog.shapeOf(e.type);
+        const float minX = kind == Kind::Plane ? -20 : 0, maxX = kind == Kind::Plane ? 820 : 800;
+        if (e.x < minX || e.x > maxX)
+            out.push_back(where(level, "enemy %zu (type %d) lies outside the map at x %.0f", i, e.type, e.x));
+        switch (kind) {
+        case Kind::Boat:
+            if (!placement::openWaterFit(q, s, e.group, e.x, e.y))
+                out.push_back(where(level, "boat %zu at (%.0f, %.0f) is not on open water", i, e.x, e.y));
+            else if (e.speedClass > 0 &&
+                     placement::patrolRun(q, s, e.group, e.x, e.y, 300) < placement::minimumPatrol(s))
+                out.push_back(where(level, "boat %zu at (%.0f, %.0f) has no room to patrol", i, e.x, e.y));
+            break;
+        case Kind::Helic:
+            if (e.x - s.frameWidth / 2 < 0 || e.x + s.frameWidth / 2 > 800)
+                out.push_back(
+                    where(level, "helicopter %zu at (%.0f, %.0f) sticks out of the screen", i, e.x, e.y));
+            else if (e.speedClass > 0 && !placement::onFlatWater(q, s, e.group, e.x, e.y) &&
+                     (!placement::openWaterFit(q, s, e.group, e.x, e.y) ||
+                      placement::patrolRun(q, s, e.group, e.x, e.y, 300) < placement::minimumPatrol(s)))
+                out.push_back(where(level, "helicopter %zu at (%.0f, %.0f) cannot patrol where it starts", i,
+                                    e.x, e.y));
+            break;
+        case Kind::Plane:
+            if (e.weaponRange != 0)
+                out.push_back(where(level, "plane %zu carries a weapon range", i));
+            break;
+        case Kind::Tank:
+        case Kind::Building: {
+            if (!placement::groundFit(q, s, e.x, e.y) || e.x - s.frameWidth / 2 < 0 ||
+                e.x + s.frameWidth / 2 > 800)
+                out.push_back(where(level, "%s %zu at (%.0f, %.0f) is not on full land",
+                                    kind == Kind::Tank ? "tank" : "building", i, e.x, e.y));
+            const Point h = placement::groundHalfExtents(s);
+            for (const Ground& g : ground)
+                if (std::fabs(g.x - e.x) < g.hx + h.x && std::fabs(g.y - e.y) < g.hy + h.y)
+                    out.push_back(
+                        where(level, "ground unit %zu at (%.0f, %.0f) overlaps another", i, e.x, e.y));
+            for (float by : level.bridges)
+                if (std::fabs(by - e.y) < m_catalog.road.frameHeight / 2 + h.y)
+                    out.push_back(
+                        where(level, "ground unit %zu at (%.0f, %.0f) stands on a bridge road", i, e.x, e.y));
+            ground.push_back({e.x, e.y, h.x, h.y});
+            break;
+        }
+        default:
+            break;
+        }
+    }
+}
+
+void LevelChecker::checkBridges(const LevelData& level, std::vector<std::string>& out) const
+{
+    std::vector<const EnemyRecord*> bridges;
+    for (const EnemyRecord& e : level.enemies)
+        if (e.type == kBridge)
+            bridges.push_back(&e);
+    if (bridges.size() < 2) {
+        out.push_back(where(level, "%zu bridges, at least two wanted", bridges.size()));
+        return;
+    }
+    if (level.enemies.front().type == kBridge)
+        out.push_back(where(level, "the lowest enemy is a bridge, which the game would start destroyed"));
+    const TerrainQuery q(level.map);
+    const float half = m_catalog.bridge.frameWidth / 2;
+    float previous = 0;
+    for (const EnemyRecord* b : bridges) {
+        const float gap = b->y - previous;
+        if (gap < 2900 || gap > 6100)
+            out.push_back(
+                where(level, "bridge at %.0f comes %.0f s after the last checkpoint", b->y, gap / 100));
+        previous = b->y;
+        // The water under the bridge lies within its span; road runs over land to both edges.
+        for (float x = 16; x < 800; x += 32) {
+            const bool under = std::fabs(x - b->x) < half - 8;
+            if (!under && !q.groundAt(x, b->y) && q.emptyAt(x, b->y))
+                out.push_back(where(level, "bridge at %.0f: open water at x %.0f outside its span", b->y, x));
+        }
+        if (q.emptyAt(b->x - half + 8, b->y) || q.emptyAt(b->x + half - 8, b->y))
+            out.push_back(where(level, "bridge at %.0f: an end stands in open water", b->y));
+        if (b->x - half < 0 || b->x + half > 800)
+            out.push_back(where(level, "bridge at %.0f sticks out of the screen", b->y));
+    }
+    const float end = level.endScroll();
+    const float last = bridges.back()->y;
+    if (last < end - 1000 || last > end + 450)
+        out.push_back(
+            where(level, "last bridge at %.0f is not near the end (scroll ends at %.0f)", last, end));
+}
+
+void LevelChecker::checkBonuses(const LevelData& level, std::vector<std::string>& out) const
+{
+    const float pw = std::max(m_catalog.player.frameWidth, 32.0f);
+    const float minX = 10 + pw / 2, maxX = 790 - pw / 2;
+    const float lastBridge = level.bridges.empty() ? level.endScroll() : level.bridges.back();
+    for (std::size_t i = 0; i < level.bonuses.size(); ++i) {
+        const BonusRecord& b = level.bonuses[i];
+        if (b.kind < 1 || b.kind > 10)
+            out.push_back(where(level, "bonus %zu has kind %d", i, b.kind));
+        if (b.x < minX || b.x > maxX || b.y < 300 || b.y > lastBridge - 150)
+            out.push_back(where(level, "bonus %zu (kind %d) at (%.0f, %.0f) is out of the plane's reach", i,
+                                b.kind, b.x, b.y));
+        for (const EnemyRecord& e : level.enemies) {
+            const Kind k = kindOf(e.type);
+            if (k != Kind::Plane && k != Kind::Bridge && std::hypot(e.x - b.x, e.y - b.y) < 60)
+                out.push_back(where(level, "bonus %zu at (%.0f, %.0f) lies under an enemy", i, b.x, b.y));
+        }
+    }
+}
+
+std::vector<std::string> LevelChecker::checkFiles(const std::string& treeRoot, int number) const
+{
+    namespace fs = std::filesystem;
+    LevelData level;
+    std::string why;
+    if (!readLevel(treeRoot, number, level, why))
+        return {why};
+    std::vector<std::string> out;
+    auto size = [&](const std::string& rel) -> std::uintmax_t {
+        std::error_code ec;
+        const std::uintmax_t s = fs::file_size(fs::path(treeRoot) / rel, ec);
+        return ec ? 0 : s;
+    };
+    const std::string folder = levelFolder(number);
+    if (size(folder + "enemies.dat") != 4 + kEnemyRecordSize * level.enemies.size())
+        out.push_back(where(level, "enemies.dat size does not match its count"));
+    if (size(folder + "bonuses.dat") != 4 + kBonusRecordSize * level.bonuses.size())
+        out.push_back(where(level, "bonuses.dat size does not match its count"));
+    if (size(level.mapPath) != kMapHeaderSize + 4 * level.map.cells.size())
+        out.push_back(where(level, "map file size does not match its dimensions"));
+    // Every picture named must exist and decode at the size its role needs.
+    std::map<std::string, Image> cache;
+    auto picture = [&](const std::string& rel, int w, int h) {
+        std::ifstream in(fs::path(treeRoot) / rel, std::ios::binary);
+        std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                        std::istreambuf_iterator<char>());
+        Image img;
+        if (!in.good() && bytes.empty())
+            out.push_back(where(level, "picture %s is missing", rel.c_str()));
+        else if (!decodePng(bytes, img))
+            out.push_back(where(level, "picture %s does not decode", rel.c_str()));
+        else if ((w > 0 && img.width != w) || (h > 0 && img.height != h))
+            out.push_back(where(level, "picture %s is %d x %d, expected %d x %d", rel.c_str(), img.width,
+                                img.height, w, h));
+    };
+    for (const TextureDef& t : level.textures) {
+        if (t.images.empty())
+            out.push_back(where(level, "texture '%s' has no pictures", t.name.c_str()));
+        for (const std::string& p : t.images)
+            if (cache.emplace(p, Image{}).second)
+                picture(p, level.map.cellSize, level.map.cellSize);
+    }
+    for (const SectorDef& s : level.sectors)
+        if (cache.emplace(s.base, Image{}).second)
+            picture(s.base, tiles::kPicture, tiles::kPicture);
+    picture(level.waterPath, 0, 0);
+    for (std::string& s : check(level))
+        out.push_back(std::move(s));
+    return out;
+}
+
+} // namespace datagen::levels

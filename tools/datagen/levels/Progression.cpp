@@ -1,0 +1,171 @@
+#include "levels/Progression.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace datagen::levels {
+
+namespace {
+
+using L = Landscape;
+
+// The progression of the 30 levels.
+//
+// Length: 120 s of flight at level 1, rising evenly to 240 s at level 30 (0.1 px/ms, so
+// 12 000 to 24 000 px of valley). Bridges (checkpoints) fall every 30 to 60 s, the last one a
+// few seconds before the end of the map.
+//
+//  lvl  enc/min armed range boats helic plane tanks flak bldg speed guards  sectors (bottom to top)
+//   1    3.6    0.15  3-3    1     -     -     1     -    4    1     0      grass forest
+//   2    3.7    0.20  3-4    2     -     -     1     -    5    1     0      forest grass town
+//   3    3.8    0.25  3-4    2     1     -     2     -    6    1     0      grass autumn forest
+//   4    3.8    0.30  3-4    2     1     -     2     -    6    2     0      grass town forest
+//   5    3.9    0.35  3-5    2     1     1     2     -    7    2     1      forest rock grass
+//   6    4.0    0.35  3-5    3     1     1     3     -    7    2     1      autumn grass town
+//   7    4.1    0.40  4-5    3     2     1     3     1    8    2     1      grass rock autumn
+//   8    4.2    0.40  4-5    3     2     2     3     1    8    2     1      forest town grass rock
+//   9    4.2    0.45  4-5    3     2     2     3     1    9    2     1      scrub grass forest
+//  10    4.3    0.45  4-6    3     2     2     4     1    9    2     1      rock autumn town grass
+//  11    4.4    0.50  4-6    3     3     2     4     1   10    2     1      scrub desert rock
+//  12    4.5    0.50  4-6    4     3     2     4     1   10    3     1      desert town scrub
+//  13    4.6    0.55  4-6    4     3     3     4     2   10    3     1      desert rock scrub
+//  14    4.6    0.55  4-6    4     3     3     4     2   11    3     2      scrub desert town rock
+//  15    4.7    0.60  5-6    4     3     3     5     2   11    3     2      desert rock desert town
+//  16    4.8    0.60  5-6    4     4     3     5     2   11    3     2      rock scrub desert town
+//  17    4.9    0.60  5-7    4     4     3     5     2   12    3     2      grass rock snow
+//  18    5.0    0.65  5-7    4     4     4     5     2   12    3     2      forest snow rock
+//  19    5.0    0.65  5-7    4     4     4     5     2   12    3     2      snow rock snow town
+//  20    5.1    0.65  5-7    4     4     4     5     2   12    3     2      snow forest rock
+//  21..30: as 20 with density +0.08 per level (5.9 at 30), armed share up to 0.8 and ranges 5-7;
+//          sectors: 21 rock snow town snow, 22 snow rock forest snow, 23 forest autumn rock town,
+//          24 grass town forest rock, 25 scrub desert town rock, 26 rock snow rock town,
+//          27 autumn forest town rock grass, 28 desert rock town scrub, 29 snow rock forest town,
+//          30 grass forest rock snow town.
+//
+// New things arrive one at a time: second boat model at 2, helicopters at 3 (hovering first,
+// patrols from 4), plane formations at 5, guarded bridges at 5, flak batteries at 7, more
+// of them from 13. Water looks temperate, arid (desert levels) or cold (snow levels).
+struct Row {
+    float armed;
+    int rMin, rMax, boats, helic, plane, tanks, flak, bldg, speed, guards;
+};
+
+constexpr Row kRows[20] = {
+    {0.15f, 3, 3, 1, 0, 0, 1, 0, 4, 1, 0},  {0.20f, 3, 4, 2, 0, 0, 1, 0, 5, 1, 0},
+    {0.25f, 3, 4, 2, 1, 0, 2, 0, 6, 1, 0},  {0.30f, 3, 4, 2, 1, 0, 2, 0, 6, 2, 0},
+    {0.35f, 3, 5, 2, 1, 1, 2, 0, 7, 2, 1},  {0.35f, 3, 5, 3, 1, 1, 3, 0, 7, 2, 1},
+    {0.40f, 4, 5, 3, 2, 1, 3, 1, 8, 2, 1},  {0.40f, 4, 5, 3, 2, 2, 3, 1, 8, 2, 1},
+    {0.45f, 4, 5, 3, 2, 2, 3, 1, 9, 2, 1},  {0.45f, 4, 6, 3, 2, 2, 4, 1, 9, 2, 1},
+    {0.50f, 4, 6, 3, 3, 2, 4, 1, 10, 2, 1}, {0.50f, 4, 6, 4, 3, 2, 4, 1, 10, 3, 1},
+    {0.55f, 4, 6, 4, 3, 3, 4, 2, 10, 3, 1}, {0.55f, 4, 6, 4, 3, 3, 4, 2, 11, 3, 2},
+    {0.60f, 5, 6, 4, 3, 3, 5, 2, 11, 3, 2}, {0.60f, 5, 6, 4, 4, 3, 5, 2, 11, 3, 2},
+    {0.60f, 5, 7, 4, 4, 3, 5, 2, 12, 3, 2}, {0.65f, 5, 7, 4, 4, 4, 5, 2, 12, 3, 2},
+    {0.65f, 5, 7, 4, 4, 4, 5, 2, 12, 3, 2}, {0.65f, 5, 7, 4, 4, 4, 5, 2, 12, 3, 2},
+};
+
+const std::vector<std::vector<L>> kSectors = {
+    {L::Grass, L::Forest},
+    {L::Forest, L::Grass, L::Town},
+    {L::Grass, L::Autumn, L::Forest},
+    {L::Grass, L::Town, L::Forest},
+    {L::Forest, L::Rock, L::Grass},
+    {L::Autumn, L::Grass, L::Town},
+    {L::Grass, L::Rock, L::Autumn},
+    {L::Forest, L::Town, L::Grass, L::Rock},
+    {L::Scrub, L::Grass, L::Forest},
+    {L::Rock, L::Autumn, L::Town, L::Grass},
+    {L::Scrub, L::Desert, L::Rock},
+    {L::Desert, L::Town, L::Scrub},
+    {L::Desert, L::Rock, L::Scrub},
+    {L::Scrub, L::Desert, L::Town, L::Rock},
+    {L::Desert, L::Rock, L::Desert, L::Town},
+    {L::Rock, L::Scrub, L::Desert, L::Town},
+    {L::Grass, L::Rock, L::Snow},
+    {L::Forest, L::Snow, L::Rock},
+    {L::Snow, L::Rock, L::Snow, L::Town},
+    {L::Snow, L::Forest, L::Rock},
+    {L::Rock, L::Snow, L::Town, L::Snow},
+    {L::Snow, L::Rock, L::Forest, L::Snow},
+    {L::Forest, L::Autumn, L::Rock, L::Town},
+    {L::Grass, L::Town, L::Forest, L::Rock},
+    {L::Scrub, L::Desert, L::Town, L::Rock},
+    {L::Rock, L::Snow, L::Rock, L::Town},
+    {L::Autumn, L::Forest, L::Town, L::Rock, L::Grass},
+    {L::Desert, L::Rock, L::Town, L::Scrub},
+    {L::Snow, L::Rock, L::Forest, L::Town},
+    {L::Grass, L::Forest, L::Rock, L::Snow, L::Town},
+};
+
+Water waterFor(int level)
+{
+    if ((level >= 11 && level <= 16) || level == 25 || level == 28)
+        return Water::Arid;
+    if ((level >= 17 && level <= 22) || level == 26 || level == 29)
+        return Water::Cold;
+    return Water::Temperate;
+}
+
+} // namespace
+
+const char* landscapeName(Landscape l)
+{
+    switch (l) {
+    case L::Grass:
+        return "grass";
+    case L::Forest:
+        return "forest";
+    case L::Autumn:
+        return "autumn";
+    case L::Scrub:
+        return "scrub";
+    case L::Desert:
+        return "desert";
+    case L::Rock:
+        return "rock";
+    case L::Snow:
+        return "snow";
+    case L::Town:
+        return "town";
+    }
+    return "grass";
+}
+
+const char* waterName(Water w)
+{
+    switch (w) {
+    case Water::Temperate:
+        return "water_temperate";
+    case Water::Arid:
+        return "water_arid";
+    case Water::Cold:
+        return "water_cold";
+    }
+    return "water_temperate";
+}
+
+LevelPlan planFor(int level)
+{
+    level = std::clamp(level, 1, 30);
+    LevelPlan p;
+    p.number = level;
+    p.seconds = static_cast<int>(std::lround(120.0 + (level - 1) * 120.0 / 29.0));
+    p.landscapes = kSectors[static_cast<std::size_t>(level - 1)];
+    p.water = waterFor(level);
+    const Row& r = kRows[std::min(level, 20) - 1];
+    const int beyond = std::max(0, level - 20);
+    p.encountersPerMinute = 3.6f + 0.08f * static_cast<float>(level - 1);
+    p.armedShare = std::min(0.8f, r.armed + 0.015f * static_cast<float>(beyond));
+    p.rangeMin = r.rMin;
+    p.rangeMax = r.rMax;
+    p.boatModels = r.boats;
+    p.helicModels = r.helic;
+    p.planeModels = r.plane;
+    p.tankModels = r.tanks;
+    p.flak = r.flak;
+    p.buildingModels = r.bldg;
+    p.maxSpeedClass = r.speed;
+    p.bridgeGuards = r.guards;
+    return p;
+}
+
+} // namespace datagen::levels
