@@ -7,6 +7,7 @@
 #include "levels/LevelFiles.h"
 #include "levels/LevelGenerator.h"
 #include "levels/PreviewRenderer.h"
+#include "levels/SpriteBook.h"
 #include "levels/TerrainArt.h"
 #include "levels/TerrainComposer.h"
 
@@ -48,7 +49,8 @@ void writePreview(int number, const std::string& treeRoot, const std::string& pn
         auto it = pictures.find(path);
         return it == pictures.end() ? nullptr : &it->second;
     });
-    if (!writePngFile(renderPreview(level, terrain, catalog), pngPath))
+    SpriteBook sprites(treeRoot);
+    if (!writePngFile(renderPreview(level, terrain, catalog, &sprites), pngPath))
         throw std::runtime_error("cannot write " + pngPath);
 }
 

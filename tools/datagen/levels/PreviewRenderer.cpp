@@ -94,7 +94,8 @@ Image renderTerrain(const LevelData& level, const ComposedTerrain& terrain)
     return out;
 }
 
-Image renderPreview(const LevelData& level, const ComposedTerrain& terrain, const UnitCatalog& catalog)
+Image renderPreview(const LevelData& level, const ComposedTerrain& terrain, const UnitCatalog& catalog,
+                    SpriteBook* sprites)
 {
     const Image ground = renderTerrain(level, terrain);
     const int total = ground.height;
@@ -173,7 +174,68 @@ Image renderPreview(const LevelData& level, const ComposedTerrain& terrain, cons
             label(px - 8 - 7.0 * static_cast<double>(n.text.size()), py, n.text, 12, 1, 1, 0.6);
     }
 
-    cairo_set_line_width(cr, 2);
+    // The units' own sprites first, in the game's drawing order, air units with their shadows.
+    auto paint = [&](const Image* img, double cx, double cy, bool shadow) {
+        if (!img)
+            return;
+        cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, img->width, img->height);
+        cairo_surface_flush(s);
+        unsigned char* pix = cairo_image_surface_get_data(s);
+        const int st = cairo_image_surface_get_stride(s);
+        for (int y = 0; y < img->height; ++y) {
+            auto* row = reinterpret_cast<std::uint32_t*>(pix + static_cast<std::size_t>(y) * st);
+            for (int x = 0; x < img->width; ++x) {
+                const std::uint8_t* p = img->at(x, y);
+                const std::uint32_t a = p[3];
+                row[x] = (a << 24) | ((p[0] * a / 255) << 16) | ((p[1] * a / 255) << 8) | (p[2] * a / 255);
+            }
+        }
+        cairo_surface_mark_dirty(s);
+        const double x0 = cx - img->width / 2.0, y0 = cy - img->height / 2.0;
+        if (shadow) {
+            cairo_set_source_rgba(cr, 0, 0, 0, 0.23);
+            cairo_mask_surface(cr, s, x0 + 8, y0 + 8);
+        }
+        cairo_set_source_surface(cr, s, x0, y0);
+        cairo_paint(cr);
+        cairo_surface_destroy(s);
+    };
+    if (sprites) {
+        for (int window : {0, 500, 400, 100, 300, 200}) {
+            for (const EnemyRecord& e : level.enemies) {
+                if (e.type < window || e.type >= window + 20)
+                    continue;
+                double px, py;
+                if (!place(e.x, e.y, px, py))
+                    continue;
+                const Kind kind = kindOf(e.type);
+                const int group = kind == Kind::Plane && e.group == 0              ? 4
+                                  : kind == Kind::Building || kind == Kind::Bridge ? 0
+                                                                                   : e.group;
+                paint(sprites->frame(spriteOfType(e.type), group), px, py,
+                      kind == Kind::Helic || kind == Kind::Plane);
+                if (kind == Kind::Bridge) {
+                    const Image* road = sprites->frame("dat/bridge/road.xml", 0);
+                    const Image* bridge = sprites->frame(spriteOfType(e.type), 0);
+                    if (road && bridge) {
+                        for (double x = e.x - bridge->width / 2.0 - road->width / 2.0; x > 0;
+                             x -= road->width)
+                            paint(road, px - e.x + x, py, false);
+                        for (double x = e.x + bridge->width / 2.0 + road->width / 2.0; x < 800;
+                             x += road->width)
+                            paint(road, px - e.x + x, py, false);
+                    }
+                }
+            }
+        }
+        for (const BonusRecord& b : level.bonuses) {
+            double px, py;
+            if (place(b.x, b.y, px, py))
+                paint(sprites->frame(spriteOfBonus(b.kind), 0), px, py, true);
+        }
+    }
+
+    cairo_set_line_width(cr, sprites ? 1.2 : 2);
     for (const EnemyRecord& e : level.enemies) {
         double px, py;
         const Kind kind = kindOf(e.type);

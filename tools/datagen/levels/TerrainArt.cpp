@@ -326,12 +326,12 @@ Image makeTexture(Landscape l, int variant)
 }
 
 // Tileable value noise on a torus of the water image's size.
-double periodicNoise(std::uint64_t seed, double x, double y, int period)
+double periodicNoise(std::uint64_t seed, double x, double y, int periodX, int periodY)
 {
     const int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
     auto h = [&](int a, int b) {
-        a = ((a % period) + period) % period;
-        b = ((b % period) + period) % period;
+        a = ((a % periodX) + periodX) % periodX;
+        b = ((b % periodY) + periodY) % periodY;
         Rng r(seedOf(seed, static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b)));
         return r.unit();
     };
@@ -355,19 +355,17 @@ Image makeWater(Water w)
     const std::uint64_t seed = seedOf(0x3A7E, static_cast<std::uint64_t>(w));
     for (int y = 0; y < kWaterSize; ++y) {
         for (int x = 0; x < kWaterSize; ++x) {
+            // Noise stretched across the current reads as slow ripples without any stripes.
             double n = 0, amp = 0.5, total = 0;
             for (int o = 0; o < 4; ++o) {
-                const int period = 4 << o;
-                const double scale = static_cast<double>(period) / kWaterSize;
-                n += amp *
-                     periodicNoise(seed + static_cast<std::uint64_t>(o), x * scale, y * scale * 1.6, period);
+                const int px = 2 << o, py = 8 << o;
+                n += amp * periodicNoise(seed + static_cast<std::uint64_t>(o), x * px / double(kWaterSize),
+                                         y * py / double(kWaterSize), px, py);
                 total += amp;
-                amp *= 0.5;
+                amp *= 0.55;
             }
             n /= total;
-            // Long, soft ripples across the current, kept faint: the water is a backdrop.
-            const double ripple = std::sin(2 * kPi * (y * 12.0 / kWaterSize + n * 1.3));
-            const double t = std::clamp(0.35 + 0.7 * (n - 0.5) + 0.06 * ripple, 0.0, 1.0);
+            const double t = std::clamp(0.4 + 1.1 * (n - 0.5), 0.0, 1.0);
             std::uint8_t* p = img.at(x, y);
             p[0] = static_cast<std::uint8_t>(std::lround(255 * (deep.r + (light.r - deep.r) * t)));
             p[1] = static_cast<std::uint8_t>(std::lround(255 * (deep.g + (light.g - deep.g) * t)));

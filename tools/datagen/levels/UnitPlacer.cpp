@@ -119,12 +119,18 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
     const float seconds = (y1 - y0) / 100.0f;
     const int fights =
         std::max(1, static_cast<int>(std::lround(m_level.plan.encountersPerMinute * seconds / 60.0f)));
-    const float slot = (b - a) / static_cast<float>(fights);
+    // Two waves per stretch with a breather between them; an odd fight goes to the second.
+    const float length = b - a;
+    const int waveA = fights / 2, waveB = fights - waveA;
     const LevelPlan& p = m_level.plan;
     for (int i = 0; i < fights; ++i) {
-        const float yc =
-            a + slot * (static_cast<float>(i) + 0.5f) + static_cast<float>(m_rng.uniform(-0.15, 0.15)) * slot;
-        const float span = std::min(420.0f, slot * 0.4f);
+        const bool second = i >= waveA;
+        const float from = second ? a + 0.55f * length : a, to = second ? b : a + 0.42f * length;
+        const int inWave = second ? i - waveA : i, count = second ? waveB : waveA;
+        const float slot = (to - from) / static_cast<float>(std::max(1, count));
+        const float yc = from + slot * (static_cast<float>(inWave) + 0.5f) +
+                         static_cast<float>(m_rng.uniform(-0.15, 0.15)) * slot;
+        const float span = std::min(420.0f, slot * 0.6f);
         // A weighted pool of fights the level knows so far.
         std::vector<std::pair<Fight, float>> pool = {
             {Fight::Boats, 3}, {Fight::Camp, 3}, {Fight::Town, 1.5f}};
