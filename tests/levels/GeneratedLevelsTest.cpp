@@ -112,9 +112,13 @@ TEST_F(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
     EXPECT_FALSE(firesFlak(first));
     EXPECT_GT(count(first, Kind::Boat), 0);
     EXPECT_GT(count(first, Kind::Tank) + count(first, Kind::Building), 0);
-    const auto armed = std::count_if(first.enemies.begin(), first.enemies.end(),
-                                     [](const EnemyRecord& e) { return e.weaponRange > 0; });
-    EXPECT_LE(armed, 6);
+    auto armedShare = [](const LevelData& l) {
+        const auto armed = std::count_if(l.enemies.begin(), l.enemies.end(),
+                                         [](const EnemyRecord& e) { return e.weaponRange > 0; });
+        return static_cast<double>(armed) / static_cast<double>(l.enemies.size());
+    };
+    EXPECT_LT(armedShare(first), 0.3);
+    EXPECT_GT(armedShare(level(30)), 0.4);
 
     // New threats arrive one after another and stay.
     auto firstLevelWith = [&](auto has) {
