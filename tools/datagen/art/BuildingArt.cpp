@@ -160,6 +160,9 @@ void paintBuilding(cairo_t* cr, int model, const BuildingModel& m)
         break;
     }
     case 4: {
+        roundedRect(cr, x0, y0, w, h, 6);
+        fillLit(cr, {0.52, 0.52, 0.48}, 0.25);
+        strokeLine(cr, {0.3, 0.3, 0.28}, 1, 1.2);
         roof(cr, x0 + 8, y0 + 16, w - 16, h - 22, {0.7, 0.7, 0.66});
         cairo_rectangle(cr, x0 + 14, y0 + h - 14, 14, 6);
         setColor(cr, pal::glass);
@@ -194,6 +197,7 @@ void paintBuilding(cairo_t* cr, int model, const BuildingModel& m)
             setColor(cr, {0.7, 0.7, 0.7}, 0.35);
             cairo_fill(cr);
         }
+        roof(cr, x0, y0, w * 0.62, h * 0.3, {0.5, 0.5, 0.48}, 1);
         for (double x = x0 + 6; x < x0 + w * 0.6; x += 12) {
             cairo_rectangle(cr, x, y0 + 4, 8, h * 0.22);
             setColor(cr, {0.35, 0.5, 0.58});

@@ -173,10 +173,10 @@ void generatePlayer(const DataTree& tree, SpriteBook* book)
                     {0, 5, 6.5},
                     {0, -8, 5.5},
                     {0, -20, 4.5},
-                    {-12, -2, 5.5},
-                    {12, -2, 5.5},
-                    {-23, -1, 4.5},
-                    {23, -1, 4.5}});
+                    {-8, -2, 5.5},
+                    {8, -2, 5.5},
+                    {-14, -4, 4.5},
+                    {14, -4, 4.5}});
     params.value("m_frameSideSpeed", 0.01f);
     params.value("m_mouseSens", 2.0f);
     params.value("hull", 300);

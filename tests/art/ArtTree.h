@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cairo.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace arttest {
+
+// The art half of the data tree, generated once per test binary into a temporary folder.
+const std::string& artTree();
+// A second, independent generation for the determinism check.
+const std::string& secondArtTree();
+
+std::string pathOf(const std::string& relative);
+bool exists(const std::string& relative);
+std::vector<unsigned char> readBytes(const std::string& relative);
+
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<unsigned> argb; // premultiplied, row-major
+    int alpha(int x, int y) const
+    {
+        if (x < 0 || y < 0 || x >= width || y >= height)
+            return 0;
+        return static_cast<int>(argb[static_cast<std::size_t>(y) * width + x] >> 24);
+    }
+};
+// Decodes a PNG of the tree; an empty picture when it is missing or broken.
+Picture loadPng(const std::string& relative);
+// Width and height of a JPEG of the tree, 0 x 0 when it does not decode.
+bool jpegSize(const std::string& relative, int& width, int& height);
+
+// A sprite description read with the game's XML reader.
+struct SpriteInfo {
+    bool ok = false;
+    int kind = 0; // 1 strip, 2 framed
+    int frames = 0, groups = 0;
+    int frameWidth = 0, frameHeight = 0;
+    std::vector<std::vector<std::string>> framePaths; // framed sprites
+    std::string texture;                              // strip sprites
+    std::string error;
+};
+SpriteInfo loadSprite(const std::string& xmlPath);
+// One cell of a sprite as its own picture.
+Picture spriteCell(const std::string& xmlPath, int frame, int group);
+
+} // namespace arttest
