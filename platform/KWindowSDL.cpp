@@ -197,8 +197,9 @@ void KWindowSDL::setCaption(const std::string& text)
 void KWindowSDL::setFrameRateCap(int fps)
 {
     m_frameLimit = fps > 0 ? 1000 / fps : fps == 0 ? 0 : -1;
+    // Without a display (headless) there is no refresh to wait for; SDL would only imitate one.
     if (SDL_Renderer* renderer = KRenderContext::get().renderer())
-        SDL_RenderSetVSync(renderer, m_frameLimit >= 0 ? 1 : 0);
+        SDL_RenderSetVSync(renderer, m_frameLimit >= 0 && !isHeadlessDriver() ? 1 : 0);
 }
 
 void KWindowSDL::showNormal()
