@@ -240,7 +240,7 @@ Image makeTexture(Landscape l, int variant)
         return cell.take();
     }
     case Landscape::Desert: {
-        Cell cell(rgb(198, 176, 128), rng, 0.05);
+        Cell cell(rgb(186, 170, 132), rng, 0.05);
         cairo_t* cr = cell.cr();
         cairo_set_line_width(cr, 1.1);
         const double y0 = rng.uniform(4, 10);
@@ -248,11 +248,11 @@ Image makeTexture(Landscape l, int variant)
             const double y = y0 + i * rng.uniform(7, 10);
             if (y > 29)
                 break;
-            fillColour(cr, rgb(176, 152, 106), 0.6);
+            fillColour(cr, rgb(166, 150, 112), 0.6);
             cairo_move_to(cr, 2, y);
             cairo_curve_to(cr, 10, y - 2.5, 20, y + 2.5, 30, y);
             cairo_stroke(cr);
-            fillColour(cr, rgb(216, 198, 152), 0.6);
+            fillColour(cr, rgb(204, 190, 156), 0.6);
             cairo_move_to(cr, 2, y - 1.2);
             cairo_curve_to(cr, 10, y - 3.7, 20, y + 1.3, 30, y - 1.2);
             cairo_stroke(cr);
@@ -303,21 +303,36 @@ Image makeTexture(Landscape l, int variant)
         return cell.take();
     }
     case Landscape::Town: {
-        Cell cell(rgb(134, 130, 122), rng, 0.05);
+        // Outskirts rather than a solid city: houses in about half of the cells, the rest
+        // gardens, trees and yards, so that a minute of town does not turn into a carpet.
+        Cell cell(rgb(116, 120, 98), rng, 0.05);
         cairo_t* cr = cell.cr();
-        const std::vector<Rgb> roofs = {rgb(150, 84, 66), rgb(116, 108, 100), rgb(100, 80, 62),
-                                        rgb(136, 100, 78)};
-        if (rng.chance(0.25)) {
-            fillColour(cr, rgb(98, 118, 72)); // a garden
-            cairo_rectangle(cr, 3, 3, 26, 26);
+        const std::vector<Rgb> roofs = {rgb(138, 92, 78), rgb(114, 110, 104), rgb(100, 88, 74),
+                                        rgb(126, 104, 88)};
+        const int kind = variant % 6;
+        if (kind == 0 || kind == 3) {
+            roof(cr, rng, 3, 4, rng.uniform(18, 24), rng.uniform(9, 11), rng.pick(roofs));
+            if (rng.chance(0.6))
+                roof(cr, rng, rng.uniform(3, 10), 19, rng.uniform(12, 16), 8, rng.pick(roofs));
+        } else if (kind == 1 || kind == 4) {
+            fillColour(cr, rgb(132, 128, 118)); // a paved yard
+            cairo_rectangle(cr, 4, 4, 24, 24);
             cairo_fill(cr);
-            crown(cr, inside(rng, 6), inside(rng, 6), rng.uniform(4, 6), rgb(72, 100, 58));
-        } else if (rng.chance(0.5)) {
-            roof(cr, rng, 3, 4, rng.uniform(20, 25), rng.uniform(10, 12), rng.pick(roofs));
-            roof(cr, rng, rng.uniform(3, 10), 19, rng.uniform(12, 18), 9, rng.pick(roofs));
+            const double w = rng.uniform(12, 18), h = rng.uniform(12, 18);
+            roof(cr, rng, rng.uniform(5, 26 - w), rng.uniform(5, 26 - h), w, h, rng.pick(roofs));
+        } else if (kind == 2) {
+            for (int i = 0, n = rng.range(1, 3); i < n; ++i) {
+                const double r = rng.uniform(4, 7);
+                crown(cr, inside(rng, r + 1), inside(rng, r + 1), r, rgb(74, 98, 60));
+            }
         } else {
-            const double w = rng.uniform(14, 24), h = rng.uniform(14, 24);
-            roof(cr, rng, rng.uniform(3, 28 - w), rng.uniform(3, 28 - h), w, h, rng.pick(roofs));
+            fillColour(cr, rgb(104, 120, 80)); // a kitchen garden in rows
+            cairo_set_line_width(cr, 1.5);
+            for (double y = 6; y < 28; y += 4) {
+                cairo_move_to(cr, 5, y);
+                cairo_line_to(cr, 27, y);
+            }
+            cairo_stroke(cr);
         }
         return cell.take();
     }

@@ -143,7 +143,7 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
             pool.push_back({Fight::HeliLand, 0.8f});
         }
         if (p.planeModels > 0)
-            pool.push_back({Fight::Planes, 1.2f + 0.03f * static_cast<float>(p.number)});
+            pool.push_back({Fight::Planes, 1.0f + 0.02f * static_cast<float>(p.number)});
         if (p.flak > 0 && !m_flakTanks.empty())
             pool.push_back({Fight::Battery, p.flak == 1 ? 0.8f : 1.6f});
         // Every level opens on the river: its first fight is a boat patrol.
@@ -168,7 +168,7 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
         // From mid levels on, fights come in pairs now and then: a second, different threat
         // over the first one.
         if (p.number >= 6 && m_rng.chance(std::min(0.5, 0.02 * p.number))) {
-            const Fight extra = p.planeModels > 0 && m_rng.chance(0.35) ? Fight::Planes
+            const Fight extra = p.planeModels > 0 && m_rng.chance(0.3) ? Fight::Planes
                                 : p.helicModels > 0                     ? Fight::HeliHover
                                                                         : Fight::Boats;
             placeFight(extra, yc + span * 0.5f, span * 0.6f);
@@ -545,7 +545,7 @@ bool UnitPlacer::planes(float yc, float span, Encounter& e)
     (void)span;
     const int model = m_rng.range(0, std::clamp(m_level.plan.planeModels, 1, 4) - 1);
     const UnitShape& s = m_catalog.planes[static_cast<std::size_t>(model)];
-    const int n = m_rng.range(3, m_level.plan.number >= 15 ? 5 : 4);
+    const int n = m_rng.range(3, m_level.plan.number >= 20 ? 5 : 4);
     const int speed = m_rng.range(0, std::min(3, m_level.plan.number / 6));
     const float gap = std::max(s.frameWidth, s.frameHeight) + 24;
     const int shape = m_rng.range(0, 2);
