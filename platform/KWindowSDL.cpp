@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -298,10 +299,8 @@ void KWindowSDL::pumpMessages()
     SDL_Event event;
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
         processEvent(event);
-    if (m_minimised && !m_quit) {
-        waitWhileInactive();
-        resetClock();
-    }
+    // A minimised window is not in front: the next presentFrame pauses (with events 101 and 100,
+    // so the audio pauses too) rather than blocking here unannounced.
     if (m_deviceLost && !m_quit) {
         m_deviceLost = false;
         KRenderContext::get().rebuildTextures();
@@ -429,8 +428,14 @@ void KWindowSDL::processEvent(const SDL_Event& event)
 
 void KWindowSDL::takeScreenshot()
 {
-    ++m_screenshots;
-    const std::string path = getUserDataFolder() + "/screenshot" + std::to_string(m_screenshots) + ".png";
+    // Numbers already taken by earlier runs are skipped, so no screenshot is ever overwritten.
+    const std::string folder = getUserDataFolder();
+    std::string path;
+    std::error_code ec;
+    do {
+        ++m_screenshots;
+        path = folder + "/screenshot" + std::to_string(m_screenshots) + ".png";
+    } while (std::filesystem::exists(path, ec) && m_screenshots < 1000000);
     if (saveScreenshot(path))
         LOG_INFO("screenshot written to %s", path.c_str());
 }

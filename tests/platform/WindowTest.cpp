@@ -219,32 +219,72 @@ TEST(Window, FocusPauseBlocksAndStopsGameTime)
     EXPECT_FALSE(window.isForeground());
 }
 
+TEST(Window, AMinimisedWindowPausesLikeABackgroundOne)
+{
+    HeadlessPlatform platform;
+    KWindow& window = platform.window();
+    std::vector<int> focusEvents;
+    window.setEventCallback([&](const KEvent& e) {
+        if (e.type == K_EVENT_DEACTIVATED) {
+            focusEvents.push_back(101);
+            KInjection::minimise(false);
+        } else if (e.type == K_EVENT_ACTIVATED) {
+            focusEvents.push_back(100);
+        }
+        return true;
+    });
+    KInjection::minimise(true);
+    window.pumpMessages(); // never blocks by itself
+    EXPECT_FALSE(window.isForeground());
+    window.presentFrame(true, false);
+    EXPECT_EQ(focusEvents, (std::vector<int>{101, 100}));
+    EXPECT_TRUE(window.isForeground());
+
+    // Closing the window while in the background ends the pause too.
+    focusEvents.clear();
+    window.setEventCallback([&](const KEvent& e) {
+        if (e.type == K_EVENT_DEACTIVATED)
+            KInjection::closeWindow();
+        focusEvents.push_back(e.type);
+        return true;
+    });
+    KInjection::focus(false);
+    window.presentFrame(true, false);
+    EXPECT_EQ(focusEvents, (std::vector<int>{101, 100}));
+    EXPECT_TRUE(window.isQuitRequested());
+}
+
 TEST(Window, LeftShiftAndPrintScreenWriteNumberedPngScreenshots)
 {
     TempDir home;
     const char* oldData = std::getenv("XDG_DATA_HOME");
     const std::string saved = oldData ? oldData : "";
     setenv("XDG_DATA_HOME", home.path().c_str(), 1);
-    {
+    auto run = [](int presses, float green) {
         HeadlessPlatform platform;
-        platform.beginFrame(0, 1, 0);
+        platform.beginFrame(0, green, 0);
         platform.endFrame();
         KInjection::key(VKey::LShift, true);
-        KInjection::key(VKey::Snapshot, true);
-        KInjection::key(VKey::Snapshot, false);
-        KInjection::key(VKey::Snapshot, true);
-        KInjection::key(VKey::Snapshot, false);
+        for (int i = 0; i < presses; ++i) {
+            KInjection::key(VKey::Snapshot, true);
+            KInjection::key(VKey::Snapshot, false);
+        }
         KInjection::key(VKey::LShift, false);
         KInjection::key(VKey::Snapshot, true); // without shift: nothing
         platform.pump();
-    }
+    };
+    run(2, 1.0f);
+    // A later run adds to the numbers instead of overwriting them.
+    run(1, 0.5f);
     if (oldData)
         setenv("XDG_DATA_HOME", saved.c_str(), 1);
     else
         unsetenv("XDG_DATA_HOME");
 
     const std::string folder = home.path() + "/Corvidane/Skyvane/";
-    for (const char* name : {"screenshot1.png", "screenshot2.png"}) {
+    const std::pair<const char*, int> expected[] = {
+        {"screenshot1.png", 255}, {"screenshot2.png", 255}, {"screenshot3.png", 127}};
+    for (const auto& [name, green] : expected) {
         std::ifstream in(folder + name, std::ios::binary);
         const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                               std::istreambuf_iterator<char>());
@@ -252,8 +292,8 @@ TEST(Window, LeftShiftAndPrintScreenWriteNumberedPngScreenshots)
         ASSERT_EQ(image.width, 800) << name;
         ASSERT_EQ(image.height, 600);
         EXPECT_EQ(image.rgba[0], 0);
-        EXPECT_EQ(image.rgba[1], 255);
+        EXPECT_EQ(image.rgba[1], green) << name;
         EXPECT_EQ(image.rgba[3], 255);
     }
-    EXPECT_FALSE(std::ifstream(folder + "screenshot3.png").good());
+    EXPECT_FALSE(std::ifstream(folder + "screenshot4.png").good());
 }
