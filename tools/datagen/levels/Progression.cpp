@@ -16,27 +16,27 @@ using L = Landscape;
 // few seconds before the end of the map.
 //
 //  lvl  enc/min armed range boats helic plane tanks flak bldg speed guards  sectors (bottom to top)
-//   1    6.0    0.15  3-3    1     -     -     1     -    4    1     0      grass forest
-//   2    6.1    0.20  3-4    2     -     -     1     -    5    1     0      forest grass town
-//   3    6.2    0.25  3-4    2     1     -     2     -    6    1     0      grass autumn forest
-//   4    6.3    0.30  3-4    2     1     -     2     -    6    2     0      grass town forest
-//   5    6.4    0.35  3-5    2     1     1     2     -    7    2     1      forest rock grass
-//   6    6.5    0.35  3-5    3     1     1     3     -    7    2     1      autumn grass town
-//   7    6.6    0.40  4-5    3     2     1     3     1    8    2     1      grass rock autumn
-//   8    6.7    0.40  4-5    3     2     2     3     1    8    2     1      forest town grass rock
-//   9    6.8    0.45  4-5    3     2     2     3     1    9    2     1      scrub grass forest
-//  10    6.9    0.45  4-6    3     2     2     4     1    9    2     1      rock autumn town grass
-//  11    7.0    0.50  4-6    3     3     2     4     1   10    2     1      scrub desert rock
-//  12    7.1    0.50  4-6    4     3     2     4     1   10    3     1      desert town scrub
-//  13    7.2    0.55  4-6    4     3     3     4     2   10    3     1      desert rock scrub
-//  14    7.3    0.55  4-6    4     3     3     4     2   11    3     2      scrub desert town rock
-//  15    7.4    0.60  5-6    4     3     3     5     2   11    3     2      desert rock desert town
-//  16    7.5    0.60  5-6    4     4     3     5     2   11    3     2      rock scrub desert town
-//  17    7.6    0.60  5-7    4     4     3     5     2   12    3     2      grass rock snow
-//  18    7.7    0.65  5-7    4     4     4     5     2   12    3     2      forest snow rock
-//  19    7.8    0.65  5-7    4     4     4     5     2   12    3     2      snow rock snow town
-//  20    7.9    0.65  5-7    4     4     4     5     2   12    3     2      snow forest rock
-//  21..30: as 20 with density +0.1 per level (8.9 at 30), armed share up to 0.8 and ranges 5-7;
+//   1     7.0   0.15  3-3    1     -     -     1     -    4    1     0      grass forest
+//   2     7.2   0.20  3-4    2     -     -     1     -    5    1     0      forest grass town
+//   3     7.3   0.25  3-4    2     1     -     2     -    6    1     0      grass autumn forest
+//   4     7.5   0.30  3-4    2     1     -     2     -    6    2     0      grass town forest
+//   5     7.7   0.35  3-5    2     1     1     2     -    7    2     1      forest rock grass
+//   6     7.8   0.35  3-5    3     1     1     3     -    7    2     1      autumn grass town
+//   7     8.0   0.40  4-5    3     2     1     3     1    8    2     1      grass rock autumn
+//   8     8.2   0.40  4-5    3     2     2     3     1    8    2     1      forest town grass rock
+//   9     8.4   0.45  4-5    3     2     2     3     1    9    2     1      scrub grass forest
+//  10     8.5   0.45  4-6    3     2     2     4     1    9    2     1      rock autumn town grass
+//  11     8.7   0.50  4-6    3     3     2     4     1   10    2     1      scrub desert rock
+//  12     8.9   0.50  4-6    4     3     2     4     1   10    3     1      desert town scrub
+//  13     9.0   0.55  4-6    4     3     3     4     2   10    3     1      desert rock scrub
+//  14     9.2   0.55  4-6    4     3     3     4     2   11    3     2      scrub desert town rock
+//  15     9.4   0.60  5-6    4     3     3     5     2   11    3     2      desert rock desert town
+//  16     9.6   0.60  5-6    4     4     3     5     2   11    3     2      rock scrub desert town
+//  17     9.7   0.60  5-7    4     4     3     5     2   12    3     2      grass rock snow
+//  18     9.9   0.65  5-7    4     4     4     5     2   12    3     2      forest snow rock
+//  19    10.1   0.65  5-7    4     4     4     5     2   12    3     2      snow rock snow town
+//  20    10.2   0.65  5-7    4     4     4     5     2   12    3     2      snow forest rock
+//  21..30: as 20 with density +0.17 per level (11.9 at 30), armed share up to 0.8 and ranges 5-7;
 //          sectors: 21 rock snow town snow, 22 snow rock forest snow, 23 forest autumn rock town,
 //          24 grass town forest rock, 25 scrub desert town rock, 26 rock snow rock town,
 //          27 autumn forest town rock grass, 28 desert rock town scrub, 29 snow rock forest town,
@@ -44,7 +44,9 @@ using L = Landscape;
 //
 // New things arrive one at a time: second boat model at 2, helicopters at 3 (hovering first,
 // patrols from 4), plane formations at 5, guarded bridges at 5, flak batteries at 7, more
-// of them from 13. Water looks temperate, arid (desert levels) or cold (snow levels).
+// of them from 13. A level that brings a new threat shows it early, alone, right after the
+// opening boat patrol. Fights come in two waves between checkpoints, with a breather between. Water looks
+// temperate, arid (desert levels) or cold (snow levels).
 struct Row {
     float armed;
     int rMin, rMax, boats, helic, plane, tanks, flak, bldg, speed, guards;
@@ -153,7 +155,7 @@ LevelPlan planFor(int level)
     p.water = waterFor(level);
     const Row& r = kRows[std::min(level, 20) - 1];
     const int beyond = std::max(0, level - 20);
-    p.encountersPerMinute = 6.0f + 0.1f * static_cast<float>(level - 1);
+    p.encountersPerMinute = 7.0f + 0.17f * static_cast<float>(level - 1);
     p.armedShare = std::min(0.8f, r.armed + 0.015f * static_cast<float>(beyond));
     p.rangeMin = r.rMin;
     p.rangeMax = r.rMax;

@@ -51,6 +51,17 @@ UnitPlacer::UnitPlacer(LevelData& level, const UnitCatalog& catalog, Rng& rng)
         m_flakTanks.resize(1);
     if (m_rocketTanks.empty())
         m_rocketTanks.push_back(0);
+    if (p.number > 1) {
+        const LevelPlan before = planFor(p.number - 1);
+        if (p.planeModels > 0 && before.planeModels == 0)
+            m_newFight = Fight::Planes;
+        else if (p.helicModels > 0 && before.helicModels == 0)
+            m_newFight = Fight::HeliHover;
+        else if (p.flak > 0 && before.flak == 0 && !m_flakTanks.empty())
+            m_newFight = Fight::Battery;
+        else if (p.number == 4)
+            m_newFight = Fight::HeliPatrol;
+    }
     // Buildings split by size: the smaller half for camps, the larger for towns.
     std::vector<int> models;
     for (int i = 0; i < std::clamp(p.buildingModels, 1, 12); ++i)
@@ -146,8 +157,11 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
             pool.push_back({Fight::Planes, 1.0f + 0.02f * static_cast<float>(p.number)});
         if (p.flak > 0 && !m_flakTanks.empty())
             pool.push_back({Fight::Battery, p.flak == 1 ? 0.8f : 1.6f});
-        // Every level opens on the river: its first fight is a boat patrol.
+        // Every level opens on the river: its first fight is a boat patrol. A threat new in
+        // this level is shown next, on its own, before it mixes with the others.
         if (first && i == 0 && placeFight(Fight::Boats, yc, span))
+            continue;
+        if (first && i == 1 && m_newFight && placeFight(*m_newFight, yc, span))
             continue;
         for (int attempt = 0; attempt < 6; ++attempt) {
             float total = 0;
@@ -169,8 +183,8 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
         // over the first one.
         if (p.number >= 6 && m_rng.chance(std::min(0.5, 0.02 * p.number))) {
             const Fight extra = p.planeModels > 0 && m_rng.chance(0.3) ? Fight::Planes
-                                : p.helicModels > 0                     ? Fight::HeliHover
-                                                                        : Fight::Boats;
+                                : p.helicModels > 0                    ? Fight::HeliHover
+                                                                       : Fight::Boats;
             placeFight(extra, yc + span * 0.5f, span * 0.6f);
         }
     }

@@ -4,6 +4,7 @@
 #include "levels/Rng.h"
 #include "levels/UnitCatalog.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,7 @@ private:
     std::vector<Disc> m_taken;
     std::vector<Encounter> m_encounters;
     std::vector<int> m_rocketTanks, m_flakTanks, m_smallBuildings, m_largeBuildings;
+    std::optional<Fight> m_newFight; // the threat this level introduces
 };
 
 // Heights of the level's bridges: every 30 to 60 s of flight, the last a few seconds before the
