@@ -47,19 +47,18 @@ void wrench(cairo_t* cr, double angle, Rgb c)
 {
     cairo_save(cr);
     cairo_rotate(cr, angle);
-    roundedRect(cr, -1.8, -6, 3.6, 15, 1.6);
-    setColor(cr, c);
-    cairo_fill_preserve(cr);
-    strokeLine(cr, pal::black, 0.6, 0.8);
-    cairo_arc(cr, 0, -8, 4.5, 0, 2 * kPi);
-    setColor(cr, c);
-    cairo_fill_preserve(cr);
-    strokeLine(cr, pal::black, 0.6, 0.8);
-    cairo_rectangle(cr, -1.6, -13, 3.2, 6);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0);
-    cairo_fill(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    for (int pass = 0; pass < 2; ++pass) {
+        // an open ring jaw on a handle
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, 0, -8, 3.6, -kPi / 2 + 0.75, 3 * kPi / 2 - 0.75);
+        cairo_move_to(cr, 0, -4.5);
+        cairo_line_to(cr, 0, 9);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        if (pass == 0)
+            strokeLine(cr, pal::black, 0.6, 5);
+        else
+            strokeLine(cr, c, 1, 3);
+    }
     cairo_restore(cr);
 }
 

@@ -83,6 +83,14 @@ void paintExplosion(cairo_t* cr, double t, double radius, unsigned seed, bool he
         softBlob(cr, x, y, r, fireColor(std::min(1.0, temp + 0.2)), fireColor(temp * 0.7),
                  clamp01((1 - u) * 1.6));
     }
+    // the shock ring racing out
+    if (t < 0.35) {
+        const double u = t / 0.35;
+        cairo_arc(cr, 0, 0, radius * (0.3 + 0.75 * easeOut(u)), 0, 2 * kPi);
+        setColor(cr, {1.0, 0.95, 0.8}, 0.45 * (1 - u));
+        cairo_set_line_width(cr, 1 + 4 * (1 - u));
+        cairo_stroke(cr);
+    }
     // the first flash
     if (t < 0.25) {
         const double u = t / 0.25;
@@ -94,9 +102,9 @@ void paintExplosion(cairo_t* cr, double t, double radius, unsigned seed, bool he
     for (int i = 0; i < pieces; ++i) {
         const double ang = deb.range(0, 2 * kPi);
         const double speed = deb.range(0.5, 1.05);
-        const double d = radius * speed * easeOut(clamp01(t * 1.4));
+        const double d = radius * (0.25 + 0.8 * speed * easeOut(clamp01(t * 1.4)));
         const double x = std::cos(ang) * d, y = std::sin(ang) * d;
-        const double alpha = clamp01(1.2 - t * 1.3);
+        const double alpha = std::min(clamp01((t - 0.06) * 8), clamp01(1.2 - t * 1.3));
         if (alpha <= 0)
             continue;
         if (i % 3 == 0) {

@@ -325,7 +325,7 @@ void generatePanels(const DataTree& tree)
 
     // Statistics icons of the end-of-level window, cut from the unit sprites.
     sheetIcon(tree, "menu/stat_icons/cl_boat.png", "dat/boat03/boat.png", 96, 96, 0, 1);
-    sheetIcon(tree, "menu/stat_icons/cl_helic.png", "dat/helic02/helic.png", 96, 96, 1, 1);
+    sheetIcon(tree, "menu/stat_icons/cl_helic.png", "dat/helic03/helic.png", 112, 112, 1, 1);
     sheetIcon(tree, "menu/stat_icons/cl_plane.png", "dat/plane01/plane.png", 80, 80, 0, 1);
 
     // End of level: texts are drawn by the game; boxes frame the kills (left) and the scores and
