@@ -1,0 +1,196 @@
+#include "audio/Composer.h"
+#include "audio/Harmony.h"
+#include "audio/MusicCatalogue.h"
+#include "audio/MusicTracks.h"
+#include "audio/Sequencer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+#include <stdexcept>
+
+using namespace datagen::audio;
+
+namespace {
+
+std::vector<int> pitchClasses(const std::vector<int>& notes)
+{
+    std::vector<int> classes;
+    for (int n : notes)
+        classes.push_back(n % 12);
+    return classes;
+}
+
+const SongPart* findPart(const Song& song, const std::string& name)
+{
+    for (const SongPart& part : song.parts)
+        if (part.name == name)
+            return &part;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(Harmony, ScalesAndChordSymbols)
+{
+    const Scale aMinor = Scale::minor(57);
+    EXPECT_EQ(aMinor.note(0), 57);
+    EXPECT_EQ(aMinor.note(2), 60);
+    EXPECT_EQ(aMinor.note(7), 69);
+    EXPECT_EQ(aMinor.note(-1), 55);
+    EXPECT_EQ(aMinor.degreeOf(60), 2);
+    EXPECT_EQ(aMinor.degreeOf(56), -1); // G# is not in the scale: the G below it
+    EXPECT_TRUE(aMinor.contains(72));
+    EXPECT_FALSE(aMinor.contains(68));
+
+    EXPECT_EQ(pitchClasses(Chord::parse("bVI").notesFrom(aMinor, 60)), (std::vector<int>{5, 9, 0})); // F A C
+    EXPECT_EQ(pitchClasses(Chord::parse("V7").notesFrom(aMinor, 60)),
+              (std::vector<int>{4, 8, 11, 2})); // E G# B D
+    EXPECT_EQ(pitchClasses(Chord::parse("iv").notesFrom(aMinor, 60)), (std::vector<int>{2, 5, 9})); // D F A
+    EXPECT_EQ(Chord::parse("bVII5").intervals(), (std::vector<int>{0, 7, 12}));
+    EXPECT_EQ(Chord::parse("IVmaj7").intervals(), (std::vector<int>{0, 4, 7, 11}));
+    EXPECT_EQ(Chord::parse("i").notesFrom(aMinor, 58).front(), 69);
+    EXPECT_TRUE(Chord::parse("V").hasTone(aMinor, 68));
+    EXPECT_EQ(Chord::parse("bIII").rootNear(aMinor, 50, 36, 47), 36);
+    EXPECT_EQ(Chord::parse("bIII").rootNear(aMinor, 50, 36, 48), 48);
+    EXPECT_THROW(Chord::parse("X"), std::invalid_argument);
+    EXPECT_THROW(Chord::parse("Vb9"), std::invalid_argument);
+    EXPECT_THROW(Chord::parse("iV"), std::invalid_argument);
+}
+
+TEST(Harmony, VoiceLeadingMovesVoicesLittle)
+{
+    const Scale cMajor = Scale::major(60);
+    VoiceLeader leader(62, 4);
+    std::vector<int> previous = leader.voice(cMajor, Chord::parse("I"));
+    for (const char* symbol : {"V", "vi", "IV", "I", "bVII", "ii7"}) {
+        const std::vector<int> next = leader.voice(cMajor, Chord::parse(symbol));
+        ASSERT_EQ(next.size(), 4u);
+        int moved = 0;
+        for (std::size_t v = 0; v < next.size(); ++v)
+            moved += std::abs(next[v] - previous[v]);
+        EXPECT_LE(moved, 12) << symbol;
+        EXPECT_TRUE(std::is_sorted(next.begin(), next.end()));
+        for (int note : next)
+            EXPECT_TRUE(Chord::parse(symbol).hasTone(cMajor, note)) << symbol;
+        previous = next;
+    }
+}
+
+TEST(Composer, EveryPieceHasSectionsOfTheRightLength)
+{
+    for (const MusicSpec& spec : musicCatalogue()) {
+        const TrackStyle style = spec.style();
+        const Song song = Composer(style).compose();
+        const double seconds = song.beatsTotal() * song.secondsPerBeat();
+        EXPECT_GE(seconds, 90.0) << spec.path;
+        EXPECT_LE(seconds, 180.0) << spec.path;
+        EXPECT_GE(style.sections.size(), 5u) << spec.path;
+        EXPECT_GE(song.bpm, spec.path.find("menu") == std::string::npos ? 120.0 : 80.0) << spec.path;
+        for (const char* name : {"lead", "bass", "pad", "arp"})
+            EXPECT_NE(findPart(song, name), nullptr) << spec.path << " " << name;
+        EXPECT_GT(song.drums.size(), 200u) << spec.path;
+        // Every note lies inside the piece (its release may ring over the loop point).
+        for (const SongPart& part : song.parts)
+            for (const NoteEvent& note : part.notes) {
+                ASSERT_GE(note.beat, 0.0);
+                ASSERT_LT(note.beat, song.beatsTotal());
+                ASSERT_GT(note.length, 0.0);
+                ASSERT_GE(note.midi, 24);
+                ASSERT_LE(note.midi, 100);
+            }
+    }
+}
+
+TEST(Composer, ThemeRecursWheneverItsChordsRecurAndLandsOnChordTones)
+{
+    for (const MusicSpec& spec : musicCatalogue()) {
+        const TrackStyle style = spec.style();
+        const Composer composer(style);
+        const Song song = composer.compose();
+        const SongPart* lead = findPart(song, "lead");
+        ASSERT_NE(lead, nullptr);
+        // Group the main theme's notes by section start; sections with the same chords and
+        // octave must carry the same tune.
+        std::map<std::string, std::vector<std::pair<double, int>>> tunes;
+        int repeats = 0;
+        double beat = 0.0;
+        for (const Section& section : style.sections) {
+            const double end = beat + section.chords.size() * 4.0;
+            if (section.melody == 1) {
+                std::vector<std::pair<double, int>> tune;
+                for (const NoteEvent& note : lead->notes)
+                    if (note.beat >= beat && note.beat < end)
+                        tune.emplace_back(note.beat - beat, note.midi - 12 * section.melodyOctave);
+                std::string key;
+                for (const std::string& chord : section.chords)
+                    key += chord + " ";
+                auto [it, inserted] = tunes.emplace(key, tune);
+                if (!inserted) {
+                    EXPECT_EQ(it->second, tune) << spec.path << " section " << section.name;
+                    ++repeats;
+                }
+            }
+            beat = end;
+        }
+        EXPECT_GE(repeats, 1) << spec.path << ": the main theme never comes back";
+
+        // Notes that start a bar are tones of the chord under them.
+        const std::vector<Composer::ChordSpan> timeline = composer.chordTimeline();
+        int onBar = 0;
+        int chordTones = 0;
+        for (const NoteEvent& note : lead->notes) {
+            if (std::fmod(note.beat, 4.0) != 0.0)
+                continue;
+            ++onBar;
+            for (const Composer::ChordSpan& span : timeline)
+                if (note.beat >= span.beat && note.beat < span.beat + span.length &&
+                    span.chord.hasTone(style.scale, note.midi))
+                    ++chordTones;
+        }
+        ASSERT_GT(onBar, 8) << spec.path;
+        EXPECT_GE(chordTones * 10, onBar * 9) << spec.path;
+    }
+}
+
+TEST(Composer, PiecesAreDistinct)
+{
+    std::set<double> tempos;
+    std::set<int> keys;
+    std::set<std::string> bassLines;
+    for (const MusicSpec& spec : musicCatalogue()) {
+        const TrackStyle style = spec.style();
+        tempos.insert(style.bpm);
+        keys.insert(style.scale.tonic % 12);
+        bassLines.insert(style.bassRhythm);
+    }
+    EXPECT_EQ(tempos.size(), musicCatalogue().size());
+    EXPECT_EQ(keys.size(), musicCatalogue().size());
+    EXPECT_EQ(bassLines.size(), musicCatalogue().size());
+}
+
+TEST(Sequencer, LoopIsExactAndTheLastBarRingsIntoTheFirst)
+{
+    TrackStyle style = menuTheme();
+    style.sections.resize(2); // keep the test short
+    Song song = Composer(style).compose();
+    const Sequencer sequencer(song);
+    EXPECT_EQ(sequencer.loopFrames(), samplesFor(song.beatsTotal() * song.secondsPerBeat()));
+    EXPECT_EQ(sequencer.sampleOf(1.0), samplesFor(song.secondsPerBeat()));
+
+    // A single long note at the very end: its release and reverb must appear at the start.
+    Song tail;
+    tail.bpm = 120.0;
+    tail.bars = 2;
+    SongPart part{"pad", style.pad, style.padMix, {{7.0, 1.0, 60, 1.0f}}};
+    tail.parts.push_back(part);
+    const StereoBuffer out = Sequencer(tail).render();
+    ASSERT_EQ(out.frames(), samplesFor(4.0));
+    float startLevel = 0.0f;
+    for (std::size_t i = 0; i < samplesFor(0.2); ++i)
+        startLevel = std::max(startLevel, std::fabs(out.left[i]));
+    EXPECT_GT(startLevel, 0.001f);
+}

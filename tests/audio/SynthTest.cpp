@@ -1,0 +1,162 @@
+#include "audio/VorbisDecoder.h"
+
+#include "audio/Dynamics.h"
+#include "audio/EffectCatalogue.h"
+#include "audio/Loudness.h"
+#include "audio/Mixer.h"
+#include "audio/Oscillator.h"
+#include "audio/SynthTools.h"
+#include "audio/VorbisEncoder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+using namespace datagen::audio;
+
+namespace {
+
+Signal sine(double frequency, double amplitude, double seconds)
+{
+    Signal s(samplesFor(seconds));
+    for (std::size_t i = 0; i < s.size(); ++i)
+        s[i] = static_cast<float>(amplitude * std::sin(2.0 * std::numbers::pi * frequency * i / kSampleRate));
+    return s;
+}
+
+int zeroCrossings(const std::vector<float>& s)
+{
+    int count = 0;
+    for (std::size_t i = 1; i < s.size(); ++i)
+        if ((s[i - 1] < 0.0f) != (s[i] < 0.0f))
+            ++count;
+    return count;
+}
+
+} // namespace
+
+TEST(VorbisEncoder, MonoAndStereoRoundTripKeepLengthPitchAndLevel)
+{
+    const Signal tone = sine(440.0, 0.5, 1.0);
+    const DecodedAudio mono = decodeVorbis(VorbisEncoder(0.4f).encode(tone));
+    ASSERT_TRUE(mono.ok) << mono.error;
+    EXPECT_EQ(mono.channels, 1);
+    EXPECT_EQ(mono.rate, kSampleRate);
+    ASSERT_EQ(mono.frames(), tone.size());
+    EXPECT_NEAR(zeroCrossings(mono.samples[0]), 880, 4);
+    EXPECT_NEAR(peakOf(mono.samples[0]), 0.5f, 0.03f);
+
+    StereoBuffer stereo(samplesFor(0.5));
+    stereo.left = sine(300.0, 0.4, 0.5); // different content per side must stay on its side
+    const DecodedAudio two = decodeVorbis(VorbisEncoder(0.0f).encode(stereo));
+    ASSERT_TRUE(two.ok) << two.error;
+    ASSERT_EQ(two.channels, 2);
+    ASSERT_EQ(two.frames(), stereo.frames());
+    EXPECT_GT(peakOf(two.samples[0]), 0.35f);
+    EXPECT_LT(peakOf(two.samples[1]), 0.05f);
+}
+
+TEST(VorbisEncoder, SameInputGivesSameBytes)
+{
+    const Signal tone = sine(1000.0, 0.3, 0.3);
+    EXPECT_EQ(VorbisEncoder(0.3f).encode(tone), VorbisEncoder(0.3f).encode(tone));
+    EXPECT_FALSE(decodeVorbis({'O', 'g', 'g', 'S', 0, 1, 2}).ok);
+}
+
+TEST(Oscillator, SawIsBandLimitedAndKeepsItsFrequency)
+{
+    Oscillator saw(Oscillator::Shape::Saw);
+    Signal s(kSampleRate);
+    for (float& x : s)
+        x = saw.next(3520.0);
+    // A naive saw at this pitch folds harmonics down below the fundamental; a band-limited one
+    // has (almost) nothing there. Measure the energy under 3 kHz with a simple low-pass.
+    double low = 0.0;
+    float state = 0.0f;
+    for (float x : s) {
+        state += 0.2f * (x - state);
+        low += static_cast<double>(state) * state;
+    }
+    double total = 0.0;
+    for (float x : s)
+        total += static_cast<double>(x) * x;
+    EXPECT_LT(low / total, 0.25);
+    EXPECT_NEAR(zeroCrossings(s), 2 * 3520, 40);
+    EXPECT_NEAR(sineOf(0.25), 1.0f, 1e-5f);
+    EXPECT_NEAR(sineOf(-0.25), -1.0f, 1e-5f);
+    EXPECT_NEAR(sineOf(1e-18 - 1.0), 0.0f, 1e-5f);
+}
+
+TEST(Loops, PeriodicRenderHasNoSeam)
+{
+    const std::size_t period = samplesFor(0.5);
+    const LoopNoise noise(period, 7);
+    EXPECT_EQ(noise.at(3), noise.at(period + 3));
+    // A resonant filter on periodic noise: after the warm-up period the output repeats too.
+    float state = 0.0f;
+    const Signal loop = renderPeriodic(period, [&](std::size_t i) {
+        state = 0.95f * state + 0.05f * noise.at(i);
+        return state;
+    });
+    const float seam = std::fabs(loop.front() - loop.back());
+    float largestStep = 0.0f;
+    for (std::size_t i = 1; i < loop.size(); ++i)
+        largestStep = std::max(largestStep, std::fabs(loop[i] - loop[i - 1]));
+    EXPECT_LE(seam, largestStep);
+}
+
+TEST(Limiter, HoldsPeaksUnderTheCeilingAndLeavesQuietPassagesAlone)
+{
+    Signal s = sine(200.0, 0.2, 2.0);
+    for (std::size_t i = samplesFor(1.0); i < samplesFor(1.01); ++i)
+        s[i] *= 8.0f; // a burst far over the ceiling
+    LimiterSettings settings;
+    settings.ceiling = 0.5f;
+    limit(s, settings);
+    EXPECT_LE(peakOf(s), 0.5f + 1e-4f);
+    // Half a second before the burst and well after the release, the signal is untouched.
+    EXPECT_NEAR(peakOf(Signal(s.begin() + static_cast<long>(samplesFor(0.3)),
+                              s.begin() + static_cast<long>(samplesFor(0.5)))),
+                0.2f, 1e-3f);
+    EXPECT_NEAR(peakOf(Signal(s.end() - static_cast<long>(samplesFor(0.2)), s.end())), 0.2f, 2e-3f);
+
+    // Circular: a burst at the very end also pulls down the start, so a loop does not jump.
+    Signal loop = sine(loopFrequency(200.0, 1.0), 0.2, 1.0);
+    for (std::size_t i = loop.size() - samplesFor(0.002); i < loop.size(); ++i)
+        loop[i] *= 8.0f;
+    settings.circular = true;
+    limit(loop, settings);
+    EXPECT_LE(peakOf(loop), 0.5f + 1e-4f);
+    EXPECT_LT(peakOf(Signal(loop.begin(), loop.begin() + static_cast<long>(samplesFor(0.005)))), 0.19f);
+}
+
+TEST(Loudness, MatchesTheReferenceToneAndGates)
+{
+    // A full-scale 1 kHz sine in one channel reads -3.01 LUFS; at -20 dBFS, -23.01.
+    const Signal tone = sine(1000.0, 0.1, 3.0);
+    EXPECT_NEAR(loudnessOf(tone), -23.01, 0.15);
+    StereoBuffer both;
+    both.left = tone;
+    both.right = tone;
+    EXPECT_NEAR(loudnessOf(both), -20.0, 0.15);
+    // Silence around a passage does not dilute it: the gate drops the silent blocks.
+    Signal padded(samplesFor(6.0), 0.0f);
+    mixInto(padded, tone, samplesFor(1.5), 1.0f);
+    EXPECT_NEAR(loudnessOf(padded), -23.01, 0.6); // ungated it would read -26
+    EXPECT_LT(loudnessOf(Signal(1000, 0.0f)), -100.0);
+    EXPECT_NEAR(toDecibels(peakOf(tone)), -20.0, 0.01);
+}
+
+TEST(Effects, RenderingIsDeterministicAndMastered)
+{
+    for (const EffectSpec& spec : effectCatalogue()) {
+        if (spec.path != "sounds/helic3.ogg" && spec.path != "sounds/boat_expl2.ogg")
+            continue;
+        const Signal first = renderEffect(spec);
+        const Signal second = renderEffect(spec);
+        EXPECT_EQ(first, second) << spec.path;
+        EXPECT_LE(peakOf(first), fromDecibels(-1.0) + 1e-4) << spec.path;
+        EXPECT_GT(peakOf(first), fromDecibels(-12.0)) << spec.path;
+    }
+}

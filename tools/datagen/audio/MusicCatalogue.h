@@ -1,0 +1,28 @@
+#pragma once
+
+#include "audio/AudioBuffer.h"
+#include "audio/TrackStyle.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace datagen::audio {
+
+struct MusicSpec {
+    std::string path;
+    std::function<TrackStyle()> style;
+};
+
+// The menu theme and the four game tracks, in the order the game numbers them.
+const std::vector<MusicSpec>& musicCatalogue();
+
+// Integrated loudness the pieces are mastered to, and their sample ceiling.
+constexpr double kMusicLoudness = -16.0;
+constexpr double kMusicCeilingDb = -1.5;
+
+// Composes, plays and masters a piece: exactly loop-length, at the target loudness, peaks held
+// under the ceiling by a limiter that treats the piece as the loop it is.
+StereoBuffer renderMusic(const TrackStyle& style);
+
+} // namespace datagen::audio
