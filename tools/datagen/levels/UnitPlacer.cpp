@@ -134,6 +134,8 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
     const float length = b - a;
     const int waveA = fights / 2, waveB = fights - waveA;
     const LevelPlan& p = m_level.plan;
+    bool groundSeen = false;
+    m_lastFight.reset();
     for (int i = 0; i < fights; ++i) {
         const bool second = i >= waveA;
         const float from = second ? a + 0.55f * length : a, to = second ? b : a + 0.42f * length;
@@ -157,6 +159,22 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
             pool.push_back({Fight::Planes, 1.0f + 0.02f * static_cast<float>(p.number)});
         if (p.flak > 0 && !m_flakTanks.empty())
             pool.push_back({Fight::Battery, p.flak == 1 ? 0.8f : 1.6f});
+        // Variety: the fight just placed is less likely to come again at once, and every
+        // stretch ends its second wave on the ground if it has had no ground fight yet.
+        for (auto& entry : pool)
+            if (m_lastFight && entry.first == *m_lastFight)
+                entry.second *= 0.25f;
+        const bool isGround = [&] {
+            return m_lastFight && (*m_lastFight == Fight::Camp || *m_lastFight == Fight::Town ||
+                                   *m_lastFight == Fight::Battery);
+        }();
+        groundSeen = groundSeen || (i > 0 && isGround);
+        if (i == fights - 1 && !groundSeen) {
+            const Fight f =
+                p.flak > 0 && !m_flakTanks.empty() && m_rng.chance(0.4) ? Fight::Battery : Fight::Camp;
+            if (placeFight(f, yc, span))
+                continue;
+        }
         // Every level opens on the river: its first fight is a boat patrol. A threat new in
         // this level is shown next, on its own, before it mixes with the others.
         if (first && i == 0 && placeFight(Fight::Boats, yc, span))
@@ -229,6 +247,7 @@ bool UnitPlacer::placeFight(Fight f, float yc, float span)
         break;
     }
     if (ok) {
+        m_lastFight = f;
         m_encounters.push_back(e);
         m_level.notes.push_back({yc, e.label});
     }

@@ -65,6 +65,7 @@ private:
     std::vector<Encounter> m_encounters;
     std::vector<int> m_rocketTanks, m_flakTanks, m_smallBuildings, m_largeBuildings;
     std::optional<Fight> m_newFight; // the threat this level introduces
+    std::optional<Fight> m_lastFight;
 };
 
 // Heights of the level's bridges: every 30 to 60 s of flight, the last a few seconds before the
