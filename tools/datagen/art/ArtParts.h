@@ -30,6 +30,8 @@ void generateFont(const DataTree& tree);
 void paintExplosion(cairo_t* cr, double t, double radius, unsigned seed, bool heavy);
 // The player's plane, nose up, centred on the origin, 72 pixels across at scale 1.
 void paintPlayerShape(cairo_t* cr, int frame, int group);
+// A bonus token of kind 1..10, 40 pixels across at scale 1.
+void paintBonus(cairo_t* cr, int kind, int frame);
 // A small upright flame, phase in 0..1 of its flicker cycle.
 void paintFlame(cairo_t* cr, double phase, double height, double width, unsigned seed);
 

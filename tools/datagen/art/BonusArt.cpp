@@ -169,6 +169,8 @@ const Rgb kColors[10] = {
     {0.15, 0.3, 0.6},   // hull: navy
 };
 
+} // namespace
+
 void paintBonus(cairo_t* cr, int kind, int frame)
 {
     const double t = static_cast<double>(frame) / kFrames;
@@ -208,8 +210,6 @@ void paintBonus(cairo_t* cr, int kind, int frame)
     setColor(cr, pal::white, 0.4);
     cairo_fill(cr);
 }
-
-} // namespace
 
 void generateBonuses(const DataTree& tree, SpriteBook* book)
 {

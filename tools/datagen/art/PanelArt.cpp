@@ -197,7 +197,7 @@ void mouse(cairo_t* cr, double x, double y, int highlight)
     strokeLine(cr, pal::black, 0.6, 1);
 }
 
-void paintHint(cairo_t* cr, const DataTree& tree)
+void paintHint(cairo_t* cr)
 {
     steelBackdrop(cr);
     TextStyle title = labelStyle(34);
@@ -248,9 +248,11 @@ void paintHint(cairo_t* cr, const DataTree& tree)
                              "100 more hull to take"};
     for (int k = 0; k < 10; ++k) {
         const double x = 385 + (k % 2) * 200, y = 120 + (k / 2) * 78;
-        char png[40];
-        std::snprintf(png, sizeof png, "dat/bonus%02d/bonus.png", k + 1);
-        sheetCell(cr, tree, png, 40, 40, 0, 0, x + 20, y + 20, 40);
+        cairo_save(cr);
+        cairo_translate(cr, x + 18, y + 20);
+        cairo_scale(cr, 1.35, 1.35);
+        paintBonus(cr, k + 1, 0);
+        cairo_restore(cr);
         TextStyle n = labelStyle(14);
         n.color = {1.0, 0.9, 0.6};
         drawText(cr, names[k], x + 46, y + 4, n);
@@ -349,7 +351,7 @@ void generatePanels(const DataTree& tree)
     });
 
     // The hint picture: controls on the left, the ten bonuses on the right.
-    writeJpeg(tree, "menu/bg_hint_wnd.jpg", [&tree](cairo_t* cr) { paintHint(cr, tree); });
+    writeJpeg(tree, "menu/bg_hint_wnd.jpg", [](cairo_t* cr) { paintHint(cr); });
 }
 
 } // namespace datagen::art
