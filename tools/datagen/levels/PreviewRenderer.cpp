@@ -254,8 +254,8 @@ Image renderPreview(const LevelData& level, const ComposedTerrain& terrain, cons
                 cairo_set_source_rgb(cr, 1, 0.6, 0.1);
             if (pts.size() >= 3) {
                 for (std::size_t i = 0; i < pts.size(); ++i) {
-                    double qx = px, qy = py;
-                    place(pts[i].x, pts[i].y, qx, qy);
+                    // Relative to the unit, so that an outline never spans two strips.
+                    const double qx = px + (pts[i].x - e.x), qy = py - (pts[i].y - e.y);
                     if (i == 0)
                         cairo_move_to(cr, qx, qy);
                     else
