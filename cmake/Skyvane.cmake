@@ -10,6 +10,10 @@ if(SKYVANE_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
+if(SKYVANE_FUZZ)
+  # Coverage feedback from every library, not only from the fuzz targets' own files.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
 
 # skyvane_layer(NAME name FOLDERS dir... [DEPS target...])
 # Builds one static library from every source file in the listed folders. Its include root holds
