@@ -18,7 +18,7 @@ Signal kick(const DrumKitDesign& d)
     Signal out = thump(d.kickFrom, d.kickTo, 0.05, d.kickDecay, d.kickDecay + 0.05);
     mixInto(out, noiseBurst(d.seed + 1, 1500.0, 9000.0, 0.0002, 0.012, 0.02), 0, d.kickClick);
     for (float& x : out)
-        x = softClip(x, d.kickDrive) / std::tanh(d.kickDrive);
+        x = softClip(x, d.kickDrive) / softClip(1.0f, d.kickDrive);
     fadeOut(out, samplesFor(0.03));
     return out;
 }

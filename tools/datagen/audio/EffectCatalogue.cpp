@@ -27,7 +27,7 @@ RotorDesign scoutHelicopter()
     d.chopHigh = 2200.0;
     d.chopLevel = 0.7f;
     d.whine = 3400.0;
-    d.whineLevel = 0.045f;
+    d.whineLevel = 0.02f;
     d.tailRate = 105.0;
     d.tailLevel = 0.08f;
     d.rumbleLevel = 0.12f;
@@ -47,7 +47,7 @@ RotorDesign gunshipHelicopter()
     d.chopLevel = 0.55f;
     d.crackLevel = 0.25f;
     d.whine = 2350.0;
-    d.whineLevel = 0.04f;
+    d.whineLevel = 0.02f;
     d.rumbleLevel = 0.25f;
     return d;
 }
@@ -65,7 +65,7 @@ RotorDesign transportHelicopter()
     d.chopHigh = 600.0;
     d.chopLevel = 0.5f;
     d.whine = 1480.0;
-    d.whineLevel = 0.035f;
+    d.whineLevel = 0.018f;
     d.rumbleLevel = 0.4f;
     return d;
 }
@@ -83,7 +83,7 @@ RotorDesign attackHelicopter()
     d.chopLevel = 0.5f;
     d.crackLevel = 0.6f;
     d.whine = 4200.0;
-    d.whineLevel = 0.05f;
+    d.whineLevel = 0.025f;
     d.tailRate = 82.0;
     d.tailLevel = 0.12f;
     d.rumbleLevel = 0.2f;
@@ -243,12 +243,12 @@ Signal masterOneShot(Signal signal, double peakDb)
     return signal;
 }
 
-Signal masterLoop(Signal signal, double loudness)
+Signal masterSustained(Signal signal, double loudness, bool loop)
 {
     applyGain(signal, static_cast<float>(fromDecibels(loudness - loudnessOf(signal))));
     LimiterSettings settings;
     settings.ceiling = static_cast<float>(fromDecibels(kCeilingDb - 0.3));
-    settings.circular = true;
+    settings.circular = loop;
     limit(signal, settings);
     return signal;
 }
@@ -263,6 +263,13 @@ std::vector<EffectSpec> buildCatalogue()
         spec.loudness = loudness;
         return spec;
     };
+    auto sustained = [](std::string path, std::function<Signal()> render, double loudness) {
+        EffectSpec spec;
+        spec.path = std::move(path);
+        spec.render = std::move(render);
+        spec.loudness = loudness;
+        return spec;
+    };
     auto shot = [](std::string path, std::function<Signal()> render, double peakDb) {
         EffectSpec spec;
         spec.path = std::move(path);
@@ -270,8 +277,10 @@ std::vector<EffectSpec> buildCatalogue()
         spec.peakDb = peakDb;
         return spec;
     };
-    // Levels: blasts are the loudest events, at the ceiling; engines sit well below them, and the
-    // cannon, which repeats many times a second, lower still.
+    // Levels: blasts are the loudest events, at the ceiling. Engines and missiles in flight sit
+    // well below them, the player's own engine (always on) lower still. The cannon fires about
+    // fifteen times a second and bullets hitting a boat come as fast, so both are set low: a
+    // stream of shots reads about -18 LUFS, as loud as an engine close by.
     return {
         loop(
             "sounds/helic1.ogg", [] { return renderRotor(scoutHelicopter()); }, -19.0),
@@ -293,7 +302,7 @@ std::vector<EffectSpec> buildCatalogue()
             "sounds/plane4.ogg", [] { return renderJet(heavyJet()); }, -19.0),
         shot(
             "sounds/plane_expl.ogg", [] { return renderExplosion(planeExplosion()); }, kCeilingDb),
-        shot("sounds/boat_hit.ogg", renderBoatHit, -4.0),
+        shot("sounds/boat_hit.ogg", renderBoatHit, -7.0),
         shot(
             "sounds/boat_expl1.ogg", [] { return renderExplosion(boatExplosion(33, 1.9, 0.0, {})); },
             kCeilingDb),
@@ -306,17 +315,17 @@ std::vector<EffectSpec> buildCatalogue()
                 return renderExplosion(boatExplosion(35, 3.2, 1.0, {0.25, 0.7}));
             },
             kCeilingDb),
-        shot("sounds/bonus.ogg", renderBonusChime, -3.0),
-        shot("sounds/addlife.ogg", renderExtraLifeJingle, -2.0),
+        shot("sounds/bonus.ogg", renderBonusChime, -4.0),
+        shot("sounds/addlife.ogg", renderExtraLifeJingle, -4.0),
         loop(
             "sounds/player_plane.ogg", [] { return renderJet(playerEngine()); }, -22.0),
-        shot("sounds/player_missile.ogg", renderPlayerMissile, -5.0),
-        shot("sounds/player_bullet.ogg", renderCannon, -6.0),
+        sustained("sounds/player_missile.ogg", renderPlayerMissile, -20.0),
+        shot("sounds/player_bullet.ogg", renderCannon, -8.0),
         shot(
             "sounds/player_missile_expl.ogg", [] { return renderExplosion(missileExplosion()); }, -2.0),
         shot("sounds/player_hit_small.ogg", renderPlayerHitSmall, -3.0),
         shot("sounds/player_hit_big.ogg", renderPlayerHitBig, kCeilingDb),
-        shot("sounds/tank_missile.ogg", renderEnemyRocket, -5.0),
+        sustained("sounds/tank_missile.ogg", renderEnemyRocket, -21.0),
         shot("sounds/arc9.ogg", renderWeldingArc, kCeilingDb),
     };
 }
@@ -331,7 +340,8 @@ const std::vector<EffectSpec>& effectCatalogue()
 
 Signal renderEffect(const EffectSpec& spec)
 {
-    return spec.loop ? masterLoop(spec.render(), spec.loudness) : masterOneShot(spec.render(), spec.peakDb);
+    return spec.loudness < 0.0 ? masterSustained(spec.render(), spec.loudness, spec.loop)
+                               : masterOneShot(spec.render(), spec.peakDb);
 }
 
 } // namespace datagen::audio

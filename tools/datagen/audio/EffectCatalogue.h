@@ -9,14 +9,15 @@
 namespace datagen::audio {
 
 // One sound file of the game: where it goes, how it is made and how loud it is mastered.
-// One-shots are scaled to a peak level; loops (engines) to a loudness, because they play
-// continuously and a peak says little about how loud they seem.
+// Short events are scaled to a peak level. Sustained sounds (engines, missile flight) are scaled
+// to a loudness instead: they play for long stretches, and a peak says little about how loud
+// they seem.
 struct EffectSpec {
     std::string path;
     bool loop = false;
     std::function<Signal()> render;
-    double peakDb = -1.0;    // one-shots
-    double loudness = -20.0; // loops, LUFS (mono)
+    double peakDb = -1.0;  // events
+    double loudness = 0.0; // sustained sounds, LUFS (mono); 0 for events
 };
 
 const std::vector<EffectSpec>& effectCatalogue();

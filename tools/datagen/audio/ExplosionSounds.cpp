@@ -143,7 +143,7 @@ Signal renderExplosion(const ExplosionDesign& d)
     }
     out.resize(samplesFor(d.seconds));
     for (float& x : out)
-        x = softClip(x, d.drive) / std::tanh(d.drive);
+        x = softClip(x, d.drive) / softClip(1.0f, d.drive);
     removeDc(out);
     fadeIn(out, samplesFor(0.001));
     fadeOut(out, samplesFor(0.25));

@@ -75,7 +75,7 @@ void renderNote(const Patch& p, int midi, double hold, float velocity, std::uint
     const double baseCutoff = p.cutoff * std::pow(frequency / 261.6, p.keyTrack);
     const double envAmount = p.filterEnv * (0.5 + 0.5 * velocity);
     StateVariableFilter filter;
-    const float driveNorm = p.drive > 1.0f ? 1.0f / std::tanh(p.drive) : 1.0f;
+    const float driveNorm = p.drive > 1.0f ? 1.0f / softClip(1.0f, p.drive) : 1.0f;
 
     // Pitch, filter and amplitude move at a control rate of one value per block; the amplitude
     // is interpolated inside the block so that it never steps.

@@ -28,33 +28,31 @@ void kWeighting(Biquad& shelf, Biquad& highpass)
     highpass.set(1.0, -2.0, 1.0, 2.0 * (k * k - 1.0) / a0, (1.0 - k / q + k * k) / a0);
 }
 
-// Squared K-weighted samples of one channel.
-std::vector<double> weightedPower(const Signal& signal)
+// Integrated loudness of one or two channels, K-weighted and gated. The channels' powers add.
+double gatedLoudness(const Signal* left, const Signal* right)
 {
-    Biquad shelf;
-    Biquad highpass;
-    kWeighting(shelf, highpass);
-    std::vector<double> power(signal.size());
-    for (std::size_t i = 0; i < signal.size(); ++i) {
-        const double y = highpass.process(shelf.process(signal[i]));
-        power[i] = y * y;
-    }
-    return power;
-}
-
-double gatedLoudness(const std::vector<double>& power)
-{
-    const std::size_t n = power.size();
+    const std::size_t n = left->size();
     if (n == 0)
         return -200.0;
+    Biquad shelf[2];
+    Biquad highpass[2];
+    kWeighting(shelf[0], highpass[0]);
+    kWeighting(shelf[1], highpass[1]);
     // Blocks of 400 ms overlap by 75 %: each is the sum of four consecutive 100 ms segments.
     const std::size_t hop = std::max<std::size_t>(1, std::min(n, samplesFor(0.4)) / 4);
     std::vector<double> segments;
-    for (std::size_t start = 0; start + hop <= n; start += hop) {
-        double sum = 0.0;
-        for (std::size_t i = start; i < start + hop; ++i)
-            sum += power[i];
-        segments.push_back(sum);
+    double sum = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double l = highpass[0].process(shelf[0].process((*left)[i]));
+        sum += l * l;
+        if (right != nullptr) {
+            const double r = highpass[1].process(shelf[1].process((*right)[i]));
+            sum += r * r;
+        }
+        if ((i + 1) % hop == 0) {
+            segments.push_back(sum);
+            sum = 0.0;
+        }
     }
     std::vector<double> blocks;
     for (std::size_t b = 0; b + 4 <= segments.size(); ++b)
@@ -62,20 +60,19 @@ double gatedLoudness(const std::vector<double>& power)
                          (4.0 * static_cast<double>(hop)));
     auto toLufs = [](double meanSquare) { return -0.691 + 10.0 * std::log10(std::max(meanSquare, 1e-20)); };
     auto gatedMean = [&](double threshold) {
-        double sum = 0.0;
+        double total = 0.0;
         int count = 0;
-        for (double b : blocks)
-            if (toLufs(b) > threshold) {
-                sum += b;
+        for (double block : blocks)
+            if (toLufs(block) > threshold) {
+                total += block;
                 ++count;
             }
-        return count == 0 ? 0.0 : sum / count;
+        return count == 0 ? 0.0 : total / count;
     };
     const double ungated = gatedMean(-70.0);
     if (ungated <= 0.0)
         return -200.0;
-    const double relative = toLufs(ungated) - 10.0;
-    const double gated = gatedMean(relative);
+    const double gated = gatedMean(toLufs(ungated) - 10.0);
     return gated <= 0.0 ? -200.0 : toLufs(gated);
 }
 
@@ -96,16 +93,12 @@ float peakOf(const StereoBuffer& buffer)
 
 double loudnessOf(const Signal& signal)
 {
-    return gatedLoudness(weightedPower(signal));
+    return gatedLoudness(&signal, nullptr);
 }
 
 double loudnessOf(const StereoBuffer& buffer)
 {
-    std::vector<double> power = weightedPower(buffer.left);
-    const std::vector<double> right = weightedPower(buffer.right);
-    for (std::size_t i = 0; i < power.size() && i < right.size(); ++i)
-        power[i] += right[i];
-    return gatedLoudness(power);
+    return gatedLoudness(&buffer.left, &buffer.right);
 }
 
 double toDecibels(double linear)
