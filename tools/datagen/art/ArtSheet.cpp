@@ -140,7 +140,10 @@ void drawSprite(Pages& pages, const DataTree& tree, const SpriteRecord& rec)
 {
     const std::string dir = rec.path.substr(0, rec.path.rfind('/') + 1);
     const Shape shape = readShape(tree.pathOf(dir + "params.xml"));
-    const bool withShape = rec.path.find("dat/") == 0 && !shape.circles.empty();
+    // Only the unit sprites themselves carry their folder's shape (not the road or an explosion).
+    const bool withShape = rec.path.find("dat/") == 0 && !shape.circles.empty() &&
+                           rec.path.find("road") == std::string::npos &&
+                           rec.path.find("xplode") == std::string::npos;
     double scale = std::max(rec.frameWidth, rec.frameHeight) > 400 ? 0.25 : 1.0;
     scale = std::min(scale, (kPageW - 2.0 * kMargin) / (rec.frames * (rec.frameWidth + 2.0)));
     const int cellW = static_cast<int>(rec.frameWidth * scale),

@@ -157,10 +157,10 @@ void box(cairo_t* cr, double x, double y, double w, double h)
 }
 
 void sheetIcon(const DataTree& tree, const std::string& out, const std::string& png, int cellW, int cellH,
-               int col, int row)
+               int col, int row, double scale)
 {
     Canvas c(64, 64);
-    sheetCell(c.cr(), tree, png, cellW, cellH, col, row, 32, 32, 70);
+    sheetCell(c.cr(), tree, png, cellW, cellH, col, row, 32, 32, scale * std::max(cellW, cellH));
     tree.writeBytes(out, c.png());
 }
 
@@ -326,9 +326,9 @@ void generatePanels(const DataTree& tree)
     });
 
     // Statistics icons of the end-of-level window, cut from the unit sprites.
-    sheetIcon(tree, "menu/stat_icons/cl_boat.png", "dat/boat03/boat.png", 96, 96, 0, 1);
-    sheetIcon(tree, "menu/stat_icons/cl_helic.png", "dat/helic03/helic.png", 112, 112, 1, 1);
-    sheetIcon(tree, "menu/stat_icons/cl_plane.png", "dat/plane01/plane.png", 80, 80, 0, 1);
+    sheetIcon(tree, "menu/stat_icons/cl_boat.png", "dat/boat03/boat.png", 96, 96, 0, 1, 0.85);
+    sheetIcon(tree, "menu/stat_icons/cl_helic.png", "dat/helic03/helic.png", 112, 112, 1, 1, 0.8);
+    sheetIcon(tree, "menu/stat_icons/cl_plane.png", "dat/plane01/plane.png", 80, 80, 0, 1, 1.0);
 
     // End of level: texts are drawn by the game; boxes frame the kills (left) and the scores and
     // statistics (right); buttons at y 550.
