@@ -79,8 +79,9 @@ void paintExplosion(cairo_t* cr, double t, double radius, unsigned seed, bool he
         const double x = std::cos(b.ang) * d;
         const double y = std::sin(b.ang) * d * 0.85 - radius * 0.1 * u;
         const double r = radius * b.size * (0.45 + 0.8 * easeOut(u));
-        const double temp = 1.0 - u;
-        softBlob(cr, x, y, r, fireColor(std::min(1.0, temp + 0.2)), fireColor(temp * 0.7),
+        // blobs near the heart burn hotter and cool later than the ones thrown out
+        const double temp = (1.0 - u) * (1.15 - b.dist * 0.8);
+        softBlob(cr, x, y, r, fireColor(std::min(1.0, temp + 0.25)), fireColor(temp * 0.65),
                  clamp01((1 - u) * 1.6));
     }
     // the shock ring racing out

@@ -24,7 +24,7 @@ struct TankModel {
 const TankModel kTanks[5] = {
     {64, 34, 22, pal::olive, 0, 0, 10, 60, {{0, 25}}},
     {72, 40, 26, {0.36, 0.40, 0.30}, 1, 0, 10, 90, {{0, 33}}},
-    {72, 44, 20, pal::sand, 2, 0, 10, 70, {{-4, 13}, {4, 13}}},
+    {72, 44, 20, pal::sand, 2, 0, 10, 70, {{-4, 9}, {4, 9}}},
     {64, 34, 24, pal::grey, 3, 1, 10, 80, {{-2.6, 24}, {2.6, 24}}},
     {80, 42, 28, {0.5, 0.45, 0.33}, 4, 2, 14, 120, {{-3.5, 28}, {3.5, 28}, {-6.5, 28}, {6.5, 28}}},
 };
@@ -64,15 +64,19 @@ void paintTank(cairo_t* cr, const TankModel& m)
         roundedRect(cr, -W / 2 + 1, -L / 2 + L * 0.3, W - 2, L * 0.7, 2);
         fillLit(cr, shade(c, 0.85), 0.3);
         strokeLine(cr, edge, 1, 0.8);
-        roundedRect(cr, -7, -L / 2 + L * 0.2, 14, L * 0.6, 2);
-        fillLit(cr, pal::greyDark, 0.4);
-        cairo_new_path(cr);
-        for (double x : {-4.0, 0.0, 4.0})
-            for (double y : {-L / 2 + L * 0.22, -L / 2 + L * 0.28}) {
-                ellipse(cr, x, y, 1.5, 1.5);
-                setColor(cr, pal::black);
-                cairo_fill(cr);
-            }
+        // the launcher: four tubes along the bed, rocket noses showing at the front
+        roundedRect(cr, -8, -9.5, 16, 24, 2);
+        fillLit(cr, shade(c, 0.6), 0.3);
+        strokeLine(cr, pal::black, 0.6, 0.8);
+        for (int t = 0; t < 4; ++t) {
+            const double x = -6 + t * 4;
+            roundedRect(cr, x - 1.7, -9, 3.4, 22, 1.7);
+            fillLit(cr, {0.42, 0.44, 0.36}, 0.45);
+            strokeLine(cr, pal::black, 0.5, 0.5);
+            ellipse(cr, x, -8, 1.5, 1.5);
+            setColor(cr, pal::red);
+            cairo_fill(cr);
+        }
         cairo_rectangle(cr, -W / 2 + 1, L / 2 - 4, W - 2, 2);
         setColor(cr, pal::red);
         cairo_fill(cr);
