@@ -13,7 +13,13 @@ using L = Landscape;
 //
 // Length: 120 s of flight at level 1, rising evenly to 240 s at level 30 (0.1 px/ms, so
 // 12 000 to 24 000 px of valley). Bridges (checkpoints) fall every 30 to 60 s, the last one a
-// few seconds before the end of the map.
+// few seconds before the end of the map. The landscape changes at bridges.
+//
+// Columns: fights per minute of flight; share of boats, tanks and helicopters that fire;
+// firing range (file units); boat, helicopter and plane models in use; rocket tank models;
+// flak batteries (0 none, 1 now and then with the first flak model, 2 common, every model);
+// building models; fastest speed class of boats and helicopters; bridge guards (0 none,
+// 1 half the bridges, 2 all); the landscapes flown through.
 //
 //  lvl  enc/min armed range boats helic plane tanks flak bldg speed guards  sectors (bottom to top)
 //   1     7.0   0.15  3-3    1     -     -     1     -    4    1     0      grass forest
@@ -45,8 +51,8 @@ using L = Landscape;
 // New things arrive one at a time: second boat model at 2, helicopters at 3 (hovering first,
 // patrols from 4), plane formations at 5, guarded bridges at 5, flak batteries at 7, more
 // of them from 13. A level that brings a new threat shows it early, alone, right after the
-// opening boat patrol. Fights come in two waves between checkpoints, with a breather between. Water looks
-// temperate, arid (desert levels) or cold (snow levels).
+// opening boat patrol. Fights come in two waves between checkpoints, with a breather between.
+// Water looks temperate, arid (desert levels) or cold (snow levels).
 struct Row {
     float armed;
     int rMin, rMax, boats, helic, plane, tanks, flak, bldg, speed, guards;
