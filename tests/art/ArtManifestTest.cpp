@@ -38,7 +38,7 @@ std::vector<Expect> expectedSprites()
         {"dat/player_plane/explode.xml", 1, 13}, // the plane stays drawn until frame 12
         {"dat/bridge/bridge.xml", 2, 1},
         {"dat/bridge/road.xml", 1, 1},
-        {"dat/bridge/bridgeExplode.xml", 1, 4},
+        {"dat/bridge/bridgeexplode.xml", 1, 4},
         {"dat/missile/missile.xml", 1, 1},
         {"dat/missile/missile_explode1.xml", 1, 4},
         {"dat/missile/missile_explode2.xml", 1, 4},
@@ -353,4 +353,15 @@ TEST(ArtManifest, OutputIsDeterministic)
         ++files;
     }
     EXPECT_GT(files, 200u);
+}
+
+TEST(ArtManifest, FileNamesAreLowerCase)
+{
+    // The archive looks every name up in lower case, also for loose files on a case-sensitive disk.
+    namespace fs = std::filesystem;
+    for (const auto& entry : fs::recursive_directory_iterator(artTree())) {
+        const std::string rel = fs::relative(entry.path(), artTree()).string();
+        for (char c : rel)
+            ASSERT_FALSE(c >= 'A' && c <= 'Z') << rel;
+    }
 }

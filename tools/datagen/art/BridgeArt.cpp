@@ -151,7 +151,8 @@ void generateBridge(const DataTree& tree, SpriteBook* book)
     writeStripSprite(tree, book, "dat/bridge/road.xml", "dat/bridge/road.png", kRoadW, kRoadH, 1, 1, 0,
                      [](cairo_t* cr, int, int) { paintRoad(cr); });
     constexpr int kFrames = 16;
-    writeFramedSprite(tree, book, "dat/bridge/bridgeExplode.xml", "dat/bridge/explode", 256, 160, kFrames, 1,
+    // The game asks for "bridgeExplode.xml"; names are looked up in lower case, in the pack and on disk.
+    writeFramedSprite(tree, book, "dat/bridge/bridgeexplode.xml", "dat/bridge/explode", 256, 160, kFrames, 1,
                       16, [](cairo_t* cr, int f, int) {
                           const double t = (f + 0.5) / kFrames;
                           const double offsets[4] = {0.0, -70.0, 68.0, -28.0};
