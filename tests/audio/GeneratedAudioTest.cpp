@@ -1,12 +1,9 @@
 // Checks the generated sound files as the game will load them: every file the sound registry and
 // the music player name exists, decodes, and has a sensible length and level; loops are seamless.
 
-#include "audio/VorbisDecoder.h"
-#include "support/TempDir.h"
-
-#include "Generators.h"
 #include "audio/Loudness.h"
-#include "common/DataTree.h"
+#include "audio/SoundFiles.h"
+#include "audio/VorbisDecoder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
+#include <ostream>
 
 using datagen::audio::DecodedAudio;
 using datagen::audio::decodeVorbis;
@@ -68,38 +65,23 @@ const Expected kFiles[] = {
     {"music_game4", Kind::Music},
 };
 
-// The build's generated data when it is there (the normal case after a build), otherwise a fresh
-// generation into a temporary folder.
-class GeneratedAudio : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        const char* build = std::getenv("SKYVANE_BUILD_DIR");
-        if (build != nullptr) {
-            const std::string data = std::string(build) + "/data";
-            if (std::filesystem::exists(data + "/sounds/music_game4.ogg") &&
-                std::filesystem::exists(data + "/sounds/arc9.ogg")) {
-                s_root = data;
-                return;
-            }
-        }
-        s_temp = std::make_unique<TempDir>();
-        datagen::generateAudio(datagen::DataTree(s_temp->path()));
-        s_root = s_temp->path();
+void PrintTo(const Expected& file, std::ostream* out)
+{
+    *out << file.name;
+}
+
+// The file as the build generated it when the build's data folder is there (the normal case),
+// otherwise made afresh by the generator.
+std::vector<std::uint8_t> generatedBytes(const std::string& name)
+{
+    const std::string relative = "sounds/" + name + ".ogg";
+    if (const char* build = std::getenv("SKYVANE_BUILD_DIR")) {
+        const std::string path = std::string(build) + "/data/" + relative;
+        if (std::filesystem::exists(path))
+            return readFileBytes(path);
     }
-    static void TearDownTestSuite() { s_temp.reset(); }
-
-    static DecodedAudio load(const Expected& file)
-    {
-        return decodeVorbis(readFileBytes(s_root + "/sounds/" + file.name + ".ogg"));
-    }
-
-    static std::string s_root;
-    static std::unique_ptr<TempDir> s_temp;
-};
-
-std::string GeneratedAudio::s_root;
-std::unique_ptr<TempDir> GeneratedAudio::s_temp;
+    return datagen::audio::makeSoundFile(relative);
+}
 
 double rms(const std::vector<float>& s, std::size_t from, std::size_t to)
 {
@@ -132,101 +114,115 @@ double levelDifference(double a, double b)
     return std::fabs(20.0 * std::log10((a + 1e-9) / (b + 1e-9)));
 }
 
+void checkShape(const Expected& file, const DecodedAudio& audio)
+{
+    EXPECT_EQ(audio.rate, 44100);
+    const double seconds = audio.seconds();
+    switch (file.kind) {
+    case Kind::Music:
+        EXPECT_EQ(audio.channels, 2);
+        EXPECT_GE(seconds, 90.0);
+        EXPECT_LE(seconds, 180.0);
+        break;
+    case Kind::Loop:
+        EXPECT_EQ(audio.channels, 1);
+        EXPECT_GE(seconds, 1.0);
+        EXPECT_LE(seconds, 4.0);
+        break;
+    case Kind::Effect:
+        EXPECT_EQ(audio.channels, 1);
+        EXPECT_GE(seconds, 0.1);
+        EXPECT_LE(seconds, 4.0);
+        break;
+    }
+}
+
+void checkLevels(const Expected& file, const DecodedAudio& audio)
+{
+    const double peakDb = datagen::audio::toDecibels(audio.peak());
+    EXPECT_LT(peakDb, -0.3) << "clips";
+    EXPECT_GT(peakDb, -14.0) << "nearly silent";
+    if (file.kind == Kind::Music) {
+        datagen::audio::StereoBuffer buffer;
+        buffer.left = audio.samples[0];
+        buffer.right = audio.samples[1];
+        EXPECT_NEAR(datagen::audio::loudnessOf(buffer), -16.0, 1.0);
+    } else {
+        const double loudness = datagen::audio::loudnessOf(audio.samples[0]);
+        EXPECT_GT(loudness, -30.0);
+        EXPECT_LT(loudness, -8.0);
+    }
+}
+
+// Loops: no click at the seam, the stretch across it as loud as the rest (no dip, no bump), and
+// a piece plays on into its restart rather than fading out or starting from silence.
+void checkLoop(const Expected& file, const DecodedAudio& audio)
+{
+    for (std::size_t c = 0; c < audio.samples.size(); ++c) {
+        const std::vector<float>& s = audio.samples[c];
+        const std::string name = "channel " + std::to_string(c);
+        expectSeamless(name, s);
+        const std::size_t n = s.size();
+        const std::size_t half = 1102;
+        std::vector<float> seam(s.end() - static_cast<long>(half), s.end());
+        seam.insert(seam.end(), s.begin(), s.begin() + static_cast<long>(half));
+        const double across = rms(seam, 0, seam.size());
+        double quietest = 1e9;
+        double loudest = 0.0;
+        for (std::size_t from = 0; from + 2 * half <= n; from += half) {
+            quietest = std::min(quietest, rms(s, from, from + 2 * half));
+            loudest = std::max(loudest, rms(s, from, from + 2 * half));
+        }
+        EXPECT_GE(across, quietest * 0.9) << name;
+        EXPECT_LE(across, loudest * 1.1) << name;
+        if (file.kind == Kind::Music) {
+            const double whole = rms(s, 0, n);
+            EXPECT_LT(levelDifference(rms(s, n - 44100, n), whole), 12.0) << name;
+            EXPECT_LT(levelDifference(rms(s, 0, 44100), whole), 12.0) << name;
+        }
+    }
+}
+
+// One-shots start from silence and have died away by their end instead of being cut off.
+void checkQuietEnds(const DecodedAudio& audio)
+{
+    const std::vector<float>& s = audio.samples[0];
+    const float peak = datagen::audio::peakOf(s);
+    EXPECT_LT(std::fabs(s.front()), 0.1f * peak);
+    EXPECT_LT(rms(s, s.size() - 441, s.size()), 0.03 * peak) << "cut off";
+}
+
 } // namespace
 
-TEST_F(GeneratedAudio, EveryFileDecodesWithTheRightShape)
+class GeneratedSound : public ::testing::TestWithParam<Expected> {};
+
+// One test per file, so that each decodes only its own file and the files check in parallel.
+TEST_P(GeneratedSound, DecodesAndIsMasteredAndLoopsCleanly)
 {
-    for (const Expected& file : kFiles) {
-        const DecodedAudio audio = load(file);
-        ASSERT_TRUE(audio.ok) << file.name << ": " << audio.error;
-        EXPECT_EQ(audio.rate, 44100) << file.name;
-        const double seconds = audio.seconds();
-        switch (file.kind) {
-        case Kind::Music:
-            EXPECT_EQ(audio.channels, 2) << file.name;
-            EXPECT_GE(seconds, 90.0) << file.name;
-            EXPECT_LE(seconds, 180.0) << file.name;
-            break;
-        case Kind::Loop:
-            EXPECT_EQ(audio.channels, 1) << file.name;
-            EXPECT_GE(seconds, 1.0) << file.name;
-            EXPECT_LE(seconds, 4.0) << file.name;
-            break;
-        case Kind::Effect:
-            EXPECT_EQ(audio.channels, 1) << file.name;
-            EXPECT_GE(seconds, 0.1) << file.name;
-            EXPECT_LE(seconds, 4.0) << file.name;
-            break;
-        }
-    }
+    const Expected& file = GetParam();
+    const DecodedAudio audio = decodeVorbis(generatedBytes(file.name));
+    ASSERT_TRUE(audio.ok) << audio.error;
+    checkShape(file, audio);
+    checkLevels(file, audio);
+    if (file.kind == Kind::Effect)
+        checkQuietEnds(audio);
+    else
+        checkLoop(file, audio);
 }
 
-TEST_F(GeneratedAudio, LevelsAreMasteredWithoutClipping)
-{
-    for (const Expected& file : kFiles) {
-        const DecodedAudio audio = load(file);
-        ASSERT_TRUE(audio.ok) << file.name;
-        const double peakDb = datagen::audio::toDecibels(audio.peak());
-        EXPECT_LT(peakDb, -0.3) << file.name << " clips";
-        EXPECT_GT(peakDb, -14.0) << file.name << " is nearly silent";
-        if (file.kind == Kind::Music) {
-            datagen::audio::StereoBuffer buffer;
-            buffer.left = audio.samples[0];
-            buffer.right = audio.samples[1];
-            EXPECT_NEAR(datagen::audio::loudnessOf(buffer), -16.0, 1.0) << file.name;
-        } else {
-            const double loudness = datagen::audio::loudnessOf(audio.samples[0]);
-            EXPECT_GT(loudness, -30.0) << file.name;
-            EXPECT_LT(loudness, -8.0) << file.name;
-        }
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Registry, GeneratedSound, ::testing::ValuesIn(kFiles),
+                         [](const ::testing::TestParamInfo<Expected>& info) {
+                             return std::string(info.param.name);
+                         });
 
-TEST_F(GeneratedAudio, LoopsFlowFromTheirEndIntoTheirStart)
+TEST(SoundFiles, TheGeneratorMakesExactlyTheRegistrysFiles)
 {
-    for (const Expected& file : kFiles) {
-        if (file.kind == Kind::Effect)
-            continue;
-        const DecodedAudio audio = load(file);
-        ASSERT_TRUE(audio.ok) << file.name;
-        for (std::size_t c = 0; c < audio.samples.size(); ++c) {
-            const std::vector<float>& s = audio.samples[c];
-            const std::string name = std::string(file.name) + " channel " + std::to_string(c);
-            expectSeamless(name, s);
-            const std::size_t n = s.size();
-            // The stretch across the seam is as loud as the rest: no dip, no bump.
-            const std::size_t half = 1102;
-            std::vector<float> seam(s.end() - static_cast<long>(half), s.end());
-            seam.insert(seam.end(), s.begin(), s.begin() + static_cast<long>(half));
-            const double across = rms(seam, 0, seam.size());
-            double quietest = 1e9;
-            double loudest = 0.0;
-            for (std::size_t from = 0; from + 2 * half <= n; from += half) {
-                quietest = std::min(quietest, rms(s, from, from + 2 * half));
-                loudest = std::max(loudest, rms(s, from, from + 2 * half));
-            }
-            EXPECT_GE(across, quietest * 0.9) << name;
-            EXPECT_LE(across, loudest * 1.1) << name;
-            if (file.kind == Kind::Music) {
-                // A piece plays on into its restart rather than fading out or starting from silence.
-                const double whole = rms(s, 0, n);
-                EXPECT_LT(levelDifference(rms(s, n - 44100, n), whole), 12.0) << name;
-                EXPECT_LT(levelDifference(rms(s, 0, 44100), whole), 12.0) << name;
-            }
-        }
-    }
-}
-
-TEST_F(GeneratedAudio, OneShotsStartAndEndQuietly)
-{
-    for (const Expected& file : kFiles) {
-        if (file.kind != Kind::Effect)
-            continue;
-        const DecodedAudio audio = load(file);
-        ASSERT_TRUE(audio.ok) << file.name;
-        const std::vector<float>& s = audio.samples[0];
-        const float peak = datagen::audio::peakOf(s);
-        EXPECT_LT(std::fabs(s.front()), 0.1f * peak) << file.name;
-        EXPECT_LT(rms(s, s.size() - 441, s.size()), 0.03 * peak) << file.name << " is cut off";
-    }
+    std::vector<std::string> expected;
+    for (const Expected& file : kFiles)
+        expected.push_back(std::string("sounds/") + file.name + ".ogg");
+    std::vector<std::string> made = datagen::audio::soundFilePaths();
+    std::sort(expected.begin(), expected.end());
+    std::sort(made.begin(), made.end());
+    EXPECT_EQ(made, expected);
+    EXPECT_THROW(datagen::audio::makeSoundFile("sounds/none.ogg"), std::invalid_argument);
 }
