@@ -19,18 +19,18 @@ using namespace datagen::audio;
 void BM_RenderAllEffects(benchmark::State& state)
 {
     for (auto _ : state)
-        for (const EffectSpec& spec : effectCatalogue())
-            benchmark::DoNotOptimize(renderEffect(spec).data());
+        for (const EffectRecipe& recipe : effectCatalogue())
+            benchmark::DoNotOptimize(renderEffect(recipe).data());
 }
 BENCHMARK(BM_RenderAllEffects)->Unit(benchmark::kMillisecond);
 
 void BM_RenderMusic(benchmark::State& state)
 {
-    const MusicSpec& spec = musicCatalogue().at(static_cast<std::size_t>(state.range(0)));
-    const TrackStyle style = spec.style();
+    const MusicRecipe& recipe = musicCatalogue().at(static_cast<std::size_t>(state.range(0)));
+    const TrackStyle style = recipe.style();
     for (auto _ : state)
         benchmark::DoNotOptimize(renderMusic(style).left.data());
-    state.SetLabel(spec.path);
+    state.SetLabel(recipe.path);
 }
 BENCHMARK(BM_RenderMusic)->DenseRange(0, 4)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -82,17 +82,17 @@ TEST(Harmony, VoiceLeadingMovesVoicesLittle)
 
 TEST(Composer, EveryPieceHasSectionsOfTheRightLength)
 {
-    for (const MusicSpec& spec : musicCatalogue()) {
-        const TrackStyle style = spec.style();
+    for (const MusicRecipe& recipe : musicCatalogue()) {
+        const TrackStyle style = recipe.style();
         const Song song = Composer(style).compose();
         const double seconds = song.beatsTotal() * song.secondsPerBeat();
-        EXPECT_GE(seconds, 90.0) << spec.path;
-        EXPECT_LE(seconds, 180.0) << spec.path;
-        EXPECT_GE(style.sections.size(), 5u) << spec.path;
-        EXPECT_GE(song.bpm, spec.path.find("menu") == std::string::npos ? 120.0 : 80.0) << spec.path;
+        EXPECT_GE(seconds, 90.0) << recipe.path;
+        EXPECT_LE(seconds, 180.0) << recipe.path;
+        EXPECT_GE(style.sections.size(), 5u) << recipe.path;
+        EXPECT_GE(song.bpm, recipe.path.find("menu") == std::string::npos ? 120.0 : 80.0) << recipe.path;
         for (const char* name : {"lead", "bass", "pad", "arp"})
-            EXPECT_NE(findPart(song, name), nullptr) << spec.path << " " << name;
-        EXPECT_GT(song.drums.size(), 200u) << spec.path;
+            EXPECT_NE(findPart(song, name), nullptr) << recipe.path << " " << name;
+        EXPECT_GT(song.drums.size(), 200u) << recipe.path;
         // Every note lies inside the piece (its release may ring over the loop point).
         for (const SongPart& part : song.parts)
             for (const NoteEvent& note : part.notes) {
@@ -107,8 +107,8 @@ TEST(Composer, EveryPieceHasSectionsOfTheRightLength)
 
 TEST(Composer, ThemeRecursWheneverItsChordsRecurAndLandsOnChordTones)
 {
-    for (const MusicSpec& spec : musicCatalogue()) {
-        const TrackStyle style = spec.style();
+    for (const MusicRecipe& recipe : musicCatalogue()) {
+        const TrackStyle style = recipe.style();
         const Composer composer(style);
         const Song song = composer.compose();
         const SongPart* lead = findPart(song, "lead");
@@ -130,13 +130,13 @@ TEST(Composer, ThemeRecursWheneverItsChordsRecurAndLandsOnChordTones)
                     key += chord + " ";
                 auto [it, inserted] = tunes.emplace(key, tune);
                 if (!inserted) {
-                    EXPECT_EQ(it->second, tune) << spec.path << " section " << section.name;
+                    EXPECT_EQ(it->second, tune) << recipe.path << " section " << section.name;
                     ++repeats;
                 }
             }
             beat = end;
         }
-        EXPECT_GE(repeats, 1) << spec.path << ": the main theme never comes back";
+        EXPECT_GE(repeats, 1) << recipe.path << ": the main theme never comes back";
 
         // Notes that start a bar are tones of the chord under them.
         const std::vector<Composer::ChordSpan> timeline = composer.chordTimeline();
@@ -151,8 +151,8 @@ TEST(Composer, ThemeRecursWheneverItsChordsRecurAndLandsOnChordTones)
                     span.chord.hasTone(style.scale, note.midi))
                     ++chordTones;
         }
-        ASSERT_GT(onBar, 8) << spec.path;
-        EXPECT_GE(chordTones * 10, onBar * 9) << spec.path;
+        ASSERT_GT(onBar, 8) << recipe.path;
+        EXPECT_GE(chordTones * 10, onBar * 9) << recipe.path;
     }
 }
 
@@ -161,8 +161,8 @@ TEST(Composer, PiecesAreDistinct)
     std::set<double> tempos;
     std::set<int> keys;
     std::set<std::string> bassLines;
-    for (const MusicSpec& spec : musicCatalogue()) {
-        const TrackStyle style = spec.style();
+    for (const MusicRecipe& recipe : musicCatalogue()) {
+        const TrackStyle style = recipe.style();
         tempos.insert(style.bpm);
         keys.insert(style.scale.tonic % 12);
         bassLines.insert(style.bassRhythm);

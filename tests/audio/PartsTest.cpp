@@ -235,9 +235,9 @@ EngineProfile profileOf(const std::string& name, const Signal& loop)
 TEST(Effects, EngineLoopsAreDistinctFromEachOther)
 {
     std::vector<EngineProfile> profiles;
-    for (const EffectSpec& spec : effectCatalogue())
-        if (spec.loop)
-            profiles.push_back(profileOf(spec.path, renderEffect(spec)));
+    for (const EffectRecipe& recipe : effectCatalogue())
+        if (recipe.loop)
+            profiles.push_back(profileOf(recipe.path, renderEffect(recipe)));
     ASSERT_EQ(profiles.size(), 9u);
     for (std::size_t a = 0; a < profiles.size(); ++a)
         for (std::size_t b = a + 1; b < profiles.size(); ++b) {

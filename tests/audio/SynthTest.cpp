@@ -150,13 +150,13 @@ TEST(Loudness, MatchesTheReferenceToneAndGates)
 
 TEST(Effects, RenderingIsDeterministicAndMastered)
 {
-    for (const EffectSpec& spec : effectCatalogue()) {
-        if (spec.path != "sounds/helic3.ogg" && spec.path != "sounds/boat_expl2.ogg")
+    for (const EffectRecipe& recipe : effectCatalogue()) {
+        if (recipe.path != "sounds/helic3.ogg" && recipe.path != "sounds/boat_expl2.ogg")
             continue;
-        const Signal first = renderEffect(spec);
-        const Signal second = renderEffect(spec);
-        EXPECT_EQ(first, second) << spec.path;
-        EXPECT_LE(peakOf(first), fromDecibels(-1.0) + 1e-4) << spec.path;
-        EXPECT_GT(peakOf(first), fromDecibels(-12.0)) << spec.path;
+        const Signal first = renderEffect(recipe);
+        const Signal second = renderEffect(recipe);
+        EXPECT_EQ(first, second) << recipe.path;
+        EXPECT_LE(peakOf(first), fromDecibels(-1.0) + 1e-4) << recipe.path;
+        EXPECT_GT(peakOf(first), fromDecibels(-12.0)) << recipe.path;
     }
 }

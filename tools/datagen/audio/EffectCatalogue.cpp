@@ -253,29 +253,29 @@ Signal masterSustained(Signal signal, double loudness, bool loop)
     return signal;
 }
 
-std::vector<EffectSpec> buildCatalogue()
+std::vector<EffectRecipe> buildCatalogue()
 {
     auto loop = [](std::string path, std::function<Signal()> render, double loudness) {
-        EffectSpec spec;
-        spec.path = std::move(path);
-        spec.loop = true;
-        spec.render = std::move(render);
-        spec.loudness = loudness;
-        return spec;
+        EffectRecipe recipe;
+        recipe.path = std::move(path);
+        recipe.loop = true;
+        recipe.render = std::move(render);
+        recipe.loudness = loudness;
+        return recipe;
     };
     auto sustained = [](std::string path, std::function<Signal()> render, double loudness) {
-        EffectSpec spec;
-        spec.path = std::move(path);
-        spec.render = std::move(render);
-        spec.loudness = loudness;
-        return spec;
+        EffectRecipe recipe;
+        recipe.path = std::move(path);
+        recipe.render = std::move(render);
+        recipe.loudness = loudness;
+        return recipe;
     };
     auto shot = [](std::string path, std::function<Signal()> render, double peakDb) {
-        EffectSpec spec;
-        spec.path = std::move(path);
-        spec.render = std::move(render);
-        spec.peakDb = peakDb;
-        return spec;
+        EffectRecipe recipe;
+        recipe.path = std::move(path);
+        recipe.render = std::move(render);
+        recipe.peakDb = peakDb;
+        return recipe;
     };
     // Levels: blasts are the loudest events, at the ceiling. Engines and missiles in flight sit
     // well below them, the player's own engine (always on) lower still. The cannon fires about
@@ -332,16 +332,16 @@ std::vector<EffectSpec> buildCatalogue()
 
 } // namespace
 
-const std::vector<EffectSpec>& effectCatalogue()
+const std::vector<EffectRecipe>& effectCatalogue()
 {
-    static const std::vector<EffectSpec> catalogue = buildCatalogue();
+    static const std::vector<EffectRecipe> catalogue = buildCatalogue();
     return catalogue;
 }
 
-Signal renderEffect(const EffectSpec& spec)
+Signal renderEffect(const EffectRecipe& recipe)
 {
-    return spec.loudness < 0.0 ? masterSustained(spec.render(), spec.loudness, spec.loop)
-                               : masterOneShot(spec.render(), spec.peakDb);
+    return recipe.loudness < 0.0 ? masterSustained(recipe.render(), recipe.loudness, recipe.loop)
+                                 : masterOneShot(recipe.render(), recipe.peakDb);
 }
 
 } // namespace datagen::audio

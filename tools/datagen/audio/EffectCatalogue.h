@@ -12,7 +12,7 @@ namespace datagen::audio {
 // Short events are scaled to a peak level. Sustained sounds (engines, missile flight) are scaled
 // to a loudness instead: they play for long stretches, and a peak says little about how loud
 // they seem.
-struct EffectSpec {
+struct EffectRecipe {
     std::string path;
     bool loop = false;
     std::function<Signal()> render;
@@ -20,9 +20,9 @@ struct EffectSpec {
     double loudness = 0.0; // sustained sounds, LUFS (mono); 0 for events
 };
 
-const std::vector<EffectSpec>& effectCatalogue();
+const std::vector<EffectRecipe>& effectCatalogue();
 
 // Renders and masters one effect; the result never exceeds -1 dBFS.
-Signal renderEffect(const EffectSpec& spec);
+Signal renderEffect(const EffectRecipe& recipe);
 
 } // namespace datagen::audio

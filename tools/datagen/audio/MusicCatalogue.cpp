@@ -27,9 +27,9 @@ void equalise(StereoBuffer& buffer)
 
 } // namespace
 
-const std::vector<MusicSpec>& musicCatalogue()
+const std::vector<MusicRecipe>& musicCatalogue()
 {
-    static const std::vector<MusicSpec> catalogue{
+    static const std::vector<MusicRecipe> catalogue{
         {"sounds/music_menu1.ogg", menuTheme},  {"sounds/music_game1.ogg", riverRock},
         {"sounds/music_game2.ogg", synthChase}, {"sounds/music_game3.ogg", breakbeatFunk},
         {"sounds/music_game4.ogg", skyAnthem},

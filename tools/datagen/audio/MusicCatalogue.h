@@ -9,13 +9,13 @@
 
 namespace datagen::audio {
 
-struct MusicSpec {
+struct MusicRecipe {
     std::string path;
     std::function<TrackStyle()> style;
 };
 
 // The menu theme and the four game tracks, in the order the game numbers them.
-const std::vector<MusicSpec>& musicCatalogue();
+const std::vector<MusicRecipe>& musicCatalogue();
 
 // Integrated loudness the pieces are mastered to, and their sample ceiling.
 constexpr double kMusicLoudness = -16.0;

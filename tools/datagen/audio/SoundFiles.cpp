@@ -42,21 +42,21 @@ std::vector<std::uint8_t> encodeUnderCeiling(const VorbisEncoder& encoder, Signa
 std::vector<std::string> soundFilePaths()
 {
     std::vector<std::string> paths;
-    for (const EffectSpec& spec : effectCatalogue())
-        paths.push_back(spec.path);
-    for (const MusicSpec& spec : musicCatalogue())
-        paths.push_back(spec.path);
+    for (const EffectRecipe& recipe : effectCatalogue())
+        paths.push_back(recipe.path);
+    for (const MusicRecipe& recipe : musicCatalogue())
+        paths.push_back(recipe.path);
     return paths;
 }
 
 std::vector<std::uint8_t> makeSoundFile(const std::string& path)
 {
-    for (const EffectSpec& spec : effectCatalogue())
-        if (spec.path == path)
-            return encodeUnderCeiling(VorbisEncoder(kEffectQuality), renderEffect(spec));
-    for (const MusicSpec& spec : musicCatalogue())
-        if (spec.path == path)
-            return VorbisEncoder(kMusicQuality).encode(renderMusic(spec.style()));
+    for (const EffectRecipe& recipe : effectCatalogue())
+        if (recipe.path == path)
+            return encodeUnderCeiling(VorbisEncoder(kEffectQuality), renderEffect(recipe));
+    for (const MusicRecipe& recipe : musicCatalogue())
+        if (recipe.path == path)
+            return VorbisEncoder(kMusicQuality).encode(renderMusic(recipe.style()));
     throw std::invalid_argument("no sound is made for " + path);
 }
 
