@@ -57,11 +57,21 @@ ParticleSystem::ParticleSystem() : m_batch(createBatch())
 
 ParticleSystem::ParticleSystem(const NLib::ResourceArchive& archive, const std::string& path, KGraphic* texture,
                                float fps)
-    : ParticleSystem()
+    : ParticleSystem(
+          [&] {
+              ParticleInfo info;
+              const NLib::ByteBuffer data = archive.readFile(path);
+              if (!info.read(data.data(), data.size()))
+                  LOG_ERROR("particle file %s is missing or not %zu bytes", path.c_str(), ParticleInfo::kFileSize);
+              return info;
+          }(),
+          texture, fps)
 {
-    const NLib::ByteBuffer data = archive.readFile(path);
-    if (!m_info.read(data.data(), data.size()))
-        LOG_ERROR("particle file %s is missing or not %zu bytes", path.c_str(), ParticleInfo::kFileSize);
+}
+
+ParticleSystem::ParticleSystem(const ParticleInfo& info, KGraphic* texture, float fps) : ParticleSystem()
+{
+    m_info = info;
     m_info.texture = texture;
     m_updateStep = fps != 0.0f ? 1.0f / fps : 0.0f;
     // Tiny pulls are noise in the authoring tool; they would only make particles creep.

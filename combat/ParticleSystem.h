@@ -64,6 +64,7 @@ public:
     // A template from a ".psi" file; fps 0 advances with the frame time, otherwise in fixed steps.
     // A missing or malformed file gives an emitter that emits and draws nothing.
     ParticleSystem(const NLib::ResourceArchive& archive, const std::string& path, KGraphic* texture, float fps);
+    ParticleSystem(const ParticleInfo& info, KGraphic* texture, float fps);
     // A copy of a template: every field, with a batch of its own.
     ParticleSystem(const ParticleSystem& other);
     ParticleSystem& operator=(const ParticleSystem&) = delete;
