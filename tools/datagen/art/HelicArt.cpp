@@ -24,7 +24,7 @@ const HelicModel kHelics[4] = {
     {80, 24, 11, 20, 30, 2, pal::olive, false, false, 50},
     {96, 30, 12, 24, 36, 4, pal::grey, false, true, 80},
     {112, 62, 15, 0, 27, 3, pal::sand, true, false, 150},
-    {96, 32, 10, 24, 37, 4, pal::oliveDark, false, true, 110},
+    {96, 32, 10, 24, 37, 4, {0.46, 0.5, 0.38}, false, true, 110},
 };
 
 void rotorDisc(cairo_t* cr, double x, double y, double r, int blades, int frame)
