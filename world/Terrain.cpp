@@ -239,9 +239,11 @@ void Terrain::draw()
     const float scroll = m_position.y;
     const float whole = std::floor(scroll);
     if (m_water && m_water->isLoaded()) {
+        // Whole pixels, like the tiles: the water never shimmers against the banks, and the seams
+        // between the repeated copies of the water picture stay invisible.
         const float h = m_water->getHeight();
         const float offset = std::fmod(whole, h);
-        m_water->putImageRect(0.0f, 0.0f, 800.0f, h + 600.0f, 0.0f, offset - h + (scroll - whole));
+        m_water->putImageRect(0.0f, 0.0f, 800.0f, h + 600.0f, 0.0f, offset - h);
     }
     if (m_cells.empty() || m_sectorGraphics.empty())
         return;
