@@ -1,4 +1,5 @@
 #include "Generators.h"
+#include "art/ArtSheet.h"
 #include "common/DataTree.h"
 #include "levels/LevelGenerator.h"
 
@@ -14,7 +15,8 @@ namespace {
 int usage()
 {
     std::fprintf(stderr, "usage: datagen OUTDIR\n"
-                         "       datagen --preview LEVEL FILE.png [TREE]\n");
+                         "       datagen --preview LEVEL FILE.png [TREE]\n"
+                         "       datagen --sheet FILE.png\n");
     return 2;
 }
 
@@ -43,10 +45,25 @@ int preview(int argc, char** argv)
     return 0;
 }
 
+// Draws every sprite with its collision shapes, and the menu pictures, for review.
+int sheet(const char* file)
+{
+    try {
+        const int pages = datagen::art::writeArtSheet(file);
+        std::printf("%d page%s\n", pages, pages == 1 ? "" : "s");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "datagen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::string(argv[1]) == "--sheet")
+        return sheet(argv[2]);
     if (argc >= 4 && argc <= 5 && std::string(argv[1]) == "--preview")
         return preview(argc, argv);
     if (argc != 2)
