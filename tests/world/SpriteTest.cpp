@@ -115,6 +115,14 @@ TEST_F(SpriteTest, FramedSpritesCopiesAndUnknownRoots)
     empty.draw(Vector4(1, 1));
 
     EXPECT_THROW(NLib::Sprite(*archive, "dat/f/missing.xml"), NLib::BrokenInstallation);
+
+    // A missing picture only leaves that picture out.
+    data.write("dat/f/gap.xml", "<spriteFramed><g><f>dat/f/nothing.png</f></g></spriteFramed>");
+    NLib::Sprite gap(*archive, "dat/f/gap.xml");
+    EXPECT_EQ(gap.kind(), NLib::Sprite::Framed);
+    platform->beginFrame();
+    gap.draw(Vector4(100, 100));
+    EXPECT_EQ(platform->readFrame().countNot(0, 0, 0), 0);
 }
 
 TEST_F(SpriteTest, TransformedDrawingScalesFramedSpritesAboutTheirCentre)
