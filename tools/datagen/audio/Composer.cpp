@@ -336,6 +336,17 @@ void Composer::writeDrums(Song& song) const
                         add(beat, Drum::Snare, 0.55f + 0.12f * static_cast<float>(i - 12), section.intensity);
                     continue;
                 }
+                // Every fourth bar ends with a pickup into the next phrase: an open hi-hat and a
+                // ghost snare, so that the groove breathes in four-bar phrases.
+                if (bar % 4 == 3 && (i == 14 || i == 15)) {
+                    add(beat, i == 14 ? Drum::OpenHat : Drum::Snare, i == 14 ? 0.5f : 0.4f,
+                        section.intensity);
+                    if (i == 14 &&
+                        hitVelocity(pattern.kick.empty() ? '.' : pattern.kick[i % pattern.kick.size()]) >
+                            0.0f)
+                        add(beat, Drum::Kick, 1.0f, section.intensity);
+                    continue;
+                }
                 auto at = [i](const std::string& line) { return line.empty() ? '.' : line[i % line.size()]; };
                 add(beat, Drum::Kick, hitVelocity(at(pattern.kick)), section.intensity);
                 add(beat, Drum::Snare, hitVelocity(at(pattern.snare)), section.intensity);
