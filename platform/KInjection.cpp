@@ -110,6 +110,13 @@ bool resetRenderer()
     return window && window->recreateRenderer();
 }
 
+void deviceLost()
+{
+    SDL_Event e{};
+    e.type = SDL_RENDER_DEVICE_RESET;
+    SDL_PushEvent(&e);
+}
+
 bool readPicture(std::vector<std::uint8_t>& rgba, int& width, int& height)
 {
     KWindowSDL* window = KWindowSDL::currentSDL();

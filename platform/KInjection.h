@@ -23,6 +23,8 @@ void closeWindow();
 void resizeWindow(int width, int height);
 // Drops the renderer and makes a new one, as a lost graphics device does.
 bool resetRenderer();
+// Queues the renderer's "device lost" event; the next pump rebuilds every image.
+void deviceLost();
 
 // The logical picture of the last frame (RGBA rows), and the whole window output.
 bool readPicture(std::vector<std::uint8_t>& rgba, int& width, int& height);

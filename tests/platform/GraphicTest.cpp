@@ -228,3 +228,26 @@ TEST(Graphic, ImagesRebuildThemselvesAfterARendererReset)
             EXPECT_EQ(frame.at(x0 + i, i).b, rgba[(i * 16 + i) * 4 + 2]) << x0;
         }
 }
+
+TEST(Graphic, ALostDeviceRereadsFilesThroughTheReader)
+{
+    HeadlessPlatform platform;
+    const auto rgba = ImageFiles::pattern(8, 8);
+    int reads = 0;
+    setImageFileReader([&](const std::string&) {
+        ++reads;
+        return encodePng(8, 8, rgba);
+    });
+    auto image = createGraphic();
+    ASSERT_TRUE(image->loadFromFile("terrain/tile.png"));
+    EXPECT_EQ(reads, 1);
+    KInjection::deviceLost();
+    platform.pump();
+    EXPECT_EQ(reads, 2);
+    setImageFileReader(nullptr);
+
+    platform.beginFrame();
+    image->blendImageRect(0, 0, 8, 8, 0, 0);
+    platform.endFrame();
+    EXPECT_EQ(platform.readFrame().at(7, 7).r, rgba[(7 * 8 + 7) * 4]);
+}
