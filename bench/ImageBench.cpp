@@ -124,7 +124,7 @@ KWindow& window()
         setenv("SDL_VIDEODRIVER", "dummy", 0);
         auto created = createWindow(0, true);
         created->openWindow(800, 600, 32, true, "bench");
-        created->setFrameRateCap(0);
+        created->setFrameRateCap(-1);
         return created;
     }();
     return *w;
@@ -176,6 +176,23 @@ void BM_BlitTransformed(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kBlitsPerFrame);
 }
 BENCHMARK(BM_BlitTransformed)->Arg(32)->Arg(128);
+
+void BM_BlitZoomed(benchmark::State& state)
+{
+    const int side = static_cast<int>(state.range(0));
+    auto image = imageOfSide(side);
+    int i = 0;
+    for (auto _ : state) {
+        window().setViewTransform(0, 0, 0, 1, true);
+        for (int b = 0; b < kBlitsPerFrame; ++b, ++i)
+            image->blendImageRectEx(0, 0, static_cast<float>(side), static_cast<float>(side),
+                                    static_cast<float>((i * 37) % 600), static_cast<float>((i * 53) % 400), 0,
+                                    1.25f, 0.8f);
+        window().presentFrame(false, false);
+    }
+    state.SetItemsProcessed(state.iterations() * kBlitsPerFrame);
+}
+BENCHMARK(BM_BlitZoomed)->Arg(32)->Arg(128);
 
 void BM_Batch500Quads(benchmark::State& state)
 {

@@ -227,12 +227,14 @@ void KGraphicSDL::drawRect(float x1, float y1, float x2, float y2, const KAffine
     const KAffine map = useView ? context.view().after(toScreen) : toScreen;
     KRenderContext::applyBlendMode(m_texture, m_blendMode, blending);
 
+    // Unturned blits of whole pixels inside the image are plain (possibly scaled) copies, much
+    // cheaper than triangles on the software renderer.
     const bool insideImage = x1 >= 0 && y1 >= 0 && x2 <= m_width && y2 <= m_height;
-    if (map.isTranslation() && isWhole(x1) && isWhole(y1) && isWhole(x2) && isWhole(y2) &&
-        (insideImage || !m_wrap)) {
+    const bool upright = map.b == 0 && map.c == 0 && map.a > 0 && map.d > 0;
+    if (upright && insideImage && isWhole(x1) && isWhole(y1) && isWhole(x2) && isWhole(y2)) {
         const SDL_Rect source{static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2 - x1),
                               static_cast<int>(y2 - y1)};
-        const SDL_FRect dest{map.tx, map.ty, x2 - x1, y2 - y1};
+        const SDL_FRect dest{map.tx, map.ty, (x2 - x1) * map.a, (y2 - y1) * map.d};
         const int flip = (flipX ? SDL_FLIP_HORIZONTAL : 0) | (flipY ? SDL_FLIP_VERTICAL : 0);
         SDL_SetTextureColorMod(m_texture, colour.r, colour.g, colour.b);
         SDL_SetTextureAlphaMod(m_texture, colour.a);
