@@ -19,7 +19,7 @@ const std::vector<MusicRecipe>& musicCatalogue();
 
 // Integrated loudness the pieces are mastered to, and their sample ceiling.
 constexpr double kMusicLoudness = -16.0;
-constexpr double kMusicCeilingDb = -1.5;
+constexpr double kMusicCeilingDb = -2.0;
 
 // Composes, plays and masters a piece: exactly loop-length, at the target loudness, peaks held
 // under the ceiling by a limiter that treats the piece as the loop it is.
