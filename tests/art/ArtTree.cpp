@@ -71,13 +71,18 @@ std::string cachedTree()
     fs::remove_all(fresh, ec);
     datagen::generateArt(datagen::DataTree(fresh.string()));
     std::ofstream(fresh / ".stamp") << stamp << "\n";
-    fs::remove_all(cache, ec);
-    fs::rename(fresh, cache, ec);
-    if (ec) { // another test process won the race; its tree is as good
+    // A tree made by this very binary is never removed, so parallel test processes can share it.
+    if (stampOf(cache) == stamp) {
         fs::remove_all(fresh, ec);
-        if (stampOf(cache) != stamp)
-            return {};
+        return cache.string();
     }
+    const fs::path old = cache.string() + ".old." + std::to_string(::getpid());
+    fs::rename(cache, old, ec);
+    std::error_code moved;
+    fs::rename(fresh, cache, moved);
+    fs::remove_all(old, ec);
+    if (moved) // another process put its tree in place first; ours is as good
+        return stampOf(cache) == stamp ? cache.string() : fresh.string();
     return cache.string();
 }
 
