@@ -125,17 +125,17 @@ Signal renderWeldingArc()
     float crackle = 0.0f;
     for (std::size_t i = 0; i < out.size(); ++i) {
         // The arc length wanders, and the sound with it.
-        const float intensity = 0.6f + 2.5f * std::fabs(flicker.lowpass(noise.white()));
+        const float intensity = 0.15f + 4.0f * std::fabs(flicker.lowpass(noise.white()));
         const float sizzle = sizzleFilter.process(noise.white()) * intensity;
         // Sparks: sparse impulses with random strength, each a tiny decaying burst.
-        if (random.chance(0.009))
+        if (random.chance(0.02))
             crackle +=
                 static_cast<float>(std::pow(random.unit(), 2.0) * 3.0) * (random.chance(0.5) ? 1.0f : -1.0f);
-        crackle *= 0.93f;
+        crackle *= 0.9f;
         const float spark = crackleFilter.process(crackle * noise.white());
         // Mains buzz of the transformer, folded into a harsh edge.
         const float buzz = humFilter.process(foldback(hum.next(100.0), 1.8f)) * (0.6f + 0.4f * intensity);
-        out[i] = softClip(0.5f * sizzle + 0.9f * spark + 0.35f * buzz, 1.3f);
+        out[i] = softClip(0.3f * sizzle + 1.2f * spark + 0.35f * buzz, 1.3f);
     }
     // The strike: a sharp snap at the start.
     mixInto(out, noiseBurst(902, 1500.0, 12000.0, 0.0002, 0.03, 0.04), 0, 0.8f);
