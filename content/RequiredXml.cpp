@@ -18,4 +18,11 @@ void loadRequiredXml(const ResourceArchive& archive, const std::string& path, Xm
     }
 }
 
+Xml::CXmlNode requiredXml(const ResourceArchive& archive, const std::string& path)
+{
+    Xml::CXmlNode node;
+    loadRequiredXml(archive, path, node);
+    return node;
+}
+
 }  // namespace NLib

@@ -7,10 +7,8 @@
 namespace NVolant {
 
 EBoatParams::EBoatParams(const NLib::ResourceArchive& archive, const std::string& path)
+    : EBoatParams(NLib::requiredXml(archive, path))
 {
-    Xml::CXmlNode root;
-    NLib::loadRequiredXml(archive, path, root);
-    read(root);
 }
 
 void EBoatParams::read(const Xml::CXmlNode& root)

@@ -7,10 +7,8 @@
 namespace NVolant {
 
 EBridgeParams::EBridgeParams(const NLib::ResourceArchive& archive, const std::string& path)
+    : EBridgeParams(NLib::requiredXml(archive, path))
 {
-    Xml::CXmlNode root;
-    NLib::loadRequiredXml(archive, path, root);
-    read(root);
 }
 
 void EBridgeParams::read(const Xml::CXmlNode& root)

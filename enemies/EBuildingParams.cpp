@@ -7,10 +7,8 @@
 namespace NVolant {
 
 EBuildingParams::EBuildingParams(const NLib::ResourceArchive& archive, const std::string& path)
+    : EBuildingParams(NLib::requiredXml(archive, path))
 {
-    Xml::CXmlNode root;
-    NLib::loadRequiredXml(archive, path, root);
-    read(root);
 }
 
 void EBuildingParams::read(const Xml::CXmlNode& root)

@@ -7,10 +7,8 @@
 namespace NVolant {
 
 EHelicParams::EHelicParams(const NLib::ResourceArchive& archive, const std::string& path)
+    : EHelicParams(NLib::requiredXml(archive, path))
 {
-    Xml::CXmlNode root;
-    NLib::loadRequiredXml(archive, path, root);
-    read(root);
 }
 
 void EHelicParams::read(const Xml::CXmlNode& root)

@@ -7,10 +7,8 @@
 namespace NVolant {
 
 EPlaneParams::EPlaneParams(const NLib::ResourceArchive& archive, const std::string& path)
+    : EPlaneParams(NLib::requiredXml(archive, path))
 {
-    Xml::CXmlNode root;
-    NLib::loadRequiredXml(archive, path, root);
-    read(root);
 }
 
 void EPlaneParams::read(const Xml::CXmlNode& root)

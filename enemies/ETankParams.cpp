@@ -7,10 +7,8 @@
 namespace NVolant {
 
 ETankParams::ETankParams(const NLib::ResourceArchive& archive, const std::string& path)
+    : ETankParams(NLib::requiredXml(archive, path))
 {
-    Xml::CXmlNode root;
-    NLib::loadRequiredXml(archive, path, root);
-    read(root);
 }
 
 void ETankParams::read(const Xml::CXmlNode& root)

@@ -7,10 +7,8 @@
 namespace NVolant {
 
 PlaneParams::PlaneParams(const NLib::ResourceArchive& archive, const std::string& path)
+    : PlaneParams(NLib::requiredXml(archive, path))
 {
-    Xml::CXmlNode root;
-    NLib::loadRequiredXml(archive, path, root);
-    read(root);
 }
 
 void PlaneParams::read(const Xml::CXmlNode& root)
