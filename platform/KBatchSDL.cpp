@@ -45,24 +45,24 @@ void KBatchSDL::add(float x1, float y1, float x2, float y2, const KAffine& toScr
 {
     if (m_capacity == 0)
         reserveQuads(512);
-    KQuadSpec spec;
+    KQuadSpec quad;
     if (m_graphic) {
-        spec.imageWidth = m_graphic->getWidth();
-        spec.imageHeight = m_graphic->getHeight();
-        spec.wrap = m_graphic->wraps();
+        quad.imageWidth = m_graphic->getWidth();
+        quad.imageHeight = m_graphic->getHeight();
+        quad.wrap = m_graphic->wraps();
     } else {
-        spec.imageWidth = 1;
-        spec.imageHeight = 1;
+        quad.imageWidth = 1;
+        quad.imageHeight = 1;
     }
-    spec.x1 = x1;
-    spec.y1 = y1;
-    spec.x2 = x2;
-    spec.y2 = y2;
-    spec.flipX = flipX;
-    spec.flipY = flipY;
-    spec.toScreen = KRenderContext::get().view().after(toScreen);
-    spec.colour = colour;
-    if (!m_quads.add(spec))
+    quad.x1 = x1;
+    quad.y1 = y1;
+    quad.x2 = x2;
+    quad.y2 = y2;
+    quad.flipX = flipX;
+    quad.flipY = flipY;
+    quad.toScreen = KRenderContext::get().view().after(toScreen);
+    quad.colour = colour;
+    if (!m_quads.add(quad))
         return;
     if (static_cast<int>(m_quads.quadCount()) >= m_capacity) {
         KGraphicSDL* graphic = m_graphic;

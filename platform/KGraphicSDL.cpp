@@ -243,21 +243,21 @@ void KGraphicSDL::drawRect(float x1, float y1, float x2, float y2, const KAffine
                           static_cast<SDL_RendererFlip>(flip));
         return;
     }
-    KQuadSpec spec;
-    spec.imageWidth = static_cast<float>(m_width);
-    spec.imageHeight = static_cast<float>(m_height);
-    spec.x1 = x1;
-    spec.y1 = y1;
-    spec.x2 = x2;
-    spec.y2 = y2;
-    spec.flipX = flipX;
-    spec.flipY = flipY;
-    spec.wrap = m_wrap;
-    spec.toScreen = map;
-    spec.colour = colour;
+    KQuadSpec quad;
+    quad.imageWidth = static_cast<float>(m_width);
+    quad.imageHeight = static_cast<float>(m_height);
+    quad.x1 = x1;
+    quad.y1 = y1;
+    quad.x2 = x2;
+    quad.y2 = y2;
+    quad.flipX = flipX;
+    quad.flipY = flipY;
+    quad.wrap = m_wrap;
+    quad.toScreen = map;
+    quad.colour = colour;
     thread_local KQuadBuilder builder;
     builder.clear();
-    if (builder.add(spec))
+    if (builder.add(quad))
         builder.draw(renderer, m_texture);
 }
 

@@ -57,20 +57,20 @@ KAffine KAffine::after(const KAffine& first) const
     return r;
 }
 
-bool KQuadBuilder::add(const KQuadSpec& spec)
+bool KQuadBuilder::add(const KQuadSpec& quad)
 {
-    if (!(spec.x2 > spec.x1) || !(spec.y2 > spec.y1) || spec.imageWidth <= 0 || spec.imageHeight <= 0)
+    if (!(quad.x2 > quad.x1) || !(quad.y2 > quad.y1) || quad.imageWidth <= 0 || quad.imageHeight <= 0)
         return false;
     thread_local std::vector<Span> columns, rows;
-    spans(spec.x1, spec.x2, spec.imageWidth, spec.flipX, spec.wrap, columns);
-    spans(spec.y1, spec.y2, spec.imageHeight, spec.flipY, spec.wrap, rows);
-    const float iw = 1.0f / spec.imageWidth;
-    const float ih = 1.0f / spec.imageHeight;
+    spans(quad.x1, quad.x2, quad.imageWidth, quad.flipX, quad.wrap, columns);
+    spans(quad.y1, quad.y2, quad.imageHeight, quad.flipY, quad.wrap, rows);
+    const float iw = 1.0f / quad.imageWidth;
+    const float ih = 1.0f / quad.imageHeight;
     for (const Span& row : rows)
         for (const Span& column : columns) {
             const int base = static_cast<int>(m_vertices.size());
             auto corner = [&](float u, float v, float s, float t) {
-                m_vertices.push_back({spec.toScreen.apply(u, v), spec.colour, {s * iw, t * ih}});
+                m_vertices.push_back({quad.toScreen.apply(u, v), quad.colour, {s * iw, t * ih}});
             };
             corner(column.local0, row.local0, column.tex0, row.tex0);
             corner(column.local1, row.local0, column.tex1, row.tex0);

@@ -19,8 +19,8 @@ struct KQuadSpec {
 
 class KQuadBuilder final {
 public:
-    // Appends the triangles of spec. False when nothing is to be drawn (empty rectangle).
-    bool add(const KQuadSpec& spec);
+    // Appends the triangles of quad. False when nothing is to be drawn (empty rectangle).
+    bool add(const KQuadSpec& quad);
     void clear();
     bool empty() const { return m_indices.empty(); }
     std::size_t quadCount() const { return m_indices.size() / 6; }

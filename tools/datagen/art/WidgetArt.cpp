@@ -155,13 +155,13 @@ void writeArrow(const DataTree& tree)
 
 void generateWidgets(const DataTree& tree)
 {
-    struct Spec {
+    struct ButtonLook {
         const char* file;
         const char* text;
         int w, h;
         double size;
     };
-    const Spec buttons[] = {
+    const ButtonLook buttons[] = {
         {"play_game_btn", "PLAY GAME", 220, 46, 20},
         {"options_btn", "OPTIONS", 220, 46, 20},
         {"top10_btn", "TOP TEN", 220, 46, 20},
@@ -180,7 +180,7 @@ void generateWidgets(const DataTree& tree)
         {"main_menu_btn", "MAIN MENU", 200, 44, 19},
         {"back_space_btn", "< BACK", 100, 32, 15},
     };
-    for (const Spec& b : buttons)
+    for (const ButtonLook& b : buttons)
         writeButton(tree, std::string("menu/") + b.file + ".png", b.text, b.w, b.h, b.size);
     writeCheckBox(tree);
     writeThumb(tree);
