@@ -19,7 +19,7 @@ namespace {
 
 std::string num2(int n)
 {
-    char text[8];
+    char text[16];
     std::snprintf(text, sizeof text, "%02d", n);
     return text;
 }
