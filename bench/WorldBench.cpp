@@ -29,17 +29,15 @@ struct World {
         const std::string pack = getApplicationFolder() + "/../data.pk";
         if (!archive->open(pack))
             std::fprintf(stderr, "no data pack at %s\n", pack.c_str());
-        setImageFileReader([](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
+        setImageFileReader(
+            [](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
         images = NVolant::Images::instance();
         const auto start = std::chrono::steady_clock::now();
         terrain.load(*archive, "levels/01/level.xml");
         loadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
 
-    void frame()
-    {
-        window->setViewTransform(0, 0, 0, 1, true);
-    }
+    void frame() { window->setViewTransform(0, 0, 0, 1, true); }
 
     std::unique_ptr<KWindow> window;
     NVolant::Images* images = nullptr;
@@ -96,7 +94,8 @@ std::unique_ptr<NVolant::ParticleSystem> fullEmitter()
     info.spinEnd = 3.0f;
     info.colorStart[0] = info.colorStart[3] = 1.0f;
     info.colorEnd[2] = 1.0f;
-    auto emitter = std::make_unique<NVolant::ParticleSystem>(info, world().images->particleTexture.get(), 0.0f);
+    auto emitter =
+        std::make_unique<NVolant::ParticleSystem>(info, world().images->particleTexture.get(), 0.0f);
     emitter->setScale(4.0f);
     emitter->fireAt(400, 300);
     for (int i = 0; i < 60; ++i)
@@ -134,11 +133,13 @@ void BM_BusyFrame(benchmark::State& state)
     for (int i = 0; i < 40; ++i) {
         const auto& family = i % 3 == 0 ? w.images->boats : i % 3 == 1 ? w.images->helics : w.images->planes;
         sprites.emplace_back(*family[static_cast<std::size_t>(i) % 4]);
-        sprites.back().position = Vector4(static_cast<float>(40 + (i * 97) % 720), static_cast<float>(30 + (i * 53) % 540));
+        sprites.back().position =
+            Vector4(static_cast<float>(40 + (i * 97) % 720), static_cast<float>(30 + (i * 53) % 540));
     }
     std::vector<std::unique_ptr<NVolant::ParticleSystem>> emitters;
     for (int i = 0; i < 6; ++i) {
-        emitters.push_back(std::make_unique<NVolant::ParticleSystem>(*w.images->particles[static_cast<std::size_t>(i)]));
+        emitters.push_back(
+            std::make_unique<NVolant::ParticleSystem>(*w.images->particles[static_cast<std::size_t>(i)]));
         emitters.back()->fireAt(static_cast<float>(100 + i * 110), 300.0f);
         for (int f = 0; f < 120; ++f)
             emitters.back()->update(0.0166667f, 0.0f);
@@ -161,4 +162,4 @@ void BM_BusyFrame(benchmark::State& state)
 }
 BENCHMARK(BM_BusyFrame)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

@@ -31,4 +31,4 @@ void BM_ParseDocument(benchmark::State& state)
 }
 BENCHMARK(BM_ParseDocument)->Arg(10)->Arg(1000);
 
-}  // namespace
+} // namespace

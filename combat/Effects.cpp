@@ -17,7 +17,7 @@ std::unique_ptr<Effects>& current()
     return effects;
 }
 
-}  // namespace
+} // namespace
 
 Effects* Effects::instance()
 {
@@ -118,4 +118,4 @@ void Effects::drawAnimations()
         animation->draw(animation->position);
 }
 
-}  // namespace NVolant
+} // namespace NVolant

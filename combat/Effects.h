@@ -59,4 +59,4 @@ private:
     Vector4 m_camera{0.0f, 0.0f, 0.0f, 1.0f};
 };
 
-}  // namespace NVolant
+} // namespace NVolant

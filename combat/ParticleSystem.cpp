@@ -19,7 +19,7 @@ bool ParticleInfo::read(const std::uint8_t* data, std::size_t size)
     if (!data || size != kFileSize)
         return false;
     ByteReader r(data, size);
-    r.u32();  // the texture handle of the tool that wrote it
+    r.u32(); // the texture handle of the tool that wrote it
     emission = r.i32();
     lifetime = r.f32();
     lifeMin = r.f32();
@@ -55,14 +55,15 @@ ParticleSystem::ParticleSystem() : m_batch(createBatch())
     m_batch->reserveQuads(kMaxParticles);
 }
 
-ParticleSystem::ParticleSystem(const NLib::ResourceArchive& archive, const std::string& path, KGraphic* texture,
-                               float fps)
+ParticleSystem::ParticleSystem(const NLib::ResourceArchive& archive, const std::string& path,
+                               KGraphic* texture, float fps)
     : ParticleSystem(
           [&] {
               ParticleInfo info;
               const NLib::ByteBuffer data = archive.readFile(path);
               if (!info.read(data.data(), data.size()))
-                  LOG_ERROR("particle file %s is missing or not %zu bytes", path.c_str(), ParticleInfo::kFileSize);
+                  LOG_ERROR("particle file %s is missing or not %zu bytes", path.c_str(),
+                            ParticleInfo::kFileSize);
               return info;
           }(),
           texture, fps)
@@ -82,10 +83,10 @@ ParticleSystem::ParticleSystem(const ParticleInfo& info, KGraphic* texture, floa
 
 ParticleSystem::ParticleSystem(const ParticleSystem& other)
     : m_info(other.m_info), m_updateStep(other.m_updateStep), m_residue(other.m_residue), m_age(other.m_age),
-      m_emissionResidue(other.m_emissionResidue), m_previousX(other.m_previousX), m_previousY(other.m_previousY),
-      m_locationX(other.m_locationX), m_locationY(other.m_locationY), m_tx(other.m_tx), m_ty(other.m_ty),
-      m_aliveCount(other.m_aliveCount), m_particles(other.m_particles), m_scale(other.m_scale),
-      m_batch(createBatch())
+      m_emissionResidue(other.m_emissionResidue), m_previousX(other.m_previousX),
+      m_previousY(other.m_previousY), m_locationX(other.m_locationX), m_locationY(other.m_locationY),
+      m_tx(other.m_tx), m_ty(other.m_ty), m_aliveCount(other.m_aliveCount), m_particles(other.m_particles),
+      m_scale(other.m_scale), m_batch(createBatch())
 {
     m_batch->reserveQuads(kMaxParticles);
 }
@@ -236,11 +237,11 @@ void ParticleSystem::draw()
     for (int i = 0; i < m_aliveCount; ++i) {
         const Particle& p = m_particles[static_cast<std::size_t>(i)];
         texture->setModulateColor(p.color[0], p.color[1], p.color[2], p.color[3]);
-        m_batch->addImageQuadEx(0.0f, 0.0f, w, h, p.x + m_tx - w / 2.0f, p.y + m_ty - h / 2.0f, p.spin * p.age,
-                                p.size * m_scale, p.color[3]);
+        m_batch->addImageQuadEx(0.0f, 0.0f, w, h, p.x + m_tx - w / 2.0f, p.y + m_ty - h / 2.0f,
+                                p.spin * p.age, p.size * m_scale, p.color[3]);
     }
     m_batch->flushQuads();
     texture->setModulateColor(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
-}  // namespace NVolant
+} // namespace NVolant

@@ -17,13 +17,13 @@ namespace NVolant {
 // What a ".psi" file describes: 128 bytes, little-endian. Angles in radians, times in seconds,
 // speeds in pixels per second.
 struct ParticleInfo {
-    KGraphic* texture = nullptr;  // the file's first field; replaced by the texture when loaded
-    std::int32_t emission = 0;    // new particles per second
-    float lifetime = 0.0f;        // of the emitter; -1 = endless
+    KGraphic* texture = nullptr; // the file's first field; replaced by the texture when loaded
+    std::int32_t emission = 0;   // new particles per second
+    float lifetime = 0.0f;       // of the emitter; -1 = endless
     float lifeMin = 0.0f, lifeMax = 0.0f;
     float direction = 0.0f;
     float spread = 0.0f;
-    std::int32_t relative = 0;  // adds the emitter's direction of motion
+    std::int32_t relative = 0; // adds the emitter's direction of motion
     float speedMin = 0.0f, speedMax = 0.0f;
     float gravityMin = 0.0f, gravityMax = 0.0f;
     float radialMin = 0.0f, radialMax = 0.0f;
@@ -63,7 +63,8 @@ public:
     ParticleSystem();
     // A template from a ".psi" file; fps 0 advances with the frame time, otherwise in fixed steps.
     // A missing or malformed file gives an emitter that emits and draws nothing.
-    ParticleSystem(const NLib::ResourceArchive& archive, const std::string& path, KGraphic* texture, float fps);
+    ParticleSystem(const NLib::ResourceArchive& archive, const std::string& path, KGraphic* texture,
+                   float fps);
     ParticleSystem(const ParticleInfo& info, KGraphic* texture, float fps);
     // A copy of a template: every field, with a batch of its own.
     ParticleSystem(const ParticleSystem& other);
@@ -111,4 +112,4 @@ private:
     std::unique_ptr<KBatch> m_batch;
 };
 
-}  // namespace NVolant
+} // namespace NVolant

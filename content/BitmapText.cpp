@@ -27,7 +27,8 @@ BitmapText::BitmapText(const ResourceArchive& archive, const std::string& path)
         LOG_ERROR("font image %s holds %d glyphs instead of %d", path.c_str(), m_glyphsFound, kGlyphCount);
 }
 
-BitmapText::BitmapText(const std::uint8_t* rgba, int width, int height) : m_imageWidth(width), m_imageHeight(height)
+BitmapText::BitmapText(const std::uint8_t* rgba, int width, int height)
+    : m_imageWidth(width), m_imageHeight(height)
 {
     if (rgba && width > 0 && height > 0)
         scan(rgba);
@@ -47,7 +48,8 @@ bool BitmapText::rowHasInk(const std::uint8_t* rgba, int row) const
 bool BitmapText::columnHasInk(const std::uint8_t* rgba, int column, int top, int bottom) const
 {
     for (int y = top; y <= bottom; ++y)
-        if (rgba[(static_cast<std::size_t>(y) * static_cast<std::size_t>(m_imageWidth) + column) * 4 + 3] != 0)
+        if (rgba[(static_cast<std::size_t>(y) * static_cast<std::size_t>(m_imageWidth) + column) * 4 + 3] !=
+            0)
             return true;
     return false;
 }
@@ -100,8 +102,8 @@ void BitmapText::scan(const std::uint8_t* rgba)
     m_glyphsFound = std::min(m_glyphsFound, kGlyphCount + 1);
 }
 
-void BitmapText::drawText(const std::string& text, float size, float x, float y, float, float r, float g, float b,
-                          float a, bool mirror, bool monospace) const
+void BitmapText::drawText(const std::string& text, float size, float x, float y, float, float r, float g,
+                          float b, float a, bool mirror, bool monospace) const
 {
     if (!m_image || m_lineHeight <= 0.0f)
         return;
@@ -125,8 +127,8 @@ void BitmapText::drawText(const std::string& text, float size, float x, float y,
         } else if (ch >= 33 && ch <= 126) {
             const Glyph& gl = m_glyphs[ch - 33];
             // Decoded rows run from the top, so an upright glyph needs no flip.
-            m_image->blendImageRectEx(gl.left, gl.lineTop, gl.right, gl.lineBottom, penX, penY, 0.0f, zoom, 1.0f,
-                                      false, mirror, 0.0f, 0.0f);
+            m_image->blendImageRectEx(gl.left, gl.lineTop, gl.right, gl.lineBottom, penX, penY, 0.0f, zoom,
+                                      1.0f, false, mirror, 0.0f, 0.0f);
             penX += monospace ? em : zoom * (gl.right - gl.left);
             penX += spacing;
         }
@@ -165,4 +167,4 @@ float BitmapText::textHeight(const std::string& text, float size) const
     return size * static_cast<float>(1 + std::count(text.begin(), text.end(), '\n'));
 }
 
-}  // namespace NLib
+} // namespace NLib

@@ -60,4 +60,4 @@ private:
     int m_glyphsFound = 0;
 };
 
-}  // namespace NLib
+} // namespace NLib

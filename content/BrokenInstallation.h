@@ -21,4 +21,4 @@ private:
     std::string m_file;
 };
 
-}  // namespace NLib
+} // namespace NLib

@@ -17,4 +17,4 @@ private:
     std::string m_message;
 };
 
-}  // namespace Xml
+} // namespace Xml

@@ -188,4 +188,4 @@ CXmlNode* CXmlNode::addChildCopy(const CXmlNode& node)
     return addChild(std::move(copy));
 }
 
-}  // namespace Xml
+} // namespace Xml

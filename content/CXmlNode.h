@@ -69,4 +69,4 @@ private:
     std::vector<std::unique_ptr<CXmlNode>> m_children;
 };
 
-}  // namespace Xml
+} // namespace Xml

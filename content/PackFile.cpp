@@ -22,7 +22,7 @@ bool readU32(std::FILE* file, std::uint32_t& value)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool PackFile::readIndex(std::FILE* file, std::vector<PackEntry>& entries)
 {
@@ -46,8 +46,7 @@ bool PackFile::readIndex(std::FILE* file, std::vector<PackEntry>& entries)
     std::uint64_t pos = 6;
     for (std::uint32_t i = 0; i < count; ++i) {
         std::uint32_t nameLength = 0;
-        if (!readU32(file, nameLength) || nameLength > kMaxNameLength ||
-            nameLength > fileSize - pos - 4)
+        if (!readU32(file, nameLength) || nameLength > kMaxNameLength || nameLength > fileSize - pos - 4)
             break;
         PackEntry entry;
         entry.name.resize(nameLength);
@@ -89,4 +88,4 @@ std::vector<std::uint8_t> PackFile::readContent(std::FILE* file, const PackEntry
     return data;
 }
 
-}  // namespace NLib
+} // namespace NLib

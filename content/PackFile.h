@@ -9,10 +9,10 @@ namespace NLib {
 
 // One entry of an "LB" pack as it stands in the file.
 struct PackEntry {
-    std::string name;          // as stored (case and separators untouched)
-    std::uint32_t size = 0;    // content bytes actually present in the file
-    std::uint64_t offset = 0;  // where the content starts
-    bool scrambled = false;    // flag byte 'y'
+    std::string name;         // as stored (case and separators untouched)
+    std::uint32_t size = 0;   // content bytes actually present in the file
+    std::uint64_t offset = 0; // where the content starts
+    bool scrambled = false;   // flag byte 'y'
 };
 
 // Reads the table of contents of an "LB" pack: magic "LB", a 32-bit entry count, then per entry
@@ -33,4 +33,4 @@ public:
     static std::vector<std::uint8_t> readContent(std::FILE* file, const PackEntry& entry);
 };
 
-}  // namespace NLib
+} // namespace NLib

@@ -14,7 +14,7 @@ void putU32(std::vector<std::uint8_t>& out, std::uint32_t v)
         out.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
-}  // namespace
+} // namespace
 
 void PackWriter::add(const std::string& name, std::vector<std::uint8_t> content, bool scrambled)
 {
@@ -53,4 +53,4 @@ bool PackWriter::write(const std::string& path) const
     return true;
 }
 
-}  // namespace NLib
+} // namespace NLib

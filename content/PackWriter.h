@@ -30,4 +30,4 @@ private:
     std::vector<Entry> m_entries;
 };
 
-}  // namespace NLib
+} // namespace NLib

@@ -20,4 +20,4 @@ inline float childFloat(const Xml::CXmlNode& root, const std::string& name, floa
     return child ? child->getFloat("val", ifNoValue) : ifNoChild;
 }
 
-}  // namespace NLib
+} // namespace NLib

@@ -6,7 +6,7 @@ namespace {
 
 std::uint32_t g_seed = 0;
 
-}  // namespace
+} // namespace
 
 float rnd(float min, float max)
 {
@@ -24,4 +24,4 @@ std::uint32_t rndSeed()
     return g_seed;
 }
 
-}  // namespace NLib
+} // namespace NLib

@@ -13,4 +13,4 @@ float rnd(float min, float max);
 void resetRnd(std::uint32_t seed = 0);
 std::uint32_t rndSeed();
 
-}  // namespace NLib
+} // namespace NLib

@@ -25,4 +25,4 @@ Xml::CXmlNode requiredXml(const ResourceArchive& archive, const std::string& pat
     return node;
 }
 
-}  // namespace NLib
+} // namespace NLib

@@ -15,4 +15,4 @@ namespace NLib {
 void loadRequiredXml(const ResourceArchive& archive, const std::string& path, Xml::CXmlNode& node);
 Xml::CXmlNode requiredXml(const ResourceArchive& archive, const std::string& path);
 
-}  // namespace NLib
+} // namespace NLib

@@ -29,7 +29,7 @@ ByteBuffer readWholeFile(const std::string& path)
     return data;
 }
 
-}  // namespace
+} // namespace
 
 ResourceArchive* ResourceArchive::create()
 {
@@ -80,7 +80,7 @@ bool ResourceArchive::open(const std::string& path)
     m_path = path;
     m_entries.clear();
     for (const PackEntry& e : found)
-        m_entries[entryKey(e.name)] = Entry{e.size, e.offset, e.scrambled};  // the last one wins
+        m_entries[entryKey(e.name)] = Entry{e.size, e.offset, e.scrambled}; // the last one wins
     return true;
 }
 
@@ -110,4 +110,4 @@ ByteBuffer ResourceArchive::readFile(const std::string& name) const
     return data;
 }
 
-}  // namespace NLib
+} // namespace NLib

@@ -59,4 +59,4 @@ private:
     std::map<std::string, Entry> m_entries;
 };
 
-}  // namespace NLib
+} // namespace NLib

@@ -21,7 +21,7 @@ void xorPass(std::uint8_t* data, std::size_t length, const std::string& key, std
         data[i] ^= stream[i % n];
 }
 
-}  // namespace
+} // namespace
 
 void scrambleBuffer(std::uint8_t* data, std::size_t length, const std::string& key)
 {
@@ -37,4 +37,4 @@ void scrambleBuffer(std::uint8_t* data, std::size_t length, const std::string& k
     xorPass(data, length, key, sum, second, stream);
 }
 
-}  // namespace NLib
+} // namespace NLib

@@ -10,4 +10,4 @@ namespace NLib {
 // scrambles and unscrambles; an empty key leaves the data as it is.
 void scrambleBuffer(std::uint8_t* data, std::size_t length, const std::string& key);
 
-}  // namespace NLib
+} // namespace NLib

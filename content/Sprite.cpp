@@ -18,7 +18,7 @@ std::unique_ptr<KGraphic> loadImage(const std::string& path)
     return image;
 }
 
-}  // namespace
+} // namespace
 
 Sprite::Sprite()
 {
@@ -169,11 +169,11 @@ void Sprite::drawTransformed(const Vector4& p, float s, float a)
     frameRect(x1, y1, x2, y2);
     image->setModulateColor(color[0], color[1], color[2], color[3]);
     if (m_kind == Framed)
-        image->blendImageRectEx(x1, y1, x2, y2, p.x - frameWidth * s / 2.0f, p.y - frameHeight * s / 2.0f, a, s,
-                                1.0f, false, false, 0.0f, 0.0f);
+        image->blendImageRectEx(x1, y1, x2, y2, p.x - frameWidth * s / 2.0f, p.y - frameHeight * s / 2.0f, a,
+                                s, 1.0f, false, false, 0.0f, 0.0f);
     else
-        image->blendImageRectEx(x1, y1, x2, y2, p.x - frameWidth / 2.0f, p.y - frameHeight / 2.0f, a, s, color[3],
-                                false, false, 0.0f, 0.0f);
+        image->blendImageRectEx(x1, y1, x2, y2, p.x - frameWidth / 2.0f, p.y - frameHeight / 2.0f, a, s,
+                                color[3], false, false, 0.0f, 0.0f);
 }
 
-}  // namespace NLib
+} // namespace NLib

@@ -73,4 +73,4 @@ private:
     float m_frameDuration = 1000.0f / 60.0f;
 };
 
-}  // namespace NLib
+} // namespace NLib

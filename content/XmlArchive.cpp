@@ -16,4 +16,4 @@ void loadFromArchive(const NLib::ResourceArchive& archive, const std::string& pa
     node.load(reinterpret_cast<const char*>(data.data()), data.size());
 }
 
-}  // namespace Xml
+} // namespace Xml

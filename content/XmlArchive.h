@@ -14,4 +14,4 @@ class CXmlNode;
 // folder throws "Can't open file", like a missing file on disk. Throws CXmlException.
 void loadFromArchive(const NLib::ResourceArchive& archive, const std::string& path, CXmlNode& node);
 
-}  // namespace Xml
+} // namespace Xml

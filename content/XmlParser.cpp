@@ -34,7 +34,7 @@ bool hasVisible(const std::string& text)
     throw CXmlException(message);
 }
 
-}  // namespace
+} // namespace
 
 void XmlParser::parseDocument(CXmlNode& root)
 {
@@ -163,7 +163,7 @@ void XmlParser::parseElement(CXmlNode& node, int depth)
         fail("Unexpected error");
     if (!findElementStart())
         fail("Unexpected end of file");
-    ++m_pos;  // "<"
+    ++m_pos; // "<"
     endCheck();
 
     skipSpace();
@@ -210,7 +210,7 @@ void XmlParser::parseElement(CXmlNode& node, int depth)
             if (closing != node.m_name)
                 fail("Open and close tags didn't match");
             open = false;
-            ++m_pos;  // the closing ">", taken on trust
+            ++m_pos; // the closing ">", taken on trust
         } else if (m_buf[m_pos] == '<') {
             auto child = std::make_unique<CXmlNode>();
             parseElement(*child, depth + 1);
@@ -221,4 +221,4 @@ void XmlParser::parseElement(CXmlNode& node, int depth)
     }
 }
 
-}  // namespace Xml
+} // namespace Xml

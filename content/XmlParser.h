@@ -36,4 +36,4 @@ private:
     std::size_t m_pos = 0;
 };
 
-}  // namespace Xml
+} // namespace Xml

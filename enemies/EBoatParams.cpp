@@ -33,4 +33,4 @@ Vector4 EBoatParams::nextGun()
     return gun;
 }
 
-}  // namespace NVolant
+} // namespace NVolant

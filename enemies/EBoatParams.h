@@ -42,4 +42,4 @@ private:
     int m_nextGun = 0;
 };
 
-}  // namespace NVolant
+} // namespace NVolant

@@ -17,4 +17,4 @@ void EBridgeParams::read(const Xml::CXmlNode& root)
     hull = NLib::childInt(root, "hull", 1, 100);
 }
 
-}  // namespace NVolant
+} // namespace NVolant

@@ -29,4 +29,4 @@ private:
     void read(const Xml::CXmlNode& root);
 };
 
-}  // namespace NVolant
+} // namespace NVolant

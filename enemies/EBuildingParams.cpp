@@ -19,4 +19,4 @@ void EBuildingParams::read(const Xml::CXmlNode& root)
     shadowY = NLib::childFloat(root, "shadowY", 0.0f, 0.0f);
 }
 
-}  // namespace NVolant
+} // namespace NVolant

@@ -32,4 +32,4 @@ private:
     void read(const Xml::CXmlNode& root);
 };
 
-}  // namespace NVolant
+} // namespace NVolant

@@ -18,4 +18,4 @@ void EHelicParams::read(const Xml::CXmlNode& root)
     hull = NLib::childInt(root, "hull", 1, 80);
 }
 
-}  // namespace NVolant
+} // namespace NVolant

@@ -30,4 +30,4 @@ private:
     void read(const Xml::CXmlNode& root);
 };
 
-}  // namespace NVolant
+} // namespace NVolant

@@ -17,4 +17,4 @@ void EPlaneParams::read(const Xml::CXmlNode& root)
     hull = NLib::childInt(root, "hull", 1, 80);
 }
 
-}  // namespace NVolant
+} // namespace NVolant

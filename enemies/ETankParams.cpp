@@ -34,4 +34,4 @@ Vector4 ETankParams::shootPosFor(int g)
     return shootPos[static_cast<std::size_t>(g * n + m_nextShootPos)];
 }
 
-}  // namespace NVolant
+} // namespace NVolant

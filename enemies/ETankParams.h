@@ -35,8 +35,8 @@ public:
 
     CollitionCircles collisionCircles;
     int hull = 80;
-    int flak = 0;        // 0 rockets, 1 flak of the first kind, anything else the second kind
-    int flakCount = 10;  // shells per burst, give or take a third
+    int flak = 0;       // 0 rockets, 1 flak of the first kind, anything else the second kind
+    int flakCount = 10; // shells per burst, give or take a third
     std::vector<Vector4> shootPos;
 
 private:
@@ -45,4 +45,4 @@ private:
     int m_nextShootPos = 0;
 };
 
-}  // namespace NVolant
+} // namespace NVolant

@@ -18,7 +18,7 @@ void runFile(const std::filesystem::path& path)
     LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -8,7 +8,7 @@ namespace {
 
 struct LogState {
     std::string folder;
-    bool enabled[5] = {false, false, true, true, true};  // indexed by level; info starts off
+    bool enabled[5] = {false, false, true, true, true}; // indexed by level; info starts off
     bool echo = true;
 };
 
@@ -21,26 +21,35 @@ LogState& state()
 const char* fileOfLevel(int level)
 {
     switch (level) {
-    case 1: return "infos.log";
-    case 2: return "errors.log";
-    case 3: return "fatals.log";
-    case 4: return "debug.log";
-    default: return nullptr;
+    case 1:
+        return "infos.log";
+    case 2:
+        return "errors.log";
+    case 3:
+        return "fatals.log";
+    case 4:
+        return "debug.log";
+    default:
+        return nullptr;
     }
 }
 
 const char* nameOfLevel(LogLevel level)
 {
     switch (level) {
-    case LogLevel::Info: return "info";
-    case LogLevel::Error: return "error";
-    case LogLevel::Fatal: return "fatal";
-    case LogLevel::Debug: return "debug";
+    case LogLevel::Info:
+        return "info";
+    case LogLevel::Error:
+        return "error";
+    case LogLevel::Fatal:
+        return "fatal";
+    case LogLevel::Debug:
+        return "debug";
     }
     return "?";
 }
 
-}  // namespace
+} // namespace
 
 void writeLog(int level, const char* text)
 {

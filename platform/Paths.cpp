@@ -15,7 +15,7 @@ std::string withoutTrailingSlash(std::string path)
     return path;
 }
 
-}  // namespace
+} // namespace
 
 std::string getApplicationFolder()
 {

@@ -47,4 +47,4 @@ bool CollitionCircles::overlaps(const CollitionCircles& other) const
     return false;
 }
 
-}  // namespace NVolant
+} // namespace NVolant

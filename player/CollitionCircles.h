@@ -24,4 +24,4 @@ private:
     float m_boundingRadius = 0.0f;
 };
 
-}  // namespace NVolant
+} // namespace NVolant

@@ -55,4 +55,4 @@ void CollitionPoints::updateCentre()
     m_centre /= static_cast<float>(m_points.size());
 }
 
-}  // namespace NVolant
+} // namespace NVolant

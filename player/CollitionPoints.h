@@ -39,4 +39,4 @@ protected:
     Vector4 m_centre{0.0f, 0.0f, 0.0f, 1.0f};
 };
 
-}  // namespace NVolant
+} // namespace NVolant

@@ -22,4 +22,4 @@ void PlaneParams::read(const Xml::CXmlNode& root)
     maxSpeed = 0.1f;
 }
 
-}  // namespace NVolant
+} // namespace NVolant

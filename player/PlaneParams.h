@@ -24,8 +24,8 @@ public:
     explicit PlaneParams(const Xml::CXmlNode& root) { read(root); }
     virtual ~PlaneParams() = default;
 
-    float speedVal = 0.3f;  // keyboard steering, px/ms
-    float maxSpeed = 0.1f;  // forward flight, world px/ms; not configurable
+    float speedVal = 0.3f; // keyboard steering, px/ms
+    float maxSpeed = 0.1f; // forward flight, world px/ms; not configurable
     CollitionPoints collisionPoints;
     CollitionCircles collisionCircles;
     float frameSideSpeed = 0.01f;
@@ -36,4 +36,4 @@ private:
     void read(const Xml::CXmlNode& root);
 };
 
-}  // namespace NVolant
+} // namespace NVolant

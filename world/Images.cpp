@@ -41,7 +41,7 @@ void loadNumbered(const NLib::ResourceArchive& archive, std::array<std::unique_p
         slots[i] = std::make_unique<T>(archive, numbered(format, static_cast<int>(i + 1)));
 }
 
-}  // namespace
+} // namespace
 
 Images* Images::instance()
 {
@@ -94,7 +94,8 @@ Images::Images()
     particleTexture->loadFromFile("dat/particles/tail_plane.png", true, true);
     for (std::size_t i = 0; i < particles.size(); ++i) {
         particles[i] = std::make_unique<ParticleSystem>(
-            a, numbered("dat/particles/particle%d.psi", static_cast<int>(i + 2)), particleTexture.get(), 0.0f);
+            a, numbered("dat/particles/particle%d.psi", static_cast<int>(i + 2)), particleTexture.get(),
+            0.0f);
         particles[i]->setScale(4.0f);
     }
     aimSight = std::make_unique<Sprite>(a, "dat/aim_sight/sprite.xml");
@@ -104,4 +105,4 @@ Images::Images()
 
 Images::~Images() = default;
 
-}  // namespace NVolant
+} // namespace NVolant

@@ -9,7 +9,7 @@ class KGraphic;
 namespace NLib {
 class BitmapText;
 class Sprite;
-}  // namespace NLib
+} // namespace NLib
 
 namespace NVolant {
 
@@ -36,8 +36,7 @@ public:
     Images& operator=(const Images&) = delete;
     virtual ~Images();
 
-    template <std::size_t N>
-    using Sprites = std::array<std::unique_ptr<NLib::Sprite>, N>;
+    template <std::size_t N> using Sprites = std::array<std::unique_ptr<NLib::Sprite>, N>;
 
     Sprites<4> boats;
     std::array<std::unique_ptr<EBoatParams>, 4> boatParams;
@@ -74,4 +73,4 @@ public:
     std::unique_ptr<NLib::Sprite> hullIcon;
 };
 
-}  // namespace NVolant
+} // namespace NVolant

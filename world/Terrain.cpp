@@ -31,7 +31,7 @@ std::unique_ptr<KGraphic> graphicFromPixels(const DecodedImage& picture)
     return graphic;
 }
 
-}  // namespace
+} // namespace
 
 Terrain* Terrain::current()
 {
@@ -294,4 +294,4 @@ void Terrain::drawCells(int pass)
     }
 }
 
-}  // namespace NVolant
+} // namespace NVolant

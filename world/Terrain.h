@@ -85,4 +85,4 @@ private:
     Vector4 m_position{0.0f, 0.0f, 0.0f, 1.0f};
 };
 
-}  // namespace NVolant
+} // namespace NVolant

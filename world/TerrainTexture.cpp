@@ -57,4 +57,4 @@ const DecodedImage* TerrainTexture::randomVariant()
     return &m_pictures[m_current];
 }
 
-}  // namespace NVolant
+} // namespace NVolant

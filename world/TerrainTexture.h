@@ -45,4 +45,4 @@ private:
     std::size_t m_current = 0;
 };
 
-}  // namespace NVolant
+} // namespace NVolant

@@ -41,7 +41,8 @@ protected:
 
 TEST_F(ResourceArchiveTest, NamesAreFoundCaseInsensitivelyWithEitherSeparator)
 {
-    ASSERT_TRUE(openPack(PackBytes(2).entry("Dat/Boat01/Boat01.xml", "<boat/>").entry("dir\\x.txt", "x").bytes));
+    ASSERT_TRUE(
+        openPack(PackBytes(2).entry("Dat/Boat01/Boat01.xml", "<boat/>").entry("dir\\x.txt", "x").bytes));
     EXPECT_EQ(str(archive.readFile("dat/boat01/boat01.xml")), "<boat/>");
     EXPECT_EQ(str(archive.readFile("DAT\\BOAT01\\BOAT01.XML")), "<boat/>");
     // A name stored with a backslash can never be asked for.
@@ -167,4 +168,4 @@ TEST(ResourceArchiveSingleton, CreateReplacesTheInstance)
     EXPECT_EQ(ResourceArchive::instance(), nullptr);
 }
 
-}  // namespace
+} // namespace

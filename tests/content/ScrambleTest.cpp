@@ -17,7 +17,7 @@ TEST(Scramble, RoundTripsAndChangesTheData)
 {
     const std::vector<std::uint8_t> plain = bytesOf("<profiles><profile name=\"Ann\"/></profiles>");
     for (const std::string& key : {std::string(NLib::ResourceArchive::kGamePassword), std::string("abc"),
-                                  std::string("\xff\x80zqr"), std::string("long key with spaces")}) {
+                                   std::string("\xff\x80zqr"), std::string("long key with spaces")}) {
         std::vector<std::uint8_t> data = plain;
         NLib::scrambleBuffer(data.data(), data.size(), key);
         EXPECT_NE(data, plain) << key;
@@ -44,7 +44,9 @@ TEST(Scramble, SignedKeyBytesWrapInUnsignedArithmetic)
     // and (97 + 96) mod 2 = 1 -> "aa"; pass two adds K[1] = 97: (192, 290) mod 2 = 0, 0 ->
     // "\xff\xff".
     std::vector<std::uint8_t> data(2, 0);
-    NLib::scrambleBuffer(data.data(), data.size(), "\xff" "a");
+    NLib::scrambleBuffer(data.data(), data.size(),
+                         "\xff"
+                         "a");
     EXPECT_EQ(data[0], 'a' ^ 0xff);
     EXPECT_EQ(data[1], 'a' ^ 0xff);
 }
@@ -60,7 +62,7 @@ TEST(Scramble, SomeKeysCancelOutAndLeaveDataAlone)
     // With "ab" both passes pick the same key stream, so they cancel out.
     NLib::scrambleBuffer(data.data(), data.size(), "ab");
     EXPECT_EQ(data, plain);
-    NLib::scrambleBuffer(nullptr, 10, "key");  // nothing to do, nothing touched
+    NLib::scrambleBuffer(nullptr, 10, "key"); // nothing to do, nothing touched
 }
 
-}  // namespace
+} // namespace

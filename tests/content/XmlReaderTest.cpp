@@ -183,4 +183,4 @@ TEST(XmlReader, CloseTagMayCarrySpaceBeforeItsName)
     EXPECT_EQ(node.childCount(), 1u);
 }
 
-}  // namespace
+} // namespace

@@ -95,4 +95,4 @@ TEST(XmlWriter, CopiesAreDeepAndIndependent)
     EXPECT_EQ(holder.getName(), "");
 }
 
-}  // namespace
+} // namespace

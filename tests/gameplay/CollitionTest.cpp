@@ -67,10 +67,10 @@ TEST(CollitionCircles, BoundingRadiusFollowsTheFarthestCentreOnly)
         circles("<collition_circles><c x=\"5\" radius=\"20\"/><c y=\"10\"/></collition_circles>");
     EXPECT_FLOAT_EQ(c.boundingRadius(), 11.0f);
     ASSERT_EQ(c.radii().size(), 2u);
-    EXPECT_FLOAT_EQ(c.radii()[1], 1.0f);  // no radius given
+    EXPECT_FLOAT_EQ(c.radii()[1], 1.0f); // no radius given
 
     CollitionCircles kept = c;
-    kept.load(nullptr);  // a missing element leaves the shape alone
+    kept.load(nullptr); // a missing element leaves the shape alone
     EXPECT_EQ(kept.radii().size(), 2u);
 }
 
@@ -101,4 +101,4 @@ TEST(CollitionCircles, OverlapComparesTheSumOfSquaredRadii)
     EXPECT_FLOAT_EQ(empty.boundingRadius(), 0.0f);
 }
 
-}  // namespace
+} // namespace

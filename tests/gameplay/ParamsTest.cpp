@@ -38,7 +38,8 @@ TEST(Params, KindDefaultsWhenChildrenAreMissingAndOneWhenValIs)
     EXPECT_FLOAT_EQ(player.speedVal, 0.3f);
     EXPECT_FLOAT_EQ(player.mouseSens, 2.0f);
 
-    const Xml::CXmlNode noVal = parse("<params><hull/><flak/><flakCount v=\"3\"/><shadowX val=\"abc\"/></params>");
+    const Xml::CXmlNode noVal =
+        parse("<params><hull/><flak/><flakCount v=\"3\"/><shadowX val=\"abc\"/></params>");
     EXPECT_EQ(NVolant::EBoatParams(noVal).hull, 1);
     EXPECT_EQ(NVolant::PlaneParams(noVal).hull, 1);
     const NVolant::ETankParams tank(noVal);
@@ -63,7 +64,7 @@ TEST(Params, BoatGunsTurnRoundAndDefaultToTheOrigin)
                                     "<tailPos><t y=\"-20\"/></tailPos><hull val=\"60\"/></p>"));
     EXPECT_EQ(boat.hull, 60);
     EXPECT_FLOAT_EQ(boat.nextGun().x, -4.0f);
-    NVolant::EBoatParams copy = boat;  // each boat turns its own counter
+    NVolant::EBoatParams copy = boat; // each boat turns its own counter
     EXPECT_FLOAT_EQ(boat.nextGun().x, 4.0f);
     EXPECT_FLOAT_EQ(boat.nextGun().x, -4.0f);
     EXPECT_FLOAT_EQ(copy.nextGun().x, 4.0f);
@@ -119,4 +120,4 @@ TEST(Params, FilesComeThroughTheArchiveAndBrokenOnesNameThemselves)
     }
 }
 
-}  // namespace
+} // namespace

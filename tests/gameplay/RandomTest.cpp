@@ -20,4 +20,4 @@ TEST(Random, FollowsTheGamesGeneratorFromZero)
     NLib::resetRnd();
 }
 
-}  // namespace
+} // namespace

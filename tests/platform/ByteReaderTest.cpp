@@ -31,16 +31,16 @@ TEST(ByteReader, OverrunsYieldZeroAndStickToTheEnd)
     EXPECT_FALSE(s.ok());
 
     ByteReader t(data, sizeof data);
-    EXPECT_FALSE(t.skip(static_cast<std::size_t>(-1)));  // no wrap-around on huge counts
+    EXPECT_FALSE(t.skip(static_cast<std::size_t>(-1))); // no wrap-around on huge counts
     EXPECT_FALSE(t.ok());
     ByteReader u(data, sizeof data);
     EXPECT_TRUE(u.seek(3));
     EXPECT_FALSE(u.seek(4));
     EXPECT_FALSE(u.ok());
 
-    ByteReader none(nullptr, 100);  // a null buffer is empty whatever size it claims
+    ByteReader none(nullptr, 100); // a null buffer is empty whatever size it claims
     EXPECT_EQ(none.size(), 0u);
     EXPECT_EQ(none.text(1), "");
 }
 
-}  // namespace
+} // namespace

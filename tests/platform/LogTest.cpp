@@ -32,4 +32,4 @@ TEST(Log, LevelsGoToTheirOwnFilesAndInfoStartsOff)
     setLogEcho(true);
 }
 
-}  // namespace
+} // namespace

@@ -118,4 +118,4 @@ TEST(PackTool, RefusesBadInputClearly)
     EXPECT_EQ(dir.read("escaped.txt"), "");
 }
 
-}  // namespace
+} // namespace

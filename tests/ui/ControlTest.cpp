@@ -127,7 +127,7 @@ TEST(Control, MouseDispatchOffersThePointToEveryChildUnderIt)
     EXPECT_EQ(log, std::vector<std::string>{"panel left 140,140 miss"});
     log.clear();
     EXPECT_FALSE(panel->onMouseMove(140, 140));
-    EXPECT_EQ(log, std::vector<std::string>{"panel move 140"});  // its children heard nothing
+    EXPECT_EQ(log, std::vector<std::string>{"panel move 140"}); // its children heard nothing
     log.clear();
     panel->setVisible(true);
     EXPECT_TRUE(root.onMouseMove(790, 590));

@@ -19,7 +19,7 @@ struct FontImage {
         rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
         for (int line = 0; line < lines; ++line) {
             const int top = 1 + line * (lineHeight + 2);
-            ink(1, top, 1, lineHeight);  // the mark
+            ink(1, top, 1, lineHeight); // the mark
             int x = 4;
             for (int k = line * perLine; k < std::min(glyphs, (line + 1) * perLine); ++k) {
                 const int w = 2 + k % 3;
@@ -42,7 +42,7 @@ TEST(BitmapText, ScanFindsLinesMarksAndGlyphs)
     const FontImage image(94, 20);
     const NLib::BitmapText font(image.rgba.data(), image.width, image.height);
     EXPECT_TRUE(font.scanSucceeded());
-    EXPECT_FLOAT_EQ(font.lineHeight(), 9.0f);  // bottom row minus top row
+    EXPECT_FLOAT_EQ(font.lineHeight(), 9.0f); // bottom row minus top row
     // "!" is the first glyph after the mark: ink at 4..5, rectangle one column wider each side.
     EXPECT_FLOAT_EQ(font.glyph(0).left, 3.0f);
     EXPECT_FLOAT_EQ(font.glyph(0).right, 6.0f);
@@ -67,7 +67,7 @@ TEST(BitmapText, MeasuringFollowsThePenRules)
 {
     const FontImage image(94, 94);
     const NLib::BitmapText font(image.rgba.data(), image.width, image.height);
-    const float size = font.lineHeight();  // zoom 1
+    const float size = font.lineHeight(); // zoom 1
     const auto width = [&](char c) { return font.glyph(c - 33).right - font.glyph(c - 33).left; };
     const float em = width('A');
     const float spacing = em / 10.0f;
@@ -117,8 +117,8 @@ TEST_F(BitmapTextDrawing, TextAppearsWhereItIsDrawnInItsColour)
     EXPECT_EQ(outside, 0);
 
     NLib::BitmapText missing(*archive, "menu/none.png");
-    missing.drawText("x", 10, 0, 0, 0, 1, 1, 1, 1);  // draws nothing, does not crash
+    missing.drawText("x", 10, 0, 0, 0, 1, 1, 1, 1); // draws nothing, does not crash
     EXPECT_FLOAT_EQ(missing.measureText("abc", 10), 0.0f);
 }
 
-}  // namespace
+} // namespace

@@ -14,8 +14,9 @@ protected:
         WorldFixture::SetUp();
         for (int i = 0; i < 4; ++i)
             writePng("dat/anim/" + std::to_string(i) + ".png", 8, 8, solid(8, 8, 255, 255, 0));
-        data.write("dat/anim/anim.xml", "<spriteFramed fps=\"10\"><g><f>dat/anim/0.png</f><f>dat/anim/1.png</f>"
-                                        "<f>dat/anim/2.png</f><f>dat/anim/3.png</f></g></spriteFramed>");
+        data.write("dat/anim/anim.xml",
+                   "<spriteFramed fps=\"10\"><g><f>dat/anim/0.png</f><f>dat/anim/1.png</f>"
+                   "<f>dat/anim/2.png</f><f>dat/anim/3.png</f></g></spriteFramed>");
         animation = std::make_unique<NLib::Sprite>(*archive, "dat/anim/anim.xml");
 
         NVolant::ParticleInfo info;
@@ -43,10 +44,10 @@ TEST_F(EffectsTest, AnimationsPlayOnceAndGoAtTheirLastFrame)
 {
     effects->addAnimation(std::make_unique<NLib::Sprite>(*animation), Vector4(50, 60));
     EXPECT_EQ(effects->animations()[0]->position, Vector4(50, 60));
-    effects->update(150.0f);  // frame 1
-    effects->update(100.0f);  // frame 2
+    effects->update(150.0f); // frame 1
+    effects->update(100.0f); // frame 2
     EXPECT_EQ(effects->animationCount(), 1u);
-    effects->update(100.0f);  // frame 3, the last: never drawn
+    effects->update(100.0f); // frame 3, the last: never drawn
     EXPECT_EQ(effects->animationCount(), 0u);
 }
 
@@ -88,4 +89,4 @@ TEST_F(EffectsTest, TheCameraMovingUpMovesEffectsDownTheScreen)
     EXPECT_EQ(effects->burnerCount(), 0u);
 }
 
-}  // namespace
+} // namespace

@@ -30,7 +30,8 @@ protected:
         archive->setPassword(NLib::ResourceArchive::kGamePassword);
         ASSERT_TRUE(archive->open(std::string(build ? build : ".") + "/data.pk")) << "no generated data pack";
         archive->setLooseFolder("/nonexistent");
-        setImageFileReader([](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
+        setImageFileReader(
+            [](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
     }
 
     void TearDown() override
@@ -56,7 +57,7 @@ void expectLoaded(const NLib::Sprite& sprite, const char* what)
 TEST_F(ImagesTest, EverythingLoadsFromTheDataPackWithTheShapesTheGameNeeds)
 {
     NVolant::Images* images = NVolant::Images::instance();
-    EXPECT_EQ(NVolant::Images::instance(), images);  // the second access loads nothing
+    EXPECT_EQ(NVolant::Images::instance(), images); // the second access loads nothing
 
     // Units that turn carry eight direction groups.
     for (const auto* family : {&images->boats, &images->helics, &images->planes})
@@ -79,7 +80,7 @@ TEST_F(ImagesTest, EverythingLoadsFromTheDataPackWithTheShapesTheGameNeeds)
     ASSERT_EQ(images->explosions.size(), 2u);
     for (const auto& sprite : images->explosions) {
         expectLoaded(*sprite, "explosion");
-        EXPECT_GT(sprite->frameCount, 2);  // played once up to its last frame
+        EXPECT_GT(sprite->frameCount, 2); // played once up to its last frame
     }
     for (const NLib::Sprite* sprite :
          {images->playerExplode.get(), images->road.get(), images->bridgeExplode.get(), images->missile.get(),
@@ -122,4 +123,4 @@ TEST_F(ImagesTest, EverythingLoadsFromTheDataPackWithTheShapesTheGameNeeds)
     }
 }
 
-}  // namespace
+} // namespace

@@ -21,8 +21,8 @@ inline std::vector<std::uint8_t> psiBytes(const NVolant::ParticleInfo& d)
         put(f);
     put(&d.relative);
     for (const float* f : {&d.speedMin, &d.speedMax, &d.gravityMin, &d.gravityMax, &d.radialMin, &d.radialMax,
-                           &d.tangentialMin, &d.tangentialMax, &d.sizeStart, &d.sizeEnd, &d.sizeVar, &d.spinStart,
-                           &d.spinEnd, &d.spinVar})
+                           &d.tangentialMin, &d.tangentialMax, &d.sizeStart, &d.sizeEnd, &d.sizeVar,
+                           &d.spinStart, &d.spinEnd, &d.spinVar})
         put(f);
     for (const float& f : d.colorStart)
         put(&f);

@@ -90,14 +90,14 @@ TEST_F(ParticleSystemTest, FiringAtANewPointDoesNotStreakAndParticlesSpreadAlong
     ParticleSystem emitter = load();
     emitter.moveTo(500, 500, false);
     emitter.fireAt(100, 100);
-    emitter.update(0.01f, 0.0f);  // three particles, all at the new point
+    emitter.update(0.01f, 0.0f); // three particles, all at the new point
     ASSERT_EQ(emitter.aliveCount(), 3);
     for (int i = 0; i < 3; ++i) {
         EXPECT_FLOAT_EQ(emitter.particle(i).x, 100.0f);
         EXPECT_FLOAT_EQ(emitter.particle(i).y, 100.0f);
     }
     emitter.moveTo(140, 100, false);
-    emitter.update(0.01f, 0.0f);  // three more, at 0, 1/4 and 2/4 of the way
+    emitter.update(0.01f, 0.0f); // three more, at 0, 1/4 and 2/4 of the way
     ASSERT_EQ(emitter.aliveCount(), 6);
     EXPECT_FLOAT_EQ(emitter.particle(3).x, 100.0f);
     EXPECT_FLOAT_EQ(emitter.particle(4).x, 110.0f);
@@ -112,7 +112,7 @@ TEST_F(ParticleSystemTest, VelocityIsAddedOncePerStepAndShiftMovesParticles)
 {
     info.emission = 100;
     info.speedMin = info.speedMax = 2.0f;
-    info.direction = 1.5707964f;  // straight along +x after the quarter turn
+    info.direction = 1.5707964f; // straight along +x after the quarter turn
     ParticleSystem emitter = load();
     emitter.fireAt(0, 0);
     emitter.update(0.01f, 0.0f);
@@ -147,11 +147,11 @@ TEST_F(ParticleSystemTest, BadFilesGiveASilentEmitterAndSmallPullsSnapToZero)
 
 TEST_F(ParticleSystemTest, FixedStepsRunAtMostOncePerUpdate)
 {
-    ParticleSystem emitter = load(10.0f);  // 0.1 s steps
+    ParticleSystem emitter = load(10.0f); // 0.1 s steps
     emitter.fireAt(0, 0);
     emitter.update(0.05f, 0.0f);
     EXPECT_EQ(emitter.aliveCount(), 0);
-    emitter.update(0.5f, 0.0f);  // one step of 0.1 s: 3 particles, the rest of the time dropped
+    emitter.update(0.5f, 0.0f); // one step of 0.1 s: 3 particles, the rest of the time dropped
     EXPECT_EQ(emitter.aliveCount(), 3);
 }
 
@@ -174,4 +174,4 @@ TEST_F(ParticleSystemTest, CopiesDrawTheirOwnParticlesWithOneTexture)
     EXPECT_EQ(frame.at(420, 300).r, 0);
 }
 
-}  // namespace
+} // namespace

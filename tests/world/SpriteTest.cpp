@@ -90,7 +90,7 @@ TEST_F(SpriteTest, FramedSpritesCopiesAndUnknownRoots)
     EXPECT_EQ(master->groupCount, 2);
     EXPECT_EQ(master->frameCount, 2);
     EXPECT_FLOAT_EQ(master->frameWidth, 10.0f);
-    EXPECT_NEAR(master->getFrameDuration(), 1000.0f / 60.0f, 1e-3f);  // fps 0 keeps 60
+    EXPECT_NEAR(master->getFrameDuration(), 1000.0f / 60.0f, 1e-3f); // fps 0 keeps 60
     master->setGroup(1);
     EXPECT_EQ(master->frameCount, 1);
     master->setGroup(0);
@@ -102,7 +102,7 @@ TEST_F(SpriteTest, FramedSpritesCopiesAndUnknownRoots)
         EXPECT_EQ(master->getFrame(), 0);
         EXPECT_NE(copy.currentImage(), master->currentImage());
         copy.setFrame(0);
-        EXPECT_EQ(copy.currentImage(), master->currentImage());  // shared, not loaded again
+        EXPECT_EQ(copy.currentImage(), master->currentImage()); // shared, not loaded again
     }
     // The copy is gone; the master's images still draw.
     platform->beginFrame();
@@ -139,4 +139,4 @@ TEST_F(SpriteTest, TransformedDrawingScalesFramedSpritesAboutTheirCentre)
     EXPECT_EQ(frame.at(221, 200).r, 0);
 }
 
-}  // namespace
+} // namespace

@@ -8,7 +8,8 @@
 
 namespace {
 
-std::vector<std::uint8_t> mapBytes(int columns, int rows, int cellSize, const std::vector<std::int32_t>& cells)
+std::vector<std::uint8_t> mapBytes(int columns, int rows, int cellSize,
+                                   const std::vector<std::int32_t>& cells)
 {
     std::vector<std::uint8_t> out;
     auto put = [&out](std::int32_t v) {
@@ -60,7 +61,7 @@ TEST_F(TerrainTest, CellClassesAndGroundTests)
     EXPECT_FALSE(terrain.hasTile(Vector4(40, 40)));
     EXPECT_FALSE(terrain.isWater(Vector4(100, 40)));
     EXPECT_TRUE(terrain.hasTile(Vector4(100, 40)));
-    EXPECT_FALSE(terrain.hasTile(Vector4(500, 40)));  // outside the map
+    EXPECT_FALSE(terrain.hasTile(Vector4(500, 40))); // outside the map
     EXPECT_FALSE(terrain.hasTile(Vector4(5, 99999)));
 
     NVolant::CollitionPoints outline;
@@ -91,8 +92,8 @@ TEST_F(TerrainTest, MapFilesAreReadSafely)
     EXPECT_EQ(terrain.cell(2, 0), -1);
 
     // Absurd or missing headers change nothing.
-    for (const auto& bad : {mapBytes(1 << 20, 1 << 20, 32, {}), mapBytes(-1, 5, 32, {}), mapBytes(5, 5, 0, {}),
-                            std::vector<std::uint8_t>{1, 0, 0}})
+    for (const auto& bad : {mapBytes(1 << 20, 1 << 20, 32, {}), mapBytes(-1, 5, 32, {}),
+                            mapBytes(5, 5, 0, {}), std::vector<std::uint8_t>{1, 0, 0}})
         EXPECT_FALSE(terrain.readMap(bad.data(), bad.size()));
     EXPECT_EQ(terrain.cell(0, 0), 2005);
 }
@@ -104,7 +105,7 @@ TEST_F(TerrainTest, SectorsAreFilledWithVariantsAndBlendIntoTheNextSector)
     grass.addPicture({32, 32, solid(32, 32, 100, 100, 100)});
     NVolant::Terrain::fillSector(base, grass, 32);
     EXPECT_EQ(base.rgba[0], 100);
-    EXPECT_EQ(base.rgba[3], 77);  // alpha stays as loaded
+    EXPECT_EQ(base.rgba[3], 77); // alpha stays as loaded
 
     // Row 0 is sector 0; its column 1 cell marks block 3 (column 1, row 1 of the picture) for
     // blending into the next sector's texture.
@@ -115,10 +116,10 @@ TEST_F(TerrainTest, SectorsAreFilledWithVariantsAndBlendIntoTheNextSector)
     sand.addPicture({32, 32, solid(32, 32, 200, 200, 200)});
     terrain.blendTransition(base, 0, 2, sand);
     auto red = [&](int x, int y) { return base.rgba[(static_cast<std::size_t>(y) * 64 + x) * 4]; };
-    EXPECT_EQ(red(40, 32), 100);                  // top row of the block: the base picture
-    EXPECT_EQ(red(40, 48), 100 + 100 * 16 / 32);  // halfway down
+    EXPECT_EQ(red(40, 32), 100);                 // top row of the block: the base picture
+    EXPECT_EQ(red(40, 48), 100 + 100 * 16 / 32); // halfway down
     EXPECT_EQ(red(40, 63), 100 + 100 * 31 / 32);
-    EXPECT_EQ(red(10, 48), 100);                  // other blocks untouched
+    EXPECT_EQ(red(10, 48), 100); // other blocks untouched
 }
 
 TEST_F(TerrainTest, DrawsWaterTilesAndShadowsInPlace)
@@ -132,7 +133,7 @@ TEST_F(TerrainTest, DrawsWaterTilesAndShadowsInPlace)
     // Water everywhere but on land; row 0 has its top edge at 568.
     EXPECT_EQ(frame.at(50, 580).b, 220);
     EXPECT_EQ(frame.at(110, 580).g, 200);
-    EXPECT_EQ(frame.at(110, 560).g, 200);  // row 1
+    EXPECT_EQ(frame.at(110, 560).g, 200); // row 1
     // The shadow falls 5 pixels to the right of the land column, darkening the water.
     const Frame::Pixel shadow = frame.at(130, 580);
     EXPECT_LT(shadow.b, 220);
@@ -150,4 +151,4 @@ TEST_F(TerrainTest, DrawsWaterTilesAndShadowsInPlace)
     EXPECT_THROW(broken.load(*archive, "levels/98/level.xml"), NLib::BrokenInstallation);
 }
 
-}  // namespace
+} // namespace

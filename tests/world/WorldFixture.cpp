@@ -9,7 +9,8 @@ void WorldFixture::SetUp()
     ASSERT_TRUE(platform->ok());
     archive = NLib::ResourceArchive::create();
     archive->setLooseFolder(data.path());
-    setImageFileReader([](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
+    setImageFileReader(
+        [](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
 }
 
 void WorldFixture::TearDown()
@@ -19,13 +20,14 @@ void WorldFixture::TearDown()
     platform.reset();
 }
 
-void WorldFixture::writePng(const std::string& path, int width, int height, const std::vector<std::uint8_t>& rgba)
+void WorldFixture::writePng(const std::string& path, int width, int height,
+                            const std::vector<std::uint8_t>& rgba)
 {
     data.write(path, encodePng(width, height, rgba));
 }
 
-std::vector<std::uint8_t> WorldFixture::solid(int width, int height, std::uint8_t r, std::uint8_t g, std::uint8_t b,
-                                              std::uint8_t a)
+std::vector<std::uint8_t> WorldFixture::solid(int width, int height, std::uint8_t r, std::uint8_t g,
+                                              std::uint8_t b, std::uint8_t a)
 {
     std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width) * height * 4);
     for (std::size_t i = 0; i < rgba.size(); i += 4) {

@@ -22,8 +22,8 @@ protected:
     // An RGBA picture written as a PNG file below the data folder.
     void writePng(const std::string& path, int width, int height, const std::vector<std::uint8_t>& rgba);
     // A picture of one colour.
-    static std::vector<std::uint8_t> solid(int width, int height, std::uint8_t r, std::uint8_t g, std::uint8_t b,
-                                           std::uint8_t a = 255);
+    static std::vector<std::uint8_t> solid(int width, int height, std::uint8_t r, std::uint8_t g,
+                                           std::uint8_t b, std::uint8_t a = 255);
 
     TempDir data;
     std::unique_ptr<HeadlessPlatform> platform;

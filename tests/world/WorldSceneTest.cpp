@@ -31,7 +31,8 @@ protected:
         archive->setPassword(NLib::ResourceArchive::kGamePassword);
         ASSERT_TRUE(archive->open(std::string(build ? build : ".") + "/data.pk"));
         archive->setLooseFolder(loose.path());
-        setImageFileReader([](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
+        setImageFileReader(
+            [](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
         images = NVolant::Images::instance();
     }
 
@@ -49,7 +50,8 @@ protected:
     {
         Xml::CXmlNode level;
         Xml::loadFromArchive(*NLib::ResourceArchive::instance(), levelXml, level);
-        loose.write("water-only.xml", "<level><water>" + level.findChild("water")->getText() + "</water></level>");
+        loose.write("water-only.xml",
+                    "<level><water>" + level.findChild("water")->getText() + "</water></level>");
         auto terrain = std::make_unique<NVolant::Terrain>();
         terrain->load(*NLib::ResourceArchive::instance(), "water-only.xml");
         return terrain;
@@ -85,7 +87,7 @@ TEST_F(WorldSceneTest, WaterScrollsWithTheTerrain)
         for (int x = 0; x < 800; x += 7)
             same += brightness(a.at(x, y)) == brightness(b.at(x, y + 7));
     EXPECT_EQ(same, ((590 + 2) / 3) * ((800 + 6) / 7));
-    EXPECT_GT(a.countNot(0, 0, 0), 790 * 590);  // water covers the screen
+    EXPECT_GT(a.countNot(0, 0, 0), 790 * 590); // water covers the screen
 }
 
 TEST_F(WorldSceneTest, LandTilesAndTheirShadowsAreDrawnOverTheWater)
@@ -110,10 +112,12 @@ TEST_F(WorldSceneTest, LandTilesAndTheirShadowsAreDrawnOverTheWater)
             if (y < 0 || y + k > 600)
                 continue;
             for (int c = 1; c + 1 < terrain.columns(); ++c) {
-                if (land(c, row) && land(c - 1, row) && land(c + 1, row) && land(c, row + 1) && land(c, row - 1)) {
+                if (land(c, row) && land(c - 1, row) && land(c + 1, row) && land(c, row + 1) &&
+                    land(c, row - 1)) {
                     ++interiorLand;
                     const int cx = c * k + k / 2, cy = y + k / 2;
-                    landDrawn += full.at(cx, cy).r != bare.at(cx, cy).r || full.at(cx, cy).g != bare.at(cx, cy).g;
+                    landDrawn +=
+                        full.at(cx, cy).r != bare.at(cx, cy).r || full.at(cx, cy).g != bare.at(cx, cy).g;
                 }
                 if (terrain.cell(c, row) != 0)
                     continue;
@@ -160,7 +164,8 @@ TEST_F(WorldSceneTest, AScrollingSceneWithUnitsEffectsAndText)
     auto trail = std::make_unique<NVolant::ParticleSystem>(*images->particles[0]);
     smoke->fireAt(520, 360);
     trail->fireAt(300, 560);
-    NVolant::ParticleSystem* fire = effects->addBurner(std::make_unique<NVolant::ParticleSystem>(*images->particles[5]));
+    NVolant::ParticleSystem* fire =
+        effects->addBurner(std::make_unique<NVolant::ParticleSystem>(*images->particles[5]));
     fire->fireAt(150, 250);
     effects->addRandomExplosion(Vector4(600, 200));
 
@@ -227,4 +232,4 @@ TEST_F(WorldSceneTest, AScrollingSceneWithUnitsEffectsAndText)
     drawScene(late, 2400.0f, true).save("world", "level30-scene");
 }
 
-}  // namespace
+} // namespace

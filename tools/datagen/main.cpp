@@ -58,7 +58,7 @@ int sheet(const char* file)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -28,7 +28,7 @@ bool isSafeRelativePath(const std::string& name)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int PackTool::usage()
 {
@@ -80,8 +80,7 @@ int PackTool::create(const std::string& dir, const std::string& pack, const std:
         return 1;
     }
     std::vector<std::string> names;
-    for (auto it = fs::recursive_directory_iterator(dir, ec); !ec && it != fs::end(it);
-         it.increment(ec)) {
+    for (auto it = fs::recursive_directory_iterator(dir, ec); !ec && it != fs::end(it); it.increment(ec)) {
         if (it->is_regular_file(ec))
             names.push_back(fs::relative(it->path(), dir, ec).generic_string());
     }

@@ -18,7 +18,7 @@ bool endsWith(const std::string& s, const char* tail)
     return s.size() >= n && s.compare(s.size() - n, n, tail) == 0;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<std::uint8_t> withoutPngBackground(const std::vector<std::uint8_t>& png)
 {
@@ -28,8 +28,8 @@ std::vector<std::uint8_t> withoutPngBackground(const std::vector<std::uint8_t>& 
     std::vector<std::uint8_t> out(png.begin(), png.begin() + 8);
     std::size_t pos = 8;
     while (pos + 12 <= png.size()) {
-        const std::size_t length = static_cast<std::size_t>(png[pos]) << 24 | png[pos + 1] << 16 |
-                                   png[pos + 2] << 8 | png[pos + 3];
+        const std::size_t length =
+            static_cast<std::size_t>(png[pos]) << 24 | png[pos + 1] << 16 | png[pos + 2] << 8 | png[pos + 3];
         const std::size_t end = pos + 12 + length;
         if (end > png.size())
             break;
@@ -85,4 +85,4 @@ void DataTree::writeXml(const std::string& relative, const Xml::CXmlNode& root) 
     writeText(relative, root.toText());
 }
 
-}  // namespace datagen
+} // namespace datagen

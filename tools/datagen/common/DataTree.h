@@ -34,4 +34,4 @@ private:
 // The PNG without its background-colour chunk.
 std::vector<std::uint8_t> withoutPngBackground(const std::vector<std::uint8_t>& png);
 
-}  // namespace datagen
+} // namespace datagen
