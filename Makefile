@@ -30,15 +30,17 @@ data: deps
 	cmake -S . -B $(BUILD) -DSKYVANE_WERROR=$(WERROR) $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS) --target skyvane_data
 
-# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer. The data generator runs
+# instrumented during the build, so the sanitizer settings apply to the build step too.
+SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+          UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+          LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp
+
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYVANE_SANITIZE=ON \
 	      -DSKYVANE_BENCH=OFF -DSKYVANE_WERROR=$(WERROR) $(CMAKE_ARGS)
-	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	    LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
-	    ctest --output-on-failure -j $(JOBS)
+	$(SAN_ENV) cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && $(SAN_ENV) ctest --output-on-failure -j $(JOBS)
 
 # Every fuzz target for FUZZ_SECONDS seconds each (libFuzzer, clang).
 fuzz: deps
