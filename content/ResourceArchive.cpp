@@ -2,6 +2,7 @@
 
 #include "content/PackFile.h"
 #include "content/Scramble.h"
+#include "platform/FileBytes.h"
 
 #include <cstdio>
 
@@ -13,20 +14,6 @@ std::unique_ptr<ResourceArchive>& current()
 {
     static std::unique_ptr<ResourceArchive> archive;
     return archive;
-}
-
-ByteBuffer readWholeFile(const std::string& path)
-{
-    ByteBuffer data;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return data;
-    char chunk[65536];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        data.insert(data.end(), chunk, chunk + n);
-    std::fclose(file);
-    return data;
 }
 
 } // namespace
@@ -94,7 +81,7 @@ ByteBuffer ResourceArchive::readFile(const std::string& name) const
     const std::string key = normaliseName(name);
     const auto it = m_entries.find(key);
     if (it == m_entries.end())
-        return readWholeFile(m_looseFolder + key);
+        return readFileBytes(m_looseFolder + key);
 
     ByteBuffer data;
     std::FILE* file = std::fopen(m_path.c_str(), "rb");

@@ -1,5 +1,6 @@
 #include "platform/KGraphicSDL.h"
 
+#include "platform/FileBytes.h"
 #include "platform/KQuadBuilder.h"
 #include "platform/Log.h"
 
@@ -13,20 +14,6 @@ KFileReader& fileReader()
 {
     static KFileReader reader;
     return reader;
-}
-
-std::vector<std::uint8_t> readFromDisk(const std::string& path)
-{
-    std::vector<std::uint8_t> bytes;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return bytes;
-    std::uint8_t chunk[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + n);
-    std::fclose(f);
-    return bytes;
 }
 
 std::uint8_t toByte(float component)
@@ -57,7 +44,7 @@ void setImageFileReader(KFileReader reader)
 
 std::vector<std::uint8_t> readImageFile(const std::string& path)
 {
-    return fileReader() ? fileReader()(path) : readFromDisk(path);
+    return fileReader() ? fileReader()(path) : readFileBytes(path);
 }
 
 KGraphicSDL::KGraphicSDL()

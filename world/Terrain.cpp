@@ -104,15 +104,16 @@ void Terrain::fillSector(DecodedImage& base, TerrainTexture& texture, int cellSi
         }
 }
 
-void Terrain::blendTransition(DecodedImage& base, int sector, int sectorCount, TerrainTexture& next) const
+int Terrain::boundaryRow(int sector) const
 {
-    // The boundary is the highest row that still starts in this sector.
-    int boundary = -1;
     for (int r = m_rows - 1; r >= 0; --r)
-        if (cell(0, r) / 1000 == sector) {
-            boundary = r;
-            break;
-        }
+        if (cell(0, r) / 1000 == sector)
+            return r;
+    return -1;
+}
+
+void Terrain::blendTransition(DecodedImage& base, int boundary, int sectorCount, TerrainTexture& next) const
+{
     if (boundary < 0)
         return;
     const int k = m_cellSize;
@@ -175,14 +176,13 @@ void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path
             continue;
         fillSector(*base, own->second, m_cellSize);
         if (i + 1 < sectorCount) {
-            bool hasBoundary = false;
-            for (int r = 0; r < m_rows && !hasBoundary; ++r)
-                hasBoundary = cell(0, r) / 1000 == i;
-            if (!hasBoundary)
+            // A sector with no row of its own has nothing to hand over from: no graphic.
+            const int boundary = boundaryRow(i);
+            if (boundary < 0)
                 continue;
             const auto next = textures.find(sectors[static_cast<std::size_t>(i + 1)].name());
             if (next != textures.end())
-                blendTransition(*base, i, sectorCount, next->second);
+                blendTransition(*base, boundary, sectorCount, next->second);
         }
         m_sectorGraphics.push_back(graphicFromPixels(*base));
     }

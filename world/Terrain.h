@@ -69,7 +69,9 @@ public:
     // Paints texture variants over a sector's base picture and blends the block that borders the
     // next sector into the next sector's texture. Exposed for tests.
     static void fillSector(DecodedImage& base, TerrainTexture& texture, int cellSize);
-    void blendTransition(DecodedImage& base, int sector, int sectorCount, TerrainTexture& next) const;
+    void blendTransition(DecodedImage& base, int boundaryRow, int sectorCount, TerrainTexture& next) const;
+    // The highest row whose first cell belongs to the sector, or -1.
+    int boundaryRow(int sector) const;
 
 private:
     // The tile under a level point, or -1 when there is none to ask.

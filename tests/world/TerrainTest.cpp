@@ -114,7 +114,8 @@ TEST_F(TerrainTest, SectorsAreFilledWithVariantsAndBlendIntoTheNextSector)
     ASSERT_TRUE(terrain.readMap(bytes.data(), bytes.size()));
     NVolant::TerrainTexture sand;
     sand.addPicture({32, 32, solid(32, 32, 200, 200, 200)});
-    terrain.blendTransition(base, 0, 2, sand);
+    ASSERT_EQ(terrain.boundaryRow(0), 0);
+    terrain.blendTransition(base, terrain.boundaryRow(0), 2, sand);
     auto red = [&](int x, int y) { return base.rgba[(static_cast<std::size_t>(y) * 64 + x) * 4]; };
     EXPECT_EQ(red(40, 32), 100);                 // top row of the block: the base picture
     EXPECT_EQ(red(40, 48), 100 + 100 * 16 / 32); // halfway down
