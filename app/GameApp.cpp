@@ -5,18 +5,15 @@
 #include "platform/KInput.h"
 #include "platform/Log.h"
 #include "platform/Paths.h"
+#include "platform/Screen.h"
 
 namespace NVolant {
 
 namespace {
 
-constexpr int kLevelCompleted = 4;
-constexpr int kGameOver = 6;
-constexpr int kVictory = 8;
-
-bool gameEnded(int status)
+bool gameEnded(FieldStatus status)
 {
-    return status == kGameOver || status == kVictory;
+    return status == FieldStatus::GameOver || status == FieldStatus::Victory;
 }
 
 } // namespace
@@ -29,7 +26,7 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
     NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
     // Settings come with the profiles; until then the game opens windowed.
     const bool windowed = true;
-    if (!create(800, 600, 32, windowed, "Skyvane"))
+    if (!create(kScreenWidth, kScreenHeight, 32, windowed, "Skyvane"))
         return;
 
     archive->setPassword(NLib::ResourceArchive::kGamePassword);
@@ -83,10 +80,10 @@ void GameApp::update(float dt)
         return;
     m_current->update(dt);
     if (m_current == m_game.get()) {
-        const int status = m_kit->fieldStatus(*m_game);
+        const FieldStatus status = m_kit->fieldStatus(*m_game);
         if (gameEnded(status))
             showEndLevel(true);
-        else if (status == kLevelCompleted)
+        else if (status == FieldStatus::LevelComplete)
             showEndLevel(false);
     } else if (m_current == m_mainMenu.get() && m_pending && m_kit->menuIdle(*m_mainMenu)) {
         m_current = m_pending;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gameplay/FieldStatus.h"
 #include "ui/Control.h"
 
 #include <memory>
@@ -29,8 +30,7 @@ public:
     virtual int customLevel(NControls::Control&) { return 1; }
 
     virtual std::unique_ptr<NControls::Control> makeGame(bool) { return nullptr; }
-    // Field status: 4 level completed, 6 game over, 8 game won.
-    virtual int fieldStatus(NControls::Control&) { return 0; }
+    virtual FieldStatus fieldStatus(NControls::Control&) { return FieldStatus::Idle; }
     virtual bool hasLevel(NControls::Control&) { return false; }
     // A new game at level, then its level started.
     virtual void startGame(NControls::Control&, int) {}

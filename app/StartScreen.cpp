@@ -1,12 +1,13 @@
 #include "app/StartScreen.h"
 
 #include "app/ScreenKit.h"
+#include "platform/Screen.h"
 
 namespace NVolant {
 
 StartScreen::StartScreen() : m_picture(createGraphic())
 {
-    setSize(800, 600);
+    setSize(kScreenWidth, kScreenHeight);
     setPosition(0, 0);
     if (!m_picture->loadFromFile("menu/bg_main_menu.jpg"))
         m_picture->loadFromFile("menu/bg_intro_wnd.jpg");

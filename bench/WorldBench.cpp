@@ -1,11 +1,11 @@
 // The world on the software renderer with the generated data: terrain, particles, a busy frame.
-#include "combat/ParticleSystem.h"
+#include "content/ParticleSystem.h"
 #include "content/ResourceArchive.h"
 #include "content/Sprite.h"
 #include "platform/KGraphic.h"
 #include "platform/KWindow.h"
 #include "platform/Paths.h"
-#include "world/Images.h"
+#include "gameplay/Images.h"
 #include "world/Terrain.h"
 
 #include <benchmark/benchmark.h>

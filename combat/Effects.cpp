@@ -1,41 +1,21 @@
 #include "combat/Effects.h"
 
-#include "combat/ParticleSystem.h"
+#include "content/ParticleSystem.h"
 #include "content/Sprite.h"
-#include "world/Images.h"
+#include "gameplay/Images.h"
+#include "platform/Screen.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 namespace NVolant {
 
-namespace {
-
-std::unique_ptr<Effects>& current()
-{
-    static std::unique_ptr<Effects> effects;
-    return effects;
-}
-
-} // namespace
-
-Effects* Effects::instance()
-{
-    if (!current())
-        current() = std::make_unique<Effects>();
-    return current().get();
-}
-
-void Effects::destroy()
-{
-    current().reset();
-}
-
 Effects::~Effects() = default;
 
 bool Effects::onScreen(const ParticleSystem& emitter)
 {
-    return emitter.locationY() > -10.0f && emitter.locationY() < 610.0f;
+    // A small margin keeps an emitter alive while its particles can still reach the picture.
+    return emitter.locationY() > -10.0f && emitter.locationY() < kScreenHeight + 10.0f;
 }
 
 void Effects::addAnimation(std::unique_ptr<NLib::Sprite> sprite, const Vector4& point)

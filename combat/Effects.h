@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/Singleton.h"
 #include "platform/Vector4.h"
 
 #include <memory>
@@ -16,11 +17,8 @@ class ParticleSystem;
 // The passing effects that outlive what started them: one-shot animations (explosions, impacts),
 // trails of missiles and rockets, and the fires of burning enemies. Kept fixed to the scrolling
 // world and drawn in the layers the level asks for. One per level.
-class Effects final {
+class Effects final : public NLib::Singleton<Effects> {
 public:
-    static Effects* instance();
-    static void destroy();
-
     Effects() = default;
     Effects(const Effects&) = delete;
     Effects& operator=(const Effects&) = delete;

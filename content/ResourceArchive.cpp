@@ -8,32 +8,6 @@
 
 namespace NLib {
 
-namespace {
-
-std::unique_ptr<ResourceArchive>& current()
-{
-    static std::unique_ptr<ResourceArchive> archive;
-    return archive;
-}
-
-} // namespace
-
-ResourceArchive* ResourceArchive::create()
-{
-    current() = std::make_unique<ResourceArchive>();
-    return current().get();
-}
-
-ResourceArchive* ResourceArchive::instance()
-{
-    return current().get();
-}
-
-void ResourceArchive::destroy()
-{
-    current().reset();
-}
-
 void ResourceArchive::setLooseFolder(const std::string& folder)
 {
     m_looseFolder = folder;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/Singleton.h"
+
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -12,15 +14,10 @@ using ByteBuffer = std::vector<std::uint8_t>;
 
 // Every content file is read through this one archive: first from the pack "data.pk", then as
 // a loose file below the data folder, so the game also runs from an unpacked data tree.
-class ResourceArchive final {
+class ResourceArchive final : public Singleton<ResourceArchive> {
 public:
     // The game's own archive password.
     static constexpr const char* kGamePassword = "k7mq2vx9tr4wz8nd3hp6cfj5bg1ys";
-
-    // Replaces the process-wide archive with a new, empty one and returns it.
-    static ResourceArchive* create();
-    static ResourceArchive* instance();
-    static void destroy();
 
     ResourceArchive() = default;
     ResourceArchive(const ResourceArchive&) = delete;

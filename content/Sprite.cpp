@@ -5,6 +5,7 @@
 #include "platform/KGraphic.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace NLib {
 
@@ -80,16 +81,26 @@ Sprite::~Sprite() = default;
 
 void Sprite::setFps(float fps)
 {
-    m_frameDuration = 1000.0f / std::max(fps, 0.001f);
+    // A description may say anything: no rate keeps the one there is, and the rate stays between
+    // one frame in 1000 seconds and one frame a millisecond.
+    if (std::isnan(fps))
+        return;
+    m_frameDuration = 1000.0f / std::clamp(fps, 0.001f, 1000.0f);
 }
 
 void Sprite::update(float dt)
 {
     m_elapsed += dt;
-    currentFrame = static_cast<int>(m_elapsed / m_frameDuration);
-    if (currentFrame >= frameCount) {
-        m_elapsed -= static_cast<float>(currentFrame) * m_frameDuration;
+    const float frames = m_elapsed / m_frameDuration;
+    if (!(frames >= 0.0f)) {
+        m_elapsed = 0.0f;
         currentFrame = 0;
+    } else if (frames >= static_cast<float>(frameCount)) {
+        // Past the last frame: start again, keeping the part of the frame already shown.
+        m_elapsed -= std::floor(frames) * m_frameDuration;
+        currentFrame = 0;
+    } else {
+        currentFrame = static_cast<int>(frames);
     }
 }
 

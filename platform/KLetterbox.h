@@ -1,13 +1,15 @@
 #pragma once
 
+#include "platform/Screen.h"
+
 #include <algorithm>
 #include <cmath>
 
 // How the logical picture sits in a window of another size: scaled evenly to fit, centred, with
 // black bars on the spare sides. Pointer positions map back into logical pixels.
 struct KLetterbox {
-    int logicalWidth = 800;
-    int logicalHeight = 600;
+    int logicalWidth = kScreenWidth;
+    int logicalHeight = kScreenHeight;
     float scale = 1.0f;
     float offsetX = 0.0f;
     float offsetY = 0.0f;

@@ -1,5 +1,6 @@
 #include "platform/KQuadBuilder.h"
 
+#include "platform/Angles.h"
 #include <cmath>
 
 namespace {
@@ -100,7 +101,7 @@ bool KQuadBuilder::draw(SDL_Renderer* renderer, SDL_Texture* texture) const
 KAffine transformedBlit(float w, float h, float destX, float destY, float angle, float zoom, float pivotX,
                         float pivotY)
 {
-    const float radians = angle * 3.1415927f / 180.0f;
+    const float radians = degToRad(angle);
     const float cs = std::cos(radians);
     const float sn = std::sin(radians);
     const float px = destX + w / 2 + pivotX;

@@ -1,5 +1,6 @@
 #include "platform/KWindowSDL.h"
 
+#include "platform/Angles.h"
 #include "platform/KClock.h"
 #include "platform/KInput.h"
 #include "platform/KQuadBuilder.h"
@@ -151,7 +152,7 @@ void KWindowSDL::resetView()
 void KWindowSDL::setViewTransform(float x, float y, float angle, float zoom, bool clear)
 {
     KRenderContext& context = KRenderContext::get();
-    const float radians = angle * 3.1415927f / 180.0f;
+    const float radians = degToRad(angle);
     KAffine view;
     view.a = zoom * std::cos(radians);
     view.b = zoom * std::sin(radians);

@@ -65,8 +65,8 @@ private:
 
     SDL_Window* m_window = nullptr;
     bool m_ownsVideo = false;
-    int m_width = 800;
-    int m_height = 600;
+    int m_width = kScreenWidth;
+    int m_height = kScreenHeight;
     int m_depth = 32;
     std::string m_title;
     bool m_fullScreen = false;

@@ -6,11 +6,13 @@
 #include "platform/ByteReader.h"
 #include "platform/KGraphic.h"
 #include "platform/Log.h"
-#include "player/CollitionPoints.h"
+#include "gameplay/CollitionPoints.h"
 #include "world/TerrainTexture.h"
+#include "platform/Screen.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <map>
 
 namespace NVolant {
@@ -55,8 +57,11 @@ bool Terrain::readMap(const std::uint8_t* data, std::size_t size)
     const std::int32_t columns = r.i32();
     const std::int32_t rows = r.i32();
     const std::int32_t cellSize = r.i32();
+    // The level's height and width in pixels must fit the integers the scrolling works in.
     if (!r.ok() || columns <= 0 || rows <= 0 || cellSize <= 0 || cellSize > kMaxCellSize ||
-        static_cast<long long>(columns) * rows > kMaxCells) {
+        static_cast<long long>(columns) * rows > kMaxCells ||
+        static_cast<long long>(rows) * cellSize > INT32_MAX ||
+        static_cast<long long>(columns) * cellSize > INT32_MAX) {
         return false;
     }
     m_columns = columns;
@@ -127,7 +132,11 @@ void Terrain::blendTransition(DecodedImage& base, int boundary, int sectorCount,
         const DecodedImage* v = next.randomVariant();
         if (!v || v->empty())
             continue;
-        const int x0 = (t / tilesPerColumn) * k;
+        // A tile number from the map may point far outside the picture.
+        const long long column = t / tilesPerColumn;
+        if (column * k >= base.width)
+            continue;
+        const int x0 = static_cast<int>(column) * k;
         const int y0 = (t % tilesPerColumn) * k;
         // Top row keeps the base picture; towards the bottom it turns into the next texture.
         for (int j = 0; j < v->height && y0 + j < base.height; ++j)
@@ -243,7 +252,7 @@ void Terrain::draw()
         // between the repeated copies of the water picture stay invisible.
         const float h = m_water->getHeight();
         const float offset = std::fmod(whole, h);
-        m_water->putImageRect(0.0f, 0.0f, 800.0f, h + 600.0f, 0.0f, offset - h);
+        m_water->putImageRect(0.0f, 0.0f, kScreenWidth, h + kScreenHeight, 0.0f, offset - h);
     }
     if (m_cells.empty() || m_sectorGraphics.empty())
         return;
@@ -257,10 +266,10 @@ void Terrain::drawCells(int pass)
     const int k = m_cellSize;
     const int scroll = static_cast<int>(m_position.y);
     const int firstRow = std::max(0, scroll / k);
-    const int lastRow = std::min(m_rows - 1, firstRow + 600 / k + 1);
+    const int lastRow = std::min(m_rows - 1, firstRow + kScreenHeight / k + 1);
     for (int r = firstRow; r <= lastRow; ++r) {
-        const int y = scroll + 600 - k - r * k;
-        if (y < -2 * k || y > 600)
+        const int y = scroll + kScreenHeight - k - r * k;
+        if (y < -2 * k || y > kScreenHeight)
             continue;
         for (int column = 0; column < m_columns; ++column) {
             const int value = cell(column, r);

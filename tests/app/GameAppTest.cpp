@@ -23,7 +23,7 @@ struct Script {
     std::vector<std::string> music;
     int gamesMade = 0;
     int gamesAlive = 0;
-    int status = 0;
+    NVolant::FieldStatus status = NVolant::FieldStatus::Idle;
     bool hasLevel = true;
     bool menuIdle = true;
     bool saved = false;
@@ -87,7 +87,7 @@ public:
         m_script.calls.push_back(hints ? "make game" : "make game without hints");
         return std::make_unique<FakeGame>(m_script);
     }
-    int fieldStatus(Control&) override { return m_script.status; }
+    NVolant::FieldStatus fieldStatus(Control&) override { return m_script.status; }
     bool hasLevel(Control&) override { return m_script.hasLevel; }
     void startGame(Control&, int level) override
     {
@@ -267,7 +267,7 @@ TEST_F(GameAppTest, ACompletedLevelKeepsItsWindowAcrossAMenuVisit)
     NVolant::GameApp& app = start();
     choose(app.mainMenu(), "NEW_GAME");
     app.frame();
-    m_script.status = 4;
+    m_script.status = NVolant::FieldStatus::LevelComplete;
     app.frame();
     Control* endLevel = app.endLevel();
     ASSERT_NE(endLevel, nullptr);
@@ -285,7 +285,7 @@ TEST_F(GameAppTest, ACompletedLevelKeepsItsWindowAcrossAMenuVisit)
     app.frame();
     EXPECT_EQ(app.current(), endLevel);
 
-    m_script.status = 2;
+    m_script.status = NVolant::FieldStatus::Playing;
     choose(endLevel, "CONTINUE");
     EXPECT_EQ(app.endLevel(), nullptr);
     EXPECT_EQ(app.current(), app.game());
@@ -298,7 +298,7 @@ TEST_F(GameAppTest, AfterGameOverTheMainMenuDropsTheGame)
     NVolant::GameApp& app = start();
     choose(app.mainMenu(), "NEW_GAME");
     app.frame();
-    m_script.status = 6;
+    m_script.status = NVolant::FieldStatus::GameOver;
     app.frame();
     EXPECT_EQ(m_script.calls.back(), "end of game");
     choose(app.endLevel(), "MAIN_MENU");

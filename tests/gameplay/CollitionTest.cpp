@@ -1,5 +1,5 @@
 #include "content/CXmlNode.h"
-#include "player/CollitionCircles.h"
+#include "gameplay/CollitionCircles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "content/BrokenInstallation.h"
 #include "platform/KGraphic.h"
-#include "player/CollitionPoints.h"
+#include "gameplay/CollitionPoints.h"
 #include "world/Terrain.h"
 #include "world/TerrainTexture.h"
 
-#include "WorldFixture.h"
+#include "support/WorldFixture.h"
 
 namespace {
 
@@ -92,8 +92,11 @@ TEST_F(TerrainTest, MapFilesAreReadSafely)
     EXPECT_EQ(terrain.cell(2, 0), -1);
 
     // Absurd or missing headers change nothing.
-    for (const auto& bad : {mapBytes(1 << 20, 1 << 20, 32, {}), mapBytes(-1, 5, 32, {}),
-                            mapBytes(5, 5, 0, {}), std::vector<std::uint8_t>{1, 0, 0}})
+    // A map whose height or width in pixels does not fit an integer would overflow the end test
+    // and the blending: it is damaged content.
+    for (const auto& bad :
+         {mapBytes(1 << 20, 1 << 20, 32, {}), mapBytes(-1, 5, 32, {}), mapBytes(5, 5, 0, {}),
+          std::vector<std::uint8_t>{1, 0, 0}, mapBytes(1, 1 << 22, 1024, {}), mapBytes(1 << 22, 1, 1024, {})})
         EXPECT_FALSE(terrain.readMap(bad.data(), bad.size()));
     EXPECT_EQ(terrain.cell(0, 0), 2005);
 }
@@ -121,6 +124,13 @@ TEST_F(TerrainTest, SectorsAreFilledWithVariantsAndBlendIntoTheNextSector)
     EXPECT_EQ(red(40, 48), 100 + 100 * 16 / 32); // halfway down
     EXPECT_EQ(red(40, 63), 100 + 100 * 31 / 32);
     EXPECT_EQ(red(10, 48), 100); // other blocks untouched
+
+    // Tile numbers far beyond the picture blend nothing.
+    const std::vector<std::uint8_t> far = mapBytes(2, 2, 32, {2147483647, 2000000000, 1005, 1005});
+    ASSERT_TRUE(terrain.readMap(far.data(), far.size()));
+    const std::vector<std::uint8_t> before = base.rgba;
+    terrain.blendTransition(base, 0, 0, sand);
+    EXPECT_EQ(base.rgba, before);
 }
 
 TEST_F(TerrainTest, DrawsWaterTilesAndShadowsInPlace)
