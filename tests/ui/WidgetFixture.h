@@ -36,6 +36,7 @@ protected:
         platform = std::make_unique<HeadlessPlatform>();
         ASSERT_TRUE(platform->ok());
         NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
+        archive->setPassword(NLib::ResourceArchive::kGamePassword);
         const char* build = std::getenv("SKYVANE_BUILD_DIR");
         ASSERT_TRUE(archive->open(std::string(build ? build : ".") + "/data.pk")) << "no generated data pack";
         platform->window().setEventCallback([this](const KEvent& e) {
