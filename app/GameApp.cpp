@@ -1,8 +1,10 @@
 #include "app/GameApp.h"
 
 #include "content/ResourceArchive.h"
+#include "gameplay/Images.h"
 #include "platform/KGraphic.h"
 #include "platform/KInput.h"
+#include "platform/KShell.h"
 #include "platform/Log.h"
 #include "platform/Paths.h"
 #include "platform/Screen.h"
@@ -66,6 +68,8 @@ GameApp::~GameApp()
     m_endLevel.reset();
     m_game.reset();
     m_mainMenu.reset();
+    // The registries go with the last screen that shows their pictures.
+    Images::destroy();
     setImageFileReader(nullptr);
     NLib::ResourceArchive::destroy();
     // The base class closes the window last.
@@ -132,6 +136,11 @@ void GameApp::onActivate()
 void GameApp::onDeactivate()
 {
     m_kit->pauseAudio(true);
+}
+
+void GameApp::openWebPage(const std::string& address)
+{
+    ::openWebPage(address);
 }
 
 void GameApp::hideCursorForPlay()

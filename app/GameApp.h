@@ -3,6 +3,7 @@
 #include "app/ScreenKit.h"
 #include "app/Window.h"
 
+#include "screens/ScreenHost.h"
 #include "ui/Control.h"
 
 #include <memory>
@@ -13,7 +14,7 @@ namespace NVolant {
 // The application: starts everything up in its constructor, owns every screen, passes input to
 // the current one, turns the commands the screens leave behind into screen changes, and saves and
 // shuts down in its destructor.
-class GameApp final : public NLib::Window {
+class GameApp final : public NLib::Window, public ScreenHost {
 public:
     explicit GameApp(std::unique_ptr<ScreenKit> kit = makeDefaultScreenKit());
     ~GameApp() override;
@@ -30,9 +31,13 @@ public:
     void onDeactivate() override;
 
     void showMainMenu();
-    void discardGame();
-    void prepareContinue();
-    void restartMenuMusic();
+    void discardGame() override;
+    void prepareContinue() override;
+    void restartMenuMusic() override;
+    bool isFullScreen() const override { return NLib::Window::isFullScreen(); }
+    void setFullScreen() override { NLib::Window::setFullScreen(); }
+    void setWindowed() override { NLib::Window::setWindowed(); }
+    void openWebPage(const std::string& address) override;
     void startGameMusic();
     void showEndLevel(bool final);
 
