@@ -85,7 +85,7 @@ FileReadResult readFileLimited(const std::string& path, std::size_t maxBytes, st
     out.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return FileReadResult::CannotOpen;
+        return errno == ENOENT ? FileReadResult::Missing : FileReadResult::CannotOpen;
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);

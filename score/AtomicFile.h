@@ -15,7 +15,8 @@ bool writeFileAtomically(const std::string& path, const std::vector<std::uint8_t
 
 enum class FileReadResult {
     Read,
-    CannotOpen, // missing, no permission
+    Missing,
+    CannotOpen, // there, but not to be opened (no permission, a broken link)
     Failed,     // opened but not readable as a file (a folder, an I/O error)
     TooLarge,   // more than the limit; nothing is read
 };

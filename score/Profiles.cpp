@@ -18,21 +18,34 @@ bool Profiles::load(const std::string& path)
 {
     m_path = path;
     std::vector<std::uint8_t> bytes;
-    const FileReadResult read = readFileLimited(path, kMaxFileBytes, bytes);
-    if (read == FileReadResult::CannotOpen)
+    switch (readFileLimited(path, kMaxFileBytes, bytes)) {
+    case FileReadResult::Missing:
         return false;
-    if (read == FileReadResult::Failed) {
+    case FileReadResult::Failed:
+        // A folder or a failing disk: nothing a later save could overwrite by mistake.
         LOG_ERROR("cannot read %s", path.c_str());
         return false;
-    }
-
-    std::string problem = "larger than any save file";
-    if (read == FileReadResult::TooLarge)
+    case FileReadResult::CannotOpen:
+        // There but out of reach: moved aside all the same, so that saving this run's progress
+        // does not replace it.
+        keepAside(path, std::strerror(errno));
+        return false;
+    case FileReadResult::TooLarge:
         readTree(Xml::CXmlNode());
-    else if (loadBytes(std::move(bytes), &problem))
+        keepAside(path, "larger than any save file");
         return true;
+    case FileReadResult::Read:
+        break;
+    }
+    std::string problem;
+    if (!loadBytes(std::move(bytes), &problem))
+        keepAside(path, problem);
+    return true;
+}
 
-    // Keep what could not be read for the player (or us) to look at; the next save starts afresh.
+void Profiles::keepAside(const std::string& path, const std::string& problem)
+{
+    // Kept for the player (or us) to look at; the next save starts afresh.
     m_unreadable = true;
     const std::string bad = path + ".bad";
     if (std::rename(path.c_str(), bad.c_str()) == 0)
@@ -41,7 +54,6 @@ bool Profiles::load(const std::string& path)
     else
         LOG_ERROR("%s could not be read (%s) nor kept as %s (%s); starting from the defaults", path.c_str(),
                   problem.c_str(), bad.c_str(), std::strerror(errno));
-    return true;
 }
 
 bool Profiles::loadBytes(std::vector<std::uint8_t> bytes, std::string* problem)

@@ -35,7 +35,8 @@ public:
 
     // Replaces the settings and appends the profiles of the file at path, which save() writes to
     // from now on. False when the file cannot be read (nothing changes). A file that is not a save
-    // file is moved aside to path + ".bad", the defaults take over, and the result is true.
+    // file, or one that is there but cannot be opened, is moved aside to path + ".bad" (replacing
+    // an older one) and the defaults take over.
     bool load(const std::string& path);
     // Writes everything to path atomically; false (logged) when that fails, the old file intact.
     bool save(const std::string& path);
@@ -81,6 +82,7 @@ public:
 
 private:
     void readTree(const Xml::CXmlNode& root);
+    void keepAside(const std::string& path, const std::string& problem);
 
     std::deque<Profile> m_profiles;
     std::uint32_t m_profileCurrent = 0;

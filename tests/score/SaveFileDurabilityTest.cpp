@@ -116,16 +116,29 @@ TEST_F(SaveFileDurability, KillingTheProcessAtAnyMomentLeavesAWholeFile)
     saveOneProfile(profiles);
     std::mt19937 random(2026);
     for (int round = 0; round < 25; ++round) {
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
+        const std::string name = "R" + std::to_string(round) + "N";
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            // Save as fast as possible, the file growing by a profile each time.
+            // Save as fast as possible, the file growing by a profile each time; say when the
+            // first save is done, so every round is sure to interrupt a stream of writes.
+            close(ready[0]);
             Profiles writer;
             writer.load(path());
-            for (int i = 0;; ++i)
-                writer.addProfile("R" + std::to_string(round) + "N" + std::to_string(i));
+            writer.addProfile(name + "0");
+            const char done = 1;
+            if (write(ready[1], &done, 1) != 1)
+                _exit(1);
+            for (int i = 1;; ++i)
+                writer.addProfile(name + std::to_string(i));
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
+        close(ready[1]);
+        char done = 0;
+        ASSERT_EQ(read(ready[0], &done, 1), 1);
+        close(ready[0]);
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 5000));
         kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
@@ -136,6 +149,7 @@ TEST_F(SaveFileDurability, KillingTheProcessAtAnyMomentLeavesAWholeFile)
         ASSERT_FALSE(reader.takeUnreadableNotice()) << "round " << round;
         ASSERT_NE(reader.findProfile("KEEPER"), nullptr);
         EXPECT_EQ(reader.findProfile("KEEPER")->scores.front(), 1234u);
+        EXPECT_NE(reader.findProfile(name + "0"), nullptr) << round;
     }
     EXPECT_FALSE(exists("save.dat.bad"));
 }
@@ -145,7 +159,9 @@ TEST(AtomicFile, ReadsAreBoundedAndOnlyOfFiles)
     TempDir dir;
     std::vector<std::uint8_t> bytes;
     using NVolant::FileReadResult;
-    EXPECT_EQ(NVolant::readFileLimited(dir.file("none"), 10, bytes), FileReadResult::CannotOpen);
+    EXPECT_EQ(NVolant::readFileLimited(dir.file("none"), 10, bytes), FileReadResult::Missing);
+    std::filesystem::create_symlink("loop", dir.file("loop"));
+    EXPECT_EQ(NVolant::readFileLimited(dir.file("loop"), 10, bytes), FileReadResult::CannotOpen);
     EXPECT_EQ(NVolant::readFileLimited(dir.path(), 10, bytes), FileReadResult::Failed);
     dir.write("f", std::string(11, 'x'));
     EXPECT_EQ(NVolant::readFileLimited(dir.file("f"), 10, bytes), FileReadResult::TooLarge);
@@ -163,6 +179,21 @@ TEST(AtomicFile, ReadsAreBoundedAndOnlyOfFiles)
     EXPECT_FALSE(std::filesystem::exists(dir.file("save.dat.bad")));
     EXPECT_FALSE(profiles.save());
     setLogEcho(true);
+}
+
+TEST_F(SaveFileDurability, AFileThatCannotBeOpenedIsMovedAsideNotOverwritten)
+{
+    // A link to itself stands for any file that is there but cannot be opened (root ignores
+    // permissions).
+    std::filesystem::create_symlink("save.dat", path());
+    Profiles profiles;
+    EXPECT_FALSE(profiles.load(path()));
+    EXPECT_TRUE(profiles.takeUnreadableNotice());
+    EXPECT_TRUE(std::filesystem::is_symlink(m_dir.file("save.dat.bad")));
+    ASSERT_TRUE(profiles.addProfile("ACE"));
+    Profiles reader;
+    ASSERT_TRUE(reader.load(path()));
+    EXPECT_EQ(reader.profileCount(), 1u);
 }
 
 } // namespace
