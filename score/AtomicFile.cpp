@@ -85,11 +85,11 @@ FileReadResult readFileLimited(const std::string& path, std::size_t maxBytes, st
     out.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return errno == ENOENT ? FileReadResult::Missing : FileReadResult::CannotOpen;
+        return errno == ENOENT ? FileReadResult::Missing : FileReadResult::Unreadable;
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return FileReadResult::Failed;
+        return FileReadResult::NotAFile;
     }
     if (static_cast<unsigned long long>(info.st_size) > maxBytes) {
         ::close(fd);
@@ -105,9 +105,11 @@ FileReadResult readFileLimited(const std::string& path, std::size_t maxBytes, st
         if (n < 0) {
             if (errno == EINTR)
                 continue;
+            const int error = errno;
             ::close(fd);
             out.clear();
-            return FileReadResult::Failed;
+            errno = error;
+            return FileReadResult::Unreadable;
         }
         if (out.size() + static_cast<std::size_t>(n) > maxBytes) {
             ::close(fd);

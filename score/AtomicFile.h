@@ -16,8 +16,8 @@ bool writeFileAtomically(const std::string& path, const std::vector<std::uint8_t
 enum class FileReadResult {
     Read,
     Missing,
-    CannotOpen, // there, but not to be opened (no permission, a broken link)
-    Failed,     // opened but not readable as a file (a folder, an I/O error)
+    NotAFile,   // a folder, a device
+    Unreadable, // there, but cannot be opened or read (no permission, a link loop, a disk error)
     TooLarge,   // more than the limit; nothing is read
 };
 

@@ -21,11 +21,11 @@ bool Profiles::load(const std::string& path)
     switch (readFileLimited(path, kMaxFileBytes, bytes)) {
     case FileReadResult::Missing:
         return false;
-    case FileReadResult::Failed:
-        // A folder or a failing disk: nothing a later save could overwrite by mistake.
-        LOG_ERROR("cannot read %s", path.c_str());
+    case FileReadResult::NotAFile:
+        // A later save cannot replace a folder either; it fails and says so.
+        LOG_ERROR("%s is not a file", path.c_str());
         return false;
-    case FileReadResult::CannotOpen:
+    case FileReadResult::Unreadable:
         // There but out of reach: moved aside all the same, so that saving this run's progress
         // does not replace it.
         keepAside(path, std::strerror(errno));

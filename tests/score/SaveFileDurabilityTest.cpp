@@ -161,8 +161,8 @@ TEST(AtomicFile, ReadsAreBoundedAndOnlyOfFiles)
     using NVolant::FileReadResult;
     EXPECT_EQ(NVolant::readFileLimited(dir.file("none"), 10, bytes), FileReadResult::Missing);
     std::filesystem::create_symlink("loop", dir.file("loop"));
-    EXPECT_EQ(NVolant::readFileLimited(dir.file("loop"), 10, bytes), FileReadResult::CannotOpen);
-    EXPECT_EQ(NVolant::readFileLimited(dir.path(), 10, bytes), FileReadResult::Failed);
+    EXPECT_EQ(NVolant::readFileLimited(dir.file("loop"), 10, bytes), FileReadResult::Unreadable);
+    EXPECT_EQ(NVolant::readFileLimited(dir.path(), 10, bytes), FileReadResult::NotAFile);
     dir.write("f", std::string(11, 'x'));
     EXPECT_EQ(NVolant::readFileLimited(dir.file("f"), 10, bytes), FileReadResult::TooLarge);
     EXPECT_TRUE(bytes.empty());
