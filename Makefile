@@ -9,7 +9,7 @@ WERROR     ?= OFF
 FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test data asan fuzz bench install format clean
+.PHONY: all deps build run test data asan fuzz bench cpu install format clean
 
 all: build
 
@@ -58,6 +58,10 @@ fuzz: deps
 
 bench: build
 	@set -e; for b in $(BUILD)/bench/bench_*; do echo "== $$b"; SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $$b; done
+
+# Share of a CPU core the game takes under a virtual X server (no graphics card), menu and play.
+cpu: build
+	@bash scripts/cpu.sh $(BUILD)
 
 install: build
 	cmake --install $(BUILD)

@@ -8,6 +8,7 @@
 #include "platform/Log.h"
 #include "platform/Paths.h"
 #include "platform/Screen.h"
+#include "score/Profiles.h"
 
 namespace NVolant {
 
@@ -25,10 +26,12 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
     m_savePath = getUserDataFolder() + "/";
     setLogFolder(m_savePath);
 
+    // A missing save file leaves the defaults: no profiles, full screen.
+    Profiles* profiles = Profiles::instance();
+    profiles->load(m_savePath + "save.dat");
+
     NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
-    // Settings come with the profiles; until then the game opens windowed.
-    const bool windowed = true;
-    if (!create(kScreenWidth, kScreenHeight, 32, windowed, "Skyvane"))
+    if (!create(kScreenWidth, kScreenHeight, 32, profiles->m_isWindowed == 1, "Skyvane"))
         return;
 
     archive->setPassword(NLib::ResourceArchive::kGamePassword);
@@ -72,6 +75,14 @@ GameApp::~GameApp()
     Images::destroy();
     setImageFileReader(nullptr);
     NLib::ResourceArchive::destroy();
+
+    if (Profiles* profiles = Profiles::existing()) {
+        // A window that never opened says nothing about the player's choice.
+        if (platformWindow())
+            profiles->m_isWindowed = isFullScreen() ? 0 : 1;
+        profiles->save();
+    }
+    Profiles::destroy();
     // The base class closes the window last.
 }
 

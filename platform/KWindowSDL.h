@@ -55,6 +55,7 @@ public:
 
 private:
     bool createRenderer();
+    bool isSoftwareRenderer() const;
     void processEvent(const SDL_Event& event);
     void deliver(const KEvent& event);
     KEvent pointerEvent(std::int32_t type, int button) const;
@@ -79,5 +80,6 @@ private:
     double m_lastFrameEnd = 0.0;
     float m_fade = 1.0f;
     int m_screenshots = 0;
+    bool m_screenshotPending = false;
     KEventCallback m_callback;
 };

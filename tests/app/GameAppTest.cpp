@@ -6,10 +6,12 @@
 #include "platform/KInjection.h"
 #include "platform/KInput.h"
 #include "platform/KeyTable.h"
+#include "score/Profiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -182,9 +184,44 @@ TEST_F(GameAppTest, StartsOnTheMainMenuWithNothingToContinue)
     EXPECT_EQ(m_script.music, std::vector<std::string>{"sounds/music_menu1.ogg"});
     EXPECT_EQ(app.platformWindow()->getWidth(), 800);
     EXPECT_EQ(app.platformWindow()->getHeight(), 600);
-    EXPECT_FALSE(app.isFullScreen());
+    // No save file: the default settings, full screen.
+    EXPECT_TRUE(app.isFullScreen());
     EXPECT_EQ(app.savePath(), m_home.path() + "/Corvidane/Skyvane/");
+    EXPECT_EQ(NVolant::Profiles::instance()->profileCount(), 0u);
     EXPECT_TRUE(isCursorVisible());
+}
+
+TEST_F(GameAppTest, SettingsAndProfilesComeFromTheSaveFileAndGoBackToItAtExit)
+{
+    const std::string folder = m_home.path() + "/Corvidane/Skyvane/";
+    {
+        NVolant::Profiles written;
+        written.m_isWindowed = 1;
+        written.m_musicVolume = 20;
+        ASSERT_TRUE(written.addProfile("ACE"));
+        written.findProfile("ACE")->addScore(777);
+        std::filesystem::create_directories(folder);
+        ASSERT_TRUE(written.save(folder + "save.dat"));
+    }
+    NVolant::GameApp& app = start();
+    EXPECT_FALSE(app.isFullScreen());
+    NVolant::Profiles* profiles = NVolant::Profiles::existing();
+    ASSERT_NE(profiles, nullptr);
+    ASSERT_NE(profiles->currentProfile(), nullptr);
+    EXPECT_EQ(profiles->currentProfile()->name(), "ACE");
+
+    app.setFullScreen();
+    profiles->m_soundVolume = 65;
+    m_app.reset();
+    EXPECT_EQ(NVolant::Profiles::existing(), nullptr);
+
+    NVolant::Profiles read;
+    ASSERT_TRUE(read.load(folder + "save.dat"));
+    EXPECT_EQ(read.m_isWindowed, 0);
+    EXPECT_EQ(read.m_soundVolume, 65);
+    EXPECT_EQ(read.m_musicVolume, 20);
+    ASSERT_EQ(read.profileCount(), 1u);
+    EXPECT_EQ(read.profileAt(0)->scores.front(), 777u);
 }
 
 TEST_F(GameAppTest, ASavedGameIsLoadedAtStartUp)
