@@ -2,6 +2,8 @@
 
 #include "content/ResourceArchive.h"
 #include "gameplay/Images.h"
+#include "score/Profiles.h"
+#include "platform/KGraphic.h"
 #include "platform/KInjection.h"
 #include "screens/ScreenHost.h"
 #include "ui/Control.h"
@@ -52,6 +54,8 @@ protected:
         archive->setPassword(NLib::ResourceArchive::kGamePassword);
         const char* build = std::getenv("SKYVANE_BUILD_DIR");
         ASSERT_TRUE(archive->open(std::string(build ? build : ".") + "/data.pk")) << "no generated data pack";
+        setImageFileReader(
+            [](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
         platform->window().setEventCallback([this](const KEvent& e) {
             if (!screen)
                 return true;
@@ -69,7 +73,9 @@ protected:
     void TearDown() override
     {
         screen = nullptr;
+        NVolant::Profiles::destroy();
         NVolant::Images::destroy();
+        setImageFileReader(nullptr);
         NLib::ResourceArchive::destroy();
         platform.reset();
     }
@@ -104,6 +110,26 @@ protected:
             frame.save("screens", name);
         return frame;
     }
+
+    // The middle of a key of the name keyboard of a create panel whose corner is at (x, y).
+    static std::pair<int, int> keyPoint(char key, int x, int y)
+    {
+        const std::string rows[] = {"1234567890", "QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+        for (int r = 0; r < 4; ++r) {
+            const auto c = rows[r].find(key);
+            if (c != std::string::npos)
+                return {x + 70 + 28 * static_cast<int>(c) + 6, y + 80 + 24 * r + 12};
+        }
+        return {-1, -1};
+    }
+    void typeName(const std::string& name, int x, int y)
+    {
+        for (char key : name) {
+            const auto [kx, ky] = keyPoint(key, x, y);
+            click(kx, ky);
+        }
+    }
+    NVolant::Profiles& profiles() { return *NVolant::Profiles::instance(); }
 
     std::unique_ptr<HeadlessPlatform> platform;
     RecordingHost host;
