@@ -196,3 +196,25 @@ TEST_F(JourneyTest, ANewPlayerNamesAProfileLooksAroundTheMenusAndLeaves)
     ASSERT_NE(saved.currentProfile(), nullptr);
     EXPECT_EQ(saved.currentProfile()->name(), "MAVERICK");
 }
+
+TEST_F(JourneyTest, ClosingTheWindowOverAPanelKeepsEverythingChosenSoFar)
+{
+    NVolant::GameApp& app = start();
+    type("ICEMAN");
+    click(144 + 68 + 60, 172 + 196 + 19);
+    run(1);
+    // Options open, hints switched off, then the window's close button.
+    settleSlide();
+    click(640, 203);
+    click(240 + 53, 100 + 169);
+    KInjection::closeWindow();
+    app.frame();
+    ASSERT_TRUE(app.platformWindow()->isQuitRequested());
+    m_app.reset();
+
+    NVolant::Profiles saved;
+    ASSERT_TRUE(saved.load(saveFile()));
+    ASSERT_EQ(saved.profileCount(), 1u);
+    EXPECT_EQ(saved.profileAt(0)->name(), "ICEMAN");
+    EXPECT_FALSE(saved.profileAt(0)->m_isShowHints);
+}
