@@ -363,3 +363,29 @@ TEST_F(GameAppTest, ClosingTheWindowEndsTheLoop)
     app.frame();
     EXPECT_TRUE(app.platformWindow()->isQuitRequested());
 }
+
+TEST_F(GameAppTest, WithoutAnAudioDeviceTheGameRunsTheSameSilently)
+{
+    const char* old = std::getenv("SDL_AUDIODRIVER");
+    const std::string previous = old ? old : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    NVolant::GameApp& app = start();
+    ASSERT_TRUE(app.started());
+    NAudio::AudioSystem* audio = NAudio::AudioSystem::existing();
+    ASSERT_NE(audio, nullptr);
+    EXPECT_FALSE(audio->deviceOk());
+    EXPECT_EQ(NVolant::Sounds::existing()->arc(), nullptr);
+    EXPECT_EQ(app.music()->tracks(), std::vector<std::string>{"sounds/music_menu1.ogg"});
+    EXPECT_FALSE(app.music()->isPlaying());
+
+    choose(app.mainMenu(), "NEW_GAME");
+    app.frame();
+    EXPECT_EQ(app.current(), app.game());
+    EXPECT_EQ(app.music()->tracks(), std::vector<std::string>{"sounds/music_game1.ogg"});
+    app.onDeactivate();
+    app.onActivate();
+    app.onKeyDown(VKey::Escape);
+    EXPECT_EQ(app.current(), app.mainMenu());
+    m_app.reset();
+    setenv("SDL_AUDIODRIVER", previous.c_str(), 1);
+}
