@@ -174,9 +174,21 @@ TEST_F(SoundTest, AMissingOrBrokenFileGivesNoSound)
     cut.resize(cut.size() / 3);
     files.write("sounds/cut.ogg", cut);
 
-    EXPECT_FALSE(Sound::load("sounds/none.ogg", 1));
-    EXPECT_FALSE(Sound::load("sounds/noise.ogg", 1));
-    EXPECT_FALSE(Sound::load("sounds/text.ogg", 3));
+    TempDir logs;
+    setLogFolder(logs.path());
+    for (int twice = 0; twice < 2; ++twice) {
+        EXPECT_FALSE(Sound::load("sounds/none.ogg", 1));
+        EXPECT_FALSE(Sound::load("sounds/noise.ogg", 1));
+        EXPECT_FALSE(Sound::load("sounds/text.ogg", 3));
+    }
+    setLogFolder("");
+    // Each file named once, however often it was asked for.
+    const std::string log = logs.read("errors.log");
+    for (const char* name : {"sounds/none.ogg", "sounds/noise.ogg", "sounds/text.ogg"}) {
+        const std::size_t first = log.find(name);
+        EXPECT_NE(first, std::string::npos) << name;
+        EXPECT_EQ(log.find(name, first + 1), std::string::npos) << name;
+    }
     // A cut file keeps whatever decodes of it, or nothing: never more.
     if (std::unique_ptr<Sound> sound = Sound::load("sounds/cut.ogg", 1)) {
         sound->play(true, false);
