@@ -113,7 +113,9 @@ KSample KAudioSDL::loadSample(const void* data, std::size_t size, int maxInstanc
     SDL_RWops* bytes = SDL_RWFromConstMem(data, static_cast<int>(size));
     if (!bytes)
         return 0;
-    Mix_Chunk* chunk = Mix_LoadWAV_RW(bytes, 1);
+    // Closed here rather than by the loader, which forgets to on some broken files.
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(bytes, 0);
+    SDL_RWclose(bytes);
     if (!chunk)
         return 0;
     const KSample handle = nextHandle();
