@@ -70,13 +70,13 @@ KStream AudioSystem::createStream(const void* data, std::size_t size)
     return m_output->createStream(data, size);
 }
 
-void AudioSystem::playStream(KStream stream, bool restart)
+bool AudioSystem::playStream(KStream stream, bool restart)
 {
     if (!stream || !m_streamsEnabled)
-        return;
+        return false;
     m_currentStream = stream;
     m_output->setStreamVolume(stream, m_streamVolume);
-    m_output->playStream(stream, restart);
+    return m_output->playStream(stream, restart);
 }
 
 void AudioSystem::stopStream(KStream stream)

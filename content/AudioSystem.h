@@ -46,7 +46,8 @@ public:
     void stopSample(KSample sample);
 
     KStream createStream(const void* data, std::size_t size);
-    void playStream(KStream stream, bool restart);
+    // False when the stream cannot start (it is switched off, or does not decode).
+    bool playStream(KStream stream, bool restart);
     void stopStream(KStream stream);
     void freeStream(KStream stream);
     bool isStreamPlaying(KStream stream) const;

@@ -65,10 +65,8 @@ void StreamMusic::playNext()
         NLib::ResourceArchive* archive = NLib::ResourceArchive::instance();
         m_data = archive ? archive->readFile(path) : NLib::ByteBuffer{};
         m_stream = m_data.empty() ? 0 : system->createStream(m_data.data(), m_data.size());
-        if (m_stream) {
-            system->playStream(m_stream, true);
+        if (m_stream && system->playStream(m_stream, true))
             return;
-        }
         reportOnce(path);
     }
     // Nothing in the list plays: silence instead of retrying every frame.

@@ -55,8 +55,9 @@ public:
     // until the stream is freed. 0 when it cannot be decoded.
     virtual KStream createStream(const void* data, std::size_t size) = 0;
     virtual void freeStream(KStream stream) = 0;
-    // Plays the stream once to its end; only one stream sounds at a time.
-    virtual void playStream(KStream stream, bool restart) = 0;
+    // Plays the stream once to its end; only one stream sounds at a time. False when it cannot
+    // start (a file that opened but does not decode).
+    virtual bool playStream(KStream stream, bool restart) = 0;
     virtual void stopStream(KStream stream) = 0;
     virtual void setStreamVolume(KStream stream, int volume) = 0;
     virtual bool isStreamPlaying(KStream stream) const = 0;

@@ -349,22 +349,22 @@ void KAudioSDL::freeStream(KStream handle)
     m_streams.erase(it);
 }
 
-void KAudioSDL::playStream(KStream handle, bool restart)
+bool KAudioSDL::playStream(KStream handle, bool restart)
 {
     const auto it = m_streams.find(handle);
     if (it == m_streams.end())
-        return;
+        return false;
     if (!restart && isStreamPlaying(handle))
-        return;
+        return true;
     Mix_VolumeMusic(it->second.volume * MIX_MAX_VOLUME / 100);
     if (Mix_PlayMusic(it->second.music, 0) != 0) {
-        LOG_ERROR("music does not play: %s", Mix_GetError());
         m_currentStream = 0;
-        return;
+        return false;
     }
     if (m_paused)
         Mix_PauseMusic();
     m_currentStream = handle;
+    return true;
 }
 
 void KAudioSDL::stopStream(KStream handle)

@@ -42,7 +42,7 @@ public:
 
     KStream createStream(const void* data, std::size_t size) override;
     void freeStream(KStream stream) override;
-    void playStream(KStream stream, bool restart) override;
+    bool playStream(KStream stream, bool restart) override;
     void stopStream(KStream stream) override;
     void setStreamVolume(KStream stream, int volume) override;
     bool isStreamPlaying(KStream stream) const override;

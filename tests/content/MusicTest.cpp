@@ -1,9 +1,12 @@
 #include "AudioFixture.h"
 
 #include "content/StreamMusic.h"
+#include "platform/FileBytes.h"
 #include "platform/Log.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <thread>
 
@@ -103,10 +106,26 @@ TEST_F(MusicTest, ABrokenOrMissingTrackIsPassedOver)
     EXPECT_EQ(music.index(), 2);
     EXPECT_TRUE(music.isPlaying());
 
+    // A file that opens as a stream but cannot start playing (found by fuzzing) is passed over
+    // the same way.
+    const char* source = std::getenv("SKYVANE_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    const std::vector<std::uint8_t> stuck =
+        readFileBytes(std::string(source) + "/fuzz/corpus/sound/opens-but-does-not-play.ogg");
+    ASSERT_FALSE(stuck.empty());
+    files.write("music/stuck.ogg", stuck);
+    music.clear();
+    music.add("music/stuck.ogg");
+    music.add("music/high.ogg");
+    music.playNext();
+    EXPECT_EQ(music.index(), 1);
+    EXPECT_TRUE(music.isPlaying());
+
     // A list with nothing playable ends in silence rather than retrying every frame.
     music.clear();
     EXPECT_EQ(music.index(), -1);
     music.add("music/missing.ogg");
+    music.add("music/stuck.ogg");
     music.playNext();
     EXPECT_FALSE(music.isPlaying());
     music.update();
