@@ -1,6 +1,8 @@
 #include "app/GameApp.h"
 
+#include "content/AudioSystem.h"
 #include "content/ResourceArchive.h"
+#include "content/Sounds.h"
 #include "gameplay/Images.h"
 #include "platform/KGraphic.h"
 #include "platform/KInput.h"
@@ -29,6 +31,9 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
     // A missing save file leaves the defaults: no profiles, full screen.
     Profiles* profiles = Profiles::instance();
     profiles->load(m_savePath + "save.dat");
+    m_audioSettings.soundVolume = profiles->m_soundVolume;
+    m_audioSettings.musicVolume = profiles->m_musicVolume;
+    m_audioSettings.invertStereo = profiles->m_invertStereo == 1;
 
     NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
     if (!create(kScreenWidth, kScreenHeight, 32, profiles->m_isWindowed == 1, "Skyvane"))
@@ -44,10 +49,16 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
         return files ? files->readFile(name) : NLib::ByteBuffer{};
     });
 
+    m_music = std::make_unique<NAudio::StreamMusic>();
     KWindow* window = platformWindow();
     m_intro = m_kit->makeIntro();
     while (m_intro && m_kit->introFade(*m_intro) > 0.0f && !window->isQuitRequested())
         frame();
+
+    if (!NAudio::AudioSystem::existing())
+        NAudio::AudioSystem::create();
+    // Every effect is decoded now rather than on the first explosion.
+    Sounds::instance();
 
     m_mainMenu = m_kit->makeMainMenu();
     m_current = m_mainMenu.get();
@@ -58,6 +69,10 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
         while (m_kit->introFade(*m_intro) < 1.0f && !window->isQuitRequested())
             frame();
     }
+    NAudio::AudioSystem* audio = NAudio::AudioSystem::existing();
+    audio->setSoundVolume(m_audioSettings.soundVolume);
+    audio->setStreamVolume(m_audioSettings.musicVolume);
+    audio->setInvertStereo(m_audioSettings.invertStereo);
     showMainMenu();
     m_intro.reset();
     m_started = true;
@@ -73,6 +88,14 @@ GameApp::~GameApp()
     m_mainMenu.reset();
     // The registries go with the last screen that shows their pictures.
     Images::destroy();
+    m_music.reset();
+    if (NAudio::AudioSystem* audio = NAudio::AudioSystem::existing()) {
+        m_audioSettings.soundVolume = audio->soundVolume();
+        m_audioSettings.musicVolume = audio->streamVolume();
+        m_audioSettings.invertStereo = audio->invertStereo();
+    }
+    Sounds::destroy();
+    NAudio::AudioSystem::destroy();
     setImageFileReader(nullptr);
     NLib::ResourceArchive::destroy();
 
@@ -80,6 +103,9 @@ GameApp::~GameApp()
         // A window that never opened says nothing about the player's choice.
         if (platformWindow())
             profiles->m_isWindowed = isFullScreen() ? 0 : 1;
+        profiles->m_soundVolume = m_audioSettings.soundVolume;
+        profiles->m_musicVolume = m_audioSettings.musicVolume;
+        profiles->m_invertStereo = m_audioSettings.invertStereo ? 1 : 0;
         profiles->save();
     }
     Profiles::destroy();
@@ -88,7 +114,8 @@ GameApp::~GameApp()
 
 void GameApp::update(float dt)
 {
-    m_kit->updateMusic();
+    if (m_music)
+        m_music->update();
     if (m_intro)
         m_intro->update(dt);
     if (!m_current)
@@ -112,7 +139,8 @@ void GameApp::draw()
         m_current->draw();
     if (m_intro)
         m_intro->draw();
-    m_kit->updateAudio();
+    if (NAudio::AudioSystem* audio = NAudio::AudioSystem::existing())
+        audio->update();
 }
 
 void GameApp::onMouseMove(float x, float y)
@@ -141,12 +169,20 @@ void GameApp::onRightButtonUp(float x, float y)
 
 void GameApp::onActivate()
 {
-    m_kit->pauseAudio(false);
+    if (NAudio::AudioSystem* audio = NAudio::AudioSystem::existing())
+        audio->resume();
 }
 
 void GameApp::onDeactivate()
 {
-    m_kit->pauseAudio(true);
+    if (NAudio::AudioSystem* audio = NAudio::AudioSystem::existing())
+        audio->pause();
+}
+
+void GameApp::stopAllSounds()
+{
+    if (Sounds* sounds = Sounds::existing())
+        sounds->stopAll();
 }
 
 void GameApp::openWebPage(const std::string& address)
@@ -237,7 +273,7 @@ void GameApp::onKeyDown(int key)
 
 void GameApp::showMainMenu()
 {
-    m_kit->stopAllSounds();
+    stopAllSounds();
     showCursor();
     if (m_mainMenu)
         m_kit->setContinueEnabled(*m_mainMenu, m_game && m_kit->hasLevel(*m_game));
@@ -273,20 +309,30 @@ void GameApp::prepareContinue()
 
 void GameApp::restartMenuMusic()
 {
-    m_kit->playMusic({"sounds/music_menu1.ogg"}, true);
+    if (!m_music)
+        return;
+    m_music->clear();
+    m_music->add("sounds/music_menu1.ogg");
+    m_music->shuffle();
+    m_music->playNext();
 }
 
 void GameApp::startGameMusic()
 {
-    m_kit->playMusic({"sounds/music_game" + std::to_string(m_gameMusic) + ".ogg"}, false);
+    if (m_music) {
+        m_music->clear();
+        m_music->add("sounds/music_game" + std::to_string(m_gameMusic) + ".ogg");
+        m_music->playNext();
+    }
     if (++m_gameMusic > 4)
         m_gameMusic = 1;
 }
 
 void GameApp::showEndLevel(bool final)
 {
-    m_kit->stopAllSounds();
-    m_kit->stopMusic();
+    stopAllSounds();
+    if (m_music)
+        m_music->stop();
     m_endLevel = m_kit->makeEndLevel(final);
     showCursor();
     m_current = m_endLevel.get();

@@ -1,6 +1,7 @@
 #include "screens/MainMenuAnims.h"
 
 #include "content/ResourceArchive.h"
+#include "content/Sounds.h"
 #include "gameplay/Images.h"
 
 #include <cmath>
@@ -112,8 +113,16 @@ void MainMenuAnims::updateFlash(float dt)
     }
 }
 
-void MainMenuAnims::arcSound(bool)
+void MainMenuAnims::arcSound(bool on)
 {
+    const Sounds* sounds = Sounds::existing();
+    NAudio::Sound* arc = sounds ? sounds->arc() : nullptr;
+    if (!arc)
+        return;
+    if (on)
+        arc->play(true, false, 15);
+    else
+        arc->stop();
 }
 
 void MainMenuAnims::slideIn()

@@ -1,5 +1,7 @@
 #include "screens/OptionsPanel.h"
 
+#include "content/AudioSystem.h"
+#include "content/Sounds.h"
 #include "platform/KInput.h"
 #include "score/Profiles.h"
 #include "screens/ScreenHost.h"
@@ -19,6 +21,11 @@ OptionsPanel::OptionsPanel(NControls::Control* owner) : Panel("menu/bg_options.p
 
     const ScreenHost* host = ScreenHost::instance();
     m_fullScreen->setChecked(host && host->isFullScreen());
+    if (const NAudio::AudioSystem* audio = NAudio::AudioSystem::existing()) {
+        m_stereo->setChecked(audio->invertStereo());
+        m_sound->setValue(audio->soundVolume());
+        m_music->setValue(audio->streamVolume());
+    }
     if (const Profile* profile = Profiles::instance()->currentProfile())
         m_hints->setChecked(profile->m_isShowHints);
 }
@@ -49,6 +56,9 @@ bool OptionsPanel::onLeftUp(float x, float y)
 {
     const bool hit = Panel::onLeftUp(x, y);
     if (hit && m_soundChanged) {
+        // A sample of the new effect volume.
+        if (NAudio::Sound* test = Sounds::existing() ? Sounds::existing()->helicExplode() : nullptr)
+            test->play(true, false);
         m_soundChanged = false;
     }
     return hit;
@@ -58,6 +68,7 @@ void OptionsPanel::onCommand(NControls::Control* sender)
 {
     clearCommand();
     ScreenHost* host = ScreenHost::instance();
+    NAudio::AudioSystem* audio = NAudio::AudioSystem::existing();
     if (sender == m_ok) {
         setCommand("MAIN_MENU");
     } else if (sender == m_fullScreen) {
@@ -69,12 +80,31 @@ void OptionsPanel::onCommand(NControls::Control* sender)
         }
         // A switch that failed shows the mode the window is really in.
         m_fullScreen->setChecked(host && host->isFullScreen());
+    } else if (sender == m_stereo) {
+        if (audio)
+            audio->setInvertStereo(m_stereo->isChecked());
     } else if (sender == m_hints) {
         if (Profile* profile = Profiles::instance()->currentProfile()) {
             profile->m_isShowHints = m_hints->isChecked();
             Profiles::instance()->save();
         }
+    } else if (sender == m_music) {
+        if (!audio)
+            return;
+        const int volume = m_music->getValue();
+        audio->setStreamVolume(volume);
+        if (volume == 0) {
+            audio->setStreamsEnabled(false);
+        } else if (!audio->streamsEnabled()) {
+            audio->setStreamsEnabled(true);
+            if (host)
+                host->restartMenuMusic();
+        }
     } else if (sender == m_sound) {
+        if (audio) {
+            audio->setSoundVolume(m_sound->getValue());
+            audio->setSoundsEnabled(m_sound->getValue() != 0);
+        }
         m_soundChanged = true;
     }
 }
