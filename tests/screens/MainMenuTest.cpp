@@ -1,3 +1,5 @@
+#include "content/AudioSystem.h"
+#include "content/Sounds.h"
 #include "screens/MainMenu.h"
 
 #include "ScreenFixture.h"
@@ -29,6 +31,8 @@ protected:
     void TearDown() override
     {
         m_menu.reset();
+        NVolant::Sounds::destroy();
+        NAudio::AudioSystem::destroy();
         ScreenFixture::TearDown();
     }
     std::unique_ptr<MainMenu> m_menu;
@@ -253,13 +257,20 @@ TEST_F(MainMenuTest, AGoodGameOpensTheTopTenAtOnceWithThePlayersRowsHighlighted)
 TEST_F(MainMenuTest, TheWelderFlashesAndRests)
 {
     withProfile("ACE");
+    NAudio::AudioSystem::create();
+    NAudio::Sound* arc = NVolant::Sounds::instance()->arc();
+    ASSERT_NE(arc, nullptr);
     MainMenu& menu = open();
     const MainMenuAnims& anims = menu.anims();
     EXPECT_EQ(anims.barrel().position, Vector4(262 + 48, 313 + 56, 0, 1));
-    bool flashed = false, rested = false, sparked = false, pictured = false;
+    bool flashed = false, rested = false, sparked = false, pictured = false, wasOn = false;
     for (int i = 0; i < 600; ++i) {
         frames(1);
         flashed |= anims.flashOn();
+        // The arc starts with the flash and is silenced with it.
+        if (anims.flashOn() != wasOn)
+            ASSERT_EQ(arc->isPlaying(), anims.flashOn()) << "frame " << i;
+        wasOn = anims.flashOn();
         rested |= anims.pauseTimer() > 3000.0f;
         sparked |= anims.sparks() && anims.sparks()->aliveCount() > 0;
         if (!pictured && anims.flashOn() && anims.sparks() && anims.sparks()->aliveCount() > 0) {
