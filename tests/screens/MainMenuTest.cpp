@@ -268,8 +268,9 @@ TEST_F(MainMenuTest, TheWelderFlashesAndRests)
         frames(1);
         flashed |= anims.flashOn();
         // The arc starts with the flash and is silenced with it.
-        if (anims.flashOn() != wasOn)
+        if (anims.flashOn() != wasOn) {
             ASSERT_EQ(arc->isPlaying(), anims.flashOn()) << "frame " << i;
+        }
         wasOn = anims.flashOn();
         rested |= anims.pauseTimer() > 3000.0f;
         sparked |= anims.sparks() && anims.sparks()->aliveCount() > 0;
