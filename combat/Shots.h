@@ -15,7 +15,7 @@ class Shot;
 // the order they were fired. Answers the two hit questions of the game. One per level.
 class Shots final : public NLib::Singleton<Shots> {
 public:
-    Shots() = default;
+    Shots();
     Shots(const Shots&) = delete;
     Shots& operator=(const Shots&) = delete;
     virtual ~Shots();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "combat/BonusReceiver.h"
 #include "gameplay/CollitionCircles.h"
 #include "platform/Vector4.h"
 
@@ -29,7 +30,7 @@ enum class PlaneState : std::int32_t {
 // speed, fires the cannon and missiles, takes damage, trails smoke and fire when hurt, explodes,
 // and climbs away at the end of a level. Works in screen coordinates; the camera offset turns
 // them into world coordinates.
-class Plane final {
+class Plane final : public BonusReceiver {
 public:
     static constexpr float kBottomMargin = 100.0f;
     static constexpr float kBulletPeriod = 60.0f;   // ms
@@ -42,7 +43,7 @@ public:
     Plane(const Plane&) = delete;
     Plane& operator=(const Plane&) = delete;
     // Silences the engine.
-    virtual ~Plane();
+    ~Plane() override;
 
     // p: the level's start point in world coordinates.
     void setStart(const Vector4& p);
@@ -60,19 +61,19 @@ public:
     const Vector4& cameraOffset() const { return m_cameraOffset; }
     // The parameter file's shapes, turned and moved to the plane's world position.
     CollitionPoints collisionPoints() const;
-    CollitionCircles collisionCircles() const;
+    CollitionCircles collisionCircles() const override;
 
-    // Bonus effects; each plays the bonus sound.
-    void addDamage();
-    void enableDoubleFire();
-    void enableDoubleMissile();
-    void addStealth();
-    void enableFourMissiles();
-    void enableAutoAim();
-    void repair();
-    void repairAll();
-    void addHull();
-    void launchAtAllTargets();
+    // Bonus effects (the bonus itself plays the pick-up chime).
+    void addDamage() override;
+    void enableDoubleFire() override;
+    void enableDoubleMissile() override;
+    void addStealth() override;
+    void enableFourMissiles() override;
+    void enableAutoAim() override;
+    void repair() override;
+    void repairAll() override;
+    void addHull() override;
+    void launchAtAllTargets() override;
 
     PlaneState state() const { return m_state; }
     float speed() const { return m_speed; }
