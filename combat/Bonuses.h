@@ -41,7 +41,7 @@ public:
     // x on the screen's width and y between 0 and mapHeight.
     static bool placeable(const Record& record, float mapHeight);
 
-    Bonuses() = default;
+    Bonuses();
     Bonuses(const Bonuses&) = delete;
     Bonuses& operator=(const Bonuses&) = delete;
     virtual ~Bonuses();
