@@ -79,6 +79,9 @@ protected:
     void explode();
     // The enemy's points to the score, shown where it died.
     void award();
+    // The score statistics count planes, tanks and buildings together.
+    enum class Kill { Boat, Helic, Plane };
+    void countKill(Kill kill);
     // The heading of a level-file group shared by boats, tanks, buildings and helicopters:
     // sets direction and angle from the sprite's current group.
     void applyHeading();
