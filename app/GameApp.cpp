@@ -1,6 +1,7 @@
 #include "app/GameApp.h"
 
 #include "content/ResourceArchive.h"
+#include "gameplay/Images.h"
 #include "platform/KGraphic.h"
 #include "platform/KInput.h"
 #include "platform/Log.h"
@@ -66,6 +67,8 @@ GameApp::~GameApp()
     m_endLevel.reset();
     m_game.reset();
     m_mainMenu.reset();
+    // The registry's pictures belong to this window's renderer: they go before it does.
+    NVolant::Images::destroy();
     setImageFileReader(nullptr);
     NLib::ResourceArchive::destroy();
     // The base class closes the window last.

@@ -10,9 +10,10 @@ namespace NVolant {
 class GameKit final : public ScreenKit {
 public:
     std::unique_ptr<NControls::Control> makeMainMenu() override;
+    void setContinueEnabled(NControls::Control& menu, bool enabled) override;
 
     std::unique_ptr<NControls::Control> makeGame(bool hintsAllowed) override;
-    int fieldStatus(NControls::Control& game) override;
+    FieldStatus fieldStatus(NControls::Control& game) override;
     bool hasLevel(NControls::Control& game) override;
     void startGame(NControls::Control& game, int level) override;
     void pauseGame(NControls::Control& game) override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 namespace NLib {
 class Sprite;
@@ -29,6 +30,8 @@ public:
     // "Level n", centred across the screen, in white with a black shadow, at the fade's alpha.
     void drawTitle(int levelNumber, float y, float fade);
 
+    // "x %2d" with the lives beyond the plane in play.
+    static std::string livesText(int lives);
     static int gaugeFrame(int frames, int hull, int maxHull);
     float titleX() const { return m_titleX; }
 

@@ -79,7 +79,6 @@ private:
     void showTitle();
     void dropLevel();
     void placeCursorOnPlane();
-    bool loadSavedRecord();
 
     FieldStatus m_status = FieldStatus::Idle;
     std::unique_ptr<Level> m_level;

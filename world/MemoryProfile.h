@@ -12,7 +12,11 @@ namespace NVolant {
 class MemoryProfile final : public ProfileLink {
 public:
     std::string savedGame() const override { return m_save; }
-    void setSavedGame(const std::string& text) override { m_save = text; }
+    void setSavedGame(const std::string& text) override
+    {
+        m_save = text;
+        ++m_savesWritten;
+    }
     int levelMax() const override { return m_levelMax; }
     void raiseLevelMax(int level) override;
     bool showHints() const override { return m_showHints; }
