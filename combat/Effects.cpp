@@ -10,6 +10,7 @@
 
 namespace NVolant {
 
+Effects::Effects() = default;
 Effects::~Effects() = default;
 
 bool Effects::onScreen(const ParticleSystem& emitter)

@@ -19,7 +19,7 @@ class ParticleSystem;
 // world and drawn in the layers the level asks for. One per level.
 class Effects final : public NLib::Singleton<Effects> {
 public:
-    Effects() = default;
+    Effects();
     Effects(const Effects&) = delete;
     Effects& operator=(const Effects&) = delete;
     virtual ~Effects();
