@@ -9,6 +9,7 @@
 #include "content/ResourceArchive.h"
 #include "gameplay/Images.h"
 #include "platform/KGraphic.h"
+#include "platform/KInput.h"
 #include "player/Plane.h"
 #include "score/Scores.h"
 #include "world/FieldSounds.h"
@@ -66,6 +67,9 @@ protected:
         std::srand(1);
         NVolant::Plane::resetGuns();
         NVolant::FieldSounds::resetCounts();
+        // Nothing held over from an earlier game in this process.
+        KInputState::releaseAll();
+        KInputState::setPointer(400, 500);
     }
 
     TempDir loose;
