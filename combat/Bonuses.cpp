@@ -20,6 +20,12 @@
 
 namespace NVolant {
 
+namespace {
+
+constexpr std::size_t kLoggedSkips = 5;
+
+} // namespace
+
 Bonuses::Bonuses() = default;
 
 Bonuses::~Bonuses() = default;
@@ -103,24 +109,40 @@ void Bonuses::loadBytes(std::span<const std::uint8_t> bytes, const std::string& 
     const std::vector<Record> records = parse(bytes, &claimed);
     if (records.size() != claimed)
         LOG_ERROR("%s: %u bonuses announced, %zu present", name.c_str(), claimed, records.size());
+    std::vector<std::unique_ptr<Bonus>> placed;
+    placed.reserve(records.size());
+    std::size_t skipped = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const Record& r = records[i];
         if (!placeable(r, mapHeight)) {
-            LOG_ERROR("%s: bonus %zu (kind %d at %g, %g) skipped", name.c_str(), i, r.kind,
-                      static_cast<double>(r.position.x), static_cast<double>(r.position.y));
+            // A few lines say what is wrong; a file full of rubbish must not flood the log.
+            if (++skipped <= kLoggedSkips)
+                LOG_ERROR("%s: bonus %zu (kind %d at %g, %g) skipped", name.c_str(), i, r.kind,
+                          static_cast<double>(r.position.x), static_cast<double>(r.position.y));
             continue;
         }
         std::unique_ptr<Bonus> bonus = createBonus(r.kind);
         bonus->setPosition(r.position.x, r.position.y, r.position.z);
-        insert(std::move(bonus));
+        placed.push_back(std::move(bonus));
     }
+    if (skipped > kLoggedSkips)
+        LOG_ERROR("%s: %zu bonuses skipped in all", name.c_str(), skipped);
+    // In height order, equal heights in file order: as if each were inserted after its equals,
+    // without the quadratic cost of doing so on a long file.
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const std::unique_ptr<Bonus>& a, const std::unique_ptr<Bonus>& b) {
+                         return a->position().y < b->position().y;
+                     });
+    for (std::unique_ptr<Bonus>& b : placed)
+        m_bonuses.push_back(std::move(b));
 }
 
 void Bonuses::insert(std::unique_ptr<Bonus> bonus)
 {
     const float y = bonus->position().y;
-    const auto at = std::find_if(m_bonuses.begin(), m_bonuses.end(),
-                                 [y](const std::unique_ptr<Bonus>& b) { return b->position().y > y; });
+    const auto at = std::upper_bound(
+        m_bonuses.begin(), m_bonuses.end(), y,
+        [](float value, const std::unique_ptr<Bonus>& b) { return value < b->position().y; });
     m_bonuses.insert(at, std::move(bonus));
 }
 
