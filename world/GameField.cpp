@@ -287,30 +287,22 @@ void GameField::loadSaved()
     if (!profile || profile->savedGame().empty())
         return;
     m_level.reset();
-    Xml::CXmlNode record;
-    if (!decodeSavedGame(profile->savedGame(), record))
-        return;
-    const int levelNumber = record.getInt("m_levelNum", 0);
-    const int lives = record.getInt("m_livesCount", 0);
+    SavedGame saved;
     // A record no game could have written (a damaged or edited text) counts as no saved game.
-    if (levelNumber < Level::kFirstLevel || levelNumber > Level::kLastLevel || lives < 1)
+    if (!readSavedGame(profile->savedGame(), saved))
         return;
-    int status = record.getInt("m_status", 0);
-    // Only a level in play can be continued; anything else resumes behind the title.
-    if (status != static_cast<int>(FieldStatus::Playing))
-        status = static_cast<int>(FieldStatus::Waiting);
-    m_status = static_cast<FieldStatus>(status);
+    m_status = static_cast<FieldStatus>(saved.status);
     if (m_status == FieldStatus::Waiting)
         showTitle();
-    m_levelNumber = levelNumber;
-    m_lives = lives;
+    m_levelNumber = saved.levelNumber;
+    m_lives = saved.lives;
 
     Plane::resetGuns();
     m_level = std::make_unique<Level>(Level::folderFor(m_levelNumber));
     m_plane = std::make_unique<Plane>();
-    m_level->setCheckpoint(std::max(0, record.getInt("bridgeNum", 0)));
+    m_level->setCheckpoint(saved.bridges);
     Scores::destroy();
-    Scores::instance()->read(record);
+    Scores::instance()->read(saved.record);
     m_level->restartFromCheckpoint();
     m_plane->setStart(m_level->cameraPosition());
     m_level->setCamera(m_plane->cameraOffset());

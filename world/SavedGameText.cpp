@@ -1,7 +1,9 @@
 #include "world/SavedGameText.h"
 
 #include "content/CXmlException.h"
-#include "content/CXmlNode.h"
+#include "gameplay/FieldStatus.h"
+
+#include <algorithm>
 
 namespace NVolant {
 
@@ -49,6 +51,25 @@ bool decodeSavedGame(const std::string& text, Xml::CXmlNode& record)
         return false;
     }
     record = std::move(parsed);
+    return true;
+}
+
+bool readSavedGame(const std::string& text, SavedGame& game)
+{
+    Xml::CXmlNode record;
+    if (!decodeSavedGame(text, record))
+        return false;
+    const int levelNumber = record.getInt("m_levelNum", 0);
+    const int lives = record.getInt("m_livesCount", 0);
+    if (levelNumber < 1 || levelNumber > 30 || lives < 1)
+        return false;
+    const int status = record.getInt("m_status", 0);
+    game.status =
+        status == static_cast<int>(FieldStatus::Playing) ? status : static_cast<int>(FieldStatus::Waiting);
+    game.levelNumber = levelNumber;
+    game.lives = lives;
+    game.bridges = std::max(0, record.getInt("bridgeNum", 0));
+    game.record = std::move(record);
     return true;
 }
 
