@@ -50,6 +50,17 @@ void Effects::removeBurner(const ParticleSystem* emitter)
     std::erase_if(m_burners, [emitter](const auto& b) { return b.get() == emitter; });
 }
 
+std::unique_ptr<ParticleSystem> Effects::releaseBurner(const ParticleSystem* emitter)
+{
+    const auto it = std::find_if(m_burners.begin(), m_burners.end(),
+                                 [emitter](const auto& b) { return b.get() == emitter; });
+    if (it == m_burners.end())
+        return nullptr;
+    std::unique_ptr<ParticleSystem> released = std::move(*it);
+    m_burners.erase(it);
+    return released;
+}
+
 void Effects::setCamera(const Vector4& camera)
 {
     const Vector4 d = camera - m_camera;
