@@ -1,6 +1,7 @@
 #include "combat/Shots.h"
 
 #include "combat/Shot.h"
+#include "gameplay/CollitionCircles.h"
 #include "score/Scores.h"
 
 namespace NVolant {
@@ -84,9 +85,20 @@ void Shots::draw()
     }
 }
 
+bool Shots::outOfReach(const Shot& shot, const Vector4& centre, float reachSquaredTimesFour)
+{
+    // The shots' own coarse test, asked here once per target so that the many shots far from it
+    // cost no call: spent shots and shots more than twice the bounding radius away never hit.
+    return shot.spent() || reachSquaredTimesFour < (centre - shot.position()).squaredLength();
+}
+
 int Shots::hitByPlayerShot(const CollitionCircles& circles)
 {
+    const float reach = circles.boundingRadius();
+    const float limit = 4.0f * reach * reach;
     for (auto& shot : m_playerShots) {
+        if (outOfReach(*shot, circles.centre(), limit))
+            continue;
         const int damage = shot->hitTest(circles);
         if (damage != 0) {
             Scores::instance()->countHit();
@@ -98,7 +110,11 @@ int Shots::hitByPlayerShot(const CollitionCircles& circles)
 
 int Shots::hitByEnemyShot(const CollitionCircles& circles)
 {
+    const float reach = circles.boundingRadius();
+    const float limit = 4.0f * reach * reach;
     for (auto& shot : m_enemyShots) {
+        if (outOfReach(*shot, circles.centre(), limit))
+            continue;
         const int damage = shot->hitTest(circles);
         if (damage > 0)
             return damage;

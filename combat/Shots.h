@@ -45,6 +45,7 @@ public:
 
 private:
     static void updateList(std::deque<std::unique_ptr<Shot>>& list, float dtMs);
+    static bool outOfReach(const Shot& shot, const Vector4& centre, float reachSquaredTimesFour);
 
     std::deque<std::unique_ptr<Shot>> m_playerShots;
     std::deque<std::unique_ptr<Shot>> m_enemyShots;
