@@ -1,9 +1,6 @@
 // The aim sight: the lock time, leading the cannon, homing only with the bonus, the gliding sight,
 // and what happens without a level.
-#include "combat/Missile.h"
-#include "platform/KInjection.h"
 #include "player/AimSight.h"
-#include "player/Plane.h"
 
 #include "combat/ShotTestWorld.h"
 
@@ -129,29 +126,6 @@ TEST_F(AimSightTest, NoLevelSwitchesTheSightOff)
     frame(sight);
     EXPECT_FALSE(sight.active());
     EXPECT_EQ(sight.targetId(), 0);
-}
-
-TEST_F(AimSightTest, LockedMissilesFromThePlaneHomeOnTheTarget)
-{
-    ScriptedTarget enemy;
-    enemy.info.id = 77;
-    NVolant::Plane plane;
-    plane.setStart(Vector4(400.0f, 1000.0f));
-    enemy.info.position = Vector4(430.0f, 1250.0f);
-    plane.enableAutoAim();
-    platform->moveMouse(400, 500);
-    KInjection::mouseButton(2, true, 400, 500);
-    for (int i = 0; i < 40; ++i) {
-        platform->pump();
-        plane.update(kFrame);
-    }
-    KInjection::mouseButton(2, false, 400, 500);
-    platform->pump();
-    const auto& shots = NVolant::Shots::instance()->playerShots();
-    ASSERT_FALSE(shots.empty());
-    // The first launch comes before the lock; the one after it homes.
-    EXPECT_EQ(static_cast<const NVolant::Missile&>(*shots.front()).target(), 0);
-    EXPECT_EQ(static_cast<const NVolant::Missile&>(*shots.back()).target(), 77);
 }
 
 } // namespace
