@@ -61,14 +61,12 @@ void EBoat::releaseWake()
 {
     if (!m_wake)
         return;
-    Effects* effects = Effects::existing();
-    if (effects) {
-        // The wake's last particles fade out as a trail instead of vanishing with the boat.
-        m_wake->stop(false);
-        auto fading = std::make_unique<ParticleSystem>(*m_wake);
-        effects->removeBurner(m_wake);
-        if (fading->aliveCount() > 0)
-            effects->adoptTrail(std::move(fading));
+    // The wake's last particles fade out as a trail instead of vanishing with the boat.
+    if (Effects* effects = Effects::existing()) {
+        if (auto wake = effects->releaseBurner(m_wake)) {
+            wake->stop(false);
+            effects->adoptTrail(std::move(wake));
+        }
     }
     m_wake = nullptr;
 }

@@ -2,12 +2,16 @@
 
 #include "combat/Missile.h"
 #include "combat/Shots.h"
+#include "content/ResourceArchive.h"
 #include "content/Sprite.h"
 #include "enemies/EBridge.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
+#include "enemies/EnemyList.h"
 #include "gameplay/CollitionCircles.h"
 #include "score/Scores.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -261,6 +265,43 @@ TEST_F(EnemiesTest, AnIntactBridgeHurtsByItsHullEveryFrameAndABoatRammedExplodes
     EXPECT_EQ(firstOfType(0), nullptr);
     EXPECT_EQ(NVolant::Scores::instance()->levelScores(), 0);
     EXPECT_EQ(NVolant::Scores::instance()->boatsKilled(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(EnemiesTest, EveryGeneratedLevelLoadsWholeSortedAndRestartsBehindItsBridges)
+{
+    for (int level = 1; level <= 30; ++level) {
+        char folder[32];
+        std::snprintf(folder, sizeof folder, "levels/%02d/enemies.dat", level);
+        SCOPED_TRACE(folder);
+        const auto bytes = NLib::ResourceArchive::instance()->readFile(folder);
+        NVolant::EnemyList::Report report;
+        const auto records = NVolant::EnemyList::read(bytes, &report);
+        ASSERT_TRUE(report.clean());
+        enemies = std::make_unique<NVolant::Enemies>();
+        enemies->load(folder);
+        ASSERT_EQ(enemies->all().size(), records.size()); // every record names a kind
+        for (std::size_t i = 1; i < enemies->all().size(); ++i)
+            ASSERT_LE(enemies->all()[i - 1]->position().y, enemies->all()[i]->position().y);
+        ASSERT_GE(enemies->bridges().size(), 2u);
+        for (std::size_t i = 1; i < enemies->bridges().size(); ++i)
+            ASSERT_LT(enemies->bridges()[i - 1]->entryIndex(), enemies->bridges()[i]->entryIndex());
+
+        // Continuing after the first bridge: what lies before its entry is gone, bridges stay.
+        enemies->setCheckpoint(1);
+        const int entry = enemies->checkpointEntry();
+        enemies->restartFromCheckpoint();
+        enemies->load(folder);
+        std::size_t expected = 0;
+        for (const auto& r : records)
+            expected += r.index >= entry || r.type == 300;
+        EXPECT_EQ(enemies->all().size(), expected);
+        EXPECT_TRUE(enemies->bridges()[0]->destroyed());
+        EXPECT_EQ(enemies->camera().y, enemies->bridges()[0]->position().y);
+    }
 }
 
 } // namespace

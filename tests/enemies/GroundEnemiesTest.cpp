@@ -12,6 +12,7 @@
 #include "enemies/EBuilding.h"
 #include "enemies/Enemies.h"
 #include "enemies/ETank.h"
+#include "gameplay/CollitionCircles.h"
 #include "gameplay/EBuildingParams.h"
 #include "gameplay/Images.h"
 #include "score/Scores.h"
@@ -170,6 +171,30 @@ TEST_F(GroundEnemiesTest, AHitBoatBurnsWithExactlyOneFireAndSinksWithScoreAndKil
     EXPECT_EQ(NVolant::Scores::instance()->levelScores(), hull);
     EXPECT_EQ(NVolant::Scores::instance()->boatsKilled(), 1);
     EXPECT_EQ(NVolant::Effects::instance()->animationCount() > 0, true);
+}
+
+TEST_F(GroundEnemiesTest, AMovingBoatsWakeFadesOutAfterItInsteadOfVanishing)
+{
+    NVolant::Effects* effects = NVolant::Effects::instance();
+    auto b = boat(0, 400, 300, 0, 2);
+    for (int i = 0; i < 30; ++i) {
+        effects->update(kStep);
+        b->update(kStep);
+    }
+    ASSERT_TRUE(b->hasWake());
+    EXPECT_EQ(effects->burnerCount(), 1u);
+    NVolant::CollitionCircles player;
+    player.append(Vector4(0, 0), 12.0f);
+    player.place(b->position(), 0.0f);
+    EXPECT_EQ(b->collideWithPlayer(player), b->hull());
+    EXPECT_FALSE(b->hasWake());
+    EXPECT_EQ(effects->burnerCount(), 0u);
+    ASSERT_EQ(effects->trailCount(), 1u);
+    for (int i = 0; i < 600 && effects->trailCount() > 0; ++i)
+        effects->update(kStep);
+    EXPECT_EQ(effects->trailCount(), 0u); // gone once its last particle died
+    b.reset();
+    EXPECT_EQ(effects->burnerCount(), 0u);
 }
 
 TEST_F(GroundEnemiesTest, TankRocketsTakeTheShotOriginsOfTheirStartGroupInTurn)
