@@ -18,6 +18,8 @@
 #include "score/Scores.h"
 #include "world/Terrain.h"
 
+#include "support/HeadlessPlatform.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -292,6 +294,21 @@ TEST_F(GroundEnemiesTest, BuildingsNeverFireAndAreTargetsOnlyWithAHitShape)
     NVolant::EBuilding shapeless(500, *images->buildings[0], bare);
     EXPECT_FALSE(shapeless.isTargetable());
     EXPECT_EQ(shapeless.hull(), 80);
+
+    // The painted shadow alone: darkens the ground at its offset, and without an offset is not drawn.
+    const auto shadowPixels = [](NVolant::EBuilding& b) {
+        platform().beginFrame(1, 1, 1);
+        b.drawShadow(Vector4(0, 0));
+        const int dark = platform().readFrame().countNot(255, 255, 255, 8);
+        platform().endFrame();
+        return dark;
+    };
+    EXPECT_GT(shadowPixels(building), 100);
+    NVolant::EBuildingParams flat = *images->buildingParams[0];
+    flat.shadowX = flat.shadowY = 0.0f;
+    NVolant::EBuilding unshaded(500, *images->buildings[0], flat);
+    place(unshaded, 400, 300, 0, 0, 0);
+    EXPECT_EQ(shadowPixels(unshaded), 0);
 }
 
 } // namespace
