@@ -63,7 +63,8 @@ void EBoat::releaseWake()
         return;
     // The wake's last particles fade out as a trail instead of vanishing with the boat.
     if (Effects* effects = Effects::existing()) {
-        if (auto wake = effects->releaseBurner(m_wake)) {
+        auto wake = effects->releaseBurner(m_wake);
+        if (wake && wake->aliveCount() > 0) {
             wake->stop(false);
             effects->adoptTrail(std::move(wake));
         }
