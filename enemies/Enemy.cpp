@@ -3,7 +3,6 @@
 #include "combat/Effects.h"
 #include "combat/Shot.h"
 #include "combat/Shots.h"
-#include "content/ParticleSystem.h"
 #include "content/Sprite.h"
 #include "enemies/Enemies.h"
 #include "gameplay/CollitionCircles.h"
