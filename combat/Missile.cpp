@@ -83,10 +83,9 @@ void Missile::update(float dtMs)
     if (m_trail)
         m_trail->update(dtMs / 1000.0f, 0.0f);
 
-    if (m_target != 0) {
-        const TargetLookup* lookup = TargetLookup::current();
-        const auto enemy = lookup ? lookup->targetById(m_target) : std::nullopt;
-        if (enemy) {
+    const TargetLookup* lookup = TargetLookup::current();
+    if (m_target != 0 && lookup) {
+        if (const auto enemy = lookup->targetById(m_target)) {
             const Vector4 steer = normalised(enemy->position - m_position) * (kTurnRate * dtMs);
             m_direction = normalised(m_direction + steer);
             // Signed angle from straight up: positive toward -x.
@@ -95,7 +94,7 @@ void Missile::update(float dtMs)
                 turn = 0.0f;
             m_angle = m_direction.x > 0.0f ? -turn : turn;
         } else {
-            m_target = 0; // lost: fly straight on
+            m_target = 0; // gone: fly straight on
         }
     }
     if (m_speed < m_maxSpeed)

@@ -175,7 +175,7 @@ TEST_F(ShotTest, MissileWithoutALevelFliesStraight)
     m.launch();
     m.setTarget(7);
     m.update(kFrame);
-    EXPECT_EQ(m.target(), 0);
+    EXPECT_FLOAT_EQ(m.position().x, 0.0f);
     EXPECT_FLOAT_EQ(m.position().y, 0.5f * kFrame);
 }
 
