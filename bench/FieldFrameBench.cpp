@@ -12,6 +12,7 @@
 #include "score/Scores.h"
 #include "world/GameField.h"
 #include "world/Level.h"
+#include "world/Terrain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -137,6 +138,21 @@ void BM_Level30FrameDraw(benchmark::State& state)
     field.reset();
 }
 BENCHMARK(BM_Level30FrameDraw)->Unit(benchmark::kMillisecond);
+
+// The terrain alone (water and three passes over the visible cells), for comparison.
+void BM_Level30TerrainDraw(benchmark::State& state)
+{
+    KWindow& window = *setup().window;
+    std::unique_ptr<NVolant::GameField> field = setup().busyField();
+    for (auto _ : state) {
+        window.setClearColor(0, 0, 0, 1);
+        window.setViewTransform(0, 0, 0, 1, true);
+        field->level()->terrain().draw();
+        window.presentFrame(false, false);
+    }
+    field.reset();
+}
+BENCHMARK(BM_Level30TerrainDraw)->Unit(benchmark::kMillisecond);
 
 // Update and draw together: one whole frame.
 void BM_Level30WholeFrame(benchmark::State& state)
