@@ -124,28 +124,6 @@ TEST_F(GameScreenTest, AnyOtherKeyStartsPlayEvenWithTheHintWindowOpen)
     EXPECT_EQ(game.fieldStatus(), FieldStatus::Playing);
 }
 
-TEST_F(GameScreenTest, TheThirdMouseMoveStartsPlay)
-{
-    Game game(false, profile);
-    startNewGame(game);
-    game.onMouseMove(400, 500);
-    game.onMouseMove(401, 500);
-    EXPECT_EQ(game.fieldStatus(), FieldStatus::Waiting);
-    game.onMouseMove(402, 500);
-    EXPECT_EQ(game.fieldStatus(), FieldStatus::Playing);
-}
-
-TEST_F(GameScreenTest, AGameScreenWithoutASavedGameHasNoLevel)
-{
-    Game game(false, profile);
-    game.loadSaved();
-    EXPECT_FALSE(game.hasLevel());
-    profile->setSavedGame("0");
-    game.loadSaved();
-    EXPECT_FALSE(game.hasLevel());
-    EXPECT_EQ(game.fieldStatus(), FieldStatus::Idle);
-}
-
 TEST_F(GameScreenTest, TheGameScreenDrawsTheWholeField)
 {
     Game game(false, profile);
