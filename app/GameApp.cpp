@@ -3,6 +3,7 @@
 #include "content/AudioSystem.h"
 #include "content/ResourceArchive.h"
 #include "content/Sounds.h"
+#include "gameplay/Images.h"
 #include "platform/KGraphic.h"
 #include "platform/KInput.h"
 #include "platform/Log.h"
@@ -92,6 +93,8 @@ GameApp::~GameApp()
     }
     Sounds::destroy();
     NAudio::AudioSystem::destroy();
+    // The registry's pictures belong to this window's renderer: they go before it does.
+    NVolant::Images::destroy();
     setImageFileReader(nullptr);
     NLib::ResourceArchive::destroy();
 
