@@ -96,6 +96,8 @@ GameApp::~GameApp()
     }
     Sounds::destroy();
     NAudio::AudioSystem::destroy();
+    // The registry's pictures belong to this window's renderer: they go before it does.
+    NVolant::Images::destroy();
     setImageFileReader(nullptr);
     NLib::ResourceArchive::destroy();
 

@@ -72,9 +72,4 @@ std::unique_ptr<NControls::Control> MenuScreens::makeEndLevel(bool final)
     return window;
 }
 
-std::unique_ptr<ScreenKit> makeDefaultScreenKit()
-{
-    return std::make_unique<MenuScreens>();
-}
-
 } // namespace NVolant

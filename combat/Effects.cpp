@@ -10,6 +10,7 @@
 
 namespace NVolant {
 
+Effects::Effects() = default;
 Effects::~Effects() = default;
 
 bool Effects::onScreen(const ParticleSystem& emitter)
@@ -47,6 +48,17 @@ ParticleSystem* Effects::addBurner(std::unique_ptr<ParticleSystem> emitter)
 void Effects::removeBurner(const ParticleSystem* emitter)
 {
     std::erase_if(m_burners, [emitter](const auto& b) { return b.get() == emitter; });
+}
+
+std::unique_ptr<ParticleSystem> Effects::releaseBurner(const ParticleSystem* emitter)
+{
+    const auto it = std::find_if(m_burners.begin(), m_burners.end(),
+                                 [emitter](const auto& b) { return b.get() == emitter; });
+    if (it == m_burners.end())
+        return nullptr;
+    std::unique_ptr<ParticleSystem> released = std::move(*it);
+    m_burners.erase(it);
+    return released;
 }
 
 void Effects::setCamera(const Vector4& camera)

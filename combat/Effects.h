@@ -19,7 +19,7 @@ class ParticleSystem;
 // world and drawn in the layers the level asks for. One per level.
 class Effects final : public NLib::Singleton<Effects> {
 public:
-    Effects() = default;
+    Effects();
     Effects(const Effects&) = delete;
     Effects& operator=(const Effects&) = delete;
     virtual ~Effects();
@@ -34,6 +34,9 @@ public:
     // manager owns it, and deletes it on removal or with itself.
     ParticleSystem* addBurner(std::unique_ptr<ParticleSystem> emitter);
     void removeBurner(const ParticleSystem* emitter);
+    // Gives a burner back to its owner (a sinking boat's wake fades out as a trail); null when
+    // the manager does not hold it.
+    std::unique_ptr<ParticleSystem> releaseBurner(const ParticleSystem* emitter);
 
     // Effects keep their place in the world when the camera moves.
     void setCamera(const Vector4& camera);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/HintWindow.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/Control.h"
@@ -15,7 +16,7 @@ class Profile;
 // The whole-screen picture of the controls and the bonuses shown before the first level, with a
 // "SHOW HINTS" box that keeps the choice in the profile and a CLOSE button. The game screen asks
 // isClosed() after each update.
-class HintWnd final : public NControls::Control {
+class HintWnd final : public HintWindow {
 public:
     // The profile may be null; then the box changes nothing.
     explicit HintWnd(Profile* profile);
@@ -24,7 +25,7 @@ public:
     void draw() override;
     void onCommand(NControls::Control* sender) override;
 
-    bool isClosed() const { return m_closed; }
+    bool isClosed() const override { return m_closed; }
     NControls::Button* closeButton() const { return m_close; }
     NControls::CheckBox* hintsBox() const { return m_hints; }
 

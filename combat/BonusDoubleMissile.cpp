@@ -1,0 +1,16 @@
+#include "combat/BonusDoubleMissile.h"
+
+#include "combat/BonusReceiver.h"
+
+namespace NVolant {
+
+BonusDoubleMissile::BonusDoubleMissile() : Bonus(kKind)
+{
+}
+
+void BonusDoubleMissile::applyTo(BonusReceiver& plane)
+{
+    plane.enableDoubleMissile();
+}
+
+} // namespace NVolant

@@ -1,0 +1,188 @@
+#include "combat/Bonuses.h"
+
+#include "combat/Bonus.h"
+#include "combat/Bonus4Missile.h"
+#include "combat/BonusAddDamage.h"
+#include "combat/BonusAddHull.h"
+#include "combat/BonusAutoAim.h"
+#include "combat/BonusDoubleFire.h"
+#include "combat/BonusDoubleMissile.h"
+#include "combat/BonusKillAll.h"
+#include "combat/BonusRepair.h"
+#include "combat/BonusRepairAll.h"
+#include "combat/BonusStealth.h"
+#include "content/ResourceArchive.h"
+#include "platform/ByteReader.h"
+#include "platform/Log.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace NVolant {
+
+namespace {
+
+constexpr std::size_t kLoggedSkips = 5;
+
+} // namespace
+
+Bonuses::Bonuses() = default;
+
+Bonuses::~Bonuses() = default;
+
+std::unique_ptr<Bonus> Bonuses::createBonus(int kind)
+{
+    switch (kind) {
+    case BonusKillAll::kKind:
+        return std::make_unique<BonusKillAll>();
+    case BonusAddDamage::kKind:
+        return std::make_unique<BonusAddDamage>();
+    case BonusDoubleFire::kKind:
+        return std::make_unique<BonusDoubleFire>();
+    case BonusDoubleMissile::kKind:
+        return std::make_unique<BonusDoubleMissile>();
+    case BonusStealth::kKind:
+        return std::make_unique<BonusStealth>();
+    case Bonus4Missile::kKind:
+        return std::make_unique<Bonus4Missile>();
+    case BonusAutoAim::kKind:
+        return std::make_unique<BonusAutoAim>();
+    case BonusRepair::kKind:
+        return std::make_unique<BonusRepair>();
+    case BonusRepairAll::kKind:
+        return std::make_unique<BonusRepairAll>();
+    case BonusAddHull::kKind:
+        return std::make_unique<BonusAddHull>();
+    default:
+        return nullptr;
+    }
+}
+
+std::vector<Bonuses::Record> Bonuses::parse(std::span<const std::uint8_t> bytes, std::uint32_t* announced)
+{
+    std::vector<Record> records;
+    ByteReader in(bytes);
+    const std::uint32_t count = in.u32();
+    if (announced)
+        *announced = count;
+    if (!in.ok())
+        return records;
+    // Never trust the count further than the bytes that follow it.
+    const std::size_t fit = in.remaining() / kRecordSize;
+    const std::size_t n = std::min<std::size_t>(count, fit);
+    records.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        Record r;
+        r.kind = in.i32();
+        const float x = in.f32();
+        const float y = in.f32();
+        const float z = in.f32();
+        in.f32(); // w is not used
+        r.position.set(x, y, z, 1.0f);
+        records.push_back(r);
+    }
+    return records;
+}
+
+bool Bonuses::placeable(const Record& record, float mapHeight)
+{
+    if (record.kind < 1 || record.kind > Bonus::kKindCount)
+        return false;
+    const Vector4& p = record.position;
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z))
+        return false;
+    return p.x >= 0.0f && p.x <= 800.0f && p.y >= 0.0f && !(p.y > mapHeight);
+}
+
+void Bonuses::load(const std::string& path, float mapHeight)
+{
+    const NLib::ByteBuffer bytes = NLib::ResourceArchive::instance()->readFile(path);
+    loadBytes(bytes, path, mapHeight);
+}
+
+void Bonuses::loadBytes(std::span<const std::uint8_t> bytes, const std::string& name, float mapHeight)
+{
+    clear();
+    if (bytes.empty())
+        return;
+    std::uint32_t claimed = 0;
+    const std::vector<Record> records = parse(bytes, &claimed);
+    if (records.size() != claimed)
+        LOG_ERROR("%s: %u bonuses announced, %zu present", name.c_str(), claimed, records.size());
+    std::vector<std::unique_ptr<Bonus>> placed;
+    placed.reserve(records.size());
+    std::size_t skipped = 0;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const Record& r = records[i];
+        if (!placeable(r, mapHeight)) {
+            // A few lines say what is wrong; a file full of rubbish must not flood the log.
+            if (++skipped <= kLoggedSkips)
+                LOG_ERROR("%s: bonus %zu (kind %d at %g, %g) skipped", name.c_str(), i, r.kind,
+                          static_cast<double>(r.position.x), static_cast<double>(r.position.y));
+            continue;
+        }
+        std::unique_ptr<Bonus> bonus = createBonus(r.kind);
+        bonus->setPosition(r.position.x, r.position.y, r.position.z);
+        placed.push_back(std::move(bonus));
+    }
+    if (skipped > kLoggedSkips)
+        LOG_ERROR("%s: %zu bonuses skipped in all", name.c_str(), skipped);
+    // In height order, equal heights in file order: as if each were inserted after its equals,
+    // without the quadratic cost of doing so on a long file.
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const std::unique_ptr<Bonus>& a, const std::unique_ptr<Bonus>& b) {
+                         return a->position().y < b->position().y;
+                     });
+    for (std::unique_ptr<Bonus>& b : placed)
+        m_bonuses.push_back(std::move(b));
+}
+
+void Bonuses::insert(std::unique_ptr<Bonus> bonus)
+{
+    const float y = bonus->position().y;
+    const auto at = std::upper_bound(
+        m_bonuses.begin(), m_bonuses.end(), y,
+        [](float value, const std::unique_ptr<Bonus>& b) { return value < b->position().y; });
+    m_bonuses.insert(at, std::move(bonus));
+}
+
+void Bonuses::clear()
+{
+    m_bonuses.clear();
+}
+
+void Bonuses::update(float dtMs)
+{
+    for (auto it = m_bonuses.begin(); it != m_bonuses.end();) {
+        (*it)->update(dtMs);
+        if ((*it)->done())
+            it = m_bonuses.erase(it);
+        else
+            ++it;
+    }
+}
+
+void Bonuses::draw()
+{
+    for (const std::unique_ptr<Bonus>& b : m_bonuses) {
+        b->drawShadow(m_camera);
+        b->draw(m_camera);
+    }
+}
+
+bool Bonuses::checkPickup(BonusReceiver& plane)
+{
+    for (const std::unique_ptr<Bonus>& b : m_bonuses) {
+        const float y = b->position().y;
+        if (y < m_camera.y - kReachBelow)
+            continue;
+        // Sorted by height: nothing further on can be in reach.
+        if (y > m_camera.y + kReachAbove)
+            return false;
+        if (b->tryPickup(plane))
+            return true;
+    }
+    return false;
+}
+
+} // namespace NVolant

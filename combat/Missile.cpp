@@ -1,0 +1,142 @@
+#include "combat/Missile.h"
+
+#include "combat/Effects.h"
+#include "combat/Shots.h"
+#include "combat/TargetLookup.h"
+#include "content/ParticleSystem.h"
+#include "content/Sprite.h"
+#include "gameplay/CollitionCircles.h"
+#include "gameplay/Images.h"
+#include "platform/Angles.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace NVolant {
+
+namespace {
+
+constexpr float kSpeed = 0.5f;            // px/ms
+constexpr float kRange = 600.0f;          // px
+constexpr float kTurnRate = 0.01f;        // of a unit vector per ms
+constexpr std::size_t kTrailTemplate = 0; // "dat/particles/particle2.psi"
+
+Vector4 normalised(const Vector4& v)
+{
+    const float length = v.length();
+    if (length == 0.0f)
+        return {0.0f, 0.0f, 0.0f, v.w};
+    return v / length;
+}
+
+} // namespace
+
+Missile::Missile()
+{
+    Images* images = Images::instance();
+    m_sprite = std::make_unique<NLib::Sprite>(*images->missile);
+    m_sprite->setFps(16.0f);
+    m_speed = kSpeed;
+    m_range = kRange;
+    m_trail = std::make_unique<ParticleSystem>(*images->particles[kTrailTemplate]);
+}
+
+Missile::~Missile()
+{
+    Effects* effects = Effects::existing();
+    Images* images = Images::existing();
+    if (m_trail) {
+        m_trail->stop(false);
+        if (effects)
+            effects->adoptTrail(std::move(m_trail));
+    }
+    if (effects && images)
+        effects->addAnimation(std::make_unique<NLib::Sprite>(*images->missileExplode1),
+                              toScreen(m_position, Shots::currentCamera()));
+    stopFlightSound();
+    playImpactSound(200.0f);
+}
+
+void Missile::makeFourMissileVariant(int index)
+{
+    m_speed = kSpeed / static_cast<float>(index + 1);
+    m_maxSpeed = kSpeed * 1.5f;
+    m_acceleration = 0.0004f;
+}
+
+void Missile::launch()
+{
+    const Vector4 at = toScreen(m_position, Shots::currentCamera());
+    m_trail->fireAt(at.x, at.y);
+    m_trail->moveTo(at.x + m_direction.x, at.y + m_direction.y, false);
+}
+
+void Missile::cameraMoved(const Vector4& delta)
+{
+    if (m_trail)
+        m_trail->moveTo(m_trail->locationX() + delta.x, m_trail->locationY() + delta.y, true);
+}
+
+void Missile::update(float dtMs)
+{
+    // The trail runs ahead of the flight, as every effect runs before the shots.
+    if (m_trail)
+        m_trail->update(dtMs / 1000.0f, 0.0f);
+
+    const TargetLookup* lookup = TargetLookup::current();
+    if (m_target != 0 && lookup) {
+        if (const auto enemy = lookup->targetById(m_target)) {
+            const Vector4 steer = normalised(enemy->position - m_position) * (kTurnRate * dtMs);
+            m_direction = normalised(m_direction + steer);
+            // Signed angle from straight up: positive toward -x.
+            float turn = std::acos(m_direction.y) * 180.0f / kPi;
+            if (std::isnan(turn))
+                turn = 0.0f;
+            m_angle = m_direction.x > 0.0f ? -turn : turn;
+        } else {
+            m_target = 0; // gone: fly straight on
+        }
+    }
+    if (m_speed < m_maxSpeed)
+        m_speed += m_acceleration * dtMs;
+    m_position += m_direction * (m_speed * dtMs);
+    m_travelled += m_speed * dtMs;
+    if (m_range < m_travelled)
+        m_spent = true;
+    Shot::update(dtMs);
+    updateFlightSound();
+}
+
+int Missile::hitTest(const CollitionCircles& target)
+{
+    if (m_spent || !withinReach(target))
+        return 0;
+    const auto& centres = target.points();
+    const auto& radii = target.radii();
+    const std::size_t count = std::min(centres.size(), radii.size());
+    for (std::size_t j = 0; j < count; ++j) {
+        if (radii[j] * radii[j] + m_radius * m_radius > (centres[j] - m_position).squaredLength()) {
+            m_spent = true;
+            return kDamage;
+        }
+    }
+    return 0;
+}
+
+void Missile::drawTrail()
+{
+    if (m_trail)
+        m_trail->draw();
+}
+
+void Missile::draw(const Vector4& camera)
+{
+    const Vector4 at = toScreen(m_position, camera);
+    if (m_trail) {
+        const float h = m_sprite->frameHeight;
+        m_trail->moveTo(at.x - h * m_direction.x / 2.0f, at.y + h * m_direction.y / 2.0f, false);
+    }
+    m_sprite->drawTransformed(at, 1.0f, m_angle);
+}
+
+} // namespace NVolant

@@ -1,0 +1,115 @@
+#include "combat/Shot.h"
+
+#include "content/Sprite.h"
+#include "gameplay/CollitionCircles.h"
+#include "gameplay/PlayConstants.h"
+#include "platform/Angles.h"
+#include "platform/Screen.h"
+
+#include <cmath>
+
+namespace NVolant {
+
+namespace {
+
+int& identifierCounter()
+{
+    static int next = 1;
+    return next;
+}
+
+} // namespace
+
+Shot::Shot()
+{
+    int& next = identifierCounter();
+    m_identifier = next;
+    next = next >= kMaxIdentifier ? 1 : next + 1;
+}
+
+Shot::~Shot()
+{
+    stopFlightSound();
+}
+
+int Shot::nextIdentifier()
+{
+    return identifierCounter();
+}
+
+void Shot::setNextIdentifier(int id)
+{
+    identifierCounter() = (id >= 1 && id <= kMaxIdentifier) ? id : 1;
+}
+
+Vector4 Shot::toScreen(const Vector4& world, const Vector4& camera)
+{
+    return {world.x, camera.y + static_cast<float>(kScreenHeight) - world.y, world.z, 1.0f};
+}
+
+void Shot::setAngle(float degrees)
+{
+    m_angle = degrees;
+    const float a = degToRad(degrees);
+    // (0, 1) turned by a.
+    m_direction.set(-std::sin(a), std::cos(a), 0.0f, 1.0f);
+}
+
+void Shot::setSounds(SoundCue flight, SoundCue impact)
+{
+    m_flightSound = flight;
+    m_impactSound = impact;
+}
+
+void Shot::draw(const Vector4& camera)
+{
+    if (m_sprite)
+        m_sprite->draw(toScreen(m_position, camera));
+}
+
+void Shot::drawShadow(const Vector4& camera)
+{
+    if (!m_sprite)
+        return;
+    m_sprite->setColor(0.0f, 0.0f, 0.0f, kShadowAlpha);
+    m_sprite->drawTransformed(toScreen(m_position, camera) + kShadowOffset, 1.0f, m_angle);
+    m_sprite->setColor(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void Shot::update(float dtMs)
+{
+    if (m_sprite)
+        m_sprite->update(dtMs);
+}
+
+int Shot::hitTest(const CollitionCircles& target)
+{
+    (void)target;
+    return 0;
+}
+
+bool Shot::withinReach(const CollitionCircles& target) const
+{
+    const float reach = target.boundingRadius();
+    return !(reach * reach < (target.centre() - m_position).squaredLength() / 4.0f);
+}
+
+void Shot::updateFlightSound()
+{
+    if (m_flightSound != SoundCue::None)
+        CombatSounds::keepFlying(m_flightSound, m_identifier, m_position);
+}
+
+void Shot::stopFlightSound()
+{
+    if (m_flightSound != SoundCue::None)
+        CombatSounds::stopFlying(m_flightSound, m_identifier);
+}
+
+void Shot::playImpactSound(float distance)
+{
+    if (m_impactSound != SoundCue::None)
+        CombatSounds::playAt(m_impactSound, m_position, distance);
+}
+
+} // namespace NVolant

@@ -1,0 +1,125 @@
+#include "combat/TankRocket.h"
+
+#include "combat/Effects.h"
+#include "combat/Shots.h"
+#include "content/ParticleSystem.h"
+#include "content/Sprite.h"
+#include "gameplay/CollitionCircles.h"
+#include "gameplay/Images.h"
+
+#include <algorithm>
+
+namespace NVolant {
+
+namespace {
+
+constexpr float kMaxSpeed = 0.5f;         // px/ms
+constexpr float kAcceleration = 0.0008f;  // px/ms²
+constexpr float kRange = 600.0f;          // px
+constexpr float kBlastGrowth = 0.06f;     // px/ms
+constexpr float kBlastMax = 15.0f;        // px
+constexpr std::size_t kTrailTemplate = 0; // "dat/particles/particle2.psi"
+
+} // namespace
+
+TankRocket::TankRocket()
+{
+    Images* images = Images::instance();
+    m_sprite = std::make_unique<NLib::Sprite>(*images->missile);
+    m_sprite->setFps(16.0f);
+    m_speed = 0.0f;
+    m_range = kRange;
+    m_trail = std::make_unique<ParticleSystem>(*images->particles[kTrailTemplate]);
+}
+
+TankRocket::~TankRocket()
+{
+    releaseTrail();
+    stopFlightSound();
+    playImpactSound(300.0f);
+}
+
+void TankRocket::releaseTrail()
+{
+    if (!m_trail)
+        return;
+    m_trail->stop(false);
+    if (Effects* effects = Effects::existing())
+        effects->adoptTrail(std::move(m_trail));
+    m_trail.reset();
+}
+
+void TankRocket::launch()
+{
+    const Vector4 at = toScreen(m_position, Shots::currentCamera());
+    m_trail->fireAt(at.x, at.y);
+    m_trail->moveTo(at.x + m_direction.x, at.y + m_direction.y, false);
+}
+
+void TankRocket::cameraMoved(const Vector4& delta)
+{
+    if (m_trail)
+        m_trail->moveTo(m_trail->locationX() + delta.x, m_trail->locationY() + delta.y, true);
+}
+
+void TankRocket::update(float dtMs)
+{
+    if (m_trail)
+        m_trail->update(dtMs / 1000.0f, 0.0f);
+
+    if (m_phase == Flying) {
+        m_speed = std::min(m_speed + kAcceleration * dtMs, kMaxSpeed);
+        m_position += m_direction * (m_speed * dtMs);
+        m_travelled += m_speed * dtMs;
+        if (m_range < m_travelled) {
+            m_phase = Bursting;
+            releaseTrail();
+            Effects::instance()->addAnimation(
+                std::make_unique<NLib::Sprite>(*Images::instance()->missileExplode2),
+                toScreen(m_position, Shots::currentCamera()));
+        }
+        Shot::update(dtMs);
+    } else if (m_phase == Bursting) {
+        m_blastRadius += kBlastGrowth * dtMs;
+        if (m_blastRadius > kBlastMax) {
+            m_phase = Finished;
+            m_spent = true;
+        }
+    }
+    updateFlightSound();
+}
+
+int TankRocket::hitTest(const CollitionCircles& target)
+{
+    if (m_spent || !withinReach(target))
+        return 0;
+    const auto& centres = target.points();
+    const auto& radii = target.radii();
+    const std::size_t count = std::min(centres.size(), radii.size());
+    for (std::size_t j = 0; j < count; ++j) {
+        if (radii[j] * radii[j] + m_blastRadius * m_blastRadius > (centres[j] - m_position).squaredLength()) {
+            m_phase = Finished;
+            m_spent = true;
+            return kDamage;
+        }
+    }
+    return 0;
+}
+
+void TankRocket::drawTrail()
+{
+    if (m_trail)
+        m_trail->draw();
+}
+
+void TankRocket::draw(const Vector4& camera)
+{
+    const Vector4 at = toScreen(m_position, camera);
+    if (m_trail) {
+        const float h = m_sprite->frameHeight;
+        m_trail->moveTo(at.x - h * m_direction.x / 2.0f, at.y + h * m_direction.y / 2.0f, false);
+    }
+    m_sprite->drawTransformed(at, 1.0f, m_angle);
+}
+
+} // namespace NVolant

@@ -1,0 +1,151 @@
+// A flight up a real generated level: the plane steers for every bonus of the level as it comes
+// down the screen, firing all the way, and the frames show the bonus swelling over the plane as it
+// is taken and the floating score texts of what the cannon destroyed.
+#include "combat/Bonus.h"
+#include "combat/Bonuses.h"
+#include "combat/Effects.h"
+#include "combat/Shots.h"
+#include "content/ParticleSystem.h"
+#include "content/Sprite.h"
+#include "enemies/Enemies.h"
+#include "platform/KInjection.h"
+#include "player/Plane.h"
+#include "score/Scores.h"
+#include "world/Level.h"
+
+#include "BonusFixture.h"
+
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+using NVolant::Bonus;
+using NVolant::Bonuses;
+using NVolant::Plane;
+using NVolant::Scores;
+
+constexpr float kFrame = 1000.0f / 60.0f;
+
+class BonusFlightTest : public BonusFixture {
+protected:
+    void TearDown() override
+    {
+        KInjection::mouseButton(1, false, 400, 500);
+        plane.reset();
+        level.reset();
+        Scores::destroy();
+        BonusFixture::TearDown();
+    }
+
+    // The picture of one moment, drawn as the game field draws it with some parts left out.
+    Frame picture(bool withBonuses, bool withTexts)
+    {
+        platform().beginFrame(0, 0, 0);
+        level->drawGround();
+        plane->draw();
+        if (withBonuses)
+            Bonuses::instance()->draw();
+        NVolant::Effects::instance()->drawAnimations();
+        if (withTexts)
+            Scores::instance()->draw(plane->cameraOffset());
+        Frame frame = platform().readFrame();
+        platform().endFrame();
+        return frame;
+    }
+
+    // Pixels that differ between two pictures inside a box.
+    static int differing(const Frame& a, const Frame& b, int x0, int y0, int x1, int y1)
+    {
+        int n = 0;
+        for (int y = std::max(y0, 0); y < std::min(y1, a.height); ++y)
+            for (int x = std::max(x0, 0); x < std::min(x1, a.width); ++x) {
+                const Frame::Pixel p = a.at(x, y), q = b.at(x, y);
+                if (std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b) > 24)
+                    ++n;
+            }
+        return n;
+    }
+
+    std::unique_ptr<NVolant::Level> level;
+    std::unique_ptr<Plane> plane;
+};
+
+TEST_F(BonusFlightTest, ThePlaneTakesEveryBonusOfLevelOneOnItsWayUp)
+{
+    Plane::resetGuns();
+    level = std::make_unique<NVolant::Level>(NVolant::Level::folderFor(1));
+    const auto file = NLib::ResourceArchive::instance()->readFile("levels/01/bonuses.dat");
+    const std::size_t inFile = Bonuses::parse(file).size();
+    ASSERT_GT(inFile, 0u);
+    ASSERT_EQ(Bonuses::instance()->size(), inFile) << "the level places every bonus of its file";
+    std::vector<const Bonus*> lying;
+    for (const auto& b : Bonuses::instance()->bonuses())
+        lying.push_back(b.get());
+    const int expectedKinds = static_cast<int>(lying.size());
+
+    plane = std::make_unique<Plane>();
+    plane->setStart(level->cameraPosition());
+    level->setCamera(plane->cameraOffset());
+    platform().moveMouse(400, 500);
+    KInjection::mouseButton(1, true, 400, 500); // the cannon fires all the way
+
+    int taken = 0, picturesOfTexts = 0;
+    std::size_t next = 0;
+    for (int frame = 0; frame < 60 * 60 && next < lying.size(); ++frame) {
+        // Steer under the next bonus; the valley brings it down the screen.
+        const Vector4 at = lying[next]->position();
+        platform().moveMouse(static_cast<int>(at.x), 500);
+        platform().pump();
+        plane->update(kFrame);
+        level->update(kFrame);
+        level->setCamera(plane->cameraOffset());
+        ASSERT_EQ(plane->state(), NVolant::PlaneState::Flying);
+
+        if (chimes > taken) {
+            taken = chimes;
+            // Taken this frame: a few frames on it has swollen over the plane, then it is gone.
+            const Bonus* bonus = lying[next];
+            ASSERT_TRUE(bonus->collected());
+            for (int i = 0; i < 5; ++i) {
+                platform().pump();
+                plane->update(kFrame);
+                level->update(kFrame);
+                level->setCamera(plane->cameraOffset());
+            }
+            EXPECT_GT(bonus->scale(), 1.0f);
+            const int sx = static_cast<int>(at.x);
+            const int sy = static_cast<int>(plane->cameraOffset().y + 600 - at.y);
+            const Frame with = picture(true, false);
+            const Frame without = picture(false, false);
+            with.save("combat", "flight-pickup-" + std::to_string(taken));
+            EXPECT_GT(differing(with, without, sx - 30, sy - 30, sx + 30, sy + 30), 100)
+                << "taken bonus " << taken;
+            ++next;
+        }
+        while (next < lying.size() && lying[next]->position().y < plane->worldPosition().y - 300)
+            ++next; // out of reach behind the plane: the test fails below
+
+        if (!Scores::instance()->floatingTexts().empty() && picturesOfTexts < 2 && frame % 10 == 0) {
+            const Scores::FloatingText text = Scores::instance()->floatingTexts().back();
+            const int tx = static_cast<int>(text.position.x);
+            const int ty = static_cast<int>(plane->cameraOffset().y + 600 - text.position.y);
+            if (tx > 0 && tx < 760 && ty > 0 && ty < 580) {
+                const Frame with = picture(true, true);
+                const Frame without = picture(true, false);
+                with.save("combat", "flight-text-" + std::to_string(picturesOfTexts));
+                EXPECT_GT(differing(with, without, tx, ty, tx + 40, ty + 16), 10) << text.text;
+                ++picturesOfTexts;
+            }
+        }
+    }
+    EXPECT_EQ(taken, expectedKinds);
+    EXPECT_GT(picturesOfTexts, 0) << "the cannon destroyed nothing on the way";
+    EXPECT_GT(Scores::instance()->score(), 0);
+    EXPECT_GT(Scores::instance()->shotsCount(), 0);
+    // Level one lies out the stronger cannon, a repair and double fire.
+    EXPECT_GE(plane->bulletKind(), 1);
+    EXPECT_TRUE(plane->doubleFire());
+}
+
+} // namespace

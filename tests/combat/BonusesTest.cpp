@@ -1,0 +1,267 @@
+#include "combat/Bonus.h"
+#include "combat/Bonuses.h"
+#include "content/ResourceArchive.h"
+#include "content/Sprite.h"
+#include "platform/Log.h"
+
+#include "BonusFixture.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+using NVolant::Bonus;
+using NVolant::Bonuses;
+
+struct Entry {
+    std::int32_t kind;
+    float x, y, z = 0, w = 1;
+};
+
+// "bonuses.dat" bytes; count overrides the number of records announced.
+std::vector<std::uint8_t> bonusFile(const std::vector<Entry>& entries, long long count = -1)
+{
+    std::vector<std::uint8_t> out(4);
+    const std::uint32_t n =
+        count < 0 ? static_cast<std::uint32_t>(entries.size()) : static_cast<std::uint32_t>(count);
+    std::memcpy(out.data(), &n, 4);
+    for (const Entry& e : entries) {
+        const std::size_t at = out.size();
+        out.resize(at + 20);
+        std::memcpy(out.data() + at, &e.kind, 4);
+        std::memcpy(out.data() + at + 4, &e.x, 4);
+        std::memcpy(out.data() + at + 8, &e.y, 4);
+        std::memcpy(out.data() + at + 12, &e.z, 4);
+        std::memcpy(out.data() + at + 16, &e.w, 4);
+    }
+    return out;
+}
+
+std::vector<int> kindsOf(const Bonuses& bonuses)
+{
+    std::vector<int> kinds;
+    for (const auto& b : bonuses.bonuses())
+        kinds.push_back(b->kind());
+    return kinds;
+}
+
+class BonusesTest : public BonusFixture {
+protected:
+    Bonuses& bonuses = *Bonuses::instance();
+};
+
+TEST_F(BonusesTest, TheReaderTakesOnlyWholeRecordsWhateverTheCountClaims)
+{
+    std::uint32_t announced = 0;
+    EXPECT_TRUE(Bonuses::parse({}).empty());
+    EXPECT_TRUE(Bonuses::parse(bonusFile({}, 0)).empty());
+    auto bytes = bonusFile({{3, 10, 20, 30, 99}, {5, 1, 2}}, 1000000);
+    auto records = Bonuses::parse(bytes, &announced);
+    EXPECT_EQ(announced, 1000000u);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].kind, 3);
+    EXPECT_EQ(records[0].position, Vector4(10, 20, 30, 1)); // w of the file is not used
+    bytes.pop_back();                                       // the second record is cut short
+    EXPECT_EQ(Bonuses::parse(bytes).size(), 1u);
+    bytes.resize(3); // not even a count
+    EXPECT_TRUE(Bonuses::parse(bytes).empty());
+    // Bytes beyond the announced records are ignored.
+    bytes = bonusFile({{1, 10, 20}, {2, 10, 30}}, 1);
+    EXPECT_EQ(Bonuses::parse(bytes).size(), 1u);
+}
+
+TEST_F(BonusesTest, LoadingSkipsUnknownKindsAndPlacesOffTheMapAndKeepsHeightOrder)
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const auto bytes = bonusFile({{9, 100, 900},
+                                  {0, 100, 500},
+                                  {11, 100, 500},
+                                  {4, 200, 300},
+                                  {-3, 100, 500},
+                                  {2, -5, 500},
+                                  {2, 805, 500},
+                                  {2, 400, -1},
+                                  {2, nan, 500},
+                                  {2, 400, std::numeric_limits<float>::infinity()},
+                                  {7, 300, 900},
+                                  {1, 500, 5000},
+                                  {10, 0, 0},
+                                  {6, 800, 300}});
+    setLogEcho(false); // the skipped records are logged
+    bonuses.loadBytes(bytes, "levels/99/bonuses.dat", 4000.0f);
+    // Sorted by height; equal heights keep the file's order.
+    EXPECT_EQ(kindsOf(bonuses), (std::vector<int>{10, 4, 6, 9, 7}));
+    EXPECT_EQ(bonuses.bonuses()[1]->position(), Vector4(200, 300, 0, 1));
+
+    // Without a known length only the lower bound of the map counts; loading replaces the list.
+    bonuses.loadBytes(bytes, "levels/99/bonuses.dat");
+    EXPECT_EQ(kindsOf(bonuses), (std::vector<int>{10, 4, 6, 9, 7, 1}));
+    setLogEcho(true);
+}
+
+TEST_F(BonusesTest, AMissingOrEmptyFileGivesALevelWithoutBonuses)
+{
+    bonuses.loadBytes(bonusFile({{1, 10, 20}}), "x");
+    bonuses.load("levels/99/bonuses.dat");
+    EXPECT_EQ(bonuses.size(), 0u);
+    bonuses.loadBytes(bonusFile({}), "x");
+    EXPECT_EQ(bonuses.size(), 0u);
+}
+
+TEST_F(BonusesTest, EveryGeneratedLevelPlacesAllItsBonuses)
+{
+    int total = 0;
+    for (int level = 1; level <= 30; ++level) {
+        char path[32];
+        std::snprintf(path, sizeof path, "levels/%02d/bonuses.dat", level);
+        const auto bytes = NLib::ResourceArchive::instance()->readFile(path);
+        ASSERT_GE(bytes.size(), 4u) << path;
+        std::uint32_t announced = 0;
+        Bonuses::parse(bytes, &announced);
+        bonuses.load(path);
+        EXPECT_EQ(bonuses.size(), announced) << path;
+        for (std::size_t i = 1; i < bonuses.size(); ++i)
+            EXPECT_LE(bonuses.bonuses()[i - 1]->position().y, bonuses.bonuses()[i]->position().y) << path;
+        total += static_cast<int>(bonuses.size());
+    }
+    EXPECT_GT(total, 30);
+}
+
+TEST_F(BonusesTest, PickUpsReachFromBelowTheScreenToWellAboveIt)
+{
+    bonuses.setCamera(Vector4(0, 1000, 0, 1));
+    bonuses.loadBytes(bonusFile({{8, 100, 699.9f}, {8, 200, 700}, {8, 300, 1800}, {8, 400, 1800.1f}}), "x");
+
+    RecordingReceiver plane(Vector4(100, 699.9f));
+    EXPECT_FALSE(bonuses.checkPickup(plane)); // just below reach
+    plane.where = Vector4(200, 700);
+    EXPECT_TRUE(bonuses.checkPickup(plane)); // exactly camera - 300
+    plane.where = Vector4(300, 1800);
+    EXPECT_TRUE(bonuses.checkPickup(plane)); // exactly camera + 800
+    plane.where = Vector4(400, 1800.1f);
+    EXPECT_FALSE(bonuses.checkPickup(plane));
+    EXPECT_EQ(plane.effects.size(), 2u);
+    EXPECT_EQ(chimes, 2);
+}
+
+TEST_F(BonusesTest, OfTwoTouchedBonusesOnlyTheEarlierIsTakenInAFrame)
+{
+    bonuses.loadBytes(bonusFile({{10, 410, 300}, {2, 400, 300}, {5, 405, 295}}), "x");
+    RecordingReceiver plane(Vector4(405, 300));
+    EXPECT_TRUE(bonuses.checkPickup(plane));
+    EXPECT_EQ(plane.effects, (std::vector<std::string>{"addStealth"}));
+    EXPECT_TRUE(bonuses.checkPickup(plane));
+    EXPECT_TRUE(bonuses.checkPickup(plane));
+    EXPECT_EQ(plane.effects, (std::vector<std::string>{"addStealth", "addHull", "addDamage"}));
+    // All three are fading now; none can be taken again.
+    EXPECT_FALSE(bonuses.checkPickup(plane));
+    EXPECT_EQ(chimes, 3);
+}
+
+TEST_F(BonusesTest, ATakenBonusSwellsAndFadesOutInAThirdOfASecond)
+{
+    bonuses.loadBytes(bonusFile({{9, 400, 300}, {9, 600, 300}}), "x");
+    RecordingReceiver plane(Vector4(400, 300));
+    ASSERT_TRUE(bonuses.checkPickup(plane));
+    const Bonus& taken = *bonuses.bonuses()[0];
+    EXPECT_TRUE(taken.collected());
+
+    bonuses.update(100.0f);
+    EXPECT_FLOAT_EQ(taken.scale(), 1.2f);
+    EXPECT_FLOAT_EQ(taken.colour()[3], 0.7f);
+    EXPECT_FLOAT_EQ(taken.shadowColour()[3], 0.7f * 0.23f);
+    bonuses.update(200.0f);
+    ASSERT_EQ(bonuses.size(), 2u); // alpha 0.1
+    EXPECT_FALSE(bonuses.checkPickup(plane));
+    bonuses.update(100.0f); // below 0: done and deleted in the same update
+    ASSERT_EQ(bonuses.size(), 1u);
+    EXPECT_EQ(bonuses.bonuses()[0]->position().x, 600.0f);
+    EXPECT_EQ(plane.effects.size(), 1u);
+}
+
+TEST_F(BonusesTest, LyingBonusesPulseBetweenNineAndElevenTenths)
+{
+    auto bonus = Bonuses::createBonus(3);
+    ASSERT_NE(bonus, nullptr);
+    EXPECT_FLOAT_EQ(bonus->scale(), 1.0f);
+    EXPECT_FALSE(bonus->growing()); // starts shrinking
+    EXPECT_FLOAT_EQ(bonus->radius(), bonus->sprite().frameWidth / 2);
+    float low = 1.0f, high = 1.0f;
+    int flips = 0;
+    bool growing = false;
+    for (int frame = 0; frame < 120; ++frame) { // two seconds
+        bonus->update(1000.0f / 60.0f);
+        low = std::min(low, bonus->scale());
+        high = std::max(high, bonus->scale());
+        if (bonus->growing() != growing) {
+            ++flips;
+            growing = bonus->growing();
+        }
+    }
+    EXPECT_NEAR(low, 0.9f, 0.007f);
+    EXPECT_NEAR(high, 1.1f, 0.007f);
+    EXPECT_EQ(flips, 4); // down 250 ms, up 500 ms, down 500 ms, up 500 ms, down again
+    EXPECT_FALSE(bonus->done());
+}
+
+TEST_F(BonusesTest, EveryKindDoesItsOwnThingOnceAndChimes)
+{
+    const char* expected[] = {
+        "launchAtAllTargets", "addDamage",     "enableDoubleFire", "enableDoubleMissile", "addStealth",
+        "enableFourMissiles", "enableAutoAim", "repair",           "repairAll",           "addHull"};
+    EXPECT_EQ(Bonuses::createBonus(0), nullptr);
+    EXPECT_EQ(Bonuses::createBonus(11), nullptr);
+    for (int kind = 1; kind <= 10; ++kind) {
+        auto bonus = Bonuses::createBonus(kind);
+        ASSERT_NE(bonus, nullptr);
+        EXPECT_EQ(bonus->kind(), kind);
+        EXPECT_GT(bonus->sprite().frameCount, 0);
+        bonus->setPosition(400, 300, 0);
+        RecordingReceiver plane(
+            Vector4(400 + 32, 300)); // the touch circle reaches a little beyond the picture
+        EXPECT_TRUE(bonus->tryPickup(plane)) << kind;
+        EXPECT_FALSE(bonus->tryPickup(plane)) << kind;
+        EXPECT_EQ(plane.effects, std::vector<std::string>{expected[kind - 1]});
+        RecordingReceiver far(Vector4(400 + 33, 300));
+        auto other = Bonuses::createBonus(kind);
+        other->setPosition(400, 300, 0);
+        EXPECT_FALSE(other->tryPickup(far)) << kind;
+    }
+    EXPECT_EQ(chimes, 10);
+}
+
+TEST_F(BonusesTest, BonusesAreDrawnWithTheirShadowWhereTheCameraShowsThem)
+{
+    bonuses.loadBytes(bonusFile({{9, 200, 1300}, {1, 600, 1300}}), "x");
+    bonuses.setCamera(Vector4(0, 1000, 0, 1)); // both at screen y 300
+    platform().beginFrame(0.5f, 0.5f, 0.5f);
+    bonuses.draw();
+    Frame frame = platform().readFrame();
+    platform().endFrame();
+    frame.save("combat", "bonuses");
+    const auto grey = [](const Frame::Pixel& p) {
+        return std::abs(p.r - 128) < 3 && std::abs(p.g - 128) < 3;
+    };
+    EXPECT_FALSE(grey(frame.at(200, 300)));
+    EXPECT_FALSE(grey(frame.at(600, 300)));
+    EXPECT_TRUE(grey(frame.at(400, 300)));
+    EXPECT_TRUE(grey(frame.at(200, 100)));
+    // The shadow falls right and down, beyond the body's edge there and not on the other side.
+    EXPECT_LT(frame.at(214, 318).r, 126);
+    EXPECT_TRUE(grey(frame.at(186, 282)));
+
+    // Far below or above the screen nothing is drawn.
+    for (float cameraY : {2000.0f, 600.0f}) {
+        bonuses.setCamera(Vector4(0, cameraY, 0, 1));
+        platform().beginFrame(0.5f, 0.5f, 0.5f);
+        bonuses.draw();
+        const Frame empty = platform().readFrame();
+        platform().endFrame();
+        EXPECT_EQ(empty.countNot(128, 128, 128, 2), 0) << cameraY;
+    }
+}
+
+} // namespace

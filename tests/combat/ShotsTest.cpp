@@ -1,0 +1,142 @@
+// The shot manager: its two hit questions, the accuracy count, spent shots going with their
+// impacts, trails that outlive their missiles, and the view scrolling under flying shots.
+#include "combat/Bullet.h"
+#include "combat/Missile.h"
+#include "combat/TankRocket.h"
+#include "content/ParticleSystem.h"
+#include "gameplay/Images.h"
+#include "gameplay/PlaneParams.h"
+
+#include "ShotTestWorld.h"
+
+using NVolant::Bullet;
+using NVolant::Effects;
+using NVolant::Missile;
+using NVolant::Scores;
+using NVolant::Shots;
+
+namespace {
+
+constexpr float kFrame = 1000.0f / 60.0f;
+
+template <typename T> std::unique_ptr<T> fired(const Vector4& at, float angle)
+{
+    auto shot = std::make_unique<T>();
+    shot->setPosition(at);
+    shot->setAngle(angle);
+    shot->launch();
+    return shot;
+}
+
+std::unique_ptr<Bullet> round(int kind, const Vector4& at, float angle = 0.0f)
+{
+    auto shot = std::make_unique<Bullet>(kind);
+    shot->setPosition(at);
+    shot->setAngle(angle);
+    shot->launch();
+    return shot;
+}
+
+using ShotsTest = ShotTestWorld;
+
+TEST_F(ShotsTest, OneProjectileHitsATargetPerQuestionAndEachHitCountsOnce)
+{
+    Shots* shots = Shots::instance();
+    shots->add(round(0, Vector4(100.0f, 100.0f)));
+    shots->add(round(2, Vector4(101.0f, 100.0f)));
+    shots->add(round(1, Vector4(500.0f, 500.0f))); // nowhere near
+    const auto target = circleAt(100.0f, 101.0f, 5.0f);
+
+    EXPECT_EQ(shots->hitByPlayerShot(target), 8);
+    EXPECT_EQ(Scores::instance()->shotsHittedCount(), 1);
+    EXPECT_EQ(shots->hitByPlayerShot(target), 12);
+    EXPECT_EQ(shots->hitByPlayerShot(target), 0);
+    EXPECT_EQ(Scores::instance()->shotsHittedCount(), 2);
+
+    // Spent rounds go at the next update, each leaving its spark behind.
+    shots->update(kFrame);
+    EXPECT_EQ(shots->playerShots().size(), 1u);
+    EXPECT_EQ(Effects::instance()->animationCount(), 2u);
+}
+
+TEST_F(ShotsTest, EnemyShotsHitThePlayerAndAreNotCountedAsThePlayersHits)
+{
+    Shots* shots = Shots::instance();
+    auto rocket = fired<NVolant::TankRocket>(Vector4(400.0f, 400.0f), 180.0f);
+    shots->addEnemy(std::move(rocket));
+    shots->addEnemy(round(3, Vector4(400.0f, 290.0f), 180.0f));
+    // The player's own shape from its parameter file, placed where the flak is.
+    NVolant::CollitionCircles plane = NVolant::Images::instance()->playerParams->collisionCircles;
+    plane.place(Vector4(400.0f, 290.0f), 0.0f);
+    EXPECT_EQ(shots->hitByPlayerShot(plane), 0);
+    EXPECT_EQ(shots->hitByEnemyShot(plane), 8); // the rocket is out of reach, the flak is inside
+    EXPECT_EQ(shots->hitByEnemyShot(plane), 0);
+    EXPECT_EQ(Scores::instance()->shotsHittedCount(), 0);
+}
+
+TEST_F(ShotsTest, RoundsThatRunOutOfRangeAreRemovedAfterFourHundredPixels)
+{
+    Shots* shots = Shots::instance();
+    shots->add(round(0, Vector4(400.0f, 100.0f)));
+    shots->addEnemy(round(4, Vector4(400.0f, 900.0f), 180.0f));
+    int frames = 0;
+    while (!shots->playerShots().empty() && frames < 100) {
+        shots->update(16.0f);
+        ++frames;
+    }
+    EXPECT_EQ(frames, 26); // 25 x 16 = 400 still flies; the move that passes the range removes it
+    EXPECT_TRUE(shots->enemyShots().empty());
+    EXPECT_EQ(Effects::instance()->animationCount(), 2u);
+}
+
+TEST_F(ShotsTest, AMissileTrailOutlivesItsMissileAndThenGoes)
+{
+    Shots* shots = Shots::instance();
+    Effects* effects = Effects::instance();
+    auto missile = fired<Missile>(Vector4(400.0f, 100.0f), 0.0f);
+    missile->setRange(50.0f);
+    shots->add(std::move(missile));
+    int frames = 0;
+    while (!shots->playerShots().empty() && frames < 100) {
+        effects->update(kFrame);
+        shots->update(kFrame);
+        ++frames;
+    }
+    ASSERT_EQ(effects->trailCount(), 1u) << "the ended missile's trail fades in the effects manager";
+    EXPECT_EQ(effects->animationCount(), 1u); // its explosion
+    for (int i = 0; i < 120 && effects->trailCount() > 0; ++i)
+        effects->update(kFrame);
+    EXPECT_EQ(effects->trailCount(), 0u);
+}
+
+TEST_F(ShotsTest, FlyingTrailsStayPutInTheWorldWhenTheViewScrolls)
+{
+    Shots* shots = Shots::instance();
+    shots->setCamera(Vector4(0.0f, 1000.0f));
+    EXPECT_EQ(Shots::currentCamera(), Vector4(0.0f, 1000.0f));
+    auto missile = fired<Missile>(Vector4(400.0f, 1300.0f), 0.0f);
+    const NVolant::ParticleSystem* trail = missile->trail();
+    shots->add(std::move(missile));
+    ASSERT_NE(trail, nullptr);
+    shots->update(kFrame);
+    ASSERT_GT(trail->aliveCount(), 0);
+    const float y = trail->particle(0).y;
+    const float emitterY = trail->locationY();
+    shots->setCamera(Vector4(0.0f, 1005.0f)); // 5 px further up the level: everything 5 px lower
+    EXPECT_FLOAT_EQ(trail->particle(0).y, y + 5.0f);
+    EXPECT_FLOAT_EQ(trail->locationY(), emitterY + 5.0f);
+}
+
+TEST_F(ShotsTest, ShotsEndingAfterTheLevelsEffectsAreGoneLeaveNothingBehind)
+{
+    Shots* shots = Shots::instance();
+    shots->add(fired<Missile>(Vector4(100.0f, 100.0f), 0.0f));
+    shots->add(round(0, Vector4(100.0f, 100.0f)));
+    shots->addEnemy(fired<NVolant::TankRocket>(Vector4(100.0f, 400.0f), 180.0f));
+    shots->update(kFrame);
+    Effects::destroy();
+    shots->clear();
+    EXPECT_EQ(Effects::existing(), nullptr) << "a level's last shots must not start a new effects manager";
+}
+
+} // namespace

@@ -1,0 +1,257 @@
+#include "EnemyFixture.h"
+
+#include "combat/Missile.h"
+#include "combat/Shot.h"
+#include "combat/Shots.h"
+#include "content/ParticleSystem.h"
+#include "content/ResourceArchive.h"
+#include "content/Sprite.h"
+#include "enemies/EHelic.h"
+#include "enemies/EPlane.h"
+#include "enemies/Enemies.h"
+#include "enemies/EnemySounds.h"
+#include "gameplay/CollitionCircles.h"
+#include "gameplay/EHelicParams.h"
+#include "gameplay/Images.h"
+#include "score/Scores.h"
+#include "world/Terrain.h"
+
+namespace {
+
+using NVolant::EHelic;
+using NVolant::EnemySounds;
+using NVolant::EPlane;
+using NVolant::Images;
+using NVolant::Shots;
+
+class AirEnemiesTest : public EnemyFixture {
+protected:
+    void SetUp() override
+    {
+        EnemyFixture::SetUp();
+        EnemySounds::setListener([this](const EnemySounds::Request& r) { requests.push_back(r); });
+    }
+    void TearDown() override
+    {
+        EnemySounds::setListener(nullptr);
+        EnemyFixture::TearDown();
+    }
+
+    std::unique_ptr<EHelic> helic(int model, float x, float y, int group, int speedClass, int weaponRange = 0)
+    {
+        Images* images = Images::instance();
+        const auto i = static_cast<std::size_t>(model);
+        auto h = std::make_unique<EHelic>(100 + model, *images->helics[i], *images->helicParams[i]);
+        place(*h, x, y, group, speedClass, weaponRange);
+        return h;
+    }
+
+    std::unique_ptr<EPlane> plane(int model, float x, float y, int group, int speedClass)
+    {
+        Images* images = Images::instance();
+        const auto i = static_cast<std::size_t>(model);
+        auto p = std::make_unique<EPlane>(200 + model, *images->planes[i], *images->planeParams[i]);
+        place(*p, x, y, group, speedClass, 0);
+        return p;
+    }
+
+    static void place(NVolant::Enemy& e, float x, float y, int group, int speedClass, int weaponRange)
+    {
+        e.setStartPosition(Vector4(x, y));
+        e.setPosition(Vector4(x, y));
+        e.setDirection(group);
+        e.setInitialGroup(group);
+        e.setSpeedClass(speedClass);
+        e.setWeaponRange(weaponRange);
+    }
+
+    static NVolant::CollitionCircles playerAt(const Vector4& p)
+    {
+        NVolant::CollitionCircles circles;
+        circles.append(Vector4(0, 0), 12.0f);
+        circles.place(p, 0.0f);
+        return circles;
+    }
+
+    std::vector<EnemySounds::Request> requests;
+};
+
+TEST_F(AirEnemiesTest, AHoveringHelicopterNeverMovesButFiresMissilesAlongItsHeading)
+{
+    auto h = helic(0, 300, 400, 1, 0, 5);
+    for (int i = 0; i < 300; ++i)
+        h->update(kStep);
+    EXPECT_EQ(h->position(), Vector4(300, 400));
+    EXPECT_EQ(h->group(), 1);
+    const auto& shots = Shots::instance()->enemyShots();
+    ASSERT_EQ(shots.size(), 4u); // the second update, then every 1500 ms
+    const auto* missile = dynamic_cast<const NVolant::Missile*>(shots.front().get());
+    ASSERT_NE(missile, nullptr);
+    EXPECT_FLOAT_EQ(missile->angle(), -45.0f);
+    EXPECT_EQ(missile->target(), 0);
+    EXPECT_FLOAT_EQ(missile->range(), 500.0f);
+    EXPECT_EQ(missile->position(), Vector4(300, 400));
+    EXPECT_EQ(missile->impactSound(), NVolant::SoundCue::EnemyMissileExpl);
+
+    auto quiet = helic(1, 300, 400, 0, 2, 0);
+    Shots::instance()->clear();
+    for (int i = 0; i < 300; ++i)
+        quiet->update(kStep);
+    EXPECT_TRUE(Shots::instance()->enemyShots().empty());
+}
+
+TEST_F(AirEnemiesTest, AHelicopterPatrolsBetweenTheScreenEdgesWithoutATerrain)
+{
+    auto h = helic(2, 400, 300, 2, 3);
+    const float half = h->sprite().frameWidth / 2.0f;
+    float minX = 400, maxX = 400;
+    int turns = 0;
+    int lastGroup = h->group();
+    for (int i = 0; i < 60 * 30; ++i) {
+        h->update(kStep);
+        minX = std::min(minX, h->position().x);
+        maxX = std::max(maxX, h->position().x);
+        if (h->group() != lastGroup)
+            ++turns;
+        lastGroup = h->group();
+    }
+    EXPECT_GE(turns, 4); // 800 px at 0.1 px/ms take 8 s
+    EXPECT_GE(minX - half, 0.0f);
+    EXPECT_LE(maxX + half, 800.0f);
+    EXPECT_GT(maxX + half, 797.0f);
+    EXPECT_LT(minX - half, 3.0f);
+}
+
+TEST_F(AirEnemiesTest, AHelicopterKeepsToTheGroundItStartedOverOnARealLevel)
+{
+    NVolant::Terrain terrain;
+    terrain.load(*NLib::ResourceArchive::instance(), "levels/02/level.xml");
+    const TerrainGround ground(terrain);
+    enemies->setGround(&ground);
+    const int k = terrain.cellSize();
+    int overWater = 0, overTiles = 0;
+    // Helicopters across the level heading right; each frame the rule is checked against the terrain.
+    for (int row = 3; row < terrain.rows() - 3; row += 7)
+        for (int c = 3; c < 22; c += 6) {
+            auto h = helic(row % 4, static_cast<float>(c * k), static_cast<float>(row * k), 2, 3);
+            const float half = h->sprite().frameWidth / 2.0f;
+            h->update(kStep);
+            const bool startedOverTile = h->startedOverTile();
+            (startedOverTile ? overTiles : overWater)++;
+            for (int frame = 0; frame < 120; ++frame) {
+                const Vector4 before = h->position();
+                const int group = h->group();
+                const Vector4 next = before + h->direction() * (0.1f * kStep);
+                NVolant::CollitionPoints outline = h->params().collisionPoints;
+                outline.place(next, h->angle());
+                bool turn = next.x + half > 800.0f || next.x - half < 0.0f;
+                if (!turn)
+                    turn = startedOverTile ? !ground.anyWater(outline) : ground.anyTile(outline);
+                h->update(kStep);
+                if (turn) {
+                    ASSERT_EQ(h->group(), (group + 4) % 8);
+                    ASSERT_EQ(h->position(), before); // back where it was
+                } else {
+                    ASSERT_EQ(h->group(), group);
+                }
+            }
+        }
+    EXPECT_GT(overWater, 0);
+    EXPECT_GT(overTiles, 0);
+    enemies->setGround(nullptr);
+}
+
+TEST_F(AirEnemiesTest, APlaneWrapsRoundTheScreenOnlyWhileTheCameraIsBelowItsSpawn)
+{
+    setCamera(0);
+    auto right = plane(0, 821.0f - 0.15f * kStep, 500, 2, 0);
+    right->update(kStep);
+    EXPECT_NEAR(right->position().x, -19.0f, 0.01f);
+    EXPECT_FLOAT_EQ(right->position().y, 500.0f);
+
+    auto left = plane(1, -21.0f + 0.3f * kStep * 0.7071f, 500, 7, 3);
+    const float y0 = left->position().y;
+    left->update(kStep);
+    EXPECT_NEAR(left->position().x, -21.0f + 840.0f, 0.05f);
+    EXPECT_NEAR(left->position().y, y0 + 0.3f * kStep * 0.7071f - 840.0f, 0.05f); // back up its line
+
+    // Group 0 is taken as straight down; it comes back at the top once it leaves the bottom.
+    auto down = plane(2, 400, 500, 0, 1);
+    EXPECT_EQ(down->group(), 4);
+    EXPECT_EQ(down->direction(), Vector4(0, -1));
+    EXPECT_EQ(down->angle(), 0.0f);
+    const float h = down->sprite().frameHeight;
+    setCamera(300); // still below the spawn height 500
+    down->setPosition(Vector4(400, 300 - h + 1.0f));
+    down->update(kStep);
+    EXPECT_FLOAT_EQ(down->position().y, 300 + 600 + h);
+
+    // Once the camera has passed the spawn height it flies off for good.
+    setCamera(600);
+    down->setPosition(Vector4(400, 100));
+    down->update(kStep);
+    EXPECT_LT(down->position().y, 100.0f);
+    right->setPosition(Vector4(900, 500));
+    right->update(kStep);
+    EXPECT_GT(right->position().x, 900.0f);
+}
+
+TEST_F(AirEnemiesTest, ShotDownAnAirEnemyScoresAndCountsRammedItGivesNeither)
+{
+    setCamera(0);
+    auto rammed = plane(0, 400, 300, 2, 0);
+    const int hull = rammed->hull();
+    EXPECT_EQ(rammed->collideWithPlayer(playerAt(Vector4(400, 800))), 0);
+    EXPECT_EQ(rammed->collideWithPlayer(playerAt(rammed->position())), hull);
+    EXPECT_TRUE(rammed->finished());
+    EXPECT_EQ(NVolant::Scores::instance()->levelScores(), 0);
+    EXPECT_EQ(NVolant::Scores::instance()->planesKilled(), 0);
+
+    auto shot = helic(0, 400, 300, 4, 0);
+    for (int i = 0; i < 10 && !shot->finished(); ++i) {
+        auto missile = std::make_unique<NVolant::Missile>();
+        missile->setPosition(shot->position() - Vector4(0, 4));
+        missile->setAngle(0.0f);
+        missile->launch();
+        Shots::instance()->add(std::move(missile));
+        Shots::instance()->update(kStep);
+        shot->update(kStep);
+    }
+    ASSERT_TRUE(shot->finished());
+    EXPECT_EQ(NVolant::Scores::instance()->levelScores(), shot->value());
+    EXPECT_EQ(NVolant::Scores::instance()->helicsKilled(), 1);
+}
+
+TEST_F(AirEnemiesTest, EnginesAreKeptAliveEveryUpdateAndStoppedWithTheEnemy)
+{
+    auto h = helic(3, 400, 300, 0, 0);
+    const int id = h->id();
+    for (int i = 0; i < 3; ++i)
+        h->update(kStep);
+    int keeps = 0;
+    for (const auto& r : requests) {
+        EXPECT_EQ(r.kind, EnemySounds::Request::Keep);
+        EXPECT_EQ(r.key, id);
+        EXPECT_EQ(r.model, 3);
+        EXPECT_EQ(r.distance, 400.0f);
+        ++keeps;
+    }
+    EXPECT_EQ(keeps, 3);
+    requests.clear();
+    h.reset();
+    ASSERT_EQ(requests.size(), 1u); // quietly gone: no explosion
+    EXPECT_EQ(requests[0].kind, EnemySounds::Request::Stop);
+
+    auto p = plane(1, 400, 300, 2, 0);
+    p->update(kStep);
+    EXPECT_EQ(requests.back().distance, 500.0f);
+    p->collideWithPlayer(playerAt(p->position()));
+    requests.clear();
+    p.reset();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[1].kind, EnemySounds::Request::Play);
+    EXPECT_EQ(requests[1].sound, static_cast<int>(EnemySounds::Effect::PlaneExplosion));
+    EXPECT_EQ(requests[1].distance, 300.0f);
+}
+
+} // namespace

@@ -1,0 +1,307 @@
+#include "EnemyFixture.h"
+
+#include "combat/Missile.h"
+#include "combat/Shots.h"
+#include "content/ResourceArchive.h"
+#include "content/Sprite.h"
+#include "enemies/EBridge.h"
+#include "enemies/Enemies.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyList.h"
+#include "gameplay/CollitionCircles.h"
+#include "score/Scores.h"
+
+#include <cstdio>
+
+namespace {
+
+using NVolant::EBridge;
+using NVolant::Enemy;
+
+class EnemiesTest : public EnemyFixture {
+protected:
+    // A player missile just below a world point, flying straight up into it.
+    static void missileAt(const Vector4& target)
+    {
+        auto missile = std::make_unique<NVolant::Missile>();
+        missile->setPosition(target - Vector4(0.0f, 4.0f));
+        missile->setAngle(0.0f);
+        missile->launch();
+        NVolant::Shots::instance()->add(std::move(missile));
+    }
+
+    // Shoots the bridge until it breaks (its hull is 100, a missile does 100).
+    void breakBridge(EBridge& bridge)
+    {
+        for (int i = 0; i < 10 && !bridge.destroyed(); ++i) {
+            missileAt(bridge.position());
+            run(1);
+        }
+        ASSERT_TRUE(bridge.destroyed());
+    }
+
+    std::vector<int> activeTypes() const
+    {
+        std::vector<int> types;
+        for (const Enemy* e : enemies->active())
+            types.push_back(e->type());
+        return types;
+    }
+
+    static NVolant::CollitionCircles playerAt(const Vector4& p, float radius = 10.0f)
+    {
+        NVolant::CollitionCircles circles;
+        circles.append(Vector4(0, 0), radius);
+        circles.place(p, 0.0f);
+        return circles;
+    }
+};
+
+TEST_F(EnemiesTest, TheListIsSortedByHeightKeepingFileOrderAndUnknownCodesCreateNothing)
+{
+    loadList({record(500, 100, 500), record(7, 100, 100), record(400, 200, 300), record(501, 300, 500),
+              record(250, 400, 50), record(300, 400, 900), record(-1, 0, 0), record(512, 0, 0)});
+    std::vector<int> order;
+    for (const auto& e : enemies->all())
+        order.push_back(e->type());
+    EXPECT_EQ(order, (std::vector<int>{400, 500, 501, 300}));
+    ASSERT_EQ(enemies->bridges().size(), 1u);
+    EXPECT_EQ(enemies->bridges()[0]->entryIndex(), 5); // skipped records still count
+}
+
+TEST_F(EnemiesTest, TheActivationWindowRunsFrom200BelowTo700AboveTheCameraInclusive)
+{
+    // Planes move when updated, so the ones outside the window stay where they were born.
+    loadList({record(200, 100, 799.5f, 2), record(200, 100, 800, 2), record(200, 100, 1700, 2),
+              record(200, 100, 1700.5f, 2), record(200, 100, 1500, 2)});
+    setCamera(1000);
+    run(1);
+    std::vector<float> xs;
+    for (const auto& e : enemies->all())
+        xs.push_back(e->position().x);
+    EXPECT_EQ(xs[0], 100.0f); // 799.5: below the window
+    EXPECT_GT(xs[1], 100.0f); // 800: exactly 200 below
+    EXPECT_GT(xs[2], 100.0f); // 1500
+    EXPECT_GT(xs[3], 100.0f); // 1700: exactly 700 above
+    EXPECT_EQ(xs[4], 100.0f); // 1700.5 stops the walk
+    EXPECT_EQ(enemies->active().size(), 3u);
+
+    // A plane that flies out of the window keeps the activation of its spawn point.
+    setCamera(1500);
+    run(1);
+    EXPECT_EQ(enemies->active().size(), 3u);
+}
+
+TEST_F(EnemiesTest, LoadingAtACheckpointSkipsEntriesBeforeItExceptTheBridges)
+{
+    const std::vector<NVolant::EnemyRecord> list = {
+        record(0, 400, 100), record(300, 400, 200), record(400, 100, 250), record(500, 700, 260),
+        record(1, 400, 300), record(300, 400, 400), record(300, 400, 600), record(401, 100, 650)};
+    loadList(list);
+    ASSERT_EQ(enemies->bridges().size(), 3u);
+    enemies->setCheckpoint(2);
+    EXPECT_EQ(enemies->checkpointEntry(), 5);
+    EXPECT_EQ(enemies->bridgesPassed(), 2);
+    loadList(list);
+
+    std::vector<int> order;
+    for (const auto& e : enemies->all())
+        order.push_back(e->type());
+    EXPECT_EQ(order, (std::vector<int>{300, 300, 300, 401}));
+    EXPECT_TRUE(enemies->bridges()[0]->destroyed());
+    EXPECT_TRUE(enemies->bridges()[1]->destroyed()); // the checkpoint's own entry
+    EXPECT_FALSE(enemies->bridges()[2]->destroyed());
+    EXPECT_EQ(enemies->bridges()[1]->sprite().currentGroup, 1);
+}
+
+TEST_F(EnemiesTest, ALevelWhoseLowestEnemyIsABridgeStartsBehindIt)
+{
+    loadList({record(400, 100, 300), record(300, 400, 120), record(300, 400, 900)});
+    EXPECT_TRUE(enemies->bridges()[0]->destroyed());
+    EXPECT_FALSE(enemies->bridges()[1]->destroyed());
+    loadList({record(400, 100, 100), record(300, 400, 120)});
+    EXPECT_FALSE(enemies->bridges()[0]->destroyed());
+}
+
+TEST_F(EnemiesTest, IdentifiersWrapAfter100000AndOnlyActiveEnemiesAreFound)
+{
+    Enemy::resetIds(99999);
+    loadList({record(500, 100, 100), record(500, 200, 200), record(500, 300, 5000)});
+    const auto& all = enemies->all();
+    EXPECT_EQ(all[0]->id(), 100000);
+    EXPECT_EQ(all[1]->id(), 1);
+    EXPECT_EQ(all[2]->id(), 2);
+    EXPECT_EQ(enemies->findById(1), all[1].get());
+    EXPECT_EQ(enemies->findById(2), nullptr); // far above the window
+    EXPECT_EQ(enemies->findById(0), nullptr);
+    EXPECT_EQ(enemies->findById(-5), nullptr);
+}
+
+TEST_F(EnemiesTest, ABrokenBridgeBecomesTheCheckpointOnceAndScoresWithoutAKill)
+{
+    loadList({record(500, 100, 100), record(300, 400, 400), record(300, 400, 2000)});
+    EBridge& bridge = *enemies->bridges()[0];
+    breakBridge(bridge);
+    EXPECT_EQ(enemies->all().size(), 3u); // a wreck stays
+    EXPECT_EQ(enemies->bridgesPassed(), 1);
+    EXPECT_TRUE(enemies->takeCheckpointChanged());
+    EXPECT_FALSE(enemies->takeCheckpointChanged());
+    EXPECT_EQ(enemies->checkpointPosition(), bridge.position());
+    EXPECT_EQ(enemies->checkpointEntry(), 1);
+    EXPECT_FALSE(enemies->levelEndReached());
+    EXPECT_EQ(NVolant::Scores::instance()->levelScores(), bridge.value());
+    EXPECT_EQ(NVolant::Scores::instance()->planesKilled(), 0);
+
+    // It keeps being drawn, shows the broken picture once its blast is over, and hurts no more.
+    run(200);
+    EXPECT_EQ(bridge.sprite().currentGroup, 1);
+    EXPECT_FALSE(bridge.exploding());
+    EXPECT_EQ(enemies->collideWithPlayer(playerAt(bridge.position())), 0);
+    EXPECT_FALSE(enemies->takeCheckpointChanged());
+}
+
+TEST_F(EnemiesTest, TheLastBridgeEndsTheLevelOnlyWhenItBreaksCloseAboveTheCamera)
+{
+    loadList({record(500, 100, 100), record(300, 400, 300), record(300, 400, 600)});
+    setCamera(300);
+    breakBridge(*enemies->bridges()[1]);
+    EXPECT_EQ(enemies->bridgesPassed(), 2);   // the first lay lowest and was broken from the start
+    EXPECT_FALSE(enemies->levelEndReached()); // 300 above the camera
+    setCamera(351);
+    run(1);
+    EXPECT_TRUE(enemies->levelEndReached()); // 249 above
+}
+
+TEST_F(EnemiesTest, RestartingFromACheckpointRebuildsExactlyTheEnemiesAfterIt)
+{
+    const std::vector<NVolant::EnemyRecord> list = {record(500, 100, 100), record(300, 400, 200),
+                                                    record(501, 100, 250), record(300, 400, 500),
+                                                    record(502, 700, 550), record(300, 400, 900)};
+    loadList(list);
+    setCamera(0);
+    breakBridge(*enemies->bridges()[0]);
+    setCamera(300);
+    breakBridge(*enemies->bridges()[1]);
+    EXPECT_EQ(enemies->bridgesPassed(), 2);
+
+    // Continuing: a fresh manager told how many bridges are behind.
+    enemies = std::make_unique<NVolant::Enemies>();
+    loadList(list);
+    enemies->setCheckpoint(2);
+    enemies->restartFromCheckpoint();
+    EXPECT_EQ(enemies->camera().y, 500.0f);
+    EXPECT_EQ(NVolant::Enemies::currentCamera().y, 500.0f);
+    loadList(list);
+    std::vector<int> order;
+    for (const auto& e : enemies->all())
+        order.push_back(e->type());
+    EXPECT_EQ(order, (std::vector<int>{300, 300, 502, 300}));
+    run(1);
+    EXPECT_EQ(enemies->bridgesPassed(), 2);
+    EXPECT_FALSE(enemies->takeCheckpointChanged());
+}
+
+TEST_F(EnemiesTest, ARestartAfterTheFinalBridgeGoesBackToTheOneBeforeIt)
+{
+    const std::vector<NVolant::EnemyRecord> list = {record(500, 100, 100), record(300, 400, 200),
+                                                    record(501, 100, 250), record(300, 400, 500)};
+    loadList(list);
+    enemies->setCheckpoint(2);
+    enemies->restartFromCheckpoint();
+    EXPECT_EQ(enemies->bridgesPassed(), 1);
+    EXPECT_EQ(enemies->camera().y, 200.0f);
+    loadList(list);
+    EXPECT_TRUE(enemies->bridges()[0]->destroyed());
+    EXPECT_FALSE(enemies->bridges()[1]->destroyed());
+    EXPECT_EQ(enemies->all().size(), 3u);
+
+    // A saved count larger than the level's bridges stops at its last one.
+    enemies->setCheckpoint(40);
+    EXPECT_EQ(enemies->bridgesPassed(), 2);
+}
+
+TEST_F(EnemiesTest, TheSightPicksTheFirstSuitableEnemyInItsConeAndLooksNoFurtherThan350)
+{
+    loadList({record(500, 400, 100), record(300, 400, 200), record(501, 470, 300), record(502, 400, 360),
+              record(503, 400, 401)});
+    const Vector4 plane(400, 50);
+    enemies->bridges()[0]->setDestroyed(true);
+    // Straight ahead; a broken bridge is never picked.
+    EXPECT_EQ(enemies->findTarget(plane, 15.0f)->startPosition().y, 100.0f);
+    const Vector4 higher(400, 150);
+    // The building at x 470 lies outside sin(15) x 150; the next one is 210 ahead.
+    EXPECT_EQ(enemies->findTarget(higher, 15.0f)->startPosition().y, 360.0f);
+    // 351 ahead is too far, and the search stops there.
+    EXPECT_EQ(enemies->findTarget(Vector4(400, -251), 15.0f), nullptr);
+    EXPECT_EQ(enemies->findTarget(Vector4(400, -250), 15.0f)->startPosition().y, 100.0f);
+    EXPECT_EQ(enemies->findTarget(Vector4(400, 500), 15.0f), nullptr);
+}
+
+TEST_F(EnemiesTest, TheSalvoTakesEveryTargetAtLeast100AheadLeavingOutBrokenBridges)
+{
+    loadList({record(500, 100, 120), record(500, 700, 150), record(300, 400, 400), record(100, 300, 600, 2)});
+    enemies->bridges()[0]->setDestroyed(true);
+    const auto targets = enemies->targetsAhead(Vector4(400, 40));
+    std::vector<int> types;
+    for (const Enemy* e : targets)
+        types.push_back(e->type());
+    EXPECT_EQ(types, (std::vector<int>{500, 100}));
+}
+
+TEST_F(EnemiesTest, AnIntactBridgeHurtsByItsHullEveryFrameAndABoatRammedExplodesWithoutScore)
+{
+    loadList({record(500, 100, 100), record(300, 400, 300), record(0, 200, 500)});
+    const auto& bridge = *enemies->bridges()[0];
+    const auto player = playerAt(bridge.position());
+    EXPECT_EQ(enemies->collideWithPlayer(player), bridge.hull());
+    EXPECT_EQ(enemies->collideWithPlayer(player), bridge.hull());
+    EXPECT_FALSE(bridge.destroyed());
+
+    Enemy* boat = firstOfType(0);
+    const int hull = boat->hull();
+    EXPECT_EQ(enemies->collideWithPlayer(playerAt(boat->position())), hull);
+    EXPECT_TRUE(boat->finished());
+    run(1);
+    EXPECT_EQ(firstOfType(0), nullptr);
+    EXPECT_EQ(NVolant::Scores::instance()->levelScores(), 0);
+    EXPECT_EQ(NVolant::Scores::instance()->boatsKilled(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(EnemiesTest, EveryGeneratedLevelLoadsWholeSortedAndRestartsBehindItsBridges)
+{
+    for (int level = 1; level <= 30; ++level) {
+        char folder[32];
+        std::snprintf(folder, sizeof folder, "levels/%02d/enemies.dat", level);
+        SCOPED_TRACE(folder);
+        const auto bytes = NLib::ResourceArchive::instance()->readFile(folder);
+        NVolant::EnemyList::Report report;
+        const auto records = NVolant::EnemyList::read(bytes, &report);
+        ASSERT_TRUE(report.clean());
+        enemies = std::make_unique<NVolant::Enemies>();
+        enemies->load(folder);
+        ASSERT_EQ(enemies->all().size(), records.size()); // every record names a kind
+        for (std::size_t i = 1; i < enemies->all().size(); ++i)
+            ASSERT_LE(enemies->all()[i - 1]->position().y, enemies->all()[i]->position().y);
+        ASSERT_GE(enemies->bridges().size(), 2u);
+        for (std::size_t i = 1; i < enemies->bridges().size(); ++i)
+            ASSERT_LT(enemies->bridges()[i - 1]->entryIndex(), enemies->bridges()[i]->entryIndex());
+
+        // Continuing after the first bridge: what lies before its entry is gone, bridges stay.
+        enemies->setCheckpoint(1);
+        const int entry = enemies->checkpointEntry();
+        enemies->restartFromCheckpoint();
+        enemies->load(folder);
+        std::size_t expected = 0;
+        for (const auto& r : records)
+            expected += r.index >= entry || r.type == 300;
+        EXPECT_EQ(enemies->all().size(), expected);
+        EXPECT_TRUE(enemies->bridges()[0]->destroyed());
+        EXPECT_EQ(enemies->camera().y, enemies->bridges()[0]->position().y);
+    }
+}
+
+} // namespace

@@ -1,0 +1,314 @@
+#include "EnemyFixture.h"
+
+#include "combat/Bullet.h"
+#include "combat/Effects.h"
+#include "combat/Shot.h"
+#include "combat/Shots.h"
+#include "combat/TankRocket.h"
+#include "content/ParticleSystem.h"
+#include "content/ResourceArchive.h"
+#include "content/Sprite.h"
+#include "enemies/EBoat.h"
+#include "enemies/EBuilding.h"
+#include "enemies/Enemies.h"
+#include "enemies/ETank.h"
+#include "gameplay/CollitionCircles.h"
+#include "gameplay/EBuildingParams.h"
+#include "gameplay/Images.h"
+#include "score/Scores.h"
+#include "world/Terrain.h"
+
+#include "support/HeadlessPlatform.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using NVolant::EBoat;
+using NVolant::ETank;
+using NVolant::Images;
+using NVolant::Shots;
+
+class GroundEnemiesTest : public EnemyFixture {
+protected:
+    std::unique_ptr<EBoat> boat(int model, float x, float y, int group, int speedClass, int weaponRange = 0)
+    {
+        Images* images = Images::instance();
+        auto b = std::make_unique<EBoat>(model, *images->boats[static_cast<std::size_t>(model)],
+                                         *images->boatParams[static_cast<std::size_t>(model)]);
+        place(*b, x, y, group, speedClass, weaponRange);
+        return b;
+    }
+
+    std::unique_ptr<ETank> tank(const NVolant::ETankParams& params, int group, int weaponRange)
+    {
+        auto t = std::make_unique<ETank>(400, *Images::instance()->tanks[0], params);
+        place(*t, 400, 300, group, 0, weaponRange);
+        return t;
+    }
+
+    static void place(NVolant::Enemy& e, float x, float y, int group, int speedClass, int weaponRange)
+    {
+        e.setStartPosition(Vector4(x, y));
+        e.setPosition(Vector4(x, y));
+        e.setDirection(group);
+        e.setInitialGroup(group);
+        e.setSpeedClass(speedClass);
+        e.setWeaponRange(weaponRange);
+    }
+
+    // Player bullets straight up into a world point, one per call.
+    static void bulletAt(const Vector4& target)
+    {
+        auto bullet = std::make_unique<NVolant::Bullet>(0);
+        bullet->setPosition(target - Vector4(0.0f, 6.0f));
+        bullet->setAngle(0.0f);
+        bullet->launch();
+        Shots::instance()->add(std::move(bullet));
+    }
+
+    static std::size_t enemyShotCount() { return Shots::instance()->enemyShots().size(); }
+};
+
+TEST_F(GroundEnemiesTest, ABoatOfSpeedClassZeroNeverMovesButStillFiresFromTheSecondUpdate)
+{
+    auto b = boat(0, 400, 300, 2, 0, 3);
+    const Vector4 start = b->position();
+    b->update(kStep);
+    EXPECT_EQ(enemyShotCount(), 0u);
+    b->update(kStep);
+    ASSERT_EQ(enemyShotCount(), 1u);
+    for (int i = 0; i < 200; ++i)
+        b->update(kStep);
+    EXPECT_EQ(b->position(), start);
+    EXPECT_EQ(b->group(), 2);
+    EXPECT_FALSE(b->hasWake());
+
+    // A rocket leaves every 1400 ms, straight down the screen, with the rocket's sounds.
+    EXPECT_EQ(enemyShotCount(), 3u); // one every 1400 ms
+    const NVolant::Shot& rocket = *Shots::instance()->enemyShots().front();
+    EXPECT_NE(dynamic_cast<const NVolant::TankRocket*>(&rocket), nullptr);
+    EXPECT_FLOAT_EQ(rocket.angle(), 180.0f);
+    EXPECT_FLOAT_EQ(rocket.range(), 3 * 120.0f);
+    EXPECT_EQ(rocket.flightSound(), NVolant::SoundCue::EnemyMissile);
+}
+
+TEST_F(GroundEnemiesTest, ABoatHeadingRightTurnsWhenItsRightEdgePasses800)
+{
+    const float half = Images::instance()->boats[1]->frameWidth / 2.0f;
+    auto b = boat(1, 800.0f - half - 3.0f, 300, 2, 3);
+    b->update(kStep); // 2 px: still inside
+    EXPECT_EQ(b->group(), 2);
+    EXPECT_TRUE(b->hasWake());
+    b->update(kStep);
+    EXPECT_EQ(b->group(), 6);
+    EXPECT_EQ(b->direction(), Vector4(-1, 0));
+    EXPECT_FLOAT_EQ(b->angle(), 90.0f);
+    b->update(kStep);
+    EXPECT_EQ(b->group(), 6);
+    EXPECT_LT(b->position().x + half, 800.0f);
+}
+
+TEST_F(GroundEnemiesTest, ABoatTurnsWhereItsOutlineTouchesAMapTileOfARealLevel)
+{
+    NVolant::Terrain terrain;
+    terrain.load(*NLib::ResourceArchive::instance(), "levels/01/level.xml");
+    const TerrainGround ground(terrain);
+    enemies->setGround(&ground);
+
+    // Open water with a bank a few cells to the right, somewhere on the level.
+    const int k = terrain.cellSize();
+    const float half = Images::instance()->boats[0]->frameWidth / 2.0f;
+    bool found = false;
+    for (int row = 4; row < terrain.rows() - 4 && !found; ++row)
+        for (int c = 2; c < terrain.columns() - 4 && !found; ++c) {
+            const float x = static_cast<float>(c * k + k / 2);
+            const float y = static_cast<float>(row * k + k / 2);
+            if (terrain.cell(c + 3, row) % 1000 < 1 || x + half + 2 * k > 790.0f)
+                continue;
+            auto b = boat(0, x, y, 2, 3);
+            NVolant::CollitionPoints outline = b->params().collisionPoints;
+            outline.place(b->position(), b->angle());
+            if (ground.anyTile(outline))
+                continue;
+            for (int frame = 0; frame < 100 && b->group() == 2; ++frame) {
+                const Vector4 before = b->position();
+                b->update(kStep);
+                NVolant::CollitionPoints placed = b->params().collisionPoints;
+                placed.place(b->position(), -90.0f);
+                if (b->group() == 6) {
+                    EXPECT_TRUE(ground.anyTile(placed)) << "turned on open water at " << before.x;
+                    EXPECT_LT(b->position().x + half, 800.0f);
+                    found = true;
+                } else {
+                    EXPECT_FALSE(ground.anyTile(placed));
+                }
+            }
+        }
+    EXPECT_TRUE(found) << "no boat met a bank";
+    enemies->setGround(nullptr);
+}
+
+TEST_F(GroundEnemiesTest, AHitBoatBurnsWithExactlyOneFireAndSinksWithScoreAndKill)
+{
+    auto b = boat(2, 400, 300, 0, 0);
+    const int hull = b->hull();
+    bulletAt(b->position());
+    Shots::instance()->update(kStep);
+    b->update(kStep);
+    EXPECT_EQ(b->hull(), hull - 8);
+    EXPECT_EQ(b->fireCount(), 1u);
+    for (int i = 0; i < 5; ++i) {
+        bulletAt(b->position());
+        Shots::instance()->update(kStep);
+        b->update(kStep);
+    }
+    EXPECT_EQ(b->fireCount(), 1u);
+    while (!b->finished()) {
+        bulletAt(b->position());
+        Shots::instance()->update(kStep);
+        b->update(kStep);
+    }
+    EXPECT_EQ(NVolant::Scores::instance()->levelScores(), hull);
+    EXPECT_EQ(NVolant::Scores::instance()->boatsKilled(), 1);
+    EXPECT_EQ(NVolant::Effects::instance()->animationCount() > 0, true);
+}
+
+TEST_F(GroundEnemiesTest, AMovingBoatsWakeFadesOutAfterItInsteadOfVanishing)
+{
+    NVolant::Effects* effects = NVolant::Effects::instance();
+    auto b = boat(0, 400, 300, 0, 2);
+    for (int i = 0; i < 30; ++i) {
+        effects->update(kStep);
+        b->update(kStep);
+    }
+    ASSERT_TRUE(b->hasWake());
+    EXPECT_EQ(effects->burnerCount(), 1u);
+    NVolant::CollitionCircles player;
+    player.append(Vector4(0, 0), 12.0f);
+    player.place(b->position(), 0.0f);
+    EXPECT_EQ(b->collideWithPlayer(player), b->hull());
+    EXPECT_FALSE(b->hasWake());
+    EXPECT_EQ(effects->burnerCount(), 0u);
+    ASSERT_EQ(effects->trailCount(), 1u);
+    for (int i = 0; i < 600 && effects->trailCount() > 0; ++i)
+        effects->update(kStep);
+    EXPECT_EQ(effects->trailCount(), 0u); // gone once its last particle died
+    b.reset();
+    EXPECT_EQ(effects->burnerCount(), 0u);
+}
+
+TEST_F(GroundEnemiesTest, TankRocketsTakeTheShotOriginsOfTheirStartGroupInTurn)
+{
+    NVolant::ETankParams params;
+    for (int i = 0; i < 16; ++i)
+        params.shootPos.push_back(Vector4(static_cast<float>(i), static_cast<float>(100 + i)));
+    auto t = tank(params, 2, 4);
+    std::vector<Vector4> origins;
+    for (int frame = 0; frame < 400 && origins.size() < 3; ++frame) {
+        const std::size_t before = enemyShotCount();
+        t->update(kStep);
+        if (enemyShotCount() > before)
+            origins.push_back(Shots::instance()->enemyShots().back()->position());
+    }
+    ASSERT_EQ(origins.size(), 3u);
+    // Group 2 owns entries 4 and 5; the counter moves first, so 5 comes before 4.
+    EXPECT_EQ(origins[0], Vector4(400 + 5, 300 + 105));
+    EXPECT_EQ(origins[1], Vector4(400 + 4, 300 + 104));
+    EXPECT_EQ(origins[2], Vector4(400 + 5, 300 + 105));
+    EXPECT_FLOAT_EQ(Shots::instance()->enemyShots().back()->angle(), -90.0f);
+
+    // Fewer than eight origins: from the tank itself; none at all: never fires.
+    params.shootPos.resize(5);
+    auto few = tank(params, 2, 4);
+    Shots::instance()->clear();
+    for (int frame = 0; frame < 100 && enemyShotCount() == 0; ++frame)
+        few->update(kStep);
+    ASSERT_EQ(enemyShotCount(), 1u);
+    EXPECT_EQ(Shots::instance()->enemyShots().back()->position(), Vector4(400, 300));
+    params.shootPos.clear();
+    auto none = tank(params, 2, 4);
+    for (int frame = 0; frame < 300; ++frame)
+        none->update(kStep);
+    EXPECT_EQ(enemyShotCount(), 1u);
+}
+
+TEST_F(GroundEnemiesTest, FlakComesInBurstsOfTwoThirdsToThreeHalvesOfItsCountWithPauses)
+{
+    NVolant::ETankParams params;
+    params.flak = 2;
+    params.flakCount = 10;
+    params.shootPos.assign(8, Vector4(0, 0));
+    auto t = tank(params, 0, 1000); // so far that no shell is spent during the test
+    std::vector<int> shotFrames;
+    for (int frame = 0; frame < 60 * 60; ++frame) {
+        const std::size_t before = enemyShotCount();
+        t->update(kStep);
+        if (enemyShotCount() > before)
+            shotFrames.push_back(frame);
+    }
+    ASSERT_FALSE(shotFrames.empty());
+    std::vector<int> bursts{1};
+    for (std::size_t i = 1; i < shotFrames.size(); ++i) {
+        const int gap = shotFrames[i] - shotFrames[i - 1];
+        if (gap * kStep > 1000.0f) {
+            EXPECT_GE(gap * kStep, 1500.0f);
+            bursts.push_back(1);
+        } else {
+            // 100 ms, and the frame in which the cooldown runs out
+            EXPECT_GE(gap, 7);
+            EXPECT_LE(gap, 8);
+            ++bursts.back();
+        }
+    }
+    ASSERT_GT(bursts.size(), 10u);
+    EXPECT_GE(bursts.front(), 4);
+    EXPECT_LE(bursts.front(), 12);
+    for (std::size_t i = 1; i + 1 < bursts.size(); ++i) {
+        EXPECT_GE(bursts[i], 7);
+        EXPECT_LE(bursts[i], 15);
+    }
+    const auto& shell = *Shots::instance()->enemyShots().front();
+    const auto* bullet = dynamic_cast<const NVolant::Bullet*>(&shell);
+    ASSERT_NE(bullet, nullptr);
+    EXPECT_EQ(bullet->kind(), 4);
+    EXPECT_EQ(shell.flightSound(), NVolant::SoundCue::None);
+    for (const auto& s : Shots::instance()->enemyShots()) {
+        EXPECT_LE(std::fabs(s->angle()), 3.0f);
+        EXPECT_GE(s->range(), 0.9f * 1000 * 100 - 1);
+        EXPECT_LE(s->range(), 1.1f * 1000 * 100 + 1);
+    }
+}
+
+TEST_F(GroundEnemiesTest, BuildingsNeverFireAndAreTargetsOnlyWithAHitShape)
+{
+    Images* images = Images::instance();
+    NVolant::EBuilding building(500, *images->buildings[0], *images->buildingParams[0]);
+    place(building, 400, 300, 0, 0, 9);
+    for (int frame = 0; frame < 600; ++frame)
+        building.update(kStep);
+    EXPECT_EQ(enemyShotCount(), 0u);
+    EXPECT_TRUE(building.isTargetable());
+    NVolant::EBuildingParams bare;
+    NVolant::EBuilding shapeless(500, *images->buildings[0], bare);
+    EXPECT_FALSE(shapeless.isTargetable());
+    EXPECT_EQ(shapeless.hull(), 80);
+
+    // The painted shadow alone: darkens the ground at its offset, and without an offset is not drawn.
+    const auto shadowPixels = [](NVolant::EBuilding& b) {
+        platform().beginFrame(1, 1, 1);
+        b.drawShadow(Vector4(0, 0));
+        const int dark = platform().readFrame().countNot(255, 255, 255, 8);
+        platform().endFrame();
+        return dark;
+    };
+    EXPECT_GT(shadowPixels(building), 100);
+    NVolant::EBuildingParams flat = *images->buildingParams[0];
+    flat.shadowX = flat.shadowY = 0.0f;
+    NVolant::EBuilding unshaded(500, *images->buildings[0], flat);
+    place(unshaded, 400, 300, 0, 0, 0);
+    EXPECT_EQ(shadowPixels(unshaded), 0);
+}
+
+} // namespace

@@ -1,0 +1,131 @@
+// The aim sight: the lock time, leading the cannon, homing only with the bonus, the gliding sight,
+// and what happens without a level.
+#include "player/AimSight.h"
+
+#include "combat/ShotTestWorld.h"
+
+#include <cmath>
+
+using NVolant::AimSight;
+
+namespace {
+
+constexpr float kFrame = 1000.0f / 60.0f;
+
+class AimSightTest : public ShotTestWorld {
+protected:
+    // What the plane does with its sight every frame.
+    void frame(AimSight& sight, int n = 1)
+    {
+        for (int i = 0; i < n; ++i) {
+            sight.update(kFrame);
+            sight.track(planeWorld, camera);
+            sight.update(kFrame);
+        }
+    }
+
+    Vector4 planeWorld{400.0f, 1100.0f};
+    Vector4 camera{0.0f, 1000.0f};
+};
+
+TEST_F(AimSightTest, LockCompletesAfterSevenFramesAndRestartsWhenTheTargetChanges)
+{
+    ScriptedTarget enemy;
+    enemy.info.id = 5;
+    enemy.info.position = Vector4(400.0f, 1300.0f);
+    AimSight sight;
+    sight.setActive(true);
+    int frames = 0;
+    while (sight.missileTarget() == 0 && frames < 100) {
+        frame(sight);
+        ++frames;
+    }
+    // 200 ms counted down twice per frame: about 100 ms of play.
+    EXPECT_EQ(frames, 7);
+    EXPECT_EQ(sight.missileTarget(), 5);
+
+    enemy.info.id = 6;
+    frame(sight);
+    EXPECT_EQ(sight.targetId(), 6);
+    EXPECT_EQ(sight.missileTarget(), 0);
+    enemy.present = false;
+    frame(sight);
+    EXPECT_EQ(sight.targetId(), 0);
+    EXPECT_FLOAT_EQ(sight.lockTimer(), AimSight::kLockTime) << "no target: the lock waits";
+}
+
+TEST_F(AimSightTest, WithoutTheBonusTargetsAreTrackedButBulletsFlyStraightAndMissilesDoNotHome)
+{
+    ScriptedTarget enemy;
+    enemy.info.id = 9;
+    enemy.info.position = Vector4(450.0f, 1400.0f);
+    AimSight sight;
+    frame(sight, 20);
+    EXPECT_EQ(sight.targetId(), 9);
+    EXPECT_LT(sight.lockTimer(), 0.0f);
+    EXPECT_LT(sight.angle(), 0.0f);
+    EXPECT_FLOAT_EQ(sight.bulletAngle(), 0.0f);
+    EXPECT_EQ(sight.missileTarget(), 0);
+    sight.setActive(true);
+    EXPECT_EQ(sight.missileTarget(), 9);
+    EXPECT_FLOAT_EQ(sight.bulletAngle(), sight.angle());
+}
+
+TEST_F(AimSightTest, BulletsLeadAMovingTarget)
+{
+    ScriptedTarget enemy;
+    enemy.info.id = 3;
+    enemy.info.position = Vector4(460.0f, 1400.0f); // 60 right, 300 ahead
+    AimSight sight;
+    sight.setActive(true);
+    frame(sight);
+    const float still = sight.bulletAngle();
+    EXPECT_NEAR(still, std::atan(-60.0f / 300.0f) * 57.3248405f, 1e-3f);
+    EXPECT_LT(still, 0.0f) << "a target to the right turns the rounds right";
+
+    // Crossing to the right at 0.1 px/ms: aim further right by 0.1 x 300.
+    enemy.info.direction = Vector4(1.0f, 0.0f);
+    enemy.info.speed = 0.1f;
+    frame(sight);
+    EXPECT_NEAR(sight.bulletAngle(), std::atan(-90.0f / 300.0f) * 57.3248405f, 1e-3f);
+
+    // Level with the plane there is nothing to lead; the angle stays a number.
+    enemy.info.position = planeWorld;
+    frame(sight);
+    EXPECT_FLOAT_EQ(sight.bulletAngle(), 0.0f);
+}
+
+TEST_F(AimSightTest, SightAppearsAboveThePlaneAndGlidesToTheTarget)
+{
+    ScriptedTarget enemy;
+    enemy.present = false;
+    AimSight sight;
+    frame(sight);
+    sight.setActive(true);
+    // 300 px above the plane's screen point (400, 500).
+    EXPECT_EQ(sight.shownPoint(), Vector4(400.0f, 200.0f));
+    EXPECT_EQ(sight.startPoint(), Vector4(400.0f, 200.0f));
+
+    enemy.present = true;
+    enemy.info.id = 1;
+    enemy.info.position = Vector4(420.0f, 1500.0f); // screen (420, 100)
+    frame(sight);
+    EXPECT_EQ(sight.aimPoint(), Vector4(420.0f, 100.0f));
+    // The new aim point is seen by the second glide of the frame: 40 % of the way ...
+    EXPECT_NEAR(sight.shownPoint().x, 408.0f, 1e-3f);
+    EXPECT_NEAR(sight.shownPoint().y, 160.0f, 1e-3f);
+    // ... and from then on two glides of 0.4 a frame: 64 % of what is left.
+    frame(sight);
+    EXPECT_NEAR(sight.shownPoint().y, 160.0f - 0.64f * 60.0f, 1e-3f);
+}
+
+TEST_F(AimSightTest, NoLevelSwitchesTheSightOff)
+{
+    AimSight sight;
+    sight.setActive(true);
+    frame(sight);
+    EXPECT_FALSE(sight.active());
+    EXPECT_EQ(sight.targetId(), 0);
+}
+
+} // namespace

@@ -1,0 +1,198 @@
+// The plane's weapons against the level's real enemies: the cannon wears a tank down round by
+// round, locked missiles home on what the sight picked, the kill-all salvo sends one missile per
+// target ahead, and a missile whose target is gone flies straight on.
+#include "combat/Missile.h"
+#include "enemies/Enemies.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyList.h"
+#include "platform/KInjection.h"
+#include "player/AimSight.h"
+#include "player/Plane.h"
+
+#include "combat/ShotTestWorld.h"
+
+#include <algorithm>
+
+using NVolant::Enemies;
+using NVolant::EnemyRecord;
+using NVolant::Plane;
+using NVolant::Scores;
+using NVolant::Shots;
+
+namespace {
+
+constexpr float kFrame = 1000.0f / 60.0f;
+constexpr int kTank = 400;
+constexpr int kHelic = 100;
+
+class PlaneAgainstEnemiesTest : public ShotTestWorld {
+protected:
+    void SetUp() override
+    {
+        ShotTestWorld::SetUp();
+        Plane::resetGuns();
+        platform->moveMouse(400, 500);
+        enemies = std::make_unique<Enemies>();
+    }
+
+    void TearDown() override
+    {
+        Shots::destroy(); // before the enemies they were aimed at
+        enemies.reset();
+        ShotTestWorld::TearDown();
+    }
+
+    static EnemyRecord record(int index, int type, float x, float y, int speedClass = 0, int group = 0)
+    {
+        EnemyRecord r;
+        r.index = index;
+        r.type = type;
+        r.group = group;
+        r.speedClass = speedClass;
+        r.position = Vector4(x, y);
+        return r;
+    }
+
+    // One frame in the level's order: plane, effects, shots, enemies, then the new camera.
+    void play(Plane& plane, int frames = 1)
+    {
+        for (int i = 0; i < frames; ++i) {
+            platform->pump();
+            plane.update(kFrame);
+            NVolant::Effects::instance()->update(kFrame);
+            Shots::instance()->update(kFrame);
+            enemies->update(kFrame);
+            const Vector4 camera = plane.cameraOffset();
+            enemies->setCamera(camera);
+            Shots::instance()->setCamera(camera);
+            NVolant::Effects::instance()->setCamera(camera);
+        }
+    }
+
+    const NVolant::Enemy* enemyWithType(int type) const
+    {
+        for (const auto& e : enemies->all())
+            if (e->type() == type)
+                return e.get();
+        return nullptr;
+    }
+
+    std::unique_ptr<Enemies> enemies;
+};
+
+TEST_F(PlaneAgainstEnemiesTest, EightCannonRoundsDestroyATankAndEachHitCounts)
+{
+    Plane plane;
+    plane.setStart(Vector4(400.0f, 1000.0f));
+    enemies->load(std::vector<EnemyRecord>{record(0, kTank, 400.0f, 1300.0f)});
+    enemies->setCamera(plane.cameraOffset());
+    ASSERT_EQ(enemies->all().size(), 1u);
+    ASSERT_EQ(enemies->all().front()->hull(), 60);
+
+    KInjection::mouseButton(1, true, 400, 500);
+    int frames = 0;
+    while (!enemies->all().empty() && frames < 300) {
+        play(plane);
+        ++frames;
+    }
+    KInjection::mouseButton(1, false, 400, 500);
+    EXPECT_TRUE(enemies->all().empty()) << "the tank survived " << frames << " frames of fire";
+    EXPECT_EQ(Scores::instance()->shotsHittedCount(), 8); // 60 hull at 8 a round
+    EXPECT_EQ(Scores::instance()->planesKilled(), 1);
+    EXPECT_EQ(Scores::instance()->levelScores(), 60);
+    EXPECT_GE(Scores::instance()->shotsCount(), 8);
+}
+
+TEST_F(PlaneAgainstEnemiesTest, LockedMissilesHomeOnTheEnemyTheSightPicked)
+{
+    Plane plane;
+    plane.setStart(Vector4(400.0f, 1000.0f));
+    // A tank to the right of the straight path: only a homing missile can reach it.
+    enemies->load(std::vector<EnemyRecord>{record(0, kTank, 460.0f, 1300.0f)});
+    enemies->setCamera(plane.cameraOffset());
+    const int tank = enemies->all().front()->id();
+    plane.enableAutoAim();
+    play(plane, 10); // the sight locks
+    ASSERT_EQ(plane.aimSight().targetId(), tank);
+    EXPECT_LT(plane.aimSight().bulletAngle(), 0.0f) << "rounds turned right toward the tank";
+
+    KInjection::mouseButton(2, true, 400, 500);
+    play(plane);
+    KInjection::mouseButton(2, false, 400, 500);
+    const auto& shots = Shots::instance()->playerShots();
+    ASSERT_EQ(shots.size(), 1u);
+    EXPECT_EQ(static_cast<const NVolant::Missile&>(*shots.front()).target(), tank);
+    play(plane, 90);
+    EXPECT_TRUE(enemies->all().empty());
+    EXPECT_EQ(Scores::instance()->shotsHittedCount(), 1);
+}
+
+TEST_F(PlaneAgainstEnemiesTest, KillAllSendsOneMissilePerTargetAheadAndCountsOneShot)
+{
+    Plane plane;
+    plane.setStart(Vector4(400.0f, 1000.0f));
+    enemies->load(std::vector<EnemyRecord>{record(0, kTank, 200.0f, 950.0f), // behind the plane
+                                           record(1, kTank, 150.0f, 1200.0f),
+                                           record(2, kTank, 600.0f, 1300.0f),
+                                           record(3, kTank, 350.0f, 1450.0f)});
+    enemies->setCamera(plane.cameraOffset());
+    play(plane);
+    plane.launchAtAllTargets();
+    const auto& shots = Shots::instance()->playerShots();
+    ASSERT_EQ(shots.size(), 3u);
+    EXPECT_EQ(Scores::instance()->shotsCount(), 1);
+    play(plane, 120);
+    ASSERT_EQ(enemies->all().size(), 1u) << "every tank ahead is destroyed, the one behind is left";
+    EXPECT_FLOAT_EQ(enemies->all().front()->startPosition().y, 950.0f);
+    EXPECT_EQ(Scores::instance()->shotsHittedCount(), 3);
+}
+
+TEST_F(PlaneAgainstEnemiesTest, MissileTurnsOntoAHelicopterAndTheNextFliesStraightOnceItIsGone)
+{
+    Plane plane;
+    plane.setStart(Vector4(400.0f, 1000.0f));
+    // Hovering off to the right of the straight path.
+    enemies->load(std::vector<EnemyRecord>{record(0, kHelic, 470.0f, 1350.0f)});
+    enemies->setCamera(plane.cameraOffset());
+    play(plane);
+    ASSERT_NE(enemyWithType(kHelic), nullptr);
+    const int id = enemyWithType(kHelic)->id();
+
+    auto fire = [&](float dx) {
+        auto m = std::make_unique<NVolant::Missile>();
+        m->setPosition(plane.worldPosition() + Vector4(dx, -20.0f));
+        m->setAngle(0.0f);
+        m->launch();
+        m->setTarget(id);
+        const int shot = m->identifier();
+        Shots::instance()->add(std::move(m));
+        return shot;
+    };
+    auto flying = [](int shot) -> const NVolant::Missile* {
+        for (const auto& s : Shots::instance()->playerShots())
+            if (s->identifier() == shot)
+                return static_cast<const NVolant::Missile*>(s.get());
+        return nullptr;
+    };
+    fire(0.0f);
+    int late = 0;
+    int frames = 0;
+    while (enemyWithType(kHelic) && frames < 120) {
+        play(plane);
+        if (frames == 2)
+            late = fire(-250.0f); // far off to the side: still on its way when the first one hits
+        ++frames;
+    }
+    EXPECT_EQ(enemyWithType(kHelic), nullptr) << "the missile never caught the helicopter";
+    EXPECT_EQ(Scores::instance()->helicsKilled(), 1);
+    ASSERT_NE(flying(late), nullptr);
+    play(plane);
+    ASSERT_NE(flying(late), nullptr);
+    EXPECT_EQ(flying(late)->target(), 0) << "its target is gone: it flies straight on";
+    const Vector4 heading = flying(late)->direction();
+    play(plane, 3);
+    ASSERT_NE(flying(late), nullptr);
+    EXPECT_EQ(flying(late)->direction(), heading);
+}
+
+} // namespace

@@ -1,0 +1,166 @@
+// The plane flown headless over level 1 with scripted mouse and keys, firing both weapons. The
+// frames are read back: each layer drawn alone on black shows the plane banking, rounds and
+// missiles where they fly, and the impacts where they ended; the whole frames are written to
+// build/test-output/player/ for looking at.
+#include "combat/Bullet.h"
+#include "combat/Missile.h"
+#include "content/Sprite.h"
+#include "platform/KInjection.h"
+#include "platform/KeyTable.h"
+#include "player/Plane.h"
+#include "world/Level.h"
+
+#include "combat/ShotTestWorld.h"
+
+#include <algorithm>
+#include <cmath>
+
+using NVolant::Level;
+using NVolant::Plane;
+using NVolant::Shots;
+
+namespace {
+
+constexpr float kFrame = 1000.0f / 60.0f;
+
+// Pixels brighter than the black clear colour in a box around a screen point.
+int litAround(const Frame& frame, float x, float y, int half)
+{
+    int lit = 0;
+    for (int py = static_cast<int>(y) - half; py <= static_cast<int>(y) + half; ++py)
+        for (int px = static_cast<int>(x) - half; px <= static_cast<int>(x) + half; ++px) {
+            if (px < 0 || py < 0 || px >= frame.width || py >= frame.height)
+                continue;
+            const Frame::Pixel p = frame.at(px, py);
+            if (p.r + p.g + p.b > 60)
+                ++lit;
+        }
+    return lit;
+}
+
+class PlaneFlightTest : public ShotTestWorld {
+protected:
+    void SetUp() override
+    {
+        ShotTestWorld::SetUp();
+        Plane::resetGuns();
+        level = std::make_unique<Level>(Level::folderFor(1));
+        plane = std::make_unique<Plane>();
+        plane->setStart(level->cameraPosition());
+        level->setCamera(plane->cameraOffset());
+        platform->moveMouse(400, 500);
+    }
+
+    void TearDown() override
+    {
+        plane.reset();
+        level.reset();
+        ShotTestWorld::TearDown();
+    }
+
+    // One frame as the game runs it while playing: the field's update, then the picture.
+    void play(int frames = 1)
+    {
+        for (int i = 0; i < frames; ++i) {
+            platform->pump();
+            plane->update(kFrame);
+            level->update(kFrame);
+            level->setCamera(plane->cameraOffset());
+            if (plane->alpha() >= 1.0f)
+                plane->applyDamage(level->collidePlayer(plane->collisionCircles()));
+            whole();
+        }
+    }
+
+    Frame whole()
+    {
+        platform->beginFrame();
+        level->drawGround();
+        plane->draw();
+        level->drawTop();
+        platform->endFrame();
+        return platform->readFrame();
+    }
+
+    template <typename Draw> Frame alone(Draw draw)
+    {
+        platform->beginFrame();
+        draw();
+        platform->endFrame();
+        return platform->readFrame();
+    }
+
+    std::unique_ptr<Level> level;
+    std::unique_ptr<Plane> plane;
+};
+
+TEST_F(PlaneFlightTest, FramesShowThePlaneBankingItsRoundsAndMissilesInFlightAndTheirImpacts)
+{
+    play(30);
+    ASSERT_EQ(plane->state(), NVolant::PlaneState::Flying);
+    const Frame straight = alone([&] { plane->draw(); });
+    EXPECT_EQ(plane->sprite().currentGroup, 4);
+    whole().save("player", "flight-straight");
+
+    // Hard left: the full left bank shows a different picture of the plane.
+    platform->moveMouse(150, 450);
+    play();
+    EXPECT_EQ(plane->sprite().currentGroup, 0);
+    const Frame left = alone([&] { plane->draw(); });
+    whole().save("player", "flight-bank-left");
+    int differing = 0;
+    for (int y = 0; y < left.height; ++y)
+        for (int x = 0; x < left.width; ++x) {
+            const auto a = left.at(x, y);
+            const auto b = straight.at(x, y);
+            differing += (a.r != b.r || a.g != b.g || a.b != b.b) ? 1 : 0;
+        }
+    EXPECT_GT(differing, 200);
+    play(40);
+    platform->moveMouse(650, 450);
+    play();
+    EXPECT_EQ(plane->sprite().currentGroup, plane->sprite().groupCount - 1);
+    whole().save("player", "flight-bank-right");
+    play(30);
+
+    // Both weapons: the cannon on the left Ctrl key, missiles on the right button.
+    platform->moveMouse(400, 420);
+    platform->pressKey(VKey::LControl);
+    KInjection::mouseButton(2, true, 400, 420);
+    play(20);
+    const auto& shots = Shots::instance()->playerShots();
+    ASSERT_GE(shots.size(), 3u);
+    std::size_t rounds = 0, missiles = 0;
+    const Frame flying = alone([&] { Shots::instance()->draw(); });
+    whole().save("player", "flight-firing");
+    for (const auto& shot : shots) {
+        const Vector4 at = NVolant::Shot::toScreen(shot->position(), Shots::instance()->camera());
+        if (at.y < 0.0f || at.y > 600.0f)
+            continue;
+        if (dynamic_cast<const NVolant::Missile*>(shot.get()))
+            ++missiles;
+        else
+            ++rounds;
+        EXPECT_GT(litAround(flying, at.x, at.y, 3), 0)
+            << "nothing drawn where a shot flies, at " << at.x << ", " << at.y;
+    }
+    EXPECT_GE(rounds, 2u);
+    EXPECT_GE(missiles, 1u);
+
+    // Rounds give out after 400 px and missiles after 600: each leaves its impact.
+    play(40);
+    platform->releaseKey(VKey::LControl);
+    KInjection::mouseButton(2, false, 400, 420);
+    play(5);
+    auto* effects = NVolant::Effects::instance();
+    ASSERT_GT(effects->animationCount(), 0u);
+    const Frame impacts = alone([&] { effects->drawAnimations(); });
+    whole().save("player", "flight-impacts");
+    int shown = 0;
+    for (const auto& animation : effects->animations())
+        shown += litAround(impacts, animation->position.x, animation->position.y, 6) > 0 ? 1 : 0;
+    EXPECT_GT(shown, 0);
+    EXPECT_GE(NVolant::Scores::instance()->shotsCount(), 5);
+}
+
+} // namespace

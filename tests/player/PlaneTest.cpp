@@ -1,0 +1,371 @@
+// The player's plane over many frames at 60 fps, driven through the real input pump: steering and
+// its limits, banking, the fire rates of both weapons, bonus weapons, hull and smoke, a lost life
+// and the replacement plane, and the climb-out at the end of a level.
+#include "combat/Bullet.h"
+#include "combat/Missile.h"
+#include "content/ParticleSystem.h"
+#include "content/Sprite.h"
+#include "gameplay/PlaneParams.h"
+#include "platform/KInjection.h"
+#include "platform/KInput.h"
+#include "platform/KeyTable.h"
+#include "player/AimSight.h"
+#include "player/Plane.h"
+
+#include "combat/ShotTestWorld.h"
+
+#include <cmath>
+
+using NVolant::Plane;
+using NVolant::PlaneState;
+using NVolant::Shots;
+
+namespace {
+
+constexpr float kFrame = 1000.0f / 60.0f;
+
+class PlaneTest : public ShotTestWorld {
+protected:
+    void SetUp() override
+    {
+        ShotTestWorld::SetUp();
+        Plane::resetGuns();
+        platform->moveMouse(400, 500);
+    }
+
+    // One frame of play: input as the window pumped it, then the plane.
+    void fly(Plane& plane, int frames = 1)
+    {
+        for (int i = 0; i < frames; ++i) {
+            platform->pump();
+            plane.update(kFrame);
+        }
+    }
+
+    void hold(int button, bool down)
+    {
+        KInjection::mouseButton(button, down, getMouseX(), getMouseY());
+        platform->pump();
+    }
+
+    static float halfWidth(const Plane& p) { return p.sprite().frameWidth / 2.0f; }
+    static float halfHeight(const Plane& p) { return p.sprite().frameHeight / 2.0f; }
+};
+
+TEST_F(PlaneTest, StartsWhereTheLevelSaysAndAccelerates)
+{
+    Plane plane;
+    plane.setStart(Vector4(300.0f, 2500.0f));
+    EXPECT_FLOAT_EQ(plane.worldPosition().x, 300.0f);
+    EXPECT_FLOAT_EQ(plane.worldPosition().y, 2500.0f);
+    EXPECT_FLOAT_EQ(plane.position().y, 500.0f);
+    Plane low;
+    low.setStart(Vector4(400.0f, 0.5f)); // below 1 the camera starts at the start height itself
+    EXPECT_FLOAT_EQ(low.worldPosition().y, 100.5f);
+
+    EXPECT_EQ(plane.hull(), NVolant::Images::instance()->playerParams->hull);
+    EXPECT_EQ(plane.sprite().currentGroup, plane.sprite().groupCount / 2);
+    platform->moveMouse(300, 500);
+    fly(plane, 10);
+    EXPECT_NEAR(plane.speed(), 0.05f, 1e-5f);
+    fly(plane, 30);
+    EXPECT_FLOAT_EQ(plane.speed(), 0.1f);
+    const float camera = plane.cameraOffset().y;
+    fly(plane);
+    EXPECT_NEAR(plane.cameraOffset().y - camera, 0.1f * kFrame, 1e-3f);
+}
+
+TEST_F(PlaneTest, SettlesAtThePointerAndKeysPushThePointer)
+{
+    Plane plane;
+    platform->moveMouse(250, 320);
+    fly(plane, 60);
+    EXPECT_NEAR(plane.position().x, 250.0f, 0.5f);
+    EXPECT_NEAR(plane.position().y, 320.0f, 0.5f);
+
+    // Right and Left together go right; Up and Down together go up.
+    for (int key : {VKey::Right, VKey::Left, VKey::Up, VKey::Down})
+        platform->pressKey(key);
+    fly(plane);
+    EXPECT_NEAR(plane.target().x, 250.0f + 0.3f * kFrame, 0.01f);
+    EXPECT_NEAR(plane.target().y, 320.0f - 0.3f * kFrame, 0.01f);
+    // The pointer follows, so keyboard steering adds up frame after frame.
+    EXPECT_EQ(getMouseX(), static_cast<int>(plane.target().x));
+    fly(plane, 9);
+    EXPECT_NEAR(plane.target().x, 300.0f, 10.0f);
+    for (int key : {VKey::Right, VKey::Left, VKey::Up, VKey::Down})
+        platform->releaseKey(key);
+
+    platform->pressKey('A');
+    platform->pressKey('S');
+    const Vector4 before = plane.target();
+    fly(plane);
+    EXPECT_LT(plane.target().x, before.x - 4.0f);
+    EXPECT_GT(plane.target().y, before.y + 4.0f);
+    platform->releaseKey('A');
+    platform->releaseKey('S');
+}
+
+TEST_F(PlaneTest, TargetStaysTenPixelsInsideTheEdgesAndAboveTheBottomBand)
+{
+    Plane plane;
+    platform->moveMouse(0, 0);
+    fly(plane);
+    EXPECT_FLOAT_EQ(plane.target().x, halfWidth(plane) + 10.0f);
+    EXPECT_FLOAT_EQ(plane.target().y, halfHeight(plane) + 10.0f);
+    platform->moveMouse(799, 599);
+    fly(plane);
+    EXPECT_FLOAT_EQ(plane.target().x, 790.0f - halfWidth(plane));
+    EXPECT_FLOAT_EQ(plane.target().y, 540.0f - halfHeight(plane));
+    fly(plane, 120);
+    EXPECT_NEAR(plane.position().y, 540.0f - halfHeight(plane), 0.5f);
+}
+
+TEST_F(PlaneTest, BanksThroughTheSpriteGroupsBySidewaysStep)
+{
+    Plane plane;
+    const int groups = plane.sprite().groupCount;
+    ASSERT_EQ(groups, 8);
+    fly(plane); // at rest over the pointer: no sideways step
+    EXPECT_EQ(plane.sprite().currentGroup, 4);
+
+    struct Case {
+        int pointerOffset; // px from the plane, which steps a 4.1th of the way, truncated
+        int group;
+    };
+    for (const Case c : {Case{-17, 0}, Case{-100, 0}, Case{-9, 2}, Case{-3, 4}, Case{2, 4}, Case{5, 5},
+                         Case{9, 6}, Case{17, 7}, Case{200, 7}}) {
+        Plane p;
+        fly(p);
+        platform->moveMouse(static_cast<int>(p.position().x) + c.pointerOffset, 500);
+        fly(p);
+        EXPECT_EQ(p.sprite().currentGroup, c.group) << "pointer offset " << c.pointerOffset;
+        platform->moveMouse(400, 500);
+    }
+}
+
+TEST_F(PlaneTest, CannonFiresOncePerFiveFramesFromAlternatingGuns)
+{
+    Plane plane;
+    fly(plane, 5);
+    const float x = plane.worldPosition().x;
+    hold(1, true);
+    fly(plane, 60);
+    hold(1, false);
+    const auto& shots = Shots::instance()->playerShots();
+    // The idle cannon is ready at once; after each round 60 ms must run out (four frames bring the
+    // cooldown to -6.7), so a held trigger fires every fifth frame: frames 1, 6, ... 56.
+    ASSERT_EQ(shots.size(), 12u);
+    EXPECT_EQ(NVolant::Scores::instance()->shotsCount(), 12);
+    for (std::size_t i = 0; i < shots.size(); ++i) {
+        const auto* bullet = dynamic_cast<const NVolant::Bullet*>(shots[i].get());
+        ASSERT_NE(bullet, nullptr);
+        EXPECT_EQ(bullet->kind(), 0);
+        EXPECT_FLOAT_EQ(bullet->angle(), 0.0f);
+        EXPECT_NEAR(bullet->position().x, i % 2 == 0 ? x - 8.0f : x + 8.0f, 1e-3f) << "round " << i;
+    }
+    fly(plane, 30);
+    EXPECT_EQ(shots.size(), 12u) << "released trigger";
+}
+
+TEST_F(PlaneTest, DoubleFireFiresBothGunsAndCountsOneShot)
+{
+    Plane plane;
+    plane.enableDoubleFire();
+    plane.addDamage();
+    plane.addDamage();
+    plane.addDamage(); // a third does nothing more
+    EXPECT_EQ(plane.bulletKind(), 2);
+    fly(plane, 2);
+    const float x = plane.worldPosition().x;
+    platform->pressKey(VKey::LControl);
+    fly(plane, 2); // the first frame fires, the second reloads
+    platform->releaseKey(VKey::LControl);
+    const auto& shots = Shots::instance()->playerShots();
+    ASSERT_EQ(shots.size(), 2u);
+    EXPECT_EQ(NVolant::Scores::instance()->shotsCount(), 1);
+    const auto* left = dynamic_cast<const NVolant::Bullet*>(shots[0].get());
+    const auto* right = dynamic_cast<const NVolant::Bullet*>(shots[1].get());
+    EXPECT_EQ(left->damage(), 12);
+    EXPECT_NEAR(left->position().x, x - 8.0f, 1e-3f);
+    EXPECT_NEAR(right->position().x, x + 8.0f, 1e-3f);
+}
+
+TEST_F(PlaneTest, MissilesLeaveEveryFiveHundredMillisecondsOrNineHundredInFours)
+{
+    Plane plane;
+    hold(2, true);
+    fly(plane);
+    EXPECT_TRUE(Shots::instance()->playerShots().empty()) << "the first missile waits for the second frame";
+    fly(plane, 119);
+    hold(2, false);
+    // Launches on frame 2, then each time 500 ms of cooldown have run below 0: four in two seconds.
+    EXPECT_EQ(Shots::instance()->playerShots().size(), 4u);
+    EXPECT_EQ(NVolant::Scores::instance()->shotsCount(), 4);
+    const auto* first = dynamic_cast<const NVolant::Missile*>(Shots::instance()->playerShots()[0].get());
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->flightSound(), NVolant::SoundCue::PlayerMissile);
+    EXPECT_EQ(first->impactSound(), NVolant::SoundCue::PlayerMissileExpl);
+    Shots::instance()->clear();
+
+    Plane four;
+    four.enableDoubleMissile();
+    four.enableFourMissiles();
+    EXPECT_FALSE(four.doubleMissile());
+    four.enableDoubleMissile(); // four stays on and wins
+    fly(four);
+    const Vector4 w = four.worldPosition();
+    platform->pressKey(VKey::Space);
+    fly(four, 119);
+    platform->releaseKey(VKey::Space);
+    const auto& salvo = Shots::instance()->playerShots();
+    ASSERT_EQ(salvo.size(), 12u); // frames 2, 58, 114
+    EXPECT_EQ(NVolant::Scores::instance()->shotsCount(), 4 + 3);
+    for (int i = 0; i < 4; ++i) {
+        const auto* m = dynamic_cast<const NVolant::Missile*>(salvo[static_cast<std::size_t>(i)].get());
+        ASSERT_NE(m, nullptr);
+        EXPECT_NEAR(m->position().x, w.x - 6.0f + 4.0f * static_cast<float>(i), 0.5f);
+        EXPECT_FLOAT_EQ(m->speed(), 0.5f / static_cast<float>(i + 1));
+    }
+}
+
+TEST_F(PlaneTest, DoubleFireSwitchesFourMissilesOffAndDoubleMissilesFlyInPairs)
+{
+    Plane plane;
+    plane.enableFourMissiles();
+    plane.enableDoubleFire();
+    EXPECT_FALSE(plane.fourMissiles());
+    plane.enableDoubleMissile();
+    fly(plane);
+    const Vector4 w = plane.worldPosition();
+    hold(2, true);
+    fly(plane);
+    hold(2, false);
+    const auto& pair = Shots::instance()->playerShots();
+    ASSERT_EQ(pair.size(), 2u);
+    EXPECT_NEAR(pair[0]->position().x, w.x - 6.0f, 0.5f);
+    EXPECT_NEAR(pair[1]->position().x, w.x + 6.0f, 0.5f);
+    EXPECT_NEAR(pair[0]->position().y, w.y - 20.0f, 0.5f);
+}
+
+TEST_F(PlaneTest, HullTakesDamageTrailsSmokeAndTheRepairStopsIt)
+{
+    Plane plane;
+    const int full = plane.maxHull();
+    const int third = full / 3;
+    plane.applyDamage(0);
+    plane.applyDamage(-20);
+    EXPECT_EQ(plane.hull(), full);
+    EXPECT_EQ(plane.smoke(), nullptr);
+
+    plane.applyDamage(1);
+    ASSERT_NE(plane.smoke(), nullptr);
+    ASSERT_NE(plane.fire(), nullptr);
+    const auto& templates = NVolant::Images::instance()->particles;
+    EXPECT_EQ(plane.smoke()->info().emission, templates[2]->info().emission); // light smoke
+    plane.applyDamage(full - 1 - 2 * third);                                  // exactly two thirds left
+    EXPECT_EQ(plane.hull(), 2 * third);
+    EXPECT_EQ(plane.smoke()->info().emission, templates[3]->info().emission);
+    plane.applyDamage(third); // a third left: heavy
+    EXPECT_EQ(plane.smoke()->info().emission, templates[4]->info().emission);
+
+    fly(plane, 30);
+    plane.repairAll();
+    EXPECT_EQ(plane.hull(), full);
+    ASSERT_NE(plane.smoke(), nullptr);
+    EXPECT_TRUE(plane.smoke()->isStopped());
+    EXPECT_GT(plane.smoke()->aliveCount(), 0) << "the smoke already out fades on its own";
+    fly(plane, 200);
+    EXPECT_NE(plane.smoke(), nullptr) << "emitters go only when the hull is used up";
+
+    plane.addHull();
+    EXPECT_EQ(plane.maxHull(), full + 100);
+    EXPECT_EQ(plane.hull(), full + 100);
+    plane.applyDamage(60);
+    plane.repair();
+    EXPECT_EQ(plane.hull(), full + 90);
+}
+
+TEST_F(PlaneTest, ALostHullExplodesAndTheNextPlaneCannotBeHitUntilFullyVisible)
+{
+    auto plane = std::make_unique<Plane>();
+    plane->setStart(Vector4(350.0f, 4000.0f));
+    fly(*plane, 20);
+    plane->applyDamage(plane->hull());
+    EXPECT_EQ(plane->state(), PlaneState::Exploding);
+    ASSERT_NE(plane->explosion(), nullptr);
+    plane->applyDamage(10); // ignored while exploding
+    EXPECT_LE(plane->hull(), 0);
+    const float speed = plane->speed();
+    fly(*plane);
+    EXPECT_NEAR(plane->speed(), speed * 0.98f, 1e-6f);
+    hold(1, true);
+    int frames = 1;
+    while (plane->state() == PlaneState::Exploding && frames < 500) {
+        fly(*plane);
+        ++frames;
+    }
+    hold(1, false);
+    EXPECT_EQ(plane->state(), PlaneState::Destroyed);
+    // 24 pictures at 20 a second.
+    EXPECT_NEAR(frames * kFrame, 23.0f * 50.0f, 2.0f * kFrame);
+    EXPECT_TRUE(Shots::instance()->playerShots().empty()) << "a wreck does not fire";
+
+    Plane next;
+    next.takeOver(*plane);
+    EXPECT_EQ(next.worldPosition(), plane->worldPosition());
+    EXPECT_EQ(next.cameraOffset(), plane->cameraOffset());
+    EXPECT_FLOAT_EQ(next.alpha(), 0.5f);
+    EXPECT_EQ(next.hull(), next.maxHull());
+    EXPECT_FLOAT_EQ(next.speed(), 0.0f);
+    plane.reset();
+    int untilVisible = 0;
+    while (next.alpha() < 1.0f && untilVisible < 1000) {
+        fly(next);
+        ++untilVisible;
+        if (next.stealthTime() > 0.0f) {
+            EXPECT_LE(next.alpha(), 0.5f);
+        }
+    }
+    // 2000 ms of stealth, then half an opacity at 0.001 per ms.
+    EXPECT_NEAR(untilVisible * kFrame, 2500.0f, 2.0f * kFrame);
+    EXPECT_FLOAT_EQ(next.alpha(), 1.0f);
+}
+
+TEST_F(PlaneTest, StealthFadesToHalfInHalfASecond)
+{
+    Plane plane;
+    plane.addStealth();
+    plane.addStealth();
+    EXPECT_FLOAT_EQ(plane.stealthTime(), 40000.0f);
+    fly(plane, 30);
+    EXPECT_NEAR(plane.alpha(), 0.5f, 0.02f);
+    fly(plane, 30);
+    EXPECT_NEAR(plane.alpha(), 0.5f, 0.02f);
+}
+
+TEST_F(PlaneTest, ClimbsAwayAtTheEndOfALevelUntilSlowerThanTwoHundredths)
+{
+    Plane plane;
+    fly(plane, 30); // full speed
+    plane.applyDamage(10);
+    plane.beginLevelExit();
+    EXPECT_EQ(plane.state(), PlaneState::LeavingLevel);
+    const float y = plane.exitPosition().y;
+    hold(1, true);
+    int frames = 0;
+    while (plane.state() == PlaneState::LeavingLevel && frames < 1000) {
+        fly(plane);
+        ++frames;
+        plane.applyDamage(50); // ignored: only a flying plane takes damage
+    }
+    hold(1, false);
+    EXPECT_EQ(plane.state(), PlaneState::LevelLeft);
+    EXPECT_EQ(frames, 161); // 0.1 x 0.99^161 < 0.02
+    EXPECT_FLOAT_EQ(plane.speed(), 0.0f);
+    EXPECT_LT(plane.exitPosition().y, y - 600.0f) << "climbed off the top of the screen";
+    EXPECT_EQ(plane.hull(), plane.maxHull() - 10);
+    EXPECT_TRUE(Shots::instance()->playerShots().empty());
+}
+
+} // namespace

@@ -1,0 +1,433 @@
+#include "world/GameField.h"
+
+#include "world/RealGameData.h"
+
+#include "content/BitmapText.h"
+#include "content/CXmlNode.h"
+#include "enemies/EBridge.h"
+#include "enemies/Enemies.h"
+#include "world/FieldHud.h"
+#include "world/GameOver.h"
+#include "world/Level.h"
+#include "world/SavedGameText.h"
+#include "world/Terrain.h"
+
+namespace {
+
+using NVolant::FieldStatus;
+using NVolant::GameField;
+
+constexpr float kStep = 16.666666f;
+
+class GameFieldTest : public RealGameData {
+protected:
+    // A level shown and waiting for the player.
+    static void start(GameField& field, int level)
+    {
+        field.setLevel(level);
+        field.startLevel();
+    }
+    static void run(GameField& field, int frames)
+    {
+        for (int i = 0; i < frames; ++i)
+            field.update(kStep);
+    }
+    // Runs until the status changes from the one it has (at most a minute of play).
+    static FieldStatus runUntilChange(GameField& field)
+    {
+        const FieldStatus from = field.status();
+        for (int i = 0; i < 3600 && field.status() == from; ++i)
+            field.update(kStep);
+        return field.status();
+    }
+    // The plane loses its hull and its explosion plays out.
+    static void losePlane(GameField& field)
+    {
+        ASSERT_NE(field.plane(), nullptr);
+        field.plane()->applyDamage(100000);
+        const int lives = field.lives();
+        for (int i = 0; i < 600 && field.lives() == lives; ++i)
+            field.update(kStep);
+        ASSERT_EQ(field.lives(), lives - 1);
+    }
+    // Puts the plane near the end of the valley, as though it had flown there.
+    static void flyToTheEnd(GameField& field)
+    {
+        const NVolant::Terrain& t = field.level()->terrain();
+        const float end = static_cast<float>(t.rows() * t.cellSize()) - 750.0f;
+        field.plane()->setStart(Vector4(400.0f, end + NVolant::Plane::kBottomMargin, 0.0f, 1.0f));
+    }
+    static bool decode(const std::string& text, Xml::CXmlNode& record)
+    {
+        return NVolant::decodeSavedGame(text, record);
+    }
+};
+
+TEST_F(GameFieldTest, AStartedLevelWaitsForTheThirdMouseMove)
+{
+    GameField field;
+    EXPECT_EQ(field.status(), FieldStatus::Idle);
+    start(field, 1);
+    EXPECT_EQ(field.status(), FieldStatus::Waiting);
+    ASSERT_TRUE(field.hasLevel());
+    ASSERT_NE(field.plane(), nullptr);
+    field.onMouseMove();
+    field.onMouseMove();
+    run(field, 10);
+    EXPECT_EQ(field.status(), FieldStatus::Waiting);
+    EXPECT_EQ(field.plane()->speed(), 0.0f); // nothing moves while waiting
+    field.onMouseMove();
+    EXPECT_EQ(field.status(), FieldStatus::Playing);
+    run(field, 10);
+    EXPECT_GT(field.plane()->speed(), 0.0f);
+}
+
+TEST_F(GameFieldTest, AnyKeyStartsPlayAndPauseFreezesItAgain)
+{
+    GameField field;
+    start(field, 2);
+    field.onKey('X');
+    EXPECT_EQ(field.status(), FieldStatus::Playing);
+    run(field, 60);
+    field.pause();
+    EXPECT_EQ(field.status(), FieldStatus::Waiting);
+    EXPECT_EQ(field.titleFade(), 1.0f);
+    EXPECT_EQ(field.titleY(), GameField::kTitleY);
+    EXPECT_EQ(field.mouseMoves(), 0);
+    const float y = field.plane()->cameraOffset().y;
+    run(field, 30);
+    EXPECT_EQ(field.plane()->cameraOffset().y, y);
+    // Pausing does nothing unless play runs.
+    field.pause();
+    EXPECT_EQ(field.status(), FieldStatus::Waiting);
+}
+
+TEST_F(GameFieldTest, TheTitleIsCentredAndFadesWithinHalfASecondOfPlay)
+{
+    GameField field;
+    start(field, 12);
+    EXPECT_EQ(field.titleFade(), 1.0f);
+    platform->beginFrame();
+    field.draw();
+    const float width = NVolant::Images::instance()->font->measureText("Level 12", 24.0f);
+    EXPECT_FLOAT_EQ(field.hud().titleX(), (800.0f - width) / 2.0f);
+
+    field.onKey(' ');
+    run(field, 29);
+    EXPECT_GT(field.titleFade(), 0.0f);
+    EXPECT_GT(field.titleY(), GameField::kTitleY); // it rides down with the ground
+    run(field, 2);
+    EXPECT_LE(field.titleFade(), 0.0f);
+}
+
+TEST_F(GameFieldTest, LevelNumbersAreClampedToTheThirtyLevels)
+{
+    GameField field;
+    field.setLevel(0);
+    EXPECT_EQ(field.levelNumber(), 1);
+    field.setLevel(45);
+    EXPECT_EQ(field.levelNumber(), 30);
+    field.setLevel(-7);
+    EXPECT_EQ(field.levelNumber(), 1);
+    field.setLevel(17);
+    EXPECT_EQ(field.levelNumber(), 17);
+    EXPECT_EQ(field.status(), FieldStatus::Idle);
+    EXPECT_FALSE(field.hasLevel());
+}
+
+TEST_F(GameFieldTest, TheCheatAddsTwoLivesOnlyWhenTypedInOneGo)
+{
+    GameField field;
+    start(field, 1);
+    field.onKey('Q');
+    field.onKey('Z');
+    field.onKey('J');
+    EXPECT_EQ(field.lives(), 5);
+    EXPECT_EQ(NVolant::FieldSounds::extraLifeCount(), 1);
+    EXPECT_FALSE(field.cheatInProgress());
+
+    field.onKey('Q');
+    field.onKey('X');
+    field.onKey('Z');
+    field.onKey('J');
+    EXPECT_EQ(field.lives(), 5);
+    // Letters of the sequence in the wrong order keep it open but never match.
+    field.onKey('Q');
+    field.onKey('J');
+    field.onKey('Z');
+    EXPECT_TRUE(field.cheatInProgress());
+    EXPECT_EQ(field.cheatBuffer(), "QJZ");
+    field.onKey('J');
+    EXPECT_EQ(field.lives(), 5);
+    field.onKey('A');
+    EXPECT_FALSE(field.cheatInProgress());
+    EXPECT_TRUE(field.cheatBuffer().empty());
+}
+
+TEST_F(GameFieldTest, TheLivesShownNeverCountThePlaneInPlayNorGoNegative)
+{
+    EXPECT_EQ(NVolant::FieldHud::livesText(3), "x  2");
+    EXPECT_EQ(NVolant::FieldHud::livesText(1), "x  0");
+    EXPECT_EQ(NVolant::FieldHud::livesText(0), "x  0");
+    EXPECT_EQ(NVolant::FieldHud::livesText(-4), "x  0");
+    EXPECT_EQ(NVolant::FieldHud::livesText(12), "x 11");
+    EXPECT_EQ(NVolant::FieldHud::gaugeFrame(21, 100, 100), 20);
+    EXPECT_EQ(NVolant::FieldHud::gaugeFrame(21, 50, 100), 10);
+    EXPECT_EQ(NVolant::FieldHud::gaugeFrame(21, 0, 100), 0);
+    EXPECT_EQ(NVolant::FieldHud::gaugeFrame(21, -30, 100), 0);
+}
+
+TEST_F(GameFieldTest, ALostPlaneIsReplacedInPlaceAndCannotBeHitAtOnce)
+{
+    GameField field;
+    start(field, 1);
+    field.onKey(' ');
+    run(field, 120);
+    const float cameraY = field.plane()->cameraOffset().y;
+    losePlane(field);
+    EXPECT_EQ(field.lives(), 2);
+    EXPECT_EQ(field.status(), FieldStatus::Playing);
+    const NVolant::Plane& plane = *field.plane();
+    EXPECT_EQ(plane.state(), NVolant::PlaneState::Flying);
+    EXPECT_LT(plane.alpha(), 1.0f);
+    EXPECT_GE(plane.cameraOffset().y, cameraY);
+    EXPECT_EQ(plane.hull(), plane.maxHull());
+    EXPECT_EQ(field.mouseMoves(), 0);
+}
+
+TEST_F(GameFieldTest, TheLastLifeEndsInGameOverWhichEmptiesTheSavedGame)
+{
+    {
+        GameField field;
+        start(field, 1);
+        EXPECT_FALSE(profile->savedGame().empty());
+        field.onKey(' ');
+        losePlane(field);
+        losePlane(field);
+        field.plane()->applyDamage(100000);
+        EXPECT_EQ(runUntilChange(field), FieldStatus::GameOverShowing);
+        EXPECT_EQ(field.lives(), 0);
+        EXPECT_EQ(field.plane(), nullptr);
+        ASSERT_NE(field.gameOverLabel(), nullptr);
+        platform->beginFrame();
+        field.draw(); // no plane: the field still draws
+        run(field, 10);
+        EXPECT_EQ(field.status(), FieldStatus::GameOverShowing);
+        // A click ends the label at the next update.
+        field.onClick();
+        field.update(kStep);
+        EXPECT_EQ(field.status(), FieldStatus::GameOver);
+        EXPECT_EQ(field.gameOverLabel(), nullptr);
+        EXPECT_TRUE(profile->savedGame().empty());
+        EXPECT_TRUE(profile->scores().empty()); // settled when the game is left
+        NVolant::Scores::instance()->addScore(1234, Vector4());
+    }
+    ASSERT_EQ(profile->scores().size(), 1u);
+    EXPECT_EQ(profile->scores().front(), 1234);
+    EXPECT_EQ(NVolant::Scores::existing(), nullptr);
+}
+
+TEST_F(GameFieldTest, TheGameOverLabelEndsByItselfAfterFourSeconds)
+{
+    GameField field;
+    start(field, 1);
+    field.onKey(' ');
+    losePlane(field);
+    losePlane(field);
+    field.plane()->applyDamage(100000);
+    runUntilChange(field);
+    ASSERT_EQ(field.status(), FieldStatus::GameOverShowing);
+    run(field, 235);
+    EXPECT_EQ(field.status(), FieldStatus::GameOverShowing);
+    run(field, 10);
+    EXPECT_EQ(field.status(), FieldStatus::GameOver);
+}
+
+TEST_F(GameFieldTest, FlyingOffTheEndCompletesTheLevelAndOpensTheNext)
+{
+    GameField field;
+    start(field, 29);
+    field.onKey(' ');
+    run(field, 2);
+    flyToTheEnd(field);
+    EXPECT_EQ(runUntilChange(field), FieldStatus::LevelEnding);
+    EXPECT_EQ(field.plane()->state(), NVolant::PlaneState::LeavingLevel);
+    EXPECT_EQ(runUntilChange(field), FieldStatus::LevelComplete);
+    EXPECT_EQ(profile->levelMax(), 30);
+    field.nextLevel();
+    EXPECT_EQ(field.levelNumber(), 30);
+    EXPECT_EQ(field.status(), FieldStatus::Idle);
+    EXPECT_FALSE(field.hasLevel());
+    Xml::CXmlNode record;
+    ASSERT_TRUE(decode(profile->savedGame(), record));
+    EXPECT_EQ(record.getInt("m_levelNum", 0), 30);
+}
+
+TEST_F(GameFieldTest, CompletingTheLastLevelIsVictoryWhichEmptiesTheSavedGame)
+{
+    {
+        GameField field;
+        start(field, 30);
+        field.onKey(' ');
+        run(field, 2);
+        flyToTheEnd(field);
+        runUntilChange(field);
+        EXPECT_EQ(runUntilChange(field), FieldStatus::VictoryShowing);
+        ASSERT_NE(field.victoryLabel(), nullptr);
+        EXPECT_FALSE(profile->savedGame().empty());
+        EXPECT_EQ(runUntilChange(field), FieldStatus::Victory);
+        EXPECT_TRUE(profile->savedGame().empty());
+        // Nothing starts after the last level.
+        field.startLevel();
+        EXPECT_EQ(field.status(), FieldStatus::Victory);
+    }
+    EXPECT_EQ(profile->scores().size(), 1u);
+}
+
+TEST_F(GameFieldTest, EveryLevelStartWritesTheSavedGame)
+{
+    GameField field;
+    start(field, 3);
+    Xml::CXmlNode record;
+    ASSERT_TRUE(decode(profile->savedGame(), record));
+    EXPECT_EQ(record.getName(), "save");
+    EXPECT_EQ(record.getInt("m_status", -1), 1);
+    EXPECT_EQ(record.getInt("m_levelNum", 0), 3);
+    EXPECT_EQ(record.getInt("m_livesCount", 0), 3);
+    EXPECT_EQ(record.getInt("bridgeNum", -1), 0);
+    EXPECT_NE(record.findChild("scores"), nullptr);
+    EXPECT_EQ(profile->levelMax(), 3);
+    // Upper-case hexadecimal, two digits a byte.
+    for (const char c : profile->savedGame())
+        EXPECT_TRUE((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')) << c;
+}
+
+TEST_F(GameFieldTest, PassingTheLastBridgeAndQuittingResumesAtTheNextLevel)
+{
+    {
+        GameField field;
+        start(field, 5);
+        field.onKey(' ');
+        run(field, 5);
+        const int bridges = static_cast<int>(field.level()->enemies().bridges().size());
+        ASSERT_GT(bridges, 0);
+        field.level()->setCheckpoint(bridges);
+        field.saveProgress();
+    }
+    Xml::CXmlNode record;
+    ASSERT_TRUE(decode(profile->savedGame(), record));
+    EXPECT_EQ(record.getInt("m_levelNum", 0), 6);
+    EXPECT_EQ(record.getInt("bridgeNum", -1), 0);
+
+    GameField resumed;
+    resumed.loadSaved();
+    ASSERT_TRUE(resumed.hasLevel());
+    EXPECT_EQ(resumed.levelNumber(), 6);
+    EXPECT_EQ(resumed.level()->enemies().bridgesPassed(), 0);
+    EXPECT_EQ(resumed.lives(), 3);
+}
+
+TEST_F(GameFieldTest, AContinuedGameStandsAtItsCheckpointWithItsScore)
+{
+    {
+        GameField field;
+        start(field, 4);
+        field.onKey('Q');
+        field.onKey('Z');
+        field.onKey('J');
+        NVolant::Scores::instance()->addScore(777, Vector4());
+        field.level()->setCheckpoint(2);
+        field.saveProgress();
+    }
+    GameField resumed;
+    resumed.loadSaved();
+    ASSERT_TRUE(resumed.hasLevel());
+    EXPECT_EQ(resumed.levelNumber(), 4);
+    EXPECT_EQ(resumed.lives(), 5);
+    EXPECT_EQ(resumed.status(), FieldStatus::Playing);
+    EXPECT_EQ(NVolant::Scores::instance()->score(), 777);
+    const NVolant::Enemies& enemies = resumed.level()->enemies();
+    EXPECT_EQ(enemies.bridgesPassed(), 2);
+    // The plane stands at the second bridge, the view with it.
+    const float bridgeY = enemies.bridges()[1]->position().y;
+    EXPECT_FLOAT_EQ(resumed.plane()->worldPosition().y, bridgeY >= 1.0f ? bridgeY : 100.0f);
+    EXPECT_FLOAT_EQ(resumed.level()->cameraPosition().y, resumed.plane()->cameraOffset().y);
+}
+
+TEST_F(GameFieldTest, ASavedGameThatCannotBeTrustedCountsAsNone)
+{
+    const auto record = [](int level, int lives, int status = 1) {
+        Xml::CXmlNode save;
+        save.setName("save");
+        save.setInt("m_status", status);
+        save.setInt("m_levelNum", level);
+        save.setInt("m_livesCount", lives);
+        save.setInt("bridgeNum", 0);
+        return NVolant::encodeSavedGame(save);
+    };
+    const std::string good = record(2, 3);
+    std::string lowerCase = good;
+    for (char& c : lowerCase)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string notXml = [] {
+        std::string hex;
+        for (const char c : std::string("<save m_levelNum=\"2\""))
+            hex += "0123456789ABCDEF"[(c >> 4) & 15], hex += "0123456789ABCDEF"[c & 15];
+        return hex;
+    }();
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"odd length", good.substr(0, good.size() - 1)},
+        {"not hexadecimal", std::string(good.size(), 'Z')},
+        {"lower-case digits", lowerCase},
+        {"not XML", notXml},
+        {"level 0", record(0, 3)},
+        {"level 31", record(31, 3)},
+        {"level far out", record(2000000000, 3)},
+        {"negative level", record(-5, 3)},
+        {"no lives", record(2, 0)},
+        {"negative lives", record(2, -9)},
+        {"no level at all", NVolant::encodeSavedGame(Xml::CXmlNode())},
+    };
+    for (const auto& [what, text] : cases) {
+        profile->setSavedGame(text);
+        GameField field;
+        field.loadSaved();
+        EXPECT_FALSE(field.hasLevel()) << what;
+        EXPECT_EQ(field.status(), FieldStatus::Idle) << what;
+        EXPECT_EQ(field.lives(), GameField::kStartLives) << what;
+    }
+    // Numbers out of range where the game can make sense of them: an unknown status resumes
+    // behind the title, a bridge count past the end goes back to the last checkpoint but one.
+    Xml::CXmlNode save;
+    save.setName("save");
+    save.setInt("m_status", 77);
+    save.setInt("m_levelNum", 3);
+    save.setInt("m_livesCount", 2);
+    save.setInt("bridgeNum", 1000000);
+    profile->setSavedGame(NVolant::encodeSavedGame(save));
+    GameField field;
+    field.loadSaved();
+    ASSERT_TRUE(field.hasLevel());
+    EXPECT_EQ(field.status(), FieldStatus::Waiting);
+    EXPECT_EQ(field.titleFade(), 1.0f);
+    const int bridges = static_cast<int>(field.level()->enemies().bridges().size());
+    EXPECT_EQ(field.level()->enemies().bridgesPassed(), bridges - 1);
+}
+
+TEST_F(GameFieldTest, SavedGameTextRoundTrips)
+{
+    Xml::CXmlNode save;
+    save.setName("save");
+    save.setInt("m_levelNum", 9);
+    save.addChild("scores")->setInt("m_score", 123456);
+    const std::string text = NVolant::encodeSavedGame(save);
+    EXPECT_EQ(text.substr(0, 10), "3C73617665"); // "<save"
+    Xml::CXmlNode back;
+    ASSERT_TRUE(NVolant::decodeSavedGame(text, back));
+    EXPECT_EQ(back.getInt("m_levelNum", 0), 9);
+    ASSERT_NE(back.findChild("scores"), nullptr);
+    EXPECT_EQ(back.findChild("scores")->getInt("m_score", 0), 123456);
+    EXPECT_FALSE(NVolant::decodeSavedGame("", back));
+}
+
+} // namespace

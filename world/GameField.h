@@ -1,0 +1,98 @@
+#pragma once
+
+#include "gameplay/FieldStatus.h"
+
+#include <memory>
+#include <string>
+
+namespace NVolant {
+
+class FieldHud;
+class GameOver;
+class GameWin;
+class Level;
+class Plane;
+
+// The running game: owns the current level and the player's plane, advances them by the status
+// of play, notices the end of a level, lost lives, game over and victory, keeps the saved game
+// of the current profile up to date, and draws the world, the frame and the head-up display.
+class GameField final {
+public:
+    static constexpr int kStartLives = 3;
+    static constexpr float kTitleY = 220.0f;
+    // The title fades out over 500 ms of play.
+    static constexpr float kTitleFadePerMs = 0.002f;
+    static constexpr int kMovesToStart = 3;
+    static constexpr const char* kCheat = "QZJ";
+
+    GameField();
+    GameField(const GameField&) = delete;
+    GameField& operator=(const GameField&) = delete;
+    // Settles a finished game's score with the profile and ends the game's scores.
+    virtual ~GameField();
+
+    virtual void draw();
+    virtual void update(float dtMs);
+
+    // Game flow, as the game screen passes it on.
+    void newGame();
+    // Clamped to 1..30.
+    void setLevel(int levelNumber);
+    // Loads the level and a plane when there is none, shows the title, waits for the player.
+    void startLevel();
+    void nextLevel();
+    // Only while playing: freezes the field behind the title again.
+    void pause();
+    // The current profile's saved game; a record that does not decode, or names a level outside
+    // 1..30, leaves the field without a level.
+    void loadSaved();
+    bool hasLevel() const { return m_level != nullptr; }
+    // Writes where the game stands into the current profile (at a level start, a destroyed bridge,
+    // the change to the next level, game over and victory).
+    void saveProgress();
+
+    // Input, as the game screen passes it on without a hint window.
+    void onMouseMove();
+    void onKey(int key);
+    void onClick();
+
+    FieldStatus status() const { return m_status; }
+    int levelNumber() const { return m_levelNumber; }
+    int lives() const { return m_lives; }
+    int mouseMoves() const { return m_mouseMoves; }
+    float titleFade() const { return m_titleFade; }
+    float titleY() const { return m_titleY; }
+    const std::string& cheatBuffer() const { return m_cheatBuffer; }
+    bool cheatInProgress() const { return m_cheatInProgress; }
+    Level* level() { return m_level.get(); }
+    const Level* level() const { return m_level.get(); }
+    Plane* plane() { return m_plane.get(); }
+    const Plane* plane() const { return m_plane.get(); }
+    const GameOver* gameOverLabel() const { return m_gameOver.get(); }
+    const GameWin* victoryLabel() const { return m_victory.get(); }
+    const FieldHud& hud() const { return *m_hud; }
+
+private:
+    void updatePlaying(float dtMs);
+    void updateLevelEnding(float dtMs);
+    void replaceLostPlane();
+    void showTitle();
+    void dropLevel();
+    void placeCursorOnPlane();
+
+    FieldStatus m_status = FieldStatus::Idle;
+    std::unique_ptr<Level> m_level;
+    std::unique_ptr<Plane> m_plane;
+    std::unique_ptr<FieldHud> m_hud;
+    int m_levelNumber = 1;
+    int m_lives = kStartLives;
+    int m_mouseMoves = 0;
+    std::unique_ptr<GameOver> m_gameOver;
+    std::unique_ptr<GameWin> m_victory;
+    std::string m_cheatBuffer;
+    bool m_cheatInProgress = false;
+    float m_titleFade = 0.0f;
+    float m_titleY = 0.0f;
+};
+
+} // namespace NVolant

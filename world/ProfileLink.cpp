@@ -1,0 +1,25 @@
+#include "world/ProfileLink.h"
+
+namespace NVolant {
+
+namespace {
+
+std::unique_ptr<ProfileLink>& installed()
+{
+    static std::unique_ptr<ProfileLink> link;
+    return link;
+}
+
+} // namespace
+
+ProfileLink* ProfileLink::current()
+{
+    return installed().get();
+}
+
+void ProfileLink::install(std::unique_ptr<ProfileLink> link)
+{
+    installed() = std::move(link);
+}
+
+} // namespace NVolant
