@@ -1,5 +1,7 @@
 #include "app/GameApp.h"
 
+#include "screens/EndLevelWnd.h"
+#include "screens/Game.h"
 #include "screens/MainMenu.h"
 #include "screens/PlayGamePanel.h"
 #include "score/Profiles.h"
@@ -10,6 +12,11 @@
 #include "platform/KClock.h"
 #include "platform/KInjection.h"
 #include "platform/KInput.h"
+#include "platform/KeyTable.h"
+#include "player/Plane.h"
+#include "score/Scores.h"
+#include "world/Level.h"
+#include "world/Terrain.h"
 
 #include <gtest/gtest.h>
 
@@ -95,6 +102,23 @@ protected:
         Frame frame;
         KInjection::readPicture(frame.rgba, frame.width, frame.height);
         frame.save("screens", picture);
+    }
+    NVolant::Game* game() const { return static_cast<NVolant::Game*>(m_app->game()); }
+    void key(int virtualKey)
+    {
+        KInjection::key(virtualKey, true);
+        KInjection::key(virtualKey, false);
+        m_app->frame();
+    }
+    // Frames until the screen is current (or a limit); updates only when drawing would only cost.
+    void runUntil(NControls::Control* const& screen, int limit, bool draw = true)
+    {
+        for (int i = 0; i < limit && m_app->current() != screen; ++i) {
+            if (draw)
+                m_app->frame();
+            else
+                m_app->update(NLib::Window::kFrameStep);
+        }
     }
     std::string saveFile() const { return m_home.path() + "/Corvidane/Skyvane/save.dat"; }
 
@@ -217,4 +241,110 @@ TEST_F(JourneyTest, ClosingTheWindowOverAPanelKeepsEverythingChosenSoFar)
     ASSERT_EQ(saved.profileCount(), 1u);
     EXPECT_EQ(saved.profileAt(0)->name(), "ICEMAN");
     EXPECT_FALSE(saved.profileAt(0)->m_isShowHints);
+}
+
+TEST_F(JourneyTest, APlayerFliesALevelSeesItsFiguresAndAfterTheGameTheTopTen)
+{
+    NVolant::GameApp& app = start();
+    type("GOOSE");
+    click(144 + 68 + 60, 172 + 196 + 19);
+    settleSlide();
+
+    // Play, New game: the hint window comes first.
+    click(640, 143);
+    settleSlide();
+    click(400, 100 + 140 + 23);
+    NVolant::Game* playing = game();
+    ASSERT_NE(playing, nullptr);
+    runUntil(m_app->game(), 60);
+    ASSERT_EQ(app.current(), playing);
+    ASSERT_NE(playing->hintWindow(), nullptr);
+    run(2);
+    shot("journey_20_hint_window");
+    click(710, 569); // CLOSE
+    run(1);
+    EXPECT_EQ(playing->hintWindow(), nullptr);
+
+    // A key starts the flight; a few seconds of it, then Escape to the menu.
+    key('W');
+    EXPECT_EQ(playing->fieldStatus(), NVolant::FieldStatus::Playing);
+    run(90);
+    shot("journey_21_game");
+    key(VKey::Escape);
+    EXPECT_EQ(app.current(), app.mainMenu());
+    EXPECT_TRUE(menu().continueEnabled());
+    settleSlide();
+    shot("journey_22_menu_during_a_game");
+
+    // Continue: the same game, paused until the player moves.
+    click(640, 143);
+    settleSlide();
+    ASSERT_TRUE(menu().playPanel()->continueButton()->isVisible());
+    click(400, 100 + 60 + 23);
+    runUntil(m_app->game(), 60);
+    ASSERT_EQ(app.current(), playing);
+    EXPECT_EQ(playing->fieldStatus(), NVolant::FieldStatus::Waiting);
+    key('W');
+
+    // Flying the whole valley would take minutes headless: the plane is put near its end.
+    const NVolant::Terrain& valley = playing->field().level()->terrain();
+    playing->field().plane()->setStart(
+        Vector4(400.0f, static_cast<float>(valley.rows() * valley.cellSize()) - 600.0f, 0.0f, 1.0f));
+    runUntil(m_app->endLevel(), 3000, false);
+    auto* figures = dynamic_cast<NVolant::EndLevelWnd*>(app.current());
+    ASSERT_NE(figures, nullptr);
+    EXPECT_TRUE(figures->continueButton()->isVisible());
+    run(1);
+    shot("journey_23_end_of_level");
+
+    // On into level 2.
+    click(600, 572);
+    ASSERT_EQ(app.current(), playing);
+    EXPECT_EQ(playing->field().levelNumber(), 2);
+    EXPECT_EQ(app.endLevel(), nullptr);
+    key('W');
+    run(30);
+    shot("journey_24_level_2");
+
+    // A good game that ends: the last lives go, the statistics say so, the top ten opens.
+    NVolant::Scores::instance()->addScore(25000, Vector4(400, 300, 0, 1));
+    for (int life = 0; life < 10 && playing->fieldStatus() == NVolant::FieldStatus::Playing; ++life) {
+        ASSERT_NE(playing->field().plane(), nullptr);
+        playing->field().plane()->applyDamage(100000);
+        const int lives = playing->field().lives();
+        for (int i = 0; i < 600 && playing->field().lives() == lives &&
+                        playing->fieldStatus() == NVolant::FieldStatus::Playing;
+             ++i)
+            m_app->update(NLib::Window::kFrameStep);
+    }
+    run(30);
+    shot("journey_25_game_over");
+    click(400, 300); // the game-over label ends
+    runUntil(m_app->endLevel(), 10);
+    figures = dynamic_cast<NVolant::EndLevelWnd*>(app.current());
+    ASSERT_NE(figures, nullptr);
+    EXPECT_FALSE(figures->continueButton()->isVisible());
+    shot("journey_26_end_of_game");
+    click(200, 572); // MAIN MENU
+    EXPECT_EQ(app.game(), nullptr);
+    ASSERT_NE(menu().topTenPanel(), nullptr);
+    EXPECT_EQ(menu().topTenPanel()->entries().front().name, "GOOSE");
+    run(50);
+    shot("journey_27_top_ten");
+    click(400, 60 + 410 + 19);
+    settleSlide();
+    EXPECT_FALSE(menu().continueEnabled());
+
+    click(640, 383);
+    click(144 + 68 + 60, 172 + 196 + 19);
+    EXPECT_TRUE(app.platformWindow()->isQuitRequested());
+    m_app.reset();
+
+    NVolant::Profiles saved;
+    ASSERT_TRUE(saved.load(saveFile()));
+    ASSERT_NE(saved.currentProfile(), nullptr);
+    EXPECT_EQ(saved.currentProfile()->name(), "GOOSE");
+    EXPECT_GE(saved.currentProfile()->m_levelMax, 2u);
+    EXPECT_TRUE(saved.currentProfile()->m_save.empty()); // nothing to continue after game over
+    EXPECT_GE(saved.currentProfile()->scores.front(), 25000u);
 }
