@@ -162,6 +162,20 @@ TEST_F(JourneyTest, ANewPlayerNamesAProfileLooksAroundTheMenusAndLeaves)
     settle("journey_04_options");
     click(240 + 53, 100 + 169);
     EXPECT_FALSE(NVolant::Profiles::instance()->currentProfile()->m_isShowHints);
+    // A new player starts full screen; the box takes the game to a window.
+    EXPECT_TRUE(app.isFullScreen());
+    EXPECT_TRUE(menu().optionsPanel()->fullScreenBox()->isChecked());
+    click(240 + 53, 100 + 91);
+    EXPECT_FALSE(app.isFullScreen());
+    EXPECT_FALSE(menu().optionsPanel()->fullScreenBox()->isChecked());
+    // The music slider, dragged from its place (half way) down to 30.
+    const int musicLeft = 240 + 69, musicY = 100 + 233 + 13;
+    KInjection::mouseButton(1, true, musicLeft + 89, musicY);
+    KInjection::mouseMove(musicLeft + 60, musicY);
+    KInjection::mouseMove(musicLeft + 53, musicY);
+    KInjection::mouseButton(1, false, musicLeft + 53, musicY);
+    m_app->frame();
+    EXPECT_EQ(menu().optionsPanel()->musicSlider()->getValue(), 30);
     click(240 + 160, 100 + 330 + 19);
     settleSlide();
 
@@ -219,6 +233,8 @@ TEST_F(JourneyTest, ANewPlayerNamesAProfileLooksAroundTheMenusAndLeaves)
     EXPECT_FALSE(saved.profileAt(0)->m_isShowHints);
     ASSERT_NE(saved.currentProfile(), nullptr);
     EXPECT_EQ(saved.currentProfile()->name(), "MAVERICK");
+    EXPECT_EQ(saved.m_isWindowed, 1);
+    EXPECT_EQ(saved.m_musicVolume, 30);
 }
 
 TEST_F(JourneyTest, ClosingTheWindowOverAPanelKeepsEverythingChosenSoFar)
