@@ -8,6 +8,7 @@ JOBS       ?= $(shell nproc)
 WERROR     ?= OFF
 FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
+PREFIX     ?=
 
 .PHONY: all deps build run test data asan fuzz bench install format clean
 
@@ -59,8 +60,9 @@ fuzz: deps
 bench: build
 	@set -e; for b in $(BUILD)/bench/bench_*; do echo "== $$b"; SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $$b; done
 
+# Honours DESTDIR (staging) and PREFIX (default /usr/local): make install DESTDIR=/tmp/stage PREFIX=/usr
 install: build
-	cmake --install $(BUILD)
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) $(if $(PREFIX),--prefix "$(PREFIX)")
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -47,6 +47,7 @@ public:
 
 private:
     void startPlaying(NControls::Control& screen);
+    void setWindowIcon();
     void hideCursorForPlay();
 
     std::unique_ptr<ScreenKit> m_kit;

@@ -24,6 +24,14 @@ bool isHeadlessDriver()
     return driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
 }
 
+// Tests and headless runs ask for the dummy or offscreen driver by name.
+bool headlessDriverRequested()
+{
+    const char* requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return requested && driver && SDL_strcasestr(requested, driver) != nullptr;
+}
+
 std::uint8_t toByte(float v)
 {
     return v <= 0 ? 0 : v >= 1 ? 255 : static_cast<std::uint8_t>(v * 255.0f);
@@ -87,6 +95,14 @@ bool KWindowSDL::openWindow(int width, int height, int depth, bool windowed, con
             return false;
         }
         m_ownsVideo = true;
+    }
+    if (isHeadlessDriver() && !headlessDriverRequested()) {
+        // SDL falls back to drawing off screen when there is no display: a game nobody can see.
+        LOG_ERROR("cannot open a window: no display (SDL could only start its %s driver)",
+                  SDL_GetCurrentVideoDriver());
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        m_ownsVideo = false;
+        return false;
     }
     if (!m_gamepad)
         m_gamepad = std::make_unique<KGamepad>();
