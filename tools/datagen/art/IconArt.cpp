@@ -72,25 +72,20 @@ void valley(cairo_t* cr, bool detailed)
     }
 }
 
+// The plane's place and attitude on the badge.
+void planeSpace(cairo_t* cr)
+{
+    cairo_translate(cr, 246, 236);
+    cairo_rotate(cr, 0.22);
+    cairo_scale(cr, 4.7, 4.7);
+}
+
 void plane(cairo_t* cr, bool detailed)
 {
     // Climbing: nose up the picture, far above its shadow, with vapour streaming off the tips.
     cairo_push_group(cr);
     cairo_save(cr);
-    cairo_translate(cr, 246, 236);
-    cairo_rotate(cr, 0.22);
-    cairo_scale(cr, 4.7, 4.7);
-    if (detailed) {
-        for (double s : {-1.0, 1.0}) {
-            cairo_pattern_t* trail = cairo_pattern_create_linear(0, 6, 0, 26);
-            cairo_pattern_add_color_stop_rgba(trail, 0, 1, 1, 1, 0.7);
-            cairo_pattern_add_color_stop_rgba(trail, 1, 1, 1, 1, 0);
-            cairo_set_source(cr, trail);
-            cairo_rectangle(cr, s * 28.5 - 0.8, 6, 1.6, 20);
-            cairo_fill(cr);
-            cairo_pattern_destroy(trail);
-        }
-    }
+    planeSpace(cr);
     paintPlayerShape(cr, 1, 5);
     cairo_restore(cr);
     cairo_pattern_t* shape = cairo_pop_group(cr);
@@ -100,6 +95,20 @@ void plane(cairo_t* cr, bool detailed)
     cairo_set_source_rgba(cr, 0, 0, 0, 0.32);
     cairo_mask(cr, shape);
     cairo_restore(cr);
+    if (detailed) {
+        cairo_save(cr);
+        planeSpace(cr);
+        for (double s : {-1.0, 1.0}) {
+            cairo_pattern_t* trail = cairo_pattern_create_linear(0, 6, 0, 26);
+            cairo_pattern_add_color_stop_rgba(trail, 0, 1, 1, 1, 0.7);
+            cairo_pattern_add_color_stop_rgba(trail, 1, 1, 1, 1, 0);
+            cairo_set_source(cr, trail);
+            cairo_rectangle(cr, s * 28.5 - 0.8, 6, 1.6, 20);
+            cairo_fill(cr);
+            cairo_pattern_destroy(trail);
+        }
+        cairo_restore(cr);
+    }
     cairo_set_source(cr, shape);
     cairo_paint(cr);
     cairo_pattern_destroy(shape);
