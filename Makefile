@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 PREFIX     ?=
 
-.PHONY: all deps build run test data asan fuzz bench install format clean
+.PHONY: all deps build run test data asan fuzz bench cpu install format clean
 
 all: build
 
@@ -59,6 +59,10 @@ fuzz: deps
 
 bench: build
 	@set -e; for b in $(BUILD)/bench/bench_*; do echo "== $$b"; SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $$b; done
+
+# Share of a CPU core the game takes under a virtual X server (no graphics card), menu and play.
+cpu: build
+	@bash scripts/cpu.sh $(BUILD)
 
 # Honours DESTDIR (staging) and PREFIX (default /usr/local): make install DESTDIR=/tmp/stage PREFIX=/usr
 install: build

@@ -1,13 +1,16 @@
 #include "app/GameApp.h"
 
+#include "content/AudioSystem.h"
 #include "content/BrokenInstallation.h"
 #include "content/ResourceArchive.h"
+#include "content/Sounds.h"
 #include "platform/ImageDecoder.h"
 #include "platform/KGraphic.h"
 #include "platform/KInput.h"
 #include "platform/Log.h"
 #include "platform/Paths.h"
 #include "platform/Screen.h"
+#include "score/Profiles.h"
 
 namespace NVolant {
 
@@ -29,7 +32,14 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
     m_savePath = getUserDataFolder() + "/";
     setLogFolder(m_savePath);
 
-    // The data first: without it there is no game, and no window should flash up.
+    // A missing save file leaves the defaults: no profiles, full screen.
+    Profiles* profiles = Profiles::instance();
+    profiles->load(m_savePath + "save.dat");
+    m_audioSettings.soundVolume = profiles->m_soundVolume;
+    m_audioSettings.musicVolume = profiles->m_musicVolume;
+    m_audioSettings.invertStereo = profiles->m_invertStereo == 1;
+
+    // The data before the window: without it there is no game, and no window should flash up.
     NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
     archive->setPassword(NLib::ResourceArchive::kGamePassword);
     const std::string dataFolder = findDataFolder();
@@ -44,9 +54,7 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
         LOG_ERROR("no data pack in %s; reading loose files", dataFolder.c_str());
     }
 
-    // Settings come with the profiles; until then the game opens windowed.
-    const bool windowed = true;
-    if (!create(kScreenWidth, kScreenHeight, 32, windowed, "Skyvane"))
+    if (!create(kScreenWidth, kScreenHeight, 32, profiles->m_isWindowed == 1, "Skyvane"))
         return;
     setWindowIcon();
 
@@ -55,10 +63,16 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
         return files ? files->readFile(name) : NLib::ByteBuffer{};
     });
 
+    m_music = std::make_unique<NAudio::StreamMusic>();
     KWindow* window = platformWindow();
     m_intro = m_kit->makeIntro();
     while (m_intro && m_kit->introFade(*m_intro) > 0.0f && !window->isQuitRequested())
         frame();
+
+    if (!NAudio::AudioSystem::existing())
+        NAudio::AudioSystem::create();
+    // Every effect is decoded now rather than on the first explosion.
+    Sounds::instance();
 
     m_mainMenu = m_kit->makeMainMenu();
     m_current = m_mainMenu.get();
@@ -69,6 +83,10 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
         while (m_kit->introFade(*m_intro) < 1.0f && !window->isQuitRequested())
             frame();
     }
+    NAudio::AudioSystem* audio = NAudio::AudioSystem::existing();
+    audio->setSoundVolume(m_audioSettings.soundVolume);
+    audio->setStreamVolume(m_audioSettings.musicVolume);
+    audio->setInvertStereo(m_audioSettings.invertStereo);
     showMainMenu();
     m_intro.reset();
     m_started = true;
@@ -91,14 +109,34 @@ GameApp::~GameApp()
     m_endLevel.reset();
     m_game.reset();
     m_mainMenu.reset();
+    m_music.reset();
+    if (NAudio::AudioSystem* audio = NAudio::AudioSystem::existing()) {
+        m_audioSettings.soundVolume = audio->soundVolume();
+        m_audioSettings.musicVolume = audio->streamVolume();
+        m_audioSettings.invertStereo = audio->invertStereo();
+    }
+    Sounds::destroy();
+    NAudio::AudioSystem::destroy();
     setImageFileReader(nullptr);
     NLib::ResourceArchive::destroy();
+
+    if (Profiles* profiles = Profiles::existing()) {
+        // A window that never opened says nothing about the player's choice.
+        if (platformWindow())
+            profiles->m_isWindowed = isFullScreen() ? 0 : 1;
+        profiles->m_soundVolume = m_audioSettings.soundVolume;
+        profiles->m_musicVolume = m_audioSettings.musicVolume;
+        profiles->m_invertStereo = m_audioSettings.invertStereo ? 1 : 0;
+        profiles->save();
+    }
+    Profiles::destroy();
     // The base class closes the window last.
 }
 
 void GameApp::update(float dt)
 {
-    m_kit->updateMusic();
+    if (m_music)
+        m_music->update();
     if (m_intro)
         m_intro->update(dt);
     if (!m_current)
@@ -122,7 +160,8 @@ void GameApp::draw()
         m_current->draw();
     if (m_intro)
         m_intro->draw();
-    m_kit->updateAudio();
+    if (NAudio::AudioSystem* audio = NAudio::AudioSystem::existing())
+        audio->update();
 }
 
 void GameApp::onMouseMove(float x, float y)
@@ -151,12 +190,20 @@ void GameApp::onRightButtonUp(float x, float y)
 
 void GameApp::onActivate()
 {
-    m_kit->pauseAudio(false);
+    if (NAudio::AudioSystem* audio = NAudio::AudioSystem::existing())
+        audio->resume();
 }
 
 void GameApp::onDeactivate()
 {
-    m_kit->pauseAudio(true);
+    if (NAudio::AudioSystem* audio = NAudio::AudioSystem::existing())
+        audio->pause();
+}
+
+void GameApp::stopAllSounds()
+{
+    if (Sounds* sounds = Sounds::existing())
+        sounds->stopAll();
 }
 
 void GameApp::hideCursorForPlay()
@@ -242,7 +289,7 @@ void GameApp::onKeyDown(int key)
 
 void GameApp::showMainMenu()
 {
-    m_kit->stopAllSounds();
+    stopAllSounds();
     showCursor();
     if (m_mainMenu)
         m_kit->setContinueEnabled(*m_mainMenu, m_game && m_kit->hasLevel(*m_game));
@@ -278,20 +325,30 @@ void GameApp::prepareContinue()
 
 void GameApp::restartMenuMusic()
 {
-    m_kit->playMusic({"sounds/music_menu1.ogg"}, true);
+    if (!m_music)
+        return;
+    m_music->clear();
+    m_music->add("sounds/music_menu1.ogg");
+    m_music->shuffle();
+    m_music->playNext();
 }
 
 void GameApp::startGameMusic()
 {
-    m_kit->playMusic({"sounds/music_game" + std::to_string(m_gameMusic) + ".ogg"}, false);
+    if (m_music) {
+        m_music->clear();
+        m_music->add("sounds/music_game" + std::to_string(m_gameMusic) + ".ogg");
+        m_music->playNext();
+    }
     if (++m_gameMusic > 4)
         m_gameMusic = 1;
 }
 
 void GameApp::showEndLevel(bool final)
 {
-    m_kit->stopAllSounds();
-    m_kit->stopMusic();
+    stopAllSounds();
+    if (m_music)
+        m_music->stop();
     m_endLevel = m_kit->makeEndLevel(final);
     showCursor();
     m_current = m_endLevel.get();

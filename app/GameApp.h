@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/AudioSettings.h"
 #include "app/ScreenKit.h"
 #include "app/Window.h"
 
 #include "ui/Control.h"
+
+#include "content/StreamMusic.h"
 
 #include <memory>
 #include <string>
@@ -44,11 +47,14 @@ public:
     NControls::Control* game() const { return m_game.get(); }
     NControls::Control* endLevel() const { return m_endLevel.get(); }
     int nextGameMusic() const { return m_gameMusic; }
+    NAudio::StreamMusic* music() const { return m_music.get(); }
+    const AudioSettings& audioSettings() const { return m_audioSettings; }
 
 private:
     void startPlaying(NControls::Control& screen);
     void setWindowIcon();
     void hideCursorForPlay();
+    void stopAllSounds();
 
     std::unique_ptr<ScreenKit> m_kit;
     NControls::Control* m_current = nullptr;
@@ -58,6 +64,9 @@ private:
     std::unique_ptr<NControls::Control> m_game;
     std::unique_ptr<NControls::Control> m_endLevel;
     std::string m_savePath;
+    std::unique_ptr<NAudio::StreamMusic> m_music;
+    // Given to the audio system at start-up and taken back from it at exit, before saving.
+    AudioSettings m_audioSettings;
     int m_gameMusic = 1;
     bool m_started = false;
 };

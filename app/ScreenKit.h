@@ -4,14 +4,12 @@
 #include "ui/Control.h"
 
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace NVolant {
 
-// How the application makes and asks its screens, and reaches sound and music. The application's
-// start-up, input routing and command table are written against this; each screen supplies its
-// part. What a kit leaves at the defaults simply does not exist yet (no game screen, silence).
+// How the application makes and asks its screens. The application's start-up, input routing and
+// command table are written against this; each screen supplies its part. What a kit leaves at the
+// defaults simply does not exist yet (no game screen).
 class ScreenKit {
 public:
     virtual ~ScreenKit() = default;
@@ -42,15 +40,6 @@ public:
     virtual void loadSavedGame(NControls::Control&) {}
 
     virtual std::unique_ptr<NControls::Control> makeEndLevel(bool) { return nullptr; }
-
-    virtual void stopAllSounds() {}
-    // Plays the list from its next track on, looping through it.
-    virtual void playMusic(const std::vector<std::string>&, bool) {}
-    virtual void stopMusic() {}
-    virtual void updateMusic() {}
-    virtual void updateAudio() {}
-    // Background: all audio output pauses, and resumes in front.
-    virtual void pauseAudio(bool) {}
 };
 
 // The kit of the game as far as it exists: the start screen as main menu.

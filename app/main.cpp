@@ -1,14 +1,37 @@
+#include "app/CommandLine.h"
 #include "app/GameApp.h"
 
 #include "content/BrokenInstallation.h"
 #include "platform/KClock.h"
+#include "platform/KRendererChoice.h"
 #include "platform/KShell.h"
 #include "platform/Log.h"
 
 #include <cstdio>
 
-int main()
+int main(int argc, char** argv)
 {
+    const NVolant::CommandLine line =
+        NVolant::CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
+    if (!line.error.empty()) {
+        std::fprintf(stderr, "skyvane: %s\nTry 'skyvane --help' for more.\n", line.error.c_str());
+        return 2;
+    }
+    if (line.help) {
+        std::fputs(NVolant::CommandLine::usage().c_str(), stdout);
+        return 0;
+    }
+    if (line.version) {
+        std::printf("Skyvane %s\n", SKYVANE_VERSION);
+        return 0;
+    }
+    if (!line.renderer.empty()) {
+        if (!KRendererChoice::isValidName(line.renderer)) {
+            std::fprintf(stderr, "skyvane: no renderer called %s here\n", line.renderer.c_str());
+            return 2;
+        }
+        KRendererChoice::request(line.renderer);
+    }
     // A start-up that fails says so in one line on stderr (below); the details go to the log
     // files in the save folder.
     setLogEcho(false);
@@ -20,6 +43,10 @@ int main()
             return 1;
         }
         setLogEcho(true);
+        if (!line.renderer.empty()) {
+            std::printf("skyvane: drawing with the %s renderer\n", KRendererChoice::inUse().c_str());
+            std::fflush(stdout);
+        }
         KWindow* window = app.platformWindow();
         while (window && !window->isQuitRequested()) {
             app.frame();

@@ -15,6 +15,7 @@ bool KRenderContext::attach(SDL_Renderer* renderer, int logicalWidth, int logica
 {
     detach();
     m_renderer = renderer;
+    m_direct = false;
     m_width = logicalWidth;
     m_height = logicalHeight;
     if (!m_renderer)
@@ -59,7 +60,7 @@ bool KRenderContext::beginPicture()
 {
     if (!m_renderer || !m_picture)
         return false;
-    return SDL_SetRenderTarget(m_renderer, m_picture) == 0;
+    return SDL_SetRenderTarget(m_renderer, m_direct ? nullptr : m_picture) == 0;
 }
 
 void KRenderContext::registerGraphic(KGraphicSDL* graphic)

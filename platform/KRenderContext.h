@@ -34,7 +34,12 @@ public:
     SDL_Texture* picture() const { return m_picture; }
     int logicalWidth() const { return m_width; }
     int logicalHeight() const { return m_height; }
+    // Aims drawing at the frame's target: the picture texture, or the window itself when it is
+    // drawn into directly.
     bool beginPicture();
+    // Direct: the window has the picture's size, so frames are drawn straight into it.
+    void setDirect(bool direct) { m_direct = direct; }
+    bool isDirect() const { return m_direct; }
 
     void registerGraphic(KGraphicSDL* graphic);
     void unregisterGraphic(KGraphicSDL* graphic);
@@ -57,4 +62,5 @@ private:
     std::vector<KGraphicSDL*> m_graphics;
     KAffine m_view;
     std::uint64_t m_drawCalls = 0;
+    bool m_direct = false;
 };

@@ -4,6 +4,7 @@
 #include "platform/KClock.h"
 #include "platform/KInput.h"
 #include "platform/KQuadBuilder.h"
+#include "platform/KRendererChoice.h"
 #include "platform/KRenderContext.h"
 #include "platform/KeyTable.h"
 #include "platform/Log.h"
@@ -135,16 +136,7 @@ bool KWindowSDL::openWindow(int width, int height, int depth, bool windowed, con
 
 bool KWindowSDL::createRenderer()
 {
-    SDL_Renderer* renderer = nullptr;
-    if (!isHeadlessDriver()) {
-        const std::uint32_t vsync = m_frameLimit >= 0 ? std::uint32_t{SDL_RENDERER_PRESENTVSYNC} : 0u;
-        renderer =
-            SDL_CreateRenderer(m_window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE | vsync);
-        if (!renderer)
-            LOG_INFO("no accelerated renderer (%s); drawing in software", SDL_GetError());
-    }
-    if (!renderer)
-        renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+    SDL_Renderer* renderer = KRendererChoice::create(m_window, m_frameLimit >= 0, isHeadlessDriver());
     if (!renderer) {
         LOG_ERROR("cannot make a renderer: %s", SDL_GetError());
         return false;
@@ -153,6 +145,13 @@ bool KWindowSDL::createRenderer()
         return false;
     SDL_SetTextureScaleMode(KRenderContext::get().picture(), SDL_ScaleModeLinear);
     return true;
+}
+
+bool KWindowSDL::isSoftwareRenderer() const
+{
+    SDL_RendererInfo info;
+    SDL_Renderer* renderer = KRenderContext::get().renderer();
+    return renderer && SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
 }
 
 bool KWindowSDL::recreateRenderer()
@@ -278,16 +277,26 @@ void KWindowSDL::present()
         SDL_SetRenderDrawColor(renderer, 0, 0, 0, toByte(1.0f - m_fade));
         SDL_RenderFillRect(renderer, nullptr);
     }
-    SDL_SetRenderTarget(renderer, nullptr);
     int outW = 0, outH = 0;
-    SDL_GetRendererOutputSize(renderer, &outW, &outH);
-    const KLetterbox box = KLetterbox::fit(m_width, m_height, outW, outH);
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
-    const SDL_FRect dest{box.offsetX, box.offsetY, box.drawnWidth(), box.drawnHeight()};
-    SDL_SetTextureBlendMode(context.picture(), SDL_BLENDMODE_NONE);
-    SDL_RenderCopyF(renderer, context.picture(), nullptr, &dest);
+    if (!context.isDirect()) {
+        SDL_SetRenderTarget(renderer, nullptr);
+        SDL_GetRendererOutputSize(renderer, &outW, &outH);
+        const KLetterbox box = KLetterbox::fit(m_width, m_height, outW, outH);
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        SDL_RenderClear(renderer);
+        const SDL_FRect dest{box.offsetX, box.offsetY, box.drawnWidth(), box.drawnHeight()};
+        SDL_SetTextureBlendMode(context.picture(), SDL_BLENDMODE_NONE);
+        SDL_RenderCopyF(renderer, context.picture(), nullptr, &dest);
+    }
+    if (m_screenshotPending) {
+        m_screenshotPending = false;
+        takeScreenshot();
+    }
     SDL_RenderPresent(renderer);
+    // A window of exactly the picture's size is drawn into directly; only a scaled one needs the
+    // picture drawn first and copied over (one whole pass more per frame).
+    SDL_GetRendererOutputSize(renderer, &outW, &outH);
+    context.setDirect(outW == m_width && outH == m_height);
     context.beginPicture();
 }
 
@@ -475,8 +484,14 @@ void KWindowSDL::processEvent(const SDL_Event& event)
         const int vk = virtualKeyOfSdlKey(event.key.keysym.sym);
         const bool leftShiftHeld = isVirtualKeyDown(VKey::LShift);
         pressKey(vk, down, event.key.repeat != 0, event.key.keysym.scancode);
-        if (down && !event.key.repeat && vk == VKey::Snapshot && leftShiftHeld)
-            takeScreenshot();
+        if (down && !event.key.repeat && vk == VKey::Snapshot && leftShiftHeld) {
+            // A window drawn into directly keeps its last frame only with the software renderer;
+            // otherwise the shot waits for the next frame, just before it is shown.
+            if (KRenderContext::get().isDirect() && !isSoftwareRenderer())
+                m_screenshotPending = true;
+            else
+                takeScreenshot();
+        }
         break;
     }
     case SDL_TEXTINPUT: {
@@ -527,8 +542,9 @@ bool KWindowSDL::readPicture(std::vector<std::uint8_t>& rgba, int& width, int& h
     width = context.logicalWidth();
     height = context.logicalHeight();
     rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
-    return SDL_RenderReadPixels(context.renderer(), nullptr, SDL_PIXELFORMAT_RGBA32, rgba.data(),
-                                width * 4) == 0;
+    const SDL_Rect whole{0, 0, width, height};
+    return SDL_RenderReadPixels(context.renderer(), &whole, SDL_PIXELFORMAT_RGBA32, rgba.data(), width * 4) ==
+           0;
 }
 
 bool KWindowSDL::readOutput(std::vector<std::uint8_t>& rgba, int& width, int& height)

@@ -60,6 +60,7 @@ public:
 
 private:
     bool createRenderer();
+    bool isSoftwareRenderer() const;
     void processEvent(const SDL_Event& event);
     void pressButton(int button, bool down);
     void pressKey(int virtualKey, bool down, bool repeat, int scancode);
@@ -88,6 +89,7 @@ private:
     double m_lastFrameEnd = 0.0;
     float m_fade = 1.0f;
     int m_screenshots = 0;
+    bool m_screenshotPending = false;
     KEventCallback m_callback;
     std::unique_ptr<KGamepad> m_gamepad;
     std::vector<KPadAction> m_padActions;

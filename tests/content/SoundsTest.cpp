@@ -1,0 +1,132 @@
+#include "support/TempDir.h"
+
+#include "content/AudioSystem.h"
+#include "content/ResourceArchive.h"
+#include "content/Sounds.h"
+#include "platform/Log.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+using NVolant::Sounds;
+
+namespace {
+
+// The registry on the real generated data pack (dummy audio driver: silent but running).
+class SoundsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
+        archive->setPassword(NLib::ResourceArchive::kGamePassword);
+        const char* build = std::getenv("SKYVANE_BUILD_DIR");
+        ASSERT_TRUE(archive->open(std::string(build ? build : ".") + "/data.pk"));
+        NAudio::AudioSystem::create();
+        sounds = Sounds::create();
+    }
+    void TearDown() override
+    {
+        Sounds::destroy();
+        NAudio::AudioSystem::destroy();
+        NLib::ResourceArchive::destroy();
+    }
+
+    Sounds* sounds = nullptr;
+};
+
+TEST_F(SoundsTest, EverySlotLoadsWithItsInstancesAndLooping)
+{
+    for (int i = 0; i < 4; ++i) {
+        for (NAudio::Sound* engine : {sounds->helicEngine(i), sounds->planeEngine(i)}) {
+            ASSERT_NE(engine, nullptr);
+            EXPECT_TRUE(engine->looping());
+            EXPECT_EQ(engine->maxInstances(), 3);
+        }
+    }
+    ASSERT_NE(sounds->playerMissile(), nullptr);
+    EXPECT_EQ(sounds->playerMissile()->maxInstances(), 3);
+    ASSERT_NE(sounds->enemyMissile(), nullptr);
+    EXPECT_EQ(sounds->enemyMissile()->maxInstances(), 2);
+    for (NAudio::Sound* single :
+         {sounds->helicExplode(), sounds->planeExplode(), sounds->boatHit(), sounds->boatExplode(0),
+          sounds->boatExplode(1), sounds->boatExplode(2), sounds->bonus(), sounds->addLife(),
+          sounds->playerPlane(), sounds->playerBullet(0), sounds->playerBullet(1),
+          sounds->playerMissileExplode(), sounds->playerHitSmall(), sounds->playerHitBig(),
+          sounds->enemyMissileExplode(), sounds->arc()}) {
+        ASSERT_NE(single, nullptr);
+        EXPECT_EQ(single->maxInstances(), 1);
+        EXPECT_FALSE(single->looping());
+    }
+    // Two cannon entries of one file, so two shots overlap; likewise the two missile impacts.
+    EXPECT_NE(sounds->playerBullet(0), sounds->playerBullet(1));
+    EXPECT_NE(sounds->playerMissileExplode(), sounds->enemyMissileExplode());
+    EXPECT_EQ(Sounds::instance(), sounds) << "loaded once";
+}
+
+TEST_F(SoundsTest, PlacementAroundTheListener)
+{
+    sounds->setListener(Vector4(400, 1000));
+    EXPECT_EQ(sounds->pan(Vector4(400, 1000)), 0);
+    EXPECT_EQ(sounds->volumeAt(Vector4(400, 1000), 300), 100);
+    EXPECT_EQ(sounds->pan(Vector4(700, 1000)), 100);
+    EXPECT_EQ(sounds->pan(Vector4(1400, 500)), 100);
+    EXPECT_EQ(sounds->pan(Vector4(250, 1000)), -50);
+    EXPECT_EQ(sounds->pan(Vector4(399, 0)), 0) << "truncated toward zero";
+    EXPECT_EQ(sounds->pan(Vector4(-200, 1000)), -100);
+    EXPECT_EQ(sounds->volumeAt(Vector4(400, 1600), 300), 10);
+    EXPECT_EQ(sounds->volumeAt(Vector4(400, 1150), 300), 50);
+    EXPECT_EQ(sounds->volumeAt(Vector4(400, 1269), 300), 10);
+    EXPECT_EQ(sounds->volumeAt(Vector4(400, 1001), 300), 99);
+    EXPECT_EQ(sounds->volumeAt(Vector4(400, 1000, 30), 300), 90) << "depth counts";
+    EXPECT_EQ(sounds->volumeAt(Vector4(400, 1000), 0), 100);
+    EXPECT_EQ(sounds->volumeAt(Vector4(401, 1000), 0), 10);
+}
+
+TEST_F(SoundsTest, StopAllSparesTheCannonAndHits)
+{
+    sounds->playAt(sounds->playerBullet(0), Vector4(0, 0));
+    sounds->playAt(sounds->playerHitBig(), Vector4(0, 0));
+    sounds->playAt(sounds->arc(), Vector4(0, 0));
+    sounds->playAt(sounds->bonus(), Vector4(0, 0));
+    NAudio::Sound* engine = sounds->helicEngine(1);
+    ASSERT_TRUE(engine->acquire(5, 3));
+    engine->playInstance(5, false);
+    sounds->stopAll();
+    EXPECT_TRUE(sounds->playerBullet(0)->isPlaying());
+    EXPECT_TRUE(sounds->playerHitBig()->isPlaying());
+    EXPECT_FALSE(sounds->arc()->isPlaying());
+    EXPECT_FALSE(sounds->bonus()->isPlaying());
+    EXPECT_FALSE(engine->hasInstance(5));
+}
+
+TEST_F(SoundsTest, TickEnginesAgesEnginesAndEnemyRocketsOnly)
+{
+    NAudio::Sound* engine = sounds->planeEngine(3);
+    NAudio::Sound* rocket = sounds->enemyMissile();
+    NAudio::Sound* missile = sounds->playerMissile();
+    for (NAudio::Sound* sound : {engine, rocket, missile})
+        ASSERT_TRUE(sound->acquire(9, 1));
+    sounds->tickEngines();
+    EXPECT_FALSE(engine->hasInstance(9));
+    EXPECT_FALSE(rocket->hasInstance(9));
+    // The player's missiles stop their own flight sound when they end.
+    EXPECT_TRUE(missile->hasInstance(9));
+}
+
+TEST(SoundsWithoutAudio, EverySlotIsEmptyAndCallsAreSafe)
+{
+    setLogEcho(false);
+    NAudio::AudioSystem::destroy();
+    Sounds* sounds = Sounds::create();
+    EXPECT_EQ(sounds->arc(), nullptr);
+    EXPECT_EQ(sounds->helicEngine(9), nullptr);
+    sounds->playAt(sounds->bonus(), Vector4(1, 2));
+    sounds->tickEngines();
+    sounds->stopAll();
+    Sounds::destroy();
+    setLogEcho(true);
+}
+
+} // namespace
