@@ -32,6 +32,25 @@ std::vector<int> iconSizes()
     return sizes;
 }
 
+// The environment of a desktop session without a display server, home at home, the sound off;
+// sanitizer settings pass through.
+std::map<std::string, std::string> sessionEnvironment(const std::string& home, const std::string& videoDriver)
+{
+    fs::create_directories(home + "/run");
+    fs::permissions(home + "/run", fs::perms::owner_all);
+    std::map<std::string, std::string> env = {{"HOME", home},
+                                              {"XDG_DATA_HOME", home + "/.local/share"},
+                                              {"XDG_RUNTIME_DIR", home + "/run"},
+                                              {"SDL_AUDIODRIVER", "dummy"},
+                                              {"PATH", "/usr/bin:/bin"}};
+    if (!videoDriver.empty())
+        env["SDL_VIDEODRIVER"] = videoDriver;
+    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
+        if (const char* value = std::getenv(name))
+            env[name] = value;
+    return env;
+}
+
 // One staging of "cmake --install" (DESTDIR, the configured prefix) shared by the tests below.
 class StagedInstall : public ::testing::Test {
 protected:
@@ -54,21 +73,8 @@ protected:
                                               const std::string& home, const std::string& stderrFile,
                                               const std::string& videoDriver = "dummy")
     {
-        // A desktop session's runtime folder, without a display server in it.
-        fs::create_directories(home + "/run");
-        fs::permissions(home + "/run", fs::perms::owner_all);
-        std::map<std::string, std::string> env = {{"HOME", home},
-                                                  {"XDG_DATA_HOME", home + "/.local/share"},
-                                                  {"XDG_RUNTIME_DIR", home + "/run"},
-                                                  {"SDL_AUDIODRIVER", "dummy"},
-                                                  {"PATH", "/usr/bin:/bin"}};
-        if (!videoDriver.empty())
-            env["SDL_VIDEODRIVER"] = videoDriver;
-        // Sanitizer builds keep their settings.
-        for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
-            if (const char* value = std::getenv(name))
-                env[name] = value;
-        return std::make_unique<GameProcess>(program, std::vector<std::string>{}, folder, env, stderrFile);
+        return std::make_unique<GameProcess>(program, std::vector<std::string>{}, folder,
+                                             sessionEnvironment(home, videoDriver), stderrFile);
     }
 
     static std::unique_ptr<TempDir> s_stage;
@@ -167,10 +173,8 @@ TEST(InstallPrefix, AnInstallUnderAnotherPrefixFindsItsData)
     const CommandResult installed = runCommand("'" SKYVANE_CMAKE_COMMAND "' --install '" + buildFolder() +
                                                "' --prefix '" + prefix.path() + "'");
     ASSERT_EQ(installed.status, 0) << installed.output;
-    std::map<std::string, std::string> env = {
-        {"HOME", home.path()}, {"SDL_VIDEODRIVER", "dummy"}, {"SDL_AUDIODRIVER", "dummy"}};
-    GameProcess game(prefix.file(SKYVANE_INSTALL_BINDIR "/skyvane"), {}, home.path(), env,
-                     logs.file("stderr"));
+    GameProcess game(prefix.file(SKYVANE_INSTALL_BINDIR "/skyvane"), {}, home.path(),
+                     sessionEnvironment(home.path(), "dummy"), logs.file("stderr"));
     EXPECT_FALSE(game.waitForExit(4.0)) << logs.read("stderr");
     game.terminate();
     ASSERT_TRUE(game.waitForExit(20.0));
