@@ -8,6 +8,7 @@ JOBS       ?= $(shell nproc)
 WERROR     ?= OFF
 FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
+PREFIX     ?=
 
 .PHONY: all deps build run test data asan fuzz bench cpu install format clean
 
@@ -63,8 +64,9 @@ bench: build
 cpu: build
 	@bash scripts/cpu.sh $(BUILD)
 
+# Honours DESTDIR (staging) and PREFIX (default /usr/local): make install DESTDIR=/tmp/stage PREFIX=/usr
 install: build
-	cmake --install $(BUILD)
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) $(if $(PREFIX),--prefix "$(PREFIX)")
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,9 +1,11 @@
 #include "app/GameApp.h"
 
 #include "content/AudioSystem.h"
+#include "content/BrokenInstallation.h"
 #include "content/ResourceArchive.h"
 #include "content/Sounds.h"
 #include "gameplay/Images.h"
+#include "platform/ImageDecoder.h"
 #include "platform/KGraphic.h"
 #include "platform/KInput.h"
 #include "platform/KShell.h"
@@ -15,6 +17,10 @@
 namespace NVolant {
 
 namespace {
+
+// Every screen writes with the bitmap font: a data tree without it is no data tree.
+constexpr const char* kDataProbe = "menu/font.png";
+constexpr const char* kWindowIcon = "icons/skyvane_64.png";
 
 bool gameEnded(FieldStatus status)
 {
@@ -35,15 +41,25 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
     m_audioSettings.musicVolume = profiles->m_musicVolume;
     m_audioSettings.invertStereo = profiles->m_invertStereo == 1;
 
+    // The data before the window: without it there is no game, and no window should flash up.
     NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
-    if (!create(kScreenWidth, kScreenHeight, 32, profiles->m_isWindowed == 1, "Skyvane"))
-        return;
-
     archive->setPassword(NLib::ResourceArchive::kGamePassword);
     const std::string dataFolder = findDataFolder();
     archive->setLooseFolder(dataFolder);
-    if (!archive->open(dataFolder + "/data.pk"))
+    if (!archive->open(dataFolder + "/data.pk")) {
+        if (archive->readFile(kDataProbe).empty()) {
+            std::string searched;
+            for (const std::string& folder : dataFolderCandidates())
+                searched += (searched.empty() ? "" : ", ") + folder;
+            throw NLib::BrokenInstallation("data.pk", "not found (looked in " + searched + ")");
+        }
         LOG_ERROR("no data pack in %s; reading loose files", dataFolder.c_str());
+    }
+
+    if (!create(kScreenWidth, kScreenHeight, 32, profiles->m_isWindowed == 1, "Skyvane"))
+        return;
+    setWindowIcon();
+
     setImageFileReader([](const std::string& name) {
         NLib::ResourceArchive* files = NLib::ResourceArchive::instance();
         return files ? files->readFile(name) : NLib::ByteBuffer{};
@@ -76,6 +92,15 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
     showMainMenu();
     m_intro.reset();
     m_started = true;
+}
+
+void GameApp::setWindowIcon()
+{
+    const NLib::ByteBuffer png = NLib::ResourceArchive::instance()->readFile(kWindowIcon);
+    const DecodedImage icon = decodePng(png.data(), png.size());
+    KWindow* window = platformWindow();
+    if (icon.empty() || !window || !window->setIcon(icon.rgba, icon.width, icon.height))
+        LOG_ERROR("no window icon (%s)", kWindowIcon);
 }
 
 GameApp::~GameApp()

@@ -57,6 +57,7 @@ public:
 
 private:
     void startPlaying(NControls::Control& screen);
+    void setWindowIcon();
     void hideCursorForPlay();
     void stopAllSounds();
 

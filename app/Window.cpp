@@ -1,7 +1,6 @@
 #include "app/Window.h"
 
 #include "platform/KClock.h"
-#include "platform/Log.h"
 
 namespace NLib {
 
@@ -31,10 +30,9 @@ bool Window::create(std::uint16_t width, std::uint16_t height, std::uint16_t dep
 {
     m_window = createWindow(0, true);
     m_windowed = windowed;
-    if (!m_window->openWindow(width, height, depth, windowed, title)) {
-        LOG_ERROR("cannot open the %ux%u window", width, height);
+    // The platform has logged why.
+    if (!m_window->openWindow(width, height, depth, windowed, title))
         return false;
-    }
     m_window->setFrameRateCap(60);
     m_window->setEventCallback([this](const KEvent& event) { return handleEvent(event); });
     return true;

@@ -32,24 +32,32 @@ int main(int argc, char** argv)
         }
         KRendererChoice::request(line.renderer);
     }
+    // A start-up that fails says so in one line on stderr (below); the details go to the log
+    // files in the save folder.
+    setLogEcho(false);
     try {
-        int status = 0;
         NVolant::GameApp app;
-        if (!app.started())
-            status = 1;
+        if (!app.started()) {
+            std::fprintf(stderr, "skyvane: cannot open the game window (is a display available?): %s\n",
+                         lastLoggedError().c_str());
+            return 1;
+        }
+        setLogEcho(true);
         if (!line.renderer.empty()) {
             std::printf("skyvane: drawing with the %s renderer\n", KRendererChoice::inUse().c_str());
             std::fflush(stdout);
         }
         KWindow* window = app.platformWindow();
-        while (status == 0 && window && !window->isQuitRequested()) {
+        while (window && !window->isQuitRequested()) {
             app.frame();
             sleepMilliseconds(1);
         }
-        return status;
+        return 0;
     } catch (const NLib::BrokenInstallation& e) {
         // Content the game cannot run without is missing or damaged: say which file, then leave.
+        setLogEcho(false);
         LOG_FATAL("broken installation: %s", e.what());
+        std::fprintf(stderr, "skyvane: broken installation: %s\n", e.what());
         showMessage("Skyvane", "The game's data is damaged or incomplete:\n" + e.file() +
                                    "\n\nPlease reinstall Skyvane.");
         return 2;

@@ -6,7 +6,9 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstring>
+#include <map>
 
 namespace {
 
@@ -31,9 +33,85 @@ void pushWindowEvent(std::uint8_t kind)
     SDL_PushEvent(&e);
 }
 
+// The virtual pads plugged in, by handle, with their joystick open for setting its state.
+std::map<int, SDL_Joystick*>& virtualPads()
+{
+    static std::map<int, SDL_Joystick*> pads;
+    return pads;
+}
+
+SDL_Joystick* virtualPad(int pad)
+{
+    const auto it = virtualPads().find(pad);
+    return it == virtualPads().end() ? nullptr : it->second;
+}
+
 } // namespace
 
 namespace KInjection {
+
+int attachGamepad()
+{
+    // The joystick layer may not be running yet (no window): keep it up while the pad exists.
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0)
+        return -1;
+    constexpr int buttons = static_cast<int>(KPadButton::DpadRight) + 1;
+    constexpr int axes = static_cast<int>(KPadAxis::RightTrigger) + 1;
+    SDL_VirtualJoystickDesc desc;
+    SDL_zero(desc);
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = axes;
+    desc.nbuttons = buttons;
+    // With the masks SDL maps joystick button/axis i to game-controller button/axis i.
+    desc.button_mask = (1u << buttons) - 1;
+    desc.axis_mask = (1u << axes) - 1;
+    desc.name = "Skyvane virtual pad";
+    const int device = SDL_JoystickAttachVirtualEx(&desc);
+    SDL_Joystick* joystick = device >= 0 ? SDL_JoystickOpen(device) : nullptr;
+    if (!joystick) {
+        if (device >= 0)
+            SDL_JoystickDetachVirtual(device);
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+        return -1;
+    }
+    const int pad = SDL_JoystickInstanceID(joystick);
+    virtualPads()[pad] = joystick;
+    return pad;
+}
+
+void detachGamepad(int pad)
+{
+    SDL_Joystick* joystick = virtualPad(pad);
+    if (!joystick)
+        return;
+    virtualPads().erase(pad);
+    SDL_JoystickClose(joystick);
+    for (int i = 0; i < SDL_NumJoysticks(); ++i)
+        if (SDL_JoystickGetDeviceInstanceID(i) == pad) {
+            SDL_JoystickDetachVirtual(i);
+            break;
+        }
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+}
+
+void gamepadButton(int pad, KPadButton button, bool down)
+{
+    if (SDL_Joystick* joystick = virtualPad(pad))
+        SDL_JoystickSetVirtualButton(joystick, static_cast<int>(button), down ? 1 : 0);
+}
+
+void gamepadAxis(int pad, KPadAxis axis, float value)
+{
+    SDL_Joystick* joystick = virtualPad(pad);
+    if (!joystick)
+        return;
+    // Triggers rest at the bottom of the joystick range, sticks in its middle.
+    const bool trigger = axis == KPadAxis::LeftTrigger || axis == KPadAxis::RightTrigger;
+    const float raw = trigger ? -32768.0f + std::clamp(value, 0.0f, 1.0f) * 65535.0f
+                              : std::clamp(value, -1.0f, 1.0f) * 32767.0f;
+    SDL_JoystickSetVirtualAxis(joystick, static_cast<int>(axis), static_cast<Sint16>(raw));
+}
 
 void mouseMove(int x, int y)
 {

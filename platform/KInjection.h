@@ -21,6 +21,33 @@ void minimise(bool minimised);
 void closeWindow();
 // Resizes the window as a desktop of another shape would (letterbox tests).
 void resizeWindow(int width, int height);
+// Game controllers, as SDL's virtual joysticks: the game sees them exactly as plugged-in pads.
+// Buttons and axes follow SDL's game-controller numbering.
+enum class KPadButton {
+    South,
+    East,
+    West,
+    North,
+    Back,
+    Guide,
+    Start,
+    LeftStick,
+    RightStick,
+    LeftShoulder,
+    RightShoulder,
+    DpadUp,
+    DpadDown,
+    DpadLeft,
+    DpadRight
+};
+enum class KPadAxis { LeftX, LeftY, RightX, RightY, LeftTrigger, RightTrigger };
+// Plugs a pad in (also before any window exists); returns its handle, or -1.
+int attachGamepad();
+void detachGamepad(int pad);
+void gamepadButton(int pad, KPadButton button, bool down);
+// Sticks -1..1 (right and down positive), triggers 0..1.
+void gamepadAxis(int pad, KPadAxis axis, float value);
+
 // Drops the renderer and makes a new one, as a lost graphics device does.
 bool resetRenderer();
 // Queues the renderer's "device lost" event; the next pump rebuilds every image.

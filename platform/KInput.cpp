@@ -1,5 +1,6 @@
 #include "platform/KInput.h"
 
+#include "platform/KGamepad.h"
 #include "platform/KWindowSDL.h"
 #include "platform/KeyTable.h"
 
@@ -89,6 +90,11 @@ std::int16_t getWheelDelta()
     const int delta = input().wheel;
     input().wheel = 0;
     return static_cast<std::int16_t>(delta);
+}
+
+void setGamepadSteerSpeed(float pxPerMs)
+{
+    KGamepad::setSteerSpeed(pxPerMs);
 }
 
 namespace KInputState {

@@ -21,6 +21,9 @@ void hideCursor();
 bool isCursorVisible();
 // The last wheel delta, then 0.
 std::int16_t getWheelDelta();
+// How fast a gamepad's stick at full deflection moves the hidden pointer in play (px/ms): the
+// arrow keys' steering speed, so both steer alike. Not positive: the default 0.3.
+void setGamepadSteerSpeed(float pxPerMs);
 
 // Fed by the window's event pump.
 namespace KInputState {

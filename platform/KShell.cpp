@@ -10,9 +10,12 @@
 
 void showMessage(const std::string& title, const std::string& text)
 {
+    // Before any window (a broken installation found at start-up) the driver asked for decides.
     const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver)
+        driver = SDL_getenv("SDL_VIDEODRIVER");
     const bool headless =
-        !driver || std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0;
+        driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
     if (headless) {
         LOG_INFO("%s: %s", title.c_str(), text.c_str());
         return;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The one game window and its frame cycle. Drawing goes to an 800 x 600 logical picture that is
 // shown 1:1 in a window or scaled with letterboxing in desktop full screen.
@@ -30,6 +31,8 @@ public:
     virtual bool isFullScreen() const = 0;
     virtual bool isForeground() const = 0;
     virtual void setCaption(const std::string& text) = 0;
+    // The picture the desktop shows for the window: RGBA rows of width x height.
+    virtual bool setIcon(const std::vector<std::uint8_t>& rgba, int width, int height) = 0;
     // Shows the frame, handles input, holds to the frame-rate cap and, when asked, blocks while
     // the window is not in front (events 101 and 100 around the pause).
     virtual void presentFrame(bool pauseWhenInactive, bool resetViewAfter) = 0;

@@ -25,6 +25,14 @@ bool isHeadlessDriver()
     return driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
 }
 
+// Tests and headless runs ask for the dummy or offscreen driver by name.
+bool headlessDriverRequested()
+{
+    const char* requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return requested && driver && SDL_strcasestr(requested, driver) != nullptr;
+}
+
 std::uint8_t toByte(float v)
 {
     return v <= 0 ? 0 : v >= 1 ? 255 : static_cast<std::uint8_t>(v * 255.0f);
@@ -68,6 +76,7 @@ KWindowSDL::~KWindowSDL()
     if (g_current == this)
         g_current = nullptr;
     KInputState::releaseAll();
+    m_gamepad.reset();
     if (m_ownsVideo)
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
@@ -88,6 +97,16 @@ bool KWindowSDL::openWindow(int width, int height, int depth, bool windowed, con
         }
         m_ownsVideo = true;
     }
+    if (isHeadlessDriver() && !headlessDriverRequested()) {
+        // SDL falls back to drawing off screen when there is no display: a game nobody can see.
+        LOG_ERROR("cannot open a window: no display (SDL could only start its %s driver)",
+                  SDL_GetCurrentVideoDriver());
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        m_ownsVideo = false;
+        return false;
+    }
+    if (!m_gamepad)
+        m_gamepad = std::make_unique<KGamepad>();
     m_width = width;
     m_height = height;
     m_depth = depth < 1 ? 16 : depth;
@@ -193,6 +212,22 @@ void KWindowSDL::setCaption(const std::string& text)
     m_title = text;
     if (m_window)
         SDL_SetWindowTitle(m_window, text.c_str());
+}
+
+bool KWindowSDL::setIcon(const std::vector<std::uint8_t>& rgba, int width, int height)
+{
+    if (!m_window || width <= 0 || height <= 0 ||
+        rgba.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4)
+        return false;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint8_t*>(rgba.data()), width,
+                                                              height, 32, width * 4, SDL_PIXELFORMAT_RGBA32);
+    if (!surface) {
+        LOG_ERROR("cannot make the window icon: %s", SDL_GetError());
+        return false;
+    }
+    SDL_SetWindowIcon(m_window, surface);
+    SDL_FreeSurface(surface);
+    return true;
 }
 
 void KWindowSDL::setFrameRateCap(int fps)
@@ -309,6 +344,12 @@ void KWindowSDL::pumpMessages()
     SDL_Event event;
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
         processEvent(event);
+    // The stick moves the pointer by the time passed, once the queued input is in.
+    if (m_gamepad && isForeground()) {
+        m_gamepad->tick(getMilliseconds(), isCursorVisible(), getMouseX(), getMouseY(), m_width, m_height,
+                        m_padActions);
+        applyPadActions();
+    }
     // A minimised window is not in front: the next presentFrame pauses (with events 101 and 100,
     // so the audio pauses too) rather than blocking here unannounced.
     if (m_deviceLost && !m_quit) {
@@ -325,6 +366,49 @@ KEvent KWindowSDL::pointerEvent(std::int32_t type, int button) const
     e.mouseY = getMouseY();
     e.button = button;
     return e;
+}
+
+void KWindowSDL::pressButton(int button, bool down)
+{
+    KInputState::setButton(button, down);
+    if (button != K_BUTTON_NONE)
+        deliver(pointerEvent(down ? K_EVENT_MOUSE_DOWN : K_EVENT_MOUSE_UP, button));
+}
+
+void KWindowSDL::pressKey(int virtualKey, bool down, bool repeat, int scancode)
+{
+    KInputState::setKey(virtualKey, down);
+    KEvent e = pointerEvent(down ? K_EVENT_KEY_DOWN : K_EVENT_KEY_UP, K_BUTTON_NONE);
+    e.virtualKey = virtualKey;
+    e.gameKey = gameKeyOfVirtualKey(virtualKey);
+    e.character = repeat ? 1 : 0;
+    e.messageCode = static_cast<std::int32_t>(down ? SDL_KEYDOWN : SDL_KEYUP);
+    e.param = scancode;
+    if (virtualKey != 0)
+        deliver(e);
+}
+
+void KWindowSDL::applyPadActions()
+{
+    // Taken out first: a handler may pump events itself and bring more.
+    std::vector<KPadAction> actions;
+    actions.swap(m_padActions);
+    for (const KPadAction& action : actions) {
+        switch (action.kind) {
+        case KPadAction::Kind::Pointer:
+            KInputState::setPointer(action.x, action.y);
+            // The visible pointer goes along (on menus it is the one the player aims with).
+            warpPointer(action.x, action.y);
+            deliver(pointerEvent(K_EVENT_MOUSE_MOVE, K_BUTTON_NONE));
+            break;
+        case KPadAction::Kind::Button:
+            pressButton(action.code, action.down);
+            break;
+        case KPadAction::Kind::Key:
+            pressKey(action.code, action.down, false, 0);
+            break;
+        }
+    }
 }
 
 void KWindowSDL::deliver(const KEvent& event)
@@ -352,6 +436,8 @@ void KWindowSDL::processEvent(const SDL_Event& event)
             m_focused = false;
             // Releases happen in another window now; keys must not stick.
             KInputState::releaseAll();
+            if (m_gamepad)
+                m_gamepad->forgetHeld();
             break;
         case SDL_WINDOWEVENT_MINIMIZED:
             m_minimised = true;
@@ -380,9 +466,7 @@ void KWindowSDL::processEvent(const SDL_Event& event)
         const int button = gameButton(event.button.button);
         KInputState::setPointer(box.toLogicalX(static_cast<float>(event.button.x)),
                                 box.toLogicalY(static_cast<float>(event.button.y)));
-        KInputState::setButton(button, down);
-        if (button != K_BUTTON_NONE)
-            deliver(pointerEvent(down ? K_EVENT_MOUSE_DOWN : K_EVENT_MOUSE_UP, button));
+        pressButton(button, down);
         break;
     }
     case SDL_MOUSEWHEEL: {
@@ -399,15 +483,7 @@ void KWindowSDL::processEvent(const SDL_Event& event)
         const bool down = event.type == SDL_KEYDOWN;
         const int vk = virtualKeyOfSdlKey(event.key.keysym.sym);
         const bool leftShiftHeld = isVirtualKeyDown(VKey::LShift);
-        KInputState::setKey(vk, down);
-        KEvent e = pointerEvent(down ? K_EVENT_KEY_DOWN : K_EVENT_KEY_UP, K_BUTTON_NONE);
-        e.virtualKey = vk;
-        e.gameKey = gameKeyOfVirtualKey(vk);
-        e.character = event.key.repeat ? 1 : 0;
-        e.messageCode = static_cast<std::int32_t>(event.type);
-        e.param = event.key.keysym.scancode;
-        if (vk != 0)
-            deliver(e);
+        pressKey(vk, down, event.key.repeat != 0, event.key.keysym.scancode);
         if (down && !event.key.repeat && vk == VKey::Snapshot && leftShiftHeld) {
             // A window drawn into directly keeps its last frame only with the software renderer;
             // otherwise the shot waits for the next frame, just before it is shown.
@@ -438,6 +514,8 @@ void KWindowSDL::processEvent(const SDL_Event& event)
         break;
     }
     default:
+        if (m_gamepad && m_gamepad->handleEvent(event, isForeground(), m_padActions))
+            applyPadActions();
         break;
     }
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/KGamepad.h"
 #include "platform/KLetterbox.h"
 #include "platform/KWindow.h"
 
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class KWindowSDL final : public KWindow {
@@ -24,6 +26,7 @@ public:
     bool isFullScreen() const override { return m_fullScreen; }
     bool isForeground() const override { return m_focused && !m_minimised; }
     void setCaption(const std::string& text) override;
+    bool setIcon(const std::vector<std::uint8_t>& rgba, int width, int height) override;
     void presentFrame(bool pauseWhenInactive, bool resetViewAfter) override;
     void pumpMessages() override;
     bool isQuitRequested() const override { return m_quit; }
@@ -52,11 +55,17 @@ public:
     bool recreateRenderer();
     SDL_Window* sdlWindow() const { return m_window; }
     int screenshotCount() const { return m_screenshots; }
+    // The game controllers, or null when SDL has no gamepad support here.
+    KGamepad* gamepad() const { return m_gamepad.get(); }
 
 private:
     bool createRenderer();
     bool isSoftwareRenderer() const;
     void processEvent(const SDL_Event& event);
+    void pressButton(int button, bool down);
+    void pressKey(int virtualKey, bool down, bool repeat, int scancode);
+    // Gamepad input enters as the pointer, buttons and keys it stands for.
+    void applyPadActions();
     void deliver(const KEvent& event);
     KEvent pointerEvent(std::int32_t type, int button) const;
     // Handles events, blocking briefly, until the window is in front again or closed.
@@ -82,4 +91,6 @@ private:
     int m_screenshots = 0;
     bool m_screenshotPending = false;
     KEventCallback m_callback;
+    std::unique_ptr<KGamepad> m_gamepad;
+    std::vector<KPadAction> m_padActions;
 };

@@ -10,6 +10,7 @@ struct LogState {
     std::string folder;
     bool enabled[5] = {false, false, true, true, true}; // indexed by level; info starts off
     bool echo = true;
+    std::string lastError;
 };
 
 LogState& state()
@@ -82,6 +83,11 @@ void setLogLevelEnabled(LogLevel level, bool enabled)
     state().enabled[static_cast<int>(level)] = enabled;
 }
 
+const std::string& lastLoggedError()
+{
+    return state().lastError;
+}
+
 void setLogEcho(bool echo)
 {
     state().echo = echo;
@@ -108,6 +114,8 @@ void logMessage(LogLevel level, const char* file, int line, const char* format, 
     char full[1200];
     std::snprintf(full, sizeof full, "%s: %s:%d: %s", nameOfLevel(level), base, line, text);
 
+    if (level == LogLevel::Error || level == LogLevel::Fatal)
+        state().lastError = text;
     if (state().echo && (level == LogLevel::Error || level == LogLevel::Fatal || level == LogLevel::Debug))
         std::fprintf(stderr, "skyvane: %s\n", full);
     writeLog(static_cast<int>(level), full);

@@ -16,8 +16,11 @@ void writeLog(int level, const char* text);
 void setLogFolder(const std::string& folder);
 const std::string& getLogFolder();
 void setLogLevelEnabled(LogLevel level, bool enabled);
-// Silences the stderr echo (tests that provoke errors on purpose).
+// Silences the stderr echo (tests that provoke errors on purpose, and the start-up, whose
+// failures the entry function sums up in one line).
 void setLogEcho(bool echo);
+// The text of the latest error or fatal message, without level, file and line.
+const std::string& lastLoggedError();
 // Removes the four log files from the log folder.
 void deleteLogFiles();
 

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -47,19 +48,37 @@ std::string getUserDataFolder()
 {
     char* pref = SDL_GetPrefPath("Corvidane", "Skyvane");
     if (!pref) {
+        // An installed game's folder is not the user's to write in (nor, usually, writable):
+        // without a home, the temporary folder holds this run's files.
         LOG_ERROR("SDL_GetPrefPath failed: %s", SDL_GetError());
-        return makeApplicationPath("");
+        std::error_code ec;
+        const std::filesystem::path fallback = std::filesystem::temp_directory_path(ec) / "skyvane";
+        std::filesystem::create_directories(fallback, ec);
+        return ec ? std::string() : fallback.string();
     }
     std::string path = withoutTrailingSlash(pref);
     SDL_free(pref);
     return path;
 }
 
+std::vector<std::string> dataFolderCandidates()
+{
+    std::vector<std::string> folders;
+    for (const std::string& folder :
+         {getApplicationFolder(), getApplicationFolder() + "/" SKYVANE_DATADIR_FROM_BINDIR,
+          std::string(SKYVANE_INSTALL_DATADIR)}) {
+        const std::string normal =
+            withoutTrailingSlash(std::filesystem::path(folder).lexically_normal().string());
+        if (std::find(folders.begin(), folders.end(), normal) == folders.end())
+            folders.push_back(normal);
+    }
+    return folders;
+}
+
 std::string findDataFolder()
 {
     std::error_code ec;
-    const std::string candidates[] = {getApplicationFolder(), SKYVANE_INSTALL_DATADIR};
-    for (const std::string& folder : candidates)
+    for (const std::string& folder : dataFolderCandidates())
         if (std::filesystem::is_regular_file(folder + "/data.pk", ec))
             return folder;
     return getApplicationFolder();

@@ -83,6 +83,8 @@ Plane::Plane()
     m_aimSight = std::make_unique<AimSight>();
     m_hull = m_params->hull;
     m_maxHull = m_params->hull;
+    // A gamepad's stick steers as fast as the arrow keys, whatever the parameter file says.
+    setGamepadSteerSpeed(m_params->speedVal);
     m_sprite->setGroup(m_sprite->groupCount / 2);
     m_sprite->setFps(90.0f);
 }

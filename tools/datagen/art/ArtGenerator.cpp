@@ -21,6 +21,7 @@ void generateArt(const DataTree& tree)
     art::generateWidgets(tree);
     art::generatePanels(tree);
     art::generateFont(tree);
+    art::generateIcons(tree);
 }
 
 } // namespace datagen

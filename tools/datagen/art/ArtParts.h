@@ -2,6 +2,8 @@
 
 #include "art/Sprites.h"
 
+#include <vector>
+
 namespace datagen {
 class DataTree;
 }
@@ -24,6 +26,10 @@ void generateMenus(const DataTree& tree, SpriteBook* book);
 void generateWidgets(const DataTree& tree);
 void generatePanels(const DataTree& tree); // needs the unit and bonus sprites written first
 void generateFont(const DataTree& tree);
+// The game's icon, "icons/skyvane_N.png" for every N of iconSizes(): the window's icon and the
+// desktop's.
+void generateIcons(const DataTree& tree);
+const std::vector<int>& iconSizes();
 
 // Shared painters.
 // A fireball at time t in 0..1 of its life: flash, fire, smoke and debris within radius.

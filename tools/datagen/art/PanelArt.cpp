@@ -197,6 +197,77 @@ void mouse(cairo_t* cr, double x, double y, int highlight)
     strokeLine(cr, pal::black, 0.6, 1);
 }
 
+// A gamepad seen from above, 120 x 64 from (x, y): the left stick, the d-pad, the four face
+// buttons with A (south) and B (east) lit, Start, and the triggers behind.
+void gamepad(cairo_t* cr, double x, double y)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    for (double tx : {14.0, 86.0}) {
+        roundedRect(cr, tx, -6, 20, 12, 4);
+        fillLit(cr, {1.0, 0.55, 0.15}, 0.3);
+        strokeLine(cr, pal::black, 0.8, 1);
+    }
+    cairo_move_to(cr, 20, 2);
+    cairo_curve_to(cr, 45, -2, 75, -2, 100, 2);
+    cairo_curve_to(cr, 122, 6, 128, 50, 116, 62);
+    cairo_curve_to(cr, 106, 70, 96, 56, 86, 46);
+    cairo_line_to(cr, 34, 46);
+    cairo_curve_to(cr, 24, 56, 14, 70, 4, 62);
+    cairo_curve_to(cr, -8, 50, -2, 6, 20, 2);
+    cairo_close_path(cr);
+    fillLit(cr, {0.78, 0.8, 0.83}, 0.35);
+    strokeLine(cr, pal::black, 0.8, 1.2);
+    // left stick
+    ellipse(cr, 26, 20, 9, 9);
+    fillLit(cr, {0.25, 0.27, 0.3}, 0.4);
+    cairo_new_path(cr);
+    ellipse(cr, 26, 20, 5, 5);
+    setColor(cr, {0.45, 0.48, 0.52});
+    cairo_fill(cr);
+    // d-pad
+    polygon(cr, {{40, 30},
+                 {46, 30},
+                 {46, 36},
+                 {52, 36},
+                 {52, 42},
+                 {46, 42},
+                 {46, 48},
+                 {40, 48},
+                 {40, 42},
+                 {34, 42},
+                 {34, 36},
+                 {40, 36}});
+    setColor(cr, {0.2, 0.22, 0.25});
+    cairo_fill(cr);
+    // Start
+    roundedRect(cr, 56, 16, 10, 5, 2.5);
+    setColor(cr, {0.2, 0.22, 0.25});
+    cairo_fill(cr);
+    // face buttons: north, west, east (B), south (A)
+    struct Face {
+        double cx, cy;
+        const char* label;
+        Rgb colour;
+    };
+    const Face faces[4] = {{96, 10, "", {0.3, 0.32, 0.35}},
+                           {86, 20, "", {0.3, 0.32, 0.35}},
+                           {106, 20, "B", {0.85, 0.2, 0.15}},
+                           {96, 30, "A", {0.2, 0.7, 0.3}}};
+    for (const Face& f : faces) {
+        ellipse(cr, f.cx, f.cy, 5.5, 5.5);
+        fillLit(cr, f.colour, 0.35);
+        strokeLine(cr, pal::black, 0.6, 0.8);
+        if (*f.label) {
+            TextStyle t;
+            t.size = 8;
+            t.align = Align::Centre;
+            drawText(cr, f.label, f.cx, f.cy - 3, t);
+        }
+    }
+    cairo_restore(cr);
+}
+
 void paintHint(cairo_t* cr)
 {
     steelBackdrop(cr);
@@ -212,34 +283,43 @@ void paintHint(cairo_t* cr)
     drawText(cr, "BONUSES", 385, 84, head);
     TextStyle body = labelStyle(14);
     // steering
-    mouse(cr, 40, 122, 0);
-    keyCap(cr, 120, 122, 26, "W");
-    keyCap(cr, 92, 150, 26, "A");
-    keyCap(cr, 120, 150, 26, "S");
-    keyCap(cr, 148, 150, 26, "D");
-    drawText(cr, "Steer with the", 190, 128, body);
-    drawText(cr, "mouse, W A S D", 190, 146, body);
-    drawText(cr, "or the arrow keys", 190, 164, body);
+    mouse(cr, 40, 112, 0);
+    keyCap(cr, 120, 112, 26, "W");
+    keyCap(cr, 92, 140, 26, "A");
+    keyCap(cr, 120, 140, 26, "S");
+    keyCap(cr, 148, 140, 26, "D");
+    drawText(cr, "Steer with the", 190, 114, body);
+    drawText(cr, "mouse, W A S D", 190, 132, body);
+    drawText(cr, "or the arrow keys", 190, 150, body);
     // cannon
-    mouse(cr, 40, 200, 1);
-    keyCap(cr, 92, 212, 50, "Ctrl");
-    drawText(cr, "Cannon: left", 190, 208, body);
-    drawText(cr, "button or Ctrl", 190, 226, body);
+    mouse(cr, 40, 178, 1);
+    keyCap(cr, 92, 190, 50, "Ctrl");
+    drawText(cr, "Cannon: left", 190, 186, body);
+    drawText(cr, "button or Ctrl", 190, 204, body);
     // missiles
-    mouse(cr, 40, 278, 2);
-    keyCap(cr, 92, 290, 80, "Space");
-    drawText(cr, "Homing missile:", 190, 286, body);
-    drawText(cr, "right button", 190, 304, body);
-    drawText(cr, "or Space", 190, 322, body);
-    keyCap(cr, 40, 362, 50, "Esc");
-    drawText(cr, "Pause and return", 110, 360, body);
-    drawText(cr, "to the main menu", 110, 378, body);
+    mouse(cr, 40, 244, 2);
+    keyCap(cr, 92, 256, 80, "Space");
+    drawText(cr, "Homing missile:", 190, 246, body);
+    drawText(cr, "right button", 190, 264, body);
+    drawText(cr, "or Space", 190, 282, body);
+    keyCap(cr, 40, 310, 50, "Esc");
+    drawText(cr, "Pause and return", 110, 306, body);
+    drawText(cr, "to the main menu", 110, 324, body);
+    // the same with a gamepad
+    gamepad(cr, 36, 362);
+    TextStyle pad = labelStyle(12);
+    pad.bold = false;
+    drawText(cr, "Stick or d-pad: steer", 168, 356, pad);
+    drawText(cr, "A or right trigger: cannon", 168, 374, pad);
+    drawText(cr, "B or left trigger: missiles", 168, 392, pad);
+    drawText(cr, "Start: main menu", 168, 410, pad);
+    drawText(cr, "On menus the stick points, A clicks", 40, 432, pad);
     TextStyle note = labelStyle(13);
     note.color = {0.75, 0.8, 0.85};
-    drawText(cr, "Destroy bridges to mark checkpoints:", 40, 420, note);
-    drawText(cr, "a saved game continues from the last.", 40, 438, note);
-    drawText(cr, "Fly over bonuses to collect them.", 40, 462, note);
-    drawText(cr, "An extra plane comes with the score.", 40, 480, note);
+    drawText(cr, "Destroy bridges to mark checkpoints:", 40, 456, note);
+    drawText(cr, "a saved game continues from the last.", 40, 472, note);
+    drawText(cr, "Fly over bonuses to collect them.", 40, 488, note);
+    drawText(cr, "An extra plane comes with the score.", 40, 504, note);
     const char* names[10] = {"Salvo",         "Heavy shells", "Double cannon", "Twin missiles", "Stealth",
                              "Quad missiles", "Auto aim",     "Repair",        "Full repair",   "Extra hull"};
     const char* lines[10] = {"missiles at all targets",   "harder hitting cannon",  "two guns fire together",

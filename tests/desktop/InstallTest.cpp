@@ -1,0 +1,183 @@
+#include "GameProcess.h"
+
+#include "support/TempDir.h"
+
+#include "platform/FileBytes.h"
+#include "platform/ImageDecoder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string buildFolder()
+{
+    const char* build = std::getenv("SKYVANE_BUILD_DIR");
+    return build ? build : ".";
+}
+
+std::vector<int> iconSizes()
+{
+    std::vector<int> sizes;
+    std::istringstream in(SKYVANE_ICON_SIZES);
+    std::string size;
+    while (std::getline(in, size, ','))
+        sizes.push_back(std::stoi(size));
+    return sizes;
+}
+
+// The environment of a desktop session without a display server, home at home, the sound off;
+// sanitizer settings pass through.
+std::map<std::string, std::string> sessionEnvironment(const std::string& home, const std::string& videoDriver)
+{
+    fs::create_directories(home + "/run");
+    fs::permissions(home + "/run", fs::perms::owner_all);
+    std::map<std::string, std::string> env = {{"HOME", home},
+                                              {"XDG_DATA_HOME", home + "/.local/share"},
+                                              {"XDG_RUNTIME_DIR", home + "/run"},
+                                              {"SDL_AUDIODRIVER", "dummy"},
+                                              {"PATH", "/usr/bin:/bin"}};
+    if (!videoDriver.empty())
+        env["SDL_VIDEODRIVER"] = videoDriver;
+    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
+        if (const char* value = std::getenv(name))
+            env[name] = value;
+    return env;
+}
+
+// One staging of "cmake --install" (DESTDIR, the configured prefix) shared by the tests below.
+class StagedInstall : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_stage = std::make_unique<TempDir>();
+        s_installed = runCommand("DESTDIR='" + s_stage->path() + "' '" SKYVANE_CMAKE_COMMAND "' --install '" +
+                                 buildFolder() + "'");
+    }
+    static void TearDownTestSuite() { s_stage.reset(); }
+
+    void SetUp() override { ASSERT_EQ(s_installed.status, 0) << s_installed.output; }
+
+    static std::string root() { return s_stage->path() + SKYVANE_INSTALL_PREFIX; }
+    static std::string binary() { return root() + "/" SKYVANE_INSTALL_BINDIR "/skyvane"; }
+    static std::string share() { return root() + "/" SKYVANE_INSTALL_DATADIR; }
+
+    // The game started headless from folder, with home as the user's home.
+    static std::unique_ptr<GameProcess> start(const std::string& program, const std::string& folder,
+                                              const std::string& home, const std::string& stderrFile,
+                                              const std::string& videoDriver = "dummy")
+    {
+        return std::make_unique<GameProcess>(program, std::vector<std::string>{}, folder,
+                                             sessionEnvironment(home, videoDriver), stderrFile);
+    }
+
+    static std::unique_ptr<TempDir> s_stage;
+    static CommandResult s_installed;
+};
+
+std::unique_ptr<TempDir> StagedInstall::s_stage;
+CommandResult StagedInstall::s_installed;
+
+} // namespace
+
+TEST_F(StagedInstall, EverythingLandsInTheUsualPlaces)
+{
+    EXPECT_TRUE(fs::is_regular_file(binary()));
+    EXPECT_TRUE(fs::is_regular_file(share() + "/skyvane/data.pk"));
+    EXPECT_TRUE(fs::is_regular_file(share() + "/applications/skyvane.desktop"));
+    EXPECT_TRUE(fs::is_regular_file(share() + "/metainfo/com.corvidane.Skyvane.metainfo.xml"));
+    for (int size : iconSizes()) {
+        const std::string name = std::to_string(size) + "x" + std::to_string(size);
+        const std::vector<std::uint8_t> png =
+            readFileBytes(share() + "/icons/hicolor/" + name + "/apps/skyvane.png");
+        const DecodedImage icon = decodePng(png.data(), png.size());
+        EXPECT_EQ(icon.width, size) << name;
+        EXPECT_EQ(icon.height, size) << name;
+    }
+    // Nothing outside the prefix.
+    for (const std::string& file : filesBelow(s_stage->path()))
+        EXPECT_EQ(("/" + file).rfind(SKYVANE_INSTALL_PREFIX "/", 0), 0u) << file;
+}
+
+TEST_F(StagedInstall, TheGameRunsFromAnyFolderAndWritesOnlyInTheUsersFolder)
+{
+    TempDir elsewhere, home, logs;
+    const std::vector<std::string> before = filesBelow(s_stage->path());
+    auto game = start(binary(), elsewhere.path(), home.path(), logs.file("stderr"));
+    ASSERT_TRUE(game->started());
+    // Without its data it would have left at once.
+    EXPECT_FALSE(game->waitForExit(4.0)) << "stderr: " << logs.read("stderr");
+    game->terminate();
+    ASSERT_TRUE(game->waitForExit(20.0));
+    EXPECT_EQ(game->exitStatus(), 0);
+    EXPECT_EQ(logs.read("stderr"), "");
+
+    EXPECT_EQ(filesBelow(s_stage->path()), before);
+    EXPECT_TRUE(filesBelow(elsewhere.path()).empty());
+    const std::string saves = home.path() + "/.local/share/Corvidane/Skyvane";
+    EXPECT_TRUE(fs::is_directory(saves));
+    EXPECT_FALSE(fs::exists(saves + "/errors.log"));
+}
+
+TEST_F(StagedInstall, WithoutADisplayTheGameSaysSoInOneLineAndFails)
+{
+    TempDir home, logs;
+    // The X11 driver with nowhere to connect to.
+    auto game = start(binary(), home.path(), home.path(), logs.file("stderr"), "x11");
+    ASSERT_TRUE(game->waitForExit(30.0));
+    EXPECT_EQ(game->exitStatus(), 1);
+    const std::vector<std::string> lines = linesOf(logs.file("stderr"));
+    ASSERT_EQ(lines.size(), 1u) << logs.read("stderr");
+    EXPECT_EQ(lines[0].rfind("skyvane: ", 0), 0u) << lines[0];
+}
+
+TEST_F(StagedInstall, WithNoDisplayAtAllTheGameDoesNotRunUnseen)
+{
+    if (fs::exists("/dev/dri"))
+        GTEST_SKIP() << "this machine may show the game on its console";
+    TempDir home, logs;
+    // No driver asked for: SDL would settle for drawing off screen.
+    auto game = start(binary(), home.path(), home.path(), logs.file("stderr"), "");
+    ASSERT_TRUE(game->waitForExit(30.0));
+    EXPECT_EQ(game->exitStatus(), 1);
+    const std::vector<std::string> lines = linesOf(logs.file("stderr"));
+    ASSERT_EQ(lines.size(), 1u) << logs.read("stderr");
+    EXPECT_NE(lines[0].find("no display"), std::string::npos) << lines[0];
+}
+
+TEST_F(StagedInstall, AMissingDataPackIsOneLineAndAFailure)
+{
+    if (fs::exists(SKYVANE_INSTALLED_DATA "/data.pk"))
+        GTEST_SKIP() << "a game installed on this machine would be found instead";
+    // The binary alone, in a fresh prefix.
+    TempDir prefix, home, logs;
+    fs::create_directories(prefix.file("bin"));
+    fs::copy_file(binary(), prefix.file("bin/skyvane"));
+    auto game = start(prefix.file("bin/skyvane"), home.path(), home.path(), logs.file("stderr"));
+    ASSERT_TRUE(game->waitForExit(30.0));
+    EXPECT_EQ(game->exitStatus(), 2);
+    const std::vector<std::string> lines = linesOf(logs.file("stderr"));
+    ASSERT_EQ(lines.size(), 1u) << logs.read("stderr");
+    EXPECT_NE(lines[0].find("data.pk"), std::string::npos) << lines[0];
+}
+
+TEST(InstallPrefix, AnInstallUnderAnotherPrefixFindsItsData)
+{
+    TempDir prefix, home, logs;
+    const CommandResult installed = runCommand("'" SKYVANE_CMAKE_COMMAND "' --install '" + buildFolder() +
+                                               "' --prefix '" + prefix.path() + "'");
+    ASSERT_EQ(installed.status, 0) << installed.output;
+    GameProcess game(prefix.file(SKYVANE_INSTALL_BINDIR "/skyvane"), {}, home.path(),
+                     sessionEnvironment(home.path(), "dummy"), logs.file("stderr"));
+    EXPECT_FALSE(game.waitForExit(4.0)) << logs.read("stderr");
+    game.terminate();
+    ASSERT_TRUE(game.waitForExit(20.0));
+    EXPECT_EQ(game.exitStatus(), 0);
+    EXPECT_EQ(logs.read("stderr"), "");
+}

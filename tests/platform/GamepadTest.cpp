@@ -1,0 +1,294 @@
+#include "support/HeadlessPlatform.h"
+
+#include "platform/KClock.h"
+#include "platform/KInjection.h"
+#include "platform/KInput.h"
+#include "platform/KeyTable.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using KInjection::KPadAxis;
+using KInjection::KPadButton;
+
+// A headless window with a virtual pad plugged in and every event the game would see recorded.
+class Gamepad : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_platform.ok());
+        m_platform.window().setEventCallback([this](const KEvent& e) {
+            m_events.push_back(e);
+            return true;
+        });
+        m_pad = KInjection::attachGamepad();
+        ASSERT_GE(m_pad, 0);
+        m_platform.pump();
+        showCursor();
+        m_platform.moveMouse(400, 300);
+        m_events.clear();
+    }
+    void TearDown() override
+    {
+        KInjection::detachGamepad(m_pad);
+        m_platform.pump();
+        showCursor();
+    }
+
+    void press(KPadButton button, bool down)
+    {
+        KInjection::gamepadButton(m_pad, button, down);
+        m_platform.pump();
+    }
+    void axis(KPadAxis which, float value)
+    {
+        KInjection::gamepadAxis(m_pad, which, value);
+        m_platform.pump();
+    }
+    // Frames of 16 ms: the stick moves the pointer by the time since the previous pump.
+    void frames(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            advanceManualClock(16.0);
+            m_platform.pump();
+        }
+    }
+    std::vector<std::string> log() const
+    {
+        std::vector<std::string> lines;
+        for (const KEvent& e : m_events) {
+            switch (e.type) {
+            case K_EVENT_MOUSE_DOWN:
+            case K_EVENT_MOUSE_UP:
+                lines.push_back(std::string(e.type == K_EVENT_MOUSE_DOWN ? "down " : "up ") +
+                                std::to_string(e.button) + " at " + std::to_string(e.mouseX) + "," +
+                                std::to_string(e.mouseY));
+                break;
+            case K_EVENT_KEY_DOWN:
+            case K_EVENT_KEY_UP:
+                lines.push_back(std::string(e.type == K_EVENT_KEY_DOWN ? "key down " : "key up ") +
+                                std::to_string(e.virtualKey) + " game key " + std::to_string(e.gameKey));
+                break;
+            default:
+                break;
+            }
+        }
+        return lines;
+    }
+
+    HeadlessPlatform m_platform;
+    int m_pad = -1;
+    std::vector<KEvent> m_events;
+};
+
+} // namespace
+
+TEST_F(Gamepad, ButtonsArriveAsTheMouseButtonsAndKeysTheyStandFor)
+{
+    press(KPadButton::South, true);
+    EXPECT_TRUE(isLeftButtonDown());
+    press(KPadButton::South, false);
+    EXPECT_FALSE(isLeftButtonDown());
+    press(KPadButton::East, true);
+    EXPECT_TRUE(isRightButtonDown());
+    press(KPadButton::East, false);
+    press(KPadButton::Start, true);
+    EXPECT_TRUE(isKeyDown(24)); // escape
+    press(KPadButton::Start, false);
+    // Buttons the game has no use for are ignored.
+    press(KPadButton::North, true);
+    press(KPadButton::North, false);
+    EXPECT_EQ(log(), (std::vector<std::string>{"down 1 at 400,300", "up 1 at 400,300", "down 2 at 400,300",
+                                               "up 2 at 400,300", "key down 27 game key 24",
+                                               "key up 27 game key 24"}));
+
+    // The d-pad is the arrow keys, held as long as it is.
+    const KPadButton dpad[4] = {KPadButton::DpadLeft, KPadButton::DpadUp, KPadButton::DpadDown,
+                                KPadButton::DpadRight};
+    for (int code = 0; code < 4; ++code) {
+        press(dpad[code], true);
+        EXPECT_TRUE(isKeyDown(code)) << code;
+        press(dpad[code], false);
+        EXPECT_FALSE(isKeyDown(code)) << code;
+    }
+}
+
+TEST_F(Gamepad, TriggersFireOnlyWhenPulledAndEitherFireSourceKeepsTheCannonGoing)
+{
+    axis(KPadAxis::RightTrigger, 0.4f);
+    EXPECT_FALSE(isLeftButtonDown());
+    axis(KPadAxis::RightTrigger, 0.6f);
+    EXPECT_TRUE(isLeftButtonDown());
+    // Easing off a little keeps firing; only a real release stops it.
+    axis(KPadAxis::RightTrigger, 0.3f);
+    EXPECT_TRUE(isLeftButtonDown());
+
+    // South joins in and leaves again while the trigger still holds the cannon.
+    press(KPadButton::South, true);
+    press(KPadButton::South, false);
+    EXPECT_TRUE(isLeftButtonDown());
+    axis(KPadAxis::RightTrigger, 0.1f);
+    EXPECT_FALSE(isLeftButtonDown());
+
+    axis(KPadAxis::LeftTrigger, 1.0f);
+    EXPECT_TRUE(isRightButtonDown());
+    axis(KPadAxis::LeftTrigger, 0.0f);
+    EXPECT_FALSE(isRightButtonDown());
+    EXPECT_EQ(log(), (std::vector<std::string>{"down 1 at 400,300", "up 1 at 400,300", "down 2 at 400,300",
+                                               "up 2 at 400,300"}));
+}
+
+TEST_F(Gamepad, UnpluggingAndHotPluggingAtAnyTime)
+{
+    press(KPadButton::South, true);
+    press(KPadButton::DpadLeft, true);
+    KInjection::detachGamepad(m_pad);
+    m_pad = -1;
+    m_platform.pump();
+    // Nothing stays held by a pad that is gone.
+    EXPECT_FALSE(isLeftButtonDown());
+    EXPECT_FALSE(isKeyDown(0));
+
+    m_pad = KInjection::attachGamepad();
+    m_platform.pump();
+    press(KPadButton::East, true);
+    EXPECT_TRUE(isRightButtonDown());
+    press(KPadButton::East, false);
+
+    // Two pads act as one: the cannon stops only when neither holds it.
+    const int second = KInjection::attachGamepad();
+    m_platform.pump();
+    press(KPadButton::South, true);
+    KInjection::gamepadButton(second, KPadButton::South, true);
+    m_platform.pump();
+    press(KPadButton::South, false);
+    EXPECT_TRUE(isLeftButtonDown());
+    KInjection::detachGamepad(second);
+    m_platform.pump();
+    EXPECT_FALSE(isLeftButtonDown());
+}
+
+TEST(GamepadStartUp, APadPluggedInBeforeTheWindowWorksAtOnce)
+{
+    const int pad = KInjection::attachGamepad();
+    ASSERT_GE(pad, 0);
+    {
+        HeadlessPlatform platform;
+        platform.pump();
+        KInjection::gamepadButton(pad, KPadButton::South, true);
+        platform.pump();
+        EXPECT_TRUE(isLeftButtonDown());
+        KInjection::gamepadButton(pad, KPadButton::South, false);
+        platform.pump();
+        EXPECT_FALSE(isLeftButtonDown());
+    }
+    KInjection::detachGamepad(pad);
+}
+
+TEST_F(Gamepad, PressesMeantForAnotherWindowAreIgnored)
+{
+    KInjection::focus(false);
+    m_platform.pump();
+    press(KPadButton::South, true);
+    EXPECT_FALSE(isLeftButtonDown());
+    KInjection::focus(true);
+    m_platform.pump();
+    press(KPadButton::South, false);
+    EXPECT_FALSE(isLeftButtonDown());
+
+    // A button held when the focus leaves is dropped with the keyboard's keys and must be pressed
+    // again.
+    press(KPadButton::Start, true);
+    KInjection::focus(false);
+    m_platform.pump();
+    EXPECT_FALSE(isKeyDown(24));
+    KInjection::focus(true);
+    m_platform.pump();
+    press(KPadButton::Start, false);
+    press(KPadButton::Start, true);
+    EXPECT_TRUE(isKeyDown(24));
+}
+
+TEST_F(Gamepad, OnMenusTheStickMovesTheVisiblePointerSmoothly)
+{
+    // A resting stick off-centre by less than the dead zone moves nothing.
+    axis(KPadAxis::LeftX, 0.2f);
+    frames(10);
+    EXPECT_EQ(getMouseX(), 400);
+
+    // Full deflection: 0.9 px/ms, and every step is reported as a pointer move.
+    axis(KPadAxis::LeftX, 1.0f);
+    m_events.clear();
+    frames(10);
+    EXPECT_NEAR(getMouseX(), 400 + 0.9 * 160, 2);
+    EXPECT_EQ(getMouseY(), 300);
+    int moves = 0;
+    for (const KEvent& e : m_events)
+        moves += e.type == K_EVENT_MOUSE_MOVE;
+    EXPECT_GE(moves, 10);
+
+    // A small deflection moves slowly but steadily, sub-pixel steps adding up.
+    axis(KPadAxis::LeftX, 0.0f);
+    m_platform.moveMouse(400, 300);
+    axis(KPadAxis::LeftY, -(0.25f + 0.75f * 0.2f));
+    frames(30);
+    // 0.9 x 0.2^2 px/ms for 480 ms.
+    EXPECT_NEAR(getMouseY(), 300 - 0.036 * 480, 2);
+    EXPECT_EQ(getMouseX(), 400);
+
+    // The pointer stops at the picture's edge, and the south button clicks where it is.
+    axis(KPadAxis::LeftY, -1.0f);
+    frames(40);
+    EXPECT_EQ(getMouseY(), 0);
+    axis(KPadAxis::LeftY, 0.0f);
+    m_events.clear();
+    press(KPadButton::South, true);
+    press(KPadButton::South, false);
+    EXPECT_EQ(log(), (std::vector<std::string>{"down 1 at 400,0", "up 1 at 400,0"}));
+
+    // A mouse moved meanwhile is where the stick carries on from.
+    m_platform.moveMouse(100, 500);
+    axis(KPadAxis::LeftX, 1.0f);
+    frames(5);
+    EXPECT_NEAR(getMouseX(), 100 + 0.9 * 80, 2);
+    EXPECT_EQ(getMouseY(), 500);
+}
+
+TEST_F(Gamepad, InPlayTheStickSteersTheHiddenPointerLikeTheArrowKeys)
+{
+    hideCursor();
+    axis(KPadAxis::LeftX, -1.0f);
+    frames(10);
+    // The arrow keys' steering speed: 0.3 px/ms.
+    EXPECT_NEAR(getMouseX(), 400 - 0.3 * 160, 2);
+
+    // Half of the travel past the dead zone, half the speed, and diagonals keep the rate.
+    axis(KPadAxis::LeftX, 0.0f);
+    m_platform.moveMouse(400, 300);
+    const float half = 0.25f + 0.75f * 0.5f;
+    axis(KPadAxis::LeftX, half * 0.6f);
+    axis(KPadAxis::LeftY, half * 0.8f);
+    frames(20);
+    EXPECT_NEAR(getMouseX(), 400 + 0.15 * 320 * 0.6, 2);
+    EXPECT_NEAR(getMouseY(), 300 + 0.15 * 320 * 0.8, 2);
+
+    // The game may take the pointer back (the plane's target is clamped): steering goes on from
+    // there rather than from where the stick had it.
+    axis(KPadAxis::LeftY, 0.0f);
+    axis(KPadAxis::LeftX, 1.0f);
+    frames(1);
+    setMousePosition(700, 300);
+    frames(10);
+    EXPECT_NEAR(getMouseX(), 700 + 0.3 * 160, 2);
+
+    // The game's own steering speed is the stick's too.
+    setGamepadSteerSpeed(0.6f);
+    setMousePosition(100, 300);
+    frames(10);
+    setGamepadSteerSpeed(0.0f);
+    EXPECT_NEAR(getMouseX(), 100 + 0.6 * 160, 3);
+}
