@@ -41,10 +41,10 @@ measure() {
 }
 
 for renderer in auto opengl; do
-    measure "menu, renderer $renderer" --renderer "$renderer"
+    measure "menu, renderer $renderer" --windowed --renderer "$renderer"
 done
 if "$game" --help | grep -q -- '--autopilot'; then
-    measure "level 1, renderer auto" --autopilot --levels 1-1
+    measure "level 1, renderer auto" --windowed --autopilot --levels 1-1
 else
     echo "level 1: not measured (this build cannot start a level from the command line)"
 fi
