@@ -28,7 +28,8 @@ bool gameEnded(FieldStatus status)
 
 } // namespace
 
-GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
+GameApp::GameApp(std::unique_ptr<ScreenKit> kit, AppOptions options)
+    : m_kit(std::move(kit)), m_options(options)
 {
     m_savePath = getUserDataFolder() + "/";
     setLogFolder(m_savePath);
@@ -55,8 +56,12 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
         LOG_ERROR("no data pack in %s; reading loose files", dataFolder.c_str());
     }
 
-    if (!create(kScreenWidth, kScreenHeight, 32, profiles->m_isWindowed == 1, "Skyvane"))
+    m_savedWindowed = profiles->m_isWindowed;
+    const bool windowed = m_options.windowed >= 0 ? m_options.windowed == 1 : profiles->m_isWindowed == 1;
+    if (!create(kScreenWidth, kScreenHeight, 32, windowed, "Skyvane"))
         return;
+    if (!m_options.frameCap)
+        platformWindow()->setFrameRateCap(-1);
     setWindowIcon();
 
     setImageFileReader([](const std::string& name) {
@@ -124,13 +129,17 @@ GameApp::~GameApp()
     NLib::ResourceArchive::destroy();
 
     if (Profiles* profiles = Profiles::existing()) {
-        // A window that never opened says nothing about the player's choice.
+        // A window that never opened says nothing about the player's choice, and neither does
+        // the mode asked for on the command line unless the player changed it since.
+        const int mode = isFullScreen() ? 0 : 1;
         if (platformWindow())
-            profiles->m_isWindowed = isFullScreen() ? 0 : 1;
+            profiles->m_isWindowed =
+                m_options.windowed >= 0 && mode == m_options.windowed ? m_savedWindowed : mode;
         profiles->m_soundVolume = m_audioSettings.soundVolume;
         profiles->m_musicVolume = m_audioSettings.musicVolume;
         profiles->m_invertStereo = m_audioSettings.invertStereo ? 1 : 0;
-        profiles->save();
+        if (m_options.writeSaveFile)
+            profiles->save();
     }
     Profiles::destroy();
     // The base class closes the window last.
@@ -345,6 +354,38 @@ void GameApp::startGameMusic()
     }
     if (++m_gameMusic > 4)
         m_gameMusic = 1;
+}
+
+NControls::Control* GameApp::playLevel(int level)
+{
+    m_pending = nullptr;
+    m_current = nullptr;
+    m_endLevel.reset();
+    m_game.reset();
+    m_game = m_kit->makeGame(false);
+    if (!m_game)
+        return nullptr;
+    m_kit->startGame(*m_game, level);
+    m_current = m_game.get();
+    hideCursorForPlay();
+    startGameMusic();
+    return m_game.get();
+}
+
+NControls::Control* GameApp::playSavedGame()
+{
+    m_pending = nullptr;
+    m_current = nullptr;
+    m_endLevel.reset();
+    m_game.reset();
+    m_game = m_kit->makeGame(false);
+    if (!m_game)
+        return nullptr;
+    m_kit->loadSavedGame(*m_game);
+    m_current = m_game.get();
+    hideCursorForPlay();
+    startGameMusic();
+    return m_game.get();
 }
 
 void GameApp::showEndLevel(bool final)

@@ -13,12 +13,22 @@
 
 namespace NVolant {
 
+// How a run starts, beyond what the save file says.
+struct AppOptions {
+    // -1: the window mode of the save file; 0 full screen; 1 windowed (for this run only).
+    int windowed = -1;
+    // Runs driven by the computer (autopilot, replays) leave the player's save file as it was.
+    bool writeSaveFile = true;
+    // Without a frame cap the loop runs as fast as it can (headless runs).
+    bool frameCap = true;
+};
+
 // The application: starts everything up in its constructor, owns every screen, passes input to
 // the current one, turns the commands the screens leave behind into screen changes, and saves and
 // shuts down in its destructor.
 class GameApp final : public NLib::Window {
 public:
-    explicit GameApp(std::unique_ptr<ScreenKit> kit = makeDefaultScreenKit());
+    explicit GameApp(std::unique_ptr<ScreenKit> kit = makeDefaultScreenKit(), AppOptions options = {});
     ~GameApp() override;
 
     void update(float dt) override;
@@ -38,6 +48,11 @@ public:
     void restartMenuMusic();
     void startGameMusic();
     void showEndLevel(bool final);
+    // A new game at the start of a level, shown at once without hints (autopilot and replays);
+    // the game screen, or null without one.
+    NControls::Control* playLevel(int level);
+    // The same for the current profile's saved game.
+    NControls::Control* playSavedGame();
 
     bool started() const { return m_started; }
     const std::string& savePath() const { return m_savePath; }
@@ -57,6 +72,8 @@ private:
     void stopAllSounds();
 
     std::unique_ptr<ScreenKit> m_kit;
+    AppOptions m_options;
+    int m_savedWindowed = 1;
     NControls::Control* m_current = nullptr;
     NControls::Control* m_pending = nullptr;
     std::unique_ptr<NControls::Control> m_intro;
