@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AttractMode.h"
 #include "app/AudioSettings.h"
 #include "app/ScreenKit.h"
 #include "app/Window.h"
@@ -41,6 +42,7 @@ public:
     void onKeyDown(int key) override;
     void onActivate() override;
     void onDeactivate() override;
+    void beforeInput() override;
 
     void showMainMenu();
     void discardGame();
@@ -64,12 +66,22 @@ public:
     int nextGameMusic() const { return m_gameMusic; }
     NAudio::StreamMusic* music() const { return m_music.get(); }
     const AudioSettings& audioSettings() const { return m_audioSettings; }
+    const AttractMode& attract() const { return m_attract; }
 
 private:
     void startPlaying(NControls::Control& screen);
     void setWindowIcon();
     void hideCursorForPlay();
     void stopAllSounds();
+    // Attract mode: the idle menu's demonstration flight.
+    void updateAttract(float dt);
+    bool mayDemonstrate() const;
+    int demonstrationLevel();
+    void startDemonstration();
+    void stopDemonstration();
+    // Whether an input event is kept from the screens: the player ending a demonstration, or
+    // the pilot's own input outside its flight. kind: 0 move, 1 button down, 2 button up, 3 key.
+    bool attractTakes(int kind, int button, float x, float y);
 
     std::unique_ptr<ScreenKit> m_kit;
     AppOptions m_options;
@@ -86,6 +98,15 @@ private:
     AudioSettings m_audioSettings;
     int m_gameMusic = 1;
     bool m_started = false;
+    AttractMode m_attract;
+    // The game held for "continue" was only loaded from the save file, never played since: a
+    // demonstration may drop it and load it again afterwards.
+    bool m_gameFromSave = false;
+    bool m_demoDroppedGame = false;
+    int m_demoCount = 0;
+    int m_musicBeforeDemo = 1;
+    int m_pointerBeforeDemoX = 0;
+    int m_pointerBeforeDemoY = 0;
 };
 
 } // namespace NVolant

@@ -51,8 +51,7 @@ void Window::frame()
     if (m_window)
         m_window->presentFrame(true, false);
     m_frameMs = getRealMilliseconds() - start;
-    if (m_inputSource)
-        m_inputSource();
+    beforeInput();
     if (m_window)
         m_window->pumpMessages();
 
@@ -143,6 +142,11 @@ void Window::onActivate()
 }
 void Window::onDeactivate()
 {
+}
+void Window::beforeInput()
+{
+    if (m_inputSource)
+        m_inputSource();
 }
 
 } // namespace NLib

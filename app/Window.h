@@ -54,6 +54,8 @@ public:
     virtual void onKeyDown(int key);
     virtual void onActivate();
     virtual void onDeactivate();
+    // Where the input source runs in each frame (see setInputSource).
+    virtual void beforeInput();
 
 protected:
     // Drops the platform window early (the application's shutdown order wants it last, but a
