@@ -8,6 +8,7 @@
 #include "platform/ImageDecoder.h"
 #include "platform/KGraphic.h"
 #include "platform/KInput.h"
+#include "platform/KShell.h"
 #include "platform/Log.h"
 #include "platform/Paths.h"
 #include "platform/Screen.h"
@@ -119,6 +120,8 @@ GameApp::~GameApp()
     m_endLevel.reset();
     m_game.reset();
     m_mainMenu.reset();
+    // The registries go with the last screen that shows their pictures.
+    Images::destroy();
     m_music.reset();
     if (NAudio::AudioSystem* audio = NAudio::AudioSystem::existing()) {
         m_audioSettings.soundVolume = audio->soundVolume();
@@ -231,6 +234,11 @@ void GameApp::stopAllSounds()
 {
     if (Sounds* sounds = Sounds::existing())
         sounds->stopAll();
+}
+
+void GameApp::openWebPage(const std::string& address)
+{
+    ::openWebPage(address);
 }
 
 void GameApp::hideCursorForPlay()

@@ -5,6 +5,7 @@
 #include "app/ScreenKit.h"
 #include "app/Window.h"
 
+#include "screens/ScreenHost.h"
 #include "ui/Control.h"
 
 #include "content/StreamMusic.h"
@@ -27,7 +28,7 @@ struct AppOptions {
 // The application: starts everything up in its constructor, owns every screen, passes input to
 // the current one, turns the commands the screens leave behind into screen changes, and saves and
 // shuts down in its destructor.
-class GameApp final : public NLib::Window {
+class GameApp final : public NLib::Window, public ScreenHost {
 public:
     explicit GameApp(std::unique_ptr<ScreenKit> kit = makeDefaultScreenKit(), AppOptions options = {});
     ~GameApp() override;
@@ -45,9 +46,13 @@ public:
     void beforeInput() override;
 
     void showMainMenu();
-    void discardGame();
-    void prepareContinue();
-    void restartMenuMusic();
+    void discardGame() override;
+    void prepareContinue() override;
+    void restartMenuMusic() override;
+    bool isFullScreen() const override { return NLib::Window::isFullScreen(); }
+    void setFullScreen() override { NLib::Window::setFullScreen(); }
+    void setWindowed() override { NLib::Window::setWindowed(); }
+    void openWebPage(const std::string& address) override;
     void startGameMusic();
     void showEndLevel(bool final);
     // A new game at the start of a level, shown at once without hints (autopilot and replays);

@@ -1,8 +1,9 @@
 #include "app/GameKit.h"
 
-#include "app/LevelDoneScreen.h"
-#include "app/StartScreen.h"
+#include "score/Profiles.h"
+#include "score/Scores.h"
 #include "screens/Game.h"
+#include "screens/HintWnd.h"
 #include "world/StoredProfile.h"
 #include "world/ProfileLink.h"
 
@@ -17,14 +18,17 @@ Game& asGame(NControls::Control& control)
 
 } // namespace
 
-std::unique_ptr<NControls::Control> GameKit::makeMainMenu()
+GameKit::GameKit()
 {
-    return std::make_unique<StartScreen>();
+    // The hint window edits the hint option of the profile the game is played for.
+    Game::setHintMaker([](ProfileLink* link) -> std::unique_ptr<HintWindow> {
+        return std::make_unique<HintWnd>(link ? Profiles::instance()->currentProfile() : nullptr);
+    });
 }
 
-void GameKit::setContinueEnabled(NControls::Control& menu, bool enabled)
+GameKit::~GameKit()
 {
-    static_cast<StartScreen&>(menu).setContinueEnabled(enabled);
+    Game::setHintMaker(nullptr);
 }
 
 std::unique_ptr<NControls::Control> GameKit::makeGame(bool hintsAllowed)
@@ -73,9 +77,19 @@ void GameKit::loadSavedGame(NControls::Control& game)
     asGame(game).loadSaved();
 }
 
-std::unique_ptr<NControls::Control> GameKit::makeEndLevel(bool final)
+LevelStats GameKit::levelStats()
 {
-    return std::make_unique<LevelDoneScreen>(final);
+    LevelStats stats;
+    if (const Scores* scores = Scores::existing()) {
+        stats.boatsKilled = scores->boatsKilled();
+        stats.helicsKilled = scores->helicsKilled();
+        stats.planesKilled = scores->planesKilled();
+        stats.levelScores = scores->levelScores();
+        stats.bonusLevelScores = scores->bonusLevelScores();
+        stats.shotsCount = scores->shotsCount();
+        stats.shotsHittedCount = scores->shotsHittedCount();
+    }
+    return stats;
 }
 
 std::unique_ptr<ScreenKit> makeDefaultScreenKit()

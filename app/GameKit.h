@@ -1,16 +1,16 @@
 #pragma once
 
-#include "app/ScreenKit.h"
+#include "app/MenuScreens.h"
 
 namespace NVolant {
 
-// The application's screens as far as the game has them: the start screen standing in for the
-// main menu, the game screen with its routes (new, custom and saved games, next level, pause),
-// and a plain end-of-level screen until the statistics window exists.
-class GameKit final : public ScreenKit {
+// The game's whole kit: the menu screens, and the game screen with its routes (new, custom and
+// saved games, next level, pause), its hint window and the level's figures for the end-of-level
+// window.
+class GameKit final : public MenuScreens {
 public:
-    std::unique_ptr<NControls::Control> makeMainMenu() override;
-    void setContinueEnabled(NControls::Control& menu, bool enabled) override;
+    GameKit();
+    ~GameKit() override;
 
     std::unique_ptr<NControls::Control> makeGame(bool hintsAllowed) override;
     FieldStatus fieldStatus(NControls::Control& game) override;
@@ -21,7 +21,8 @@ public:
     bool hasSavedGame() override;
     void loadSavedGame(NControls::Control& game) override;
 
-    std::unique_ptr<NControls::Control> makeEndLevel(bool final) override;
+protected:
+    LevelStats levelStats() override;
 };
 
 } // namespace NVolant

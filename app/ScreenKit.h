@@ -44,7 +44,7 @@ public:
     virtual std::unique_ptr<NControls::Control> makeEndLevel(bool) { return nullptr; }
 };
 
-// The kit of the game as far as it exists: the start screen as main menu.
+// The game's own screens: intro, main menu with its panels, game screen, end-of-level window.
 std::unique_ptr<ScreenKit> makeDefaultScreenKit();
 
 } // namespace NVolant

@@ -68,14 +68,15 @@ void Window::setFullScreen()
 {
     if (m_window)
         m_window->switchDisplayMode(true);
-    m_windowed = false;
+    // A switch the system refused leaves the window as it was; the flag says what it really is.
+    m_windowed = m_window && !m_window->isFullScreen();
 }
 
 void Window::setWindowed()
 {
     if (m_window)
         m_window->switchDisplayMode(false);
-    m_windowed = true;
+    m_windowed = !m_window || !m_window->isFullScreen();
 }
 
 bool Window::handleEvent(const KEvent& event)

@@ -177,6 +177,7 @@ void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path
             sectors.emplace_back(archive, *element);
 
     m_sectorGraphics.clear();
+    m_opaqueTiles.clear();
     const int sectorCount = static_cast<int>(sectors.size());
     for (int i = 0; i < sectorCount; ++i) {
         DecodedImage* base = sectors[static_cast<std::size_t>(i)].variant(0);
@@ -193,6 +194,7 @@ void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path
             if (next != textures.end())
                 blendTransition(*base, boundary, sectorCount, next->second);
         }
+        m_opaqueTiles.push_back(opaqueTiles(*base, m_cellSize));
         m_sectorGraphics.push_back(graphicFromPixels(*base));
     }
 
@@ -261,6 +263,25 @@ void Terrain::draw()
     drawCells(3);
 }
 
+std::vector<bool> Terrain::opaqueTiles(const DecodedImage& picture, int cellSize)
+{
+    const int perColumn = picture.height / cellSize;
+    const int columns = picture.width / cellSize;
+    std::vector<bool> opaque(static_cast<std::size_t>(std::max(0, perColumn * columns)), true);
+    for (int y = 0; y < perColumn * cellSize; ++y)
+        for (int x = 0; x < columns * cellSize; ++x)
+            if (picture.rgba[(static_cast<std::size_t>(y) * picture.width + x) * 4 + 3] != 255)
+                opaque[static_cast<std::size_t>((x / cellSize) * perColumn + y / cellSize)] = false;
+    return opaque;
+}
+
+bool Terrain::isOpaqueTile(std::size_t sector, int tile) const
+{
+    return sector < m_opaqueTiles.size() && tile >= 0 &&
+           static_cast<std::size_t>(tile) < m_opaqueTiles[sector].size() &&
+           m_opaqueTiles[sector][static_cast<std::size_t>(tile)];
+}
+
 void Terrain::drawCells(int pass)
 {
     const int k = m_cellSize;
@@ -290,11 +311,22 @@ void Terrain::drawCells(int pass)
             const float fy = static_cast<float>(y);
             const float size = static_cast<float>(k);
             if (pass == 1) {
+                // Both shadows fall on this cell and its neighbours: when all three are solid land,
+                // the land drawn afterwards hides them completely.
+                auto solidLand = [&](int c) {
+                    const int v = cell(c, r);
+                    return v > 0 && v % 1000 >= kFirstLand &&
+                           isOpaqueTile(static_cast<std::size_t>(v / 1000), v % 1000);
+                };
+                if (solidLand(column - 1) && solidLand(column) && solidLand(column + 1))
+                    continue;
                 graphic->setModulateColor(0.0f, 0.0f, 0.0f, 0.3f);
                 graphic->blendImageRect(sx, sy, sx + size, sy + size, x + 5.0f, fy);
                 graphic->blendImageRect(sx, sy, sx + size, sy + size, x - 5.0f, fy);
                 graphic->setModulateColor(1.0f, 1.0f, 1.0f, 1.0f);
             } else if (pass == 2) {
+                graphic->putImageRect(sx, sy, sx + size, sy + size, x, fy);
+            } else if (isOpaqueTile(static_cast<std::size_t>(sector), tile)) {
                 graphic->putImageRect(sx, sy, sx + size, sy + size, x, fy);
             } else {
                 graphic->blendImageRect(sx, sy, sx + size, sy + size, x, fy);

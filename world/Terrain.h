@@ -78,7 +78,13 @@ private:
     int tileAt(const Vector4& point) const;
     void drawCells(int pass);
 
+    // Whether a tile has no transparent pixel: drawn as a plain copy, and the shadows it covers
+    // need not be drawn at all (the picture comes out the same, in a fraction of the time).
+    bool isOpaqueTile(std::size_t sector, int tile) const;
+    static std::vector<bool> opaqueTiles(const DecodedImage& picture, int cellSize);
+
     std::vector<std::unique_ptr<KGraphic>> m_sectorGraphics;
+    std::vector<std::vector<bool>> m_opaqueTiles;
     std::unique_ptr<KGraphic> m_water;
     std::vector<std::int32_t> m_cells;
     int m_columns = 0;

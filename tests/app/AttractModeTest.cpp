@@ -1,6 +1,9 @@
 #include "app/GameApp.h"
 
 #include "platform/KInjection.h"
+#include "screens/Game.h"
+#include "screens/MainMenu.h"
+#include "score/Profiles.h"
 #include "platform/KInput.h"
 #include "platform/KeyTable.h"
 #include "world/ProfileLink.h"
@@ -18,7 +21,9 @@ namespace {
 using NVolant::AttractMode;
 using Phase = NVolant::AttractMode::Phase;
 
-// The real application on the dummy drivers, left alone on its main menu.
+// The real application on the dummy drivers with a player's profile (without one the menu
+// insists on making one first, and a panel open keeps demonstrations away), left alone on its
+// main menu.
 class AttractModeTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -26,6 +31,17 @@ protected:
         if (const char* old = std::getenv("XDG_DATA_HOME"))
             m_oldDataHome = old;
         setenv("XDG_DATA_HOME", m_home.path().c_str(), 1);
+        std::filesystem::create_directories(m_home.file("Corvidane/Skyvane"));
+        {
+            NVolant::Profiles::destroy();
+            NVolant::Profiles* profiles = NVolant::Profiles::instance();
+            ASSERT_TRUE(profiles->addProfile("ACE"));
+            ASSERT_TRUE(profiles->selectProfile("ACE"));
+            profiles->currentProfile()->m_levelMax = 5;
+            profiles->m_isWindowed = 1;
+            ASSERT_TRUE(profiles->save(savePath()));
+            NVolant::Profiles::destroy();
+        }
         NVolant::AppOptions options;
         options.windowed = 1;
         options.frameCap = false;
@@ -50,14 +66,23 @@ protected:
     // Frames until the menu's quiet time has passed and the flight has faded in.
     void waitForDemo()
     {
-        frames(static_cast<int>(AttractMode::kIdleMs / 16.666666f) + 2);
+        // The quiet time counts from the end of the menu's opening slide.
+        const int most = static_cast<int>(AttractMode::kIdleMs / 16.666666f) + 120;
+        for (int i = 0; i < most && app->attract().phase() == Phase::Off; ++i)
+            frames(1);
         ASSERT_EQ(app->attract().phase(), Phase::MenuFadingOut);
         frames(30);
         ASSERT_EQ(app->attract().phase(), Phase::Flying);
         ASSERT_NE(app->attract().screen(), nullptr);
         ASSERT_EQ(app->current(), app->attract().screen());
     }
-    std::string saveFolder() const { return m_home.path(); }
+    std::string savePath() const { return m_home.file("Corvidane/Skyvane/save.dat"); }
+    std::string saveBytes() const { return m_home.read("Corvidane/Skyvane/save.dat"); }
+    bool menuPanelOpen() const
+    {
+        const auto* menu = dynamic_cast<const NVolant::MainMenu*>(app->mainMenu());
+        return menu && menu->activePanel() != nullptr;
+    }
 
     std::unique_ptr<NVolant::GameApp> app;
     TempDir m_home;
@@ -77,9 +102,15 @@ TEST_F(AttractModeTest, AnIdleMenuFliesADemoWithItsOwnProfileAndAKeyBringsTheMen
     EXPECT_EQ(app->attract().phase(), Phase::Off);
     EXPECT_EQ(app->current(), app->mainMenu());
 
+    const std::string saved = saveBytes();
     waitForDemo();
-    // The flight runs on a profile of its own and gets going by itself.
+    // The flight runs on a profile of its own, on a level the player has reached, and gets
+    // going by itself.
     EXPECT_NE(NVolant::ProfileLink::current(), player);
+    const auto* game = dynamic_cast<const NVolant::Game*>(app->attract().screen());
+    ASSERT_NE(game, nullptr);
+    EXPECT_GE(game->field().levelNumber(), 1);
+    EXPECT_LE(game->field().levelNumber(), 5);
     frames(400);
     EXPECT_EQ(app->attract().phase(), Phase::Flying);
     EXPECT_EQ(app->game(), nullptr);
@@ -98,9 +129,9 @@ TEST_F(AttractModeTest, AnIdleMenuFliesADemoWithItsOwnProfileAndAKeyBringsTheMen
     EXPECT_TRUE(isCursorVisible());
     EXPECT_FALSE(isLeftButtonDown());
     EXPECT_FALSE(isRightButtonDown());
-    // Nothing of the flight was written anywhere.
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(saveFolder()))
-        EXPECT_NE(entry.path().filename(), "save.dat");
+    // Nothing of the flight was written.
+    EXPECT_EQ(saveBytes(), saved);
+    EXPECT_FALSE(menuPanelOpen());
 }
 
 TEST_F(AttractModeTest, TheClickThatEndsADemoPressesNothingOnTheMenu)
@@ -115,9 +146,26 @@ TEST_F(AttractModeTest, TheClickThatEndsADemoPressesNothingOnTheMenu)
     EXPECT_EQ(app->current(), app->mainMenu());
     EXPECT_EQ(app->game(), nullptr);
     EXPECT_EQ(app->pending(), nullptr);
+    EXPECT_FALSE(menuPanelOpen());
     // And the menu takes clicks again afterwards, and a new quiet time starts.
     frames(100);
     EXPECT_EQ(app->attract().phase(), Phase::Off);
+}
+
+TEST_F(AttractModeTest, NoDemoWhileAPanelIsOpen)
+{
+    auto* menu = dynamic_cast<NVolant::MainMenu*>(app->mainMenu());
+    ASSERT_NE(menu, nullptr);
+    frames(120);
+    // The options button of the play panel, slid in.
+    KInjection::mouseMove(640, 203);
+    KInjection::mouseButton(1, true, 640, 203);
+    KInjection::mouseButton(1, false, 640, 203);
+    frames(5);
+    ASSERT_NE(menu->optionsPanel(), nullptr);
+    frames(static_cast<int>(AttractMode::kIdleMs / 16.666666f) + 60);
+    EXPECT_EQ(app->attract().phase(), Phase::Off);
+    EXPECT_EQ(app->current(), app->mainMenu());
 }
 
 } // namespace

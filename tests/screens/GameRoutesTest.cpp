@@ -1,7 +1,8 @@
 #include "app/GameApp.h"
-#include "app/LevelDoneScreen.h"
-#include "app/StartScreen.h"
+#include "screens/EndLevelWnd.h"
 #include "screens/Game.h"
+#include "screens/MainMenu.h"
+#include "score/Profiles.h"
 
 #include "content/CXmlNode.h"
 #include "gameplay/Images.h"
@@ -27,7 +28,7 @@ using NVolant::Game;
 
 constexpr float kStep = 16.666666f;
 
-// The real application with the game's own screens: the routes from the start screen into a game,
+// The real application with the game's own screens: the routes from the main menu into a game,
 // out to the menu and back, from one level to the next, and a saved game picked up at start-up.
 class GameRoutesTest : public ::testing::Test {
 protected:
@@ -37,42 +38,68 @@ protected:
         setManualClock(true);
         auto memory = std::make_unique<NVolant::MemoryProfile>();
         profile = memory.get();
+        // The hint window has tests of its own; these routes go straight into play.
+        memory->setShowHints(false);
         NVolant::ProfileLink::install(std::move(memory));
+        // A player the menu knows, so that it opens on its buttons rather than the name keyboard.
+        NVolant::Profiles::instance()->addProfile("ACE");
+        NVolant::Profiles::instance()->selectProfile("ACE");
     }
     void TearDown() override
     {
         app.reset();
         NVolant::Images::destroy();
+        NVolant::Profiles::destroy();
         NVolant::ProfileLink::install(nullptr);
         setManualClock(false);
         unsetenv("XDG_DATA_HOME");
     }
 
     Game* game() const { return static_cast<Game*>(app->game()); }
+    NVolant::MainMenu* menu() const { return static_cast<NVolant::MainMenu*>(app->mainMenu()); }
+    NVolant::EndLevelWnd* endLevel() const { return dynamic_cast<NVolant::EndLevelWnd*>(app->current()); }
     void click(float x, float y)
     {
         app->onLeftButtonDown(x, y);
         app->onLeftButtonUp(x, y);
     }
-    void clickChoice(float choiceY) { click(400.0f, choiceY + NVolant::StartScreen::kChoiceHeight / 2.0f); }
+    // Play in the menu once its play panel stands, then a choice of the play panel.
+    void choose(float choiceTop)
+    {
+        for (int i = 0; i < 60 && menu()->slideState() != NVolant::MainMenuAnims::SlideIdle; ++i)
+            app->update(kStep);
+        click(640, 143);
+        click(400, 100 + choiceTop + 23);
+    }
+    void newGame() { choose(140); }
+    void continueGame() { choose(60); }
+    // Updates until the game screen has taken over from the menu, and its first own update (the
+    // menu shows the pointer up to the change, the game hides it).
+    void untilPlaying()
+    {
+        for (int i = 0; i < 60 && app->current() != game(); ++i)
+            app->update(kStep);
+        app->update(kStep);
+    }
+    void clickEndLevelContinue() { click(600, 572); }
+    void clickEndLevelMainMenu() { click(200, 572); }
 
     TempDir m_home;
     NVolant::MemoryProfile* profile = nullptr;
     std::unique_ptr<NVolant::GameApp> app;
 };
 
-TEST_F(GameRoutesTest, FromTheStartScreenThroughALevelAndBackAfterARestart)
+TEST_F(GameRoutesTest, FromTheMainMenuThroughALevelAndBackAfterARestart)
 {
     app = std::make_unique<NVolant::GameApp>();
     ASSERT_TRUE(app->started());
-    auto* start = static_cast<NVolant::StartScreen*>(app->mainMenu());
-    ASSERT_EQ(app->current(), start);
-    EXPECT_FALSE(start->continueEnabled());
+    ASSERT_EQ(app->current(), menu());
+    EXPECT_FALSE(menu()->continueEnabled());
 
-    clickChoice(NVolant::StartScreen::kNewGameY);
+    newGame();
     ASSERT_NE(game(), nullptr);
     EXPECT_EQ(app->pending(), game());
-    app->update(kStep);
+    untilPlaying();
     ASSERT_EQ(app->current(), game());
     EXPECT_EQ(game()->fieldStatus(), FieldStatus::Waiting);
     EXPECT_EQ(game()->field().levelNumber(), 1);
@@ -84,11 +111,11 @@ TEST_F(GameRoutesTest, FromTheStartScreenThroughALevelAndBackAfterARestart)
     app->update(kStep);
     EXPECT_EQ(game()->fieldStatus(), FieldStatus::Playing);
     app->onKeyDown(VKey::Escape);
-    EXPECT_EQ(app->current(), start);
-    EXPECT_TRUE(start->continueEnabled());
+    EXPECT_EQ(app->current(), menu());
+    EXPECT_TRUE(menu()->continueEnabled());
     EXPECT_TRUE(game()->getCommand().empty());
-    clickChoice(NVolant::StartScreen::kContinueY);
-    app->update(kStep);
+    continueGame();
+    untilPlaying();
     ASSERT_EQ(app->current(), game());
     EXPECT_EQ(game()->fieldStatus(), FieldStatus::Waiting);
 
@@ -99,11 +126,11 @@ TEST_F(GameRoutesTest, FromTheStartScreenThroughALevelAndBackAfterARestart)
         Vector4(400.0f, static_cast<float>(t.rows() * t.cellSize()) - 600.0f, 0.0f, 1.0f));
     for (int i = 0; i < 2000 && app->current() == game(); ++i)
         app->update(kStep);
-    auto* done = dynamic_cast<NVolant::LevelDoneScreen*>(app->current());
+    NVolant::EndLevelWnd* done = endLevel();
     ASSERT_NE(done, nullptr);
-    EXPECT_FALSE(done->isFinal());
+    EXPECT_TRUE(done->continueButton()->isVisible());
     EXPECT_EQ(game()->fieldStatus(), FieldStatus::LevelComplete);
-    click(400, 300);
+    clickEndLevelContinue();
     ASSERT_EQ(app->current(), game());
     EXPECT_EQ(app->endLevel(), nullptr);
     EXPECT_EQ(game()->field().levelNumber(), 2);
@@ -113,13 +140,12 @@ TEST_F(GameRoutesTest, FromTheStartScreenThroughALevelAndBackAfterARestart)
     // The program ends; the next start offers level 2 to continue.
     app.reset();
     app = std::make_unique<NVolant::GameApp>();
-    start = static_cast<NVolant::StartScreen*>(app->mainMenu());
     ASSERT_NE(game(), nullptr);
     EXPECT_TRUE(game()->hasLevel());
     EXPECT_EQ(game()->field().levelNumber(), 2);
-    EXPECT_TRUE(start->continueEnabled());
-    clickChoice(NVolant::StartScreen::kContinueY);
-    app->update(kStep);
+    EXPECT_TRUE(menu()->continueEnabled());
+    continueGame();
+    untilPlaying();
     EXPECT_EQ(app->current(), game());
 }
 
@@ -128,7 +154,7 @@ TEST_F(GameRoutesTest, AnUnreadableSavedGameOffersNothingToContinue)
     profile->setSavedGame("3C7361766520");
     app = std::make_unique<NVolant::GameApp>();
     ASSERT_TRUE(app->started());
-    EXPECT_FALSE(static_cast<NVolant::StartScreen*>(app->mainMenu())->continueEnabled());
+    EXPECT_FALSE(menu()->continueEnabled());
     ASSERT_NE(game(), nullptr);
     EXPECT_FALSE(game()->hasLevel());
 }
@@ -136,8 +162,8 @@ TEST_F(GameRoutesTest, AnUnreadableSavedGameOffersNothingToContinue)
 TEST_F(GameRoutesTest, GameOverEndsTheGameScreenAfterTheMenuIsChosen)
 {
     app = std::make_unique<NVolant::GameApp>();
-    clickChoice(NVolant::StartScreen::kNewGameY);
-    app->update(kStep);
+    newGame();
+    untilPlaying();
     app->onKeyDown('D');
     for (int life = 0; life < 3; ++life) {
         ASSERT_NE(game()->field().plane(), nullptr);
@@ -150,14 +176,14 @@ TEST_F(GameRoutesTest, GameOverEndsTheGameScreenAfterTheMenuIsChosen)
     click(400, 300); // ends the label
     for (int i = 0; i < 3 && app->current() == game(); ++i)
         app->update(kStep);
-    auto* done = dynamic_cast<NVolant::LevelDoneScreen*>(app->current());
+    NVolant::EndLevelWnd* done = endLevel();
     ASSERT_NE(done, nullptr);
-    EXPECT_TRUE(done->isFinal());
+    EXPECT_FALSE(done->continueButton()->isVisible());
     EXPECT_TRUE(profile->savedGame().empty());
-    click(400, 300);
+    clickEndLevelMainMenu();
     EXPECT_EQ(app->game(), nullptr);
     EXPECT_EQ(app->current(), app->mainMenu());
-    EXPECT_FALSE(static_cast<NVolant::StartScreen*>(app->mainMenu())->continueEnabled());
+    EXPECT_FALSE(menu()->continueEnabled());
     EXPECT_EQ(profile->scores().size(), 1u);
 }
 

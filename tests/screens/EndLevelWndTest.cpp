@@ -1,0 +1,105 @@
+#include "screens/EndLevelWnd.h"
+#include "screens/ShadowText.h"
+
+#include "platform/KGraphic.h"
+#include "ui/WidgetImage.h"
+
+#include "ScreenFixture.h"
+
+namespace {
+
+using NVolant::EndLevelWnd;
+using NVolant::LevelStats;
+
+class EndLevelWndTest : public ScreenFixture {
+protected:
+    std::unique_ptr<EndLevelWnd> open(LevelStats stats)
+    {
+        auto window = std::make_unique<EndLevelWnd>([this] { return m_stats; });
+        m_stats = stats;
+        screen = window.get();
+        return window;
+    }
+    // What the window should show in a band: its background with only this text drawn.
+    Frame reference(const std::string& text, float size, float rightX, float top)
+    {
+        auto background = NControls::loadWidgetImage("menu\\bg_end_level.jpg");
+        platform->beginFrame();
+        background->putImageRect(0, 0, 800, 600, 0, 0);
+        NVolant::drawShadowTextRight(NVolant::menuFont(), text, size, rightX, top,
+                                     {0.89411765f, 0.89411765f, 0.74509805f, 1.0f});
+        platform->endFrame();
+        return platform->readFrame();
+    }
+    static int differences(const Frame& a, const Frame& b, int x1, int y1, int x2, int y2)
+    {
+        int count = 0;
+        for (int y = y1; y < y2; ++y)
+            for (int x = x1; x < x2; ++x)
+                count += std::abs(a.at(x, y).r - b.at(x, y).r) > 8;
+        return count;
+    }
+
+    LevelStats m_stats;
+};
+
+} // namespace
+
+TEST_F(EndLevelWndTest, ButtonsShareTheBottomAndLeaveTheirNames)
+{
+    auto window = open({});
+    ASSERT_EQ(window->getWidth(), 800);
+    ASSERT_EQ(window->getHeight(), 600);
+    // Each button centred in its half, 50 from the bottom.
+    EXPECT_EQ(window->mainMenuButton()->getPosition(), Vector4(100, 550, 0, 1));
+    EXPECT_EQ(window->continueButton()->getPosition(), Vector4(490, 550, 0, 1));
+
+    click(600, 572);
+    EXPECT_EQ(window->getCommand(), "CONTINUE");
+    click(200, 572);
+    EXPECT_EQ(window->getCommand(), "MAIN_MENU");
+    click(400, 300);
+    EXPECT_EQ(window->getCommand(), "MAIN_MENU"); // only a button's command changes it
+
+    // At the end of a game there is nothing to continue.
+    window->setFinal(true);
+    window->clearCommand();
+    click(600, 572);
+    EXPECT_EQ(window->getCommand(), "");
+    const Frame frame = render("end_of_game");
+    window->setFinal(false);
+    const Frame open = render();
+    EXPECT_GT(differences(frame, open, 500, 550, 700, 594), 1000);
+}
+
+TEST_F(EndLevelWndTest, AccuracyIsTruncatedAndMissedShotsMayGoNegative)
+{
+    LevelStats stats;
+    stats.boatsKilled = 3;
+    stats.helicsKilled = 2;
+    stats.planesKilled = 7;
+    stats.levelScores = 1250;
+    stats.bonusLevelScores = 200;
+    stats.shotsCount = 3;
+    stats.shotsHittedCount = 1;
+    auto window = open(stats);
+    const Frame third = render("end_of_level");
+    // The number's band right of the label: "33%" and nothing else, whatever the background.
+    const Frame expected = reference("33%", 18, 710, 390);
+    EXPECT_EQ(differences(third, expected, 600, 388, 720, 412), 0);
+
+    m_stats.shotsHittedCount = 2;
+    EXPECT_EQ(differences(render(), reference("66%", 18, 710, 390), 600, 388, 720, 412), 0);
+
+    // Double fire hits more often than it shoots.
+    m_stats.shotsCount = 4;
+    m_stats.shotsHittedCount = 6;
+    const Frame over = render();
+    EXPECT_EQ(differences(over, reference("-2", 18, 710, 360), 600, 358, 720, 382), 0);
+    EXPECT_EQ(differences(over, reference("150%", 18, 710, 390), 600, 388, 720, 412), 0);
+
+    // No shots: the label alone.
+    m_stats.shotsCount = 0;
+    m_stats.shotsHittedCount = 0;
+    EXPECT_EQ(differences(render(), reference("", 18, 710, 390), 600, 388, 720, 412), 0);
+}

@@ -1,0 +1,53 @@
+#include "screens/IntroWnd.h"
+
+#include "ScreenFixture.h"
+
+#include <chrono>
+
+namespace {
+
+using NVolant::IntroWnd;
+
+class IntroWndTest : public ScreenFixture {};
+
+} // namespace
+
+TEST_F(IntroWndTest, UncoversInAThirdOfASecondThenCrossFadesInOne)
+{
+    IntroWnd intro;
+    screen = &intro;
+    EXPECT_EQ(intro.fade(), 1.0f);
+    EXPECT_EQ(intro.state(), IntroWnd::Uncovering);
+    // Covered: black.
+    EXPECT_EQ(render("intro_covered").countNot(0, 0, 0, 2), 0);
+
+    int steps = 0;
+    while (intro.fade() > 0.0f && steps < 100) {
+        frames(1);
+        ++steps;
+    }
+    // 0.05 a frame, less a rounding hair: 1 s / 3.
+    EXPECT_NEAR(steps, 20, 1);
+    EXPECT_EQ(intro.state(), IntroWnd::Idle);
+    const Frame uncovered = render("intro_uncovered");
+    EXPECT_GT(uncovered.countNot(0, 0, 0, 8), 400000);
+
+    intro.startCrossFade();
+    steps = 0;
+    while (intro.fade() < 1.0f && steps < 200) {
+        frames(1);
+        ++steps;
+        if (steps == 30)
+            render("intro_crossfade_half");
+    }
+    EXPECT_NEAR(steps, 60, 1);
+    EXPECT_EQ(intro.fade(), 1.0f);
+    EXPECT_EQ(intro.state(), IntroWnd::CrossFading);
+    // Fully faded the menu's picture stands alone: it differs from the intro picture.
+    const Frame menu = render("intro_crossfaded");
+    int differ = 0;
+    for (int y = 0; y < 600; y += 10)
+        for (int x = 0; x < 800; x += 10)
+            differ += std::abs(menu.at(x, y).g - uncovered.at(x, y).g) > 16;
+    EXPECT_GT(differ, 1000);
+}

@@ -1,0 +1,285 @@
+#include "content/AudioSystem.h"
+#include "content/Sounds.h"
+#include "screens/MainMenu.h"
+
+#include "ScreenFixture.h"
+
+namespace {
+
+using NVolant::MainMenu;
+using NVolant::MainMenuAnims;
+
+class MainMenuTest : public ScreenFixture {
+protected:
+    MainMenu& open()
+    {
+        m_menu = std::make_unique<MainMenu>();
+        screen = m_menu.get();
+        return *m_menu;
+    }
+    // Frames until the play panel stops sliding.
+    void settle()
+    {
+        for (int i = 0; i < 60 && m_menu->slideState() != MainMenuAnims::SlideIdle; ++i)
+            frames(1);
+    }
+    void withProfile(const std::string& name)
+    {
+        ASSERT_TRUE(profiles().addProfile(name));
+        ASSERT_TRUE(profiles().selectProfile(name));
+    }
+    void TearDown() override
+    {
+        m_menu.reset();
+        NVolant::Sounds::destroy();
+        NAudio::AudioSystem::destroy();
+        ScreenFixture::TearDown();
+    }
+    std::unique_ptr<MainMenu> m_menu;
+};
+
+} // namespace
+
+TEST_F(MainMenuTest, WithoutAProfileTheMenuAsksForANameFirst)
+{
+    MainMenu& menu = open();
+    ASSERT_NE(menu.createPanel(), nullptr);
+    EXPECT_EQ(menu.createPanel()->getPosition(), Vector4(144, 172, 0, 1));
+    EXPECT_EQ(menu.slideState(), MainMenuAnims::SlidingOut);
+    frames(40);
+    render("menu_first_start");
+    EXPECT_EQ(menu.anims().panelPosition(), MainMenuAnims::panelHidden());
+    // The first profile cannot be refused.
+    EXPECT_FALSE(menu.createPanel()->cancelButton()->isActive());
+
+    typeName("ACE7", 144, 172);
+    EXPECT_EQ(menu.createPanel()->typedName(), "ACE7");
+    render("menu_typing_name");
+    click(144 + 68 + 60, 172 + 196 + 19); // CREATE
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"discard game", "prepare continue"}));
+    ASSERT_NE(profiles().currentProfile(), nullptr);
+    EXPECT_EQ(profiles().currentProfile()->name(), "ACE7");
+
+    // The next update closes the panel and the play panel slides in.
+    frames(1);
+    EXPECT_EQ(menu.createPanel(), nullptr);
+    EXPECT_EQ(menu.slideState(), MainMenuAnims::SlidingIn);
+    settle();
+    EXPECT_EQ(menu.anims().panelPosition(), MainMenuAnims::panelShown());
+    frames(60); // the dark clears
+    const Frame frame = render("menu_welcome");
+    // The welcome line sits centred around y 30 to 50.
+    int ink = 0;
+    for (int x = 200; x < 600; ++x)
+        ink += frame.at(x, 40).r > 200 && frame.at(x, 40).b < 210;
+    EXPECT_GT(ink, 20);
+}
+
+TEST_F(MainMenuTest, TheSlideTakesAboutHalfASecondAndPlacesTheColumn)
+{
+    withProfile("ACE");
+    MainMenu& menu = open();
+    EXPECT_EQ(menu.activePanel(), nullptr);
+    EXPECT_EQ(menu.anims().panelPosition(), MainMenuAnims::panelHidden());
+    menu.replayOpening();
+    int steps = 0;
+    while (menu.slideState() != MainMenuAnims::SlideIdle && steps < 100) {
+        frames(1);
+        ++steps;
+    }
+    EXPECT_EQ(steps, 32);
+    EXPECT_EQ(menu.anims().panelPosition(), Vector4(500, 80, 0, 1));
+    EXPECT_EQ(menu.playButton()->getPosition(), Vector4(530, 120, 0, 1));
+    EXPECT_EQ(menu.optionsButton()->getPosition(), Vector4(530, 180, 0, 1));
+    EXPECT_EQ(menu.topTenButton()->getPosition(), Vector4(530, 240, 0, 1));
+    EXPECT_EQ(menu.moreGamesButton()->getPosition(), Vector4(530, 300, 0, 1));
+    EXPECT_EQ(menu.exitButton()->getPosition(), Vector4(530, 360, 0, 1));
+    EXPECT_EQ(menu.changeProfileButton()->getPosition(), Vector4(275, 50, 0, 1));
+    move(640, 143);
+    EXPECT_EQ(menu.playButton()->look(), 3.0f);
+    render("menu");
+}
+
+TEST_F(MainMenuTest, AnOpenPanelTakesEveryClickAndTheHangarDarkens)
+{
+    withProfile("ACE");
+    MainMenu& menu = open();
+    menu.replayOpening();
+    settle();
+    click(640, 383); // exit
+    ASSERT_NE(menu.messagePanel(), nullptr);
+    EXPECT_EQ(menu.slideState(), MainMenuAnims::SlidingOut);
+    // The options button under the pointer is not heard while the question is open.
+    click(640, 203);
+    EXPECT_EQ(menu.optionsPanel(), nullptr);
+    int steps = 0;
+    while (menu.dimValue() < 0.7f && steps < 100) {
+        frames(1);
+        ++steps;
+    }
+    EXPECT_EQ(steps, 47); // 0.7 at 0.015 a frame: about 0.8 s
+    render("menu_exit_question");
+
+    // CANCEL closes the question and brings the play panel back.
+    click(144 + 324 + 60, 172 + 196 + 19);
+    EXPECT_EQ(menu.getCommand(), "");
+    frames(1);
+    EXPECT_EQ(menu.messagePanel(), nullptr);
+    EXPECT_EQ(menu.slideState(), MainMenuAnims::SlidingIn);
+    settle();
+
+    click(640, 383);
+    click(144 + 68 + 60, 172 + 196 + 19); // OK
+    EXPECT_EQ(menu.getCommand(), "EXIT_GAME");
+}
+
+TEST_F(MainMenuTest, PlayOpensThePlayPanelWhoseChoiceBecomesTheMenusCommand)
+{
+    withProfile("ACE");
+    MainMenu& menu = open();
+    menu.setContinueEnabled(true);
+    menu.replayOpening();
+    settle();
+    click(640, 143);
+    ASSERT_NE(menu.playPanel(), nullptr);
+    EXPECT_TRUE(menu.playPanel()->continueButton()->isVisible());
+    // Panels wait for the play panel to leave before they show.
+    const Frame sliding = render();
+    settle();
+    const Frame shown = render("menu_play_panel");
+    EXPECT_NE(sliding.at(400, 300).r, shown.at(400, 300).r);
+
+    click(400, 240 + 23); // NEW GAME
+    EXPECT_EQ(menu.getCommand(), "NEW_GAME");
+    frames(1);
+    EXPECT_EQ(menu.playPanel(), nullptr);
+    EXPECT_EQ(menu.slideState(), MainMenuAnims::SlideIdle); // no slide back before the game
+}
+
+TEST_F(MainMenuTest, TheCustomLevelGridOffersOnlyTheLevelsReached)
+{
+    withProfile("ACE");
+    profiles().currentProfile()->m_levelMax = 12;
+    profiles().currentProfile()->m_customLevelNum = 4;
+    MainMenu& menu = open();
+    menu.replayOpening();
+    settle();
+    click(640, 143);
+    settle();
+    click(400, 320 + 23); // CHOOSE LEVEL
+    EXPECT_EQ(menu.getCommand(), "");
+    ASSERT_NE(menu.customPanel(), nullptr);
+    NVolant::CustomLevel& grid = *menu.customPanel();
+    EXPECT_EQ(grid.getPosition(), Vector4(144, 172, 0, 1));
+    frames(1);
+    EXPECT_EQ(menu.playPanel(), nullptr);
+    EXPECT_EQ(grid.selectedLevel(), 4);
+
+    // Level 13 (row 1, column 2) lies beyond the profile: a click there keeps level 4.
+    const int gridX = 144 + 50, gridY = 172 + 70;
+    click(gridX + 2 * 45 + 10, gridY + 40 + 20);
+    EXPECT_EQ(grid.selectedLevel(), 4);
+    // Level 12 (row 1, column 1) can be chosen; between rows nothing changes.
+    click(gridX + 45 + 10, gridY + 40 + 20);
+    EXPECT_EQ(grid.selectedLevel(), 12);
+    click(gridX + 10, gridY + 40);
+    EXPECT_EQ(grid.selectedLevel(), 12);
+    move(gridX + 10, gridY + 20);
+    EXPECT_EQ(grid.shownLevel(), 1);
+    render("menu_custom_level");
+    move(600, 500);
+    EXPECT_EQ(grid.shownLevel(), 12);
+
+    click(144 + 68 + 60, 172 + 196 + 19); // OK
+    EXPECT_EQ(menu.getCommand(), "CUSTOM_GAME");
+    EXPECT_EQ(menu.customLevelNumber(), 12);
+    EXPECT_EQ(profiles().currentProfile()->m_customLevelNum, 12);
+    frames(1);
+    EXPECT_EQ(menu.customPanel(), nullptr);
+}
+
+TEST_F(MainMenuTest, MoreGamesLeavesFullScreenBeforeOpeningThePage)
+{
+    withProfile("ACE");
+    host.fullScreen = true;
+    MainMenu& menu = open();
+    menu.replayOpening();
+    settle();
+    click(640, 323);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"windowed", std::string("open ") + MainMenu::kWebPage}));
+    click(640, 323);
+    EXPECT_EQ(host.calls.back(), std::string("open ") + MainMenu::kWebPage);
+    EXPECT_EQ(host.calls.size(), 3u);
+}
+
+TEST_F(MainMenuTest, AGoodGameOpensTheTopTenAtOnceWithThePlayersRowsHighlighted)
+{
+    withProfile("ACE");
+    profiles().currentProfile()->addScore(5000);
+    profiles().currentProfile()->addScore(1200);
+    ASSERT_TRUE(profiles().addProfile("BOB"));
+    profiles().findProfile("BOB")->addScore(3000);
+    MainMenu& menu = open();
+    profiles().topTenChanged = true;
+    menu.setContinueEnabled(false);
+    EXPECT_FALSE(profiles().topTenChanged);
+    ASSERT_NE(menu.topTenPanel(), nullptr);
+    EXPECT_EQ(menu.slideState(), MainMenuAnims::SlideIdle);
+    const auto& entries = menu.topTenPanel()->entries();
+    ASSERT_EQ(entries.size(), 10u);
+    EXPECT_EQ(entries[0].name, "ACE");
+    EXPECT_EQ(entries[1].name, "BOB");
+    EXPECT_EQ(entries[2].score, 1200u);
+    EXPECT_EQ(entries[3].score, 0u);
+    frames(60);
+    const Frame frame = render("menu_top_ten");
+    // The panel stands at (80, 60); rows start 82 lower. ACE's rows are orange, BOB's cream.
+    const auto orange = [&](int row) {
+        int count = 0;
+        for (int x = 150; x < 300; ++x) {
+            const Frame::Pixel p = frame.at(x, 60 + 82 + 30 * row + 10);
+            count += p.r > 180 && p.g > 110 && p.g < 170 && p.b < 90;
+        }
+        return count;
+    };
+    EXPECT_GT(orange(0), 3);
+    EXPECT_EQ(orange(1), 0);
+    EXPECT_GT(orange(2), 3);
+
+    // The close button leaves the top ten; the play panel comes back.
+    const auto* close = menu.topTenPanel()->closeButton();
+    click(80 + static_cast<int>(close->getCentre().x), 60 + static_cast<int>(close->getCentre().y));
+    frames(1);
+    EXPECT_EQ(menu.topTenPanel(), nullptr);
+    EXPECT_EQ(menu.slideState(), MainMenuAnims::SlidingIn);
+}
+
+TEST_F(MainMenuTest, TheWelderFlashesAndRests)
+{
+    withProfile("ACE");
+    NAudio::AudioSystem::create();
+    NAudio::Sound* arc = NVolant::Sounds::instance()->arc();
+    ASSERT_NE(arc, nullptr);
+    MainMenu& menu = open();
+    const MainMenuAnims& anims = menu.anims();
+    EXPECT_EQ(anims.barrel().position, Vector4(262 + 48, 313 + 56, 0, 1));
+    bool flashed = false, rested = false, sparked = false, pictured = false, wasOn = false;
+    for (int i = 0; i < 600; ++i) {
+        frames(1);
+        flashed |= anims.flashOn();
+        // The arc starts with the flash and is silenced with it.
+        if (anims.flashOn() != wasOn) {
+            ASSERT_EQ(arc->isPlaying(), anims.flashOn()) << "frame " << i;
+        }
+        wasOn = anims.flashOn();
+        rested |= anims.pauseTimer() > 3000.0f;
+        sparked |= anims.sparks() && anims.sparks()->aliveCount() > 0;
+        if (!pictured && anims.flashOn() && anims.sparks() && anims.sparks()->aliveCount() > 0) {
+            render("menu_welding");
+            pictured = true;
+        }
+    }
+    EXPECT_TRUE(flashed);
+    EXPECT_TRUE(rested);
+    EXPECT_TRUE(sparked);
+}

@@ -1,0 +1,184 @@
+#include "content/AudioSystem.h"
+#include "content/Sounds.h"
+#include "screens/HintWnd.h"
+#include "screens/OptionsPanel.h"
+
+#include "ScreenFixture.h"
+
+namespace {
+
+using NVolant::HintWnd;
+using NVolant::OptionsPanel;
+
+class OptionsTest : public ScreenFixture {
+protected:
+    // The options panel centred on the menu, at (240, 100).
+    OptionsPanel& openOptions()
+    {
+        m_menu.setSize(800, 600);
+        m_options = std::make_unique<OptionsPanel>(&m_menu);
+        NVolant::Panel::centreOn(*m_options, m_menu);
+        screen = m_options.get();
+        return *m_options;
+    }
+    void TearDown() override
+    {
+        screen = nullptr;
+        m_options.reset();
+        NVolant::Sounds::destroy();
+        NAudio::AudioSystem::destroy();
+        ScreenFixture::TearDown();
+    }
+    // The audio system on the headless driver with every sound loaded, as the game has them.
+    NAudio::AudioSystem& audio()
+    {
+        NAudio::AudioSystem* system = NAudio::AudioSystem::create();
+        NVolant::Sounds::instance();
+        return *system;
+    }
+    // Drags a slider's thumb (absolute centre x) along its row to x.
+    void drag(int fromX, int y, int toX)
+    {
+        press(fromX, y);
+        move((fromX + toX) / 2, y);
+        move(toX, y);
+        release(toX, y);
+    }
+    NControls::Control m_menu;
+    std::unique_ptr<OptionsPanel> m_options;
+};
+
+} // namespace
+
+TEST_F(OptionsTest, ThePanelsWidgetsSitWhereItsPicturePaintsThem)
+{
+    OptionsPanel& panel = openOptions();
+    EXPECT_EQ(panel.getPosition(), Vector4(240, 100, 0, 1));
+    EXPECT_EQ(panel.okButton()->getPosition(), Vector4(100, 330, 0, 1));
+    EXPECT_EQ(panel.fullScreenBox()->getCentre(), Vector4(53, 91, 0, 1));
+    EXPECT_EQ(panel.stereoBox()->getCentre(), Vector4(53, 130, 0, 1));
+    EXPECT_EQ(panel.hintsBox()->getCentre(), Vector4(53, 169, 0, 1));
+    EXPECT_EQ(panel.soundSlider()->getPosition(), Vector4(69, 298, 0, 1));
+    EXPECT_EQ(panel.musicSlider()->getPosition(), Vector4(69, 233, 0, 1));
+    EXPECT_EQ(panel.soundSlider()->getWidth(), 178);
+    EXPECT_EQ(panel.soundSlider()->getMaximum(), 100);
+    render("options");
+    click(240 + 160, 100 + 330 + 19);
+    EXPECT_EQ(panel.getCommand(), "MAIN_MENU");
+}
+
+TEST_F(OptionsTest, TheFullScreenBoxShowsTheModeTheWindowIsReallyIn)
+{
+    host.switchWorks = false;
+    OptionsPanel& panel = openOptions();
+    EXPECT_FALSE(panel.fullScreenBox()->isChecked());
+    click(240 + 53, 100 + 91);
+    EXPECT_EQ(host.calls, std::vector<std::string>{"full screen"});
+    EXPECT_FALSE(panel.fullScreenBox()->isChecked());
+
+    host.switchWorks = true;
+    click(240 + 53, 100 + 91);
+    EXPECT_TRUE(panel.fullScreenBox()->isChecked());
+    click(240 + 53, 100 + 91);
+    EXPECT_FALSE(panel.fullScreenBox()->isChecked());
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"full screen", "full screen", "windowed"}));
+}
+
+TEST_F(OptionsTest, TheHintsBoxEditsTheCurrentProfileOnly)
+{
+    OptionsPanel& panel = openOptions();
+    EXPECT_FALSE(panel.hintsBox()->isChecked());
+    click(240 + 53, 100 + 169); // no profile: the box turns, nothing else happens
+    EXPECT_TRUE(panel.hintsBox()->isChecked());
+    m_options.reset();
+
+    ASSERT_TRUE(profiles().addProfile("ACE"));
+    profiles().selectProfile("ACE");
+    OptionsPanel& again = openOptions();
+    EXPECT_TRUE(again.hintsBox()->isChecked());
+    click(240 + 53, 100 + 169);
+    EXPECT_FALSE(profiles().currentProfile()->m_isShowHints);
+}
+
+TEST_F(OptionsTest, TheHintWindowKeepsTheChoiceInItsProfileAndCloses)
+{
+    ASSERT_TRUE(profiles().addProfile("ACE"));
+    NVolant::Profile* profile = profiles().findProfile("ACE");
+    HintWnd hints(profile);
+    screen = &hints;
+    EXPECT_EQ(hints.closeButton()->getPosition(), Vector4(650, 550, 0, 1));
+    EXPECT_EQ(hints.hintsBox()->getPosition(), Vector4(30, 540, 0, 1));
+    EXPECT_TRUE(hints.hintsBox()->isChecked());
+    render("hint_window");
+    const Vector4 box = hints.hintsBox()->getCentre();
+    click(static_cast<int>(box.x), static_cast<int>(box.y));
+    EXPECT_FALSE(profile->m_isShowHints);
+    EXPECT_FALSE(hints.isClosed());
+    click(710, 569);
+    EXPECT_TRUE(hints.isClosed());
+
+    // Without a profile the box is only a box.
+    HintWnd anonymous(nullptr);
+    screen = &anonymous;
+    EXPECT_FALSE(anonymous.hintsBox()->isChecked());
+    click(static_cast<int>(box.x), static_cast<int>(box.y));
+    EXPECT_TRUE(anonymous.hintsBox()->isChecked());
+    EXPECT_FALSE(profile->m_isShowHints);
+}
+
+TEST_F(OptionsTest, TheMusicSliderSwitchesTheMusicOffAtZeroAndBackOnWithTheMenuTheme)
+{
+    NAudio::AudioSystem& system = audio();
+    system.setStreamVolume(40);
+    system.setSoundVolume(80);
+    system.setInvertStereo(true);
+    OptionsPanel& panel = openOptions();
+    EXPECT_EQ(panel.musicSlider()->getValue(), 40);
+    EXPECT_EQ(panel.soundSlider()->getValue(), 80);
+    EXPECT_TRUE(panel.stereoBox()->isChecked());
+
+    // The music row: the bar starts at x 240 + 69, its thumb at 40 % of 178.
+    const int left = 240 + 69, y = 100 + 233 + 13;
+    drag(left + 71, y, left - 30);
+    EXPECT_EQ(system.streamVolume(), 0);
+    EXPECT_FALSE(system.streamsEnabled());
+    EXPECT_TRUE(host.calls.empty());
+    drag(left, y, left + 89);
+    EXPECT_EQ(system.streamVolume(), 50);
+    EXPECT_TRUE(system.streamsEnabled());
+    EXPECT_EQ(host.calls, std::vector<std::string>{"menu music"});
+    // Moving it while it plays does not restart it; nor does the music play the test sound.
+    drag(left + 89, y, left + 178);
+    EXPECT_EQ(system.streamVolume(), 100);
+    EXPECT_EQ(host.calls.size(), 1u);
+    EXPECT_FALSE(NVolant::Sounds::existing()->helicExplode()->isPlaying());
+
+    click(240 + 53, 100 + 130);
+    EXPECT_FALSE(system.invertStereo());
+}
+
+TEST_F(OptionsTest, ReleasingTheSoundSliderPlaysTheTestSoundOnceAtTheNewVolume)
+{
+    NAudio::AudioSystem& system = audio();
+    ASSERT_NE(NVolant::Sounds::existing()->helicExplode(), nullptr)
+        << "no audio device on the headless driver";
+    system.setSoundVolume(100);
+    OptionsPanel& panel = openOptions();
+    const int left = 240 + 69, y = 100 + 298 + 13;
+    press(left + 178, y);
+    move(left + 120, y);
+    EXPECT_FALSE(NVolant::Sounds::existing()->helicExplode()->isPlaying());
+    move(left - 20, y);
+    EXPECT_EQ(system.soundVolume(), 0);
+    EXPECT_FALSE(system.soundsEnabled());
+    move(left + 89, y);
+    release(left + 89, y);
+    EXPECT_EQ(panel.soundSlider()->getValue(), 50);
+    EXPECT_EQ(system.soundVolume(), 50);
+    EXPECT_TRUE(system.soundsEnabled());
+    EXPECT_TRUE(NVolant::Sounds::existing()->helicExplode()->isPlaying());
+    NVolant::Sounds::existing()->helicExplode()->stop();
+    // A click elsewhere on the panel plays nothing more.
+    click(240 + 250, 100 + 50);
+    EXPECT_FALSE(NVolant::Sounds::existing()->helicExplode()->isPlaying());
+}

@@ -1,0 +1,224 @@
+#include "screens/ChangeProfile.h"
+#include "screens/CreateProfile.h"
+
+#include "ScreenFixture.h"
+
+namespace {
+
+using NVolant::ChangeProfile;
+using NVolant::CreateProfile;
+
+// Stands in for the main menu: 800 x 600 at the origin.
+class Menu final : public NControls::Control {
+public:
+    Menu()
+    {
+        setSize(800, 600);
+        setPosition(0, 0);
+    }
+};
+
+class ProfileScreensTest : public ScreenFixture {
+protected:
+    // The change panel centred on the menu, at (260, 100).
+    ChangeProfile& openChange()
+    {
+        m_change = std::make_unique<ChangeProfile>(&m_menu);
+        NVolant::Panel::centreOn(*m_change, m_menu);
+        screen = m_change.get();
+        return *m_change;
+    }
+    CreateProfile& openCreate()
+    {
+        m_create = std::make_unique<CreateProfile>(&m_menu);
+        NVolant::Panel::centreOn(*m_create, m_menu);
+        screen = m_create.get();
+        return *m_create;
+    }
+    void addProfiles(std::initializer_list<const char*> names)
+    {
+        for (const char* name : names)
+            ASSERT_TRUE(profiles().addProfile(name));
+    }
+    static int rowY(int row) { return 150 + 18 * row + 9; }
+    void TearDown() override
+    {
+        screen = nullptr;
+        m_change.reset();
+        m_create.reset();
+        ScreenFixture::TearDown();
+    }
+    // Buttons of panels at (144, 172): OK / CREATE and CANCEL.
+    void clickLeftButton() { click(144 + 68 + 60, 172 + 196 + 19); }
+    void clickRightButton() { click(144 + 324 + 60, 172 + 196 + 19); }
+
+    Menu m_menu;
+    std::unique_ptr<ChangeProfile> m_change;
+    std::unique_ptr<CreateProfile> m_create;
+};
+
+} // namespace
+
+TEST_F(ProfileScreensTest, TheListShowsEveryProfileUnderTheCreateEntryWithTheCurrentOneChosen)
+{
+    addProfiles({"ACE", "BOB", "CID"});
+    profiles().selectProfile("BOB");
+    ChangeProfile& panel = openChange();
+    EXPECT_EQ(panel.getPosition(), Vector4(260, 100, 0, 1));
+    EXPECT_EQ(panel.okButton()->getPosition(), Vector4(10, 330, 0, 1));
+    EXPECT_EQ(panel.cancelButton()->getPosition(), Vector4(145, 330, 0, 1));
+    EXPECT_EQ(panel.deleteButton()->getPosition(), Vector4(80, 290, 0, 1));
+    EXPECT_EQ(panel.list()->getPosition(), Vector4(20, 50, 0, 1));
+    EXPECT_EQ(panel.list()->items(), (std::vector<std::string>{"Create a new user", "ACE", "BOB", "CID"}));
+    EXPECT_EQ(panel.list()->getSelected(), 2);
+    EXPECT_TRUE(panel.deleteButton()->isActive());
+    render("change_profile");
+
+    // Another profile, then OK: the game in hand goes, the new profile's comes.
+    click(380, rowY(3));
+    EXPECT_EQ(panel.list()->getSelectedText(), "CID");
+    click(270 + 60, 430 + 19);
+    EXPECT_EQ(panel.getCommand(), "MAIN_MENU");
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"discard game", "prepare continue"}));
+    EXPECT_EQ(profiles().currentProfile()->name(), "CID");
+}
+
+TEST_F(ProfileScreensTest, OkOnTheCreateEntryDoesNothingAndDeleteIsOff)
+{
+    addProfiles({"ACE"});
+    ChangeProfile& panel = openChange();
+    panel.list()->setSelected(0);
+    panel.onCommand(panel.okButton());
+    EXPECT_EQ(panel.getCommand(), "");
+    EXPECT_TRUE(host.calls.empty());
+    // Choosing the entry opens the create panel and switches DELETE off.
+    click(380, rowY(0));
+    ASSERT_NE(panel.createPanel(), nullptr);
+    EXPECT_FALSE(panel.deleteButton()->isActive());
+    EXPECT_EQ(panel.createPanel()->getPosition(), Vector4(144, 172, 0, 1));
+    // The create panel takes every click: DELETE underneath is not heard.
+    click(340 + 60, 390 + 19);
+    EXPECT_EQ(panel.confirmPanel(), nullptr);
+    clickRightButton(); // CANCEL of the create panel
+    frames(1);
+    EXPECT_EQ(panel.createPanel(), nullptr);
+    EXPECT_EQ(panel.list()->getSelected(), 1); // back on the current profile
+}
+
+TEST_F(ProfileScreensTest, DeletingTheLastProfileOpensTheCreatePanelByItself)
+{
+    addProfiles({"ACE", "BOB"});
+    ChangeProfile& panel = openChange();
+    click(380, rowY(2));
+    click(340 + 60, 390 + 19); // DELETE
+    ASSERT_NE(panel.confirmPanel(), nullptr);
+    frames(52);
+    EXPECT_LT(panel.overlayAlpha(), 0.7f);
+    frames(1);
+    EXPECT_FLOAT_EQ(panel.overlayAlpha(), 0.7f);
+    render("change_profile_delete_question");
+    clickRightButton(); // CANCEL: nothing is deleted
+    frames(1);
+    EXPECT_EQ(panel.confirmPanel(), nullptr);
+    EXPECT_EQ(profiles().profileCount(), 2u);
+    // The dark clears in 875 ms.
+    frames(51);
+    EXPECT_GT(panel.overlayAlpha(), 0.0f);
+    frames(1);
+    EXPECT_EQ(panel.overlayAlpha(), 0.0f);
+
+    click(380, rowY(2));
+    click(340 + 60, 390 + 19);
+    clickLeftButton(); // OK
+    frames(1);
+    EXPECT_EQ(profiles().profileCount(), 1u);
+    EXPECT_EQ(panel.list()->items(), (std::vector<std::string>{"Create a new user", "ACE"}));
+
+    click(380, rowY(1));
+    click(340 + 60, 390 + 19);
+    clickLeftButton();
+    frames(1);
+    EXPECT_EQ(profiles().profileCount(), 0u);
+    EXPECT_EQ(panel.list()->items(), std::vector<std::string>{"Create a new user"});
+    ASSERT_NE(panel.createPanel(), nullptr);
+    EXPECT_FALSE(panel.createPanel()->cancelButton()->isActive());
+    render("change_profile_create");
+}
+
+TEST_F(ProfileScreensTest, DeletingTheCurrentProfileCountsAsAChangeOfProfile)
+{
+    addProfiles({"ACE", "BOB", "CID"});
+    profiles().selectProfile("BOB");
+    ChangeProfile& panel = openChange();
+    click(340 + 60, 390 + 19);
+    clickLeftButton();
+    frames(1);
+    // CID now stands where BOB stood; the game in hand was BOB's.
+    ASSERT_NE(profiles().currentProfile(), nullptr);
+    EXPECT_EQ(profiles().currentProfile()->name(), "CID");
+    click(405 + 60, 430 + 19); // CANCEL
+    EXPECT_EQ(panel.getCommand(), "MAIN_MENU");
+    EXPECT_EQ(host.calls, std::vector<std::string>{"prepare continue"});
+}
+
+TEST_F(ProfileScreensTest, TheNameKeyboardTypesFourteenCharactersAtMost)
+{
+    CreateProfile& panel = openCreate();
+    EXPECT_EQ(panel.getPosition(), Vector4(144, 172, 0, 1));
+    EXPECT_EQ(panel.backButton()->getPosition(), Vector4(330, 140, 0, 1));
+    EXPECT_FALSE(panel.okButton()->isActive());
+    // BACK on an empty name does nothing.
+    click(144 + 330 + 50, 172 + 140 + 16);
+    EXPECT_EQ(panel.typedName(), "");
+
+    typeName("QWERTYUIOPASDFG", 144, 172);
+    EXPECT_EQ(panel.typedName(), "QWERTYUIOPASDF");
+    EXPECT_TRUE(panel.okButton()->isActive());
+    click(144 + 330 + 50, 172 + 140 + 16);
+    EXPECT_EQ(panel.typedName(), "QWERTYUIOPASD");
+    render("create_profile");
+}
+
+TEST_F(ProfileScreensTest, AKeyTypesOnlyWhenPressedAndReleasedOnIt)
+{
+    CreateProfile& panel = openCreate();
+    const auto [ax, ay] = keyPoint('A', 144, 172);
+    const auto [sx, sy] = keyPoint('S', 144, 172);
+    move(ax, ay);
+    EXPECT_EQ(panel.hoverKey(), 22);
+    press(ax, ay);
+    EXPECT_EQ(panel.pressedKey(), 22);
+    move(sx, sy); // sliding off cancels the key
+    EXPECT_EQ(panel.pressedKey(), -1);
+    move(ax, ay);
+    release(ax, ay);
+    EXPECT_EQ(panel.typedName(), "");
+    press(ax, ay);
+    release(sx, sy);
+    EXPECT_EQ(panel.typedName(), "");
+    // A key's cell reaches 8 pixels left of its letter.
+    click(214 + 28 * 0 - 7, 252 + 48 + 12);
+    EXPECT_EQ(panel.typedName(), "A");
+    click(214 + 28 * 0 - 8, 252 + 48 + 12);
+    EXPECT_EQ(panel.typedName(), "A");
+}
+
+TEST_F(ProfileScreensTest, ANameThatIsTakenCannotBeCreated)
+{
+    addProfiles({"ACE"});
+    CreateProfile& panel = openCreate();
+    EXPECT_TRUE(panel.cancelButton()->isActive());
+    typeName("ACE", 144, 172);
+    EXPECT_FALSE(panel.okButton()->isActive());
+    clickLeftButton();
+    EXPECT_EQ(panel.getCommand(), "");
+    typeName("S", 144, 172);
+    EXPECT_TRUE(panel.okButton()->isActive());
+    click(144 + 330 + 50, 172 + 140 + 16); // BACK
+    EXPECT_FALSE(panel.okButton()->isActive());
+    typeName("2", 144, 172);
+    clickLeftButton();
+    EXPECT_EQ(panel.getCommand(), "MAIN_MENU");
+    EXPECT_EQ(profiles().currentProfile()->name(), "ACE2");
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"discard game", "prepare continue"}));
+}

@@ -1,0 +1,165 @@
+#include "ui/ProgressBar.h"
+#include "ui/ScrollBar.h"
+
+#include "WidgetFixture.h"
+
+namespace {
+
+using NControls::ProgressBar;
+using NControls::ScrollBar;
+
+class SliderTest : public WidgetFixture {
+protected:
+    // A 0..100 slider 200 wide with its left end at (300, 100); the thumb strip is 26 high.
+    ProgressBar* slider()
+    {
+        auto* bar = root.add(std::make_unique<ProgressBar>("MUSIC", "menu\\bar_btn.png", &root));
+        bar->setSize(200, bar->getHeight());
+        bar->setPosition(300, 100);
+        bar->setRange(0, 100);
+        return bar;
+    }
+    int thumbX(ProgressBar& bar) { return static_cast<int>(bar.thumb().getCentre().x); }
+};
+
+} // namespace
+
+TEST_F(SliderTest, TheBarIsTenThumbsWideAndTheThumbFollowsTheValue)
+{
+    auto* bar = root.add(std::make_unique<ProgressBar>("SOUND", "menu\\bar_btn.png", &root));
+    EXPECT_EQ(bar->getWidth(), 10 * bar->thumb().getWidth());
+    EXPECT_EQ(bar->getHeight(), bar->thumb().getHeight());
+    EXPECT_EQ(bar->thumb().getName(), "BAR");
+
+    // Equal ends keep the thumb at the start.
+    bar->setValue(40);
+    EXPECT_EQ(bar->getValue(), 0);
+    EXPECT_EQ(thumbX(*bar), 0);
+
+    bar->setSize(178, bar->getHeight());
+    bar->setRange(0, 100);
+    bar->setValue(150);
+    EXPECT_EQ(bar->getValue(), 100);
+    EXPECT_EQ(thumbX(*bar), 178);
+    bar->setValue(-3);
+    EXPECT_EQ(bar->getValue(), 0);
+    bar->setValue(33);
+    EXPECT_EQ(thumbX(*bar), 33 * 178 / 100); // truncated
+    // A new width moves the thumb, not the value.
+    bar->setSize(100, bar->getHeight());
+    EXPECT_EQ(bar->getValue(), 33);
+    EXPECT_EQ(thumbX(*bar), 33);
+    // A minimum above the maximum comes down to it.
+    bar->setRange(80, 20);
+    EXPECT_EQ(bar->getMinimum(), 20);
+    EXPECT_EQ(bar->getValue(), 20);
+}
+
+TEST_F(SliderTest, DraggingReportsEveryChangeRoundsHalvesToEvenAndStopsAtBothEnds)
+{
+    ProgressBar* bar = slider();
+    bar->setValue(50);
+    const int y = 100 + bar->getHeight() / 2;
+    press(300 + thumbX(*bar), y);
+    EXPECT_TRUE(bar->isDragging());
+    EXPECT_EQ(bar->thumb().look(), 2.0f);
+
+    move(300 + 101, y); // 50.5 rounds to even
+    EXPECT_EQ(bar->getValue(), 50);
+    EXPECT_EQ(thumbX(*bar), 101);
+    EXPECT_TRUE(root.senders.empty()); // no change, no report
+    move(300 + 103, y);                // 51.5
+    EXPECT_EQ(bar->getValue(), 52);
+    ASSERT_EQ(root.senders.size(), 1u);
+    EXPECT_EQ(root.senders[0], bar);
+
+    // Far past the left end, then far past the right end, also off the bar vertically.
+    move(10, 400);
+    EXPECT_EQ(bar->getValue(), 0);
+    EXPECT_EQ(thumbX(*bar), 0);
+    move(790, 5);
+    EXPECT_EQ(bar->getValue(), 100);
+    EXPECT_EQ(thumbX(*bar), 200);
+    EXPECT_EQ(root.senders.size(), 3u);
+
+    // The release snaps the thumb to the value and reports once more.
+    move(300 + 101, y);
+    EXPECT_EQ(thumbX(*bar), 101);
+    release(300 + 101, y);
+    EXPECT_FALSE(bar->isDragging());
+    EXPECT_EQ(bar->getValue(), 50);
+    EXPECT_EQ(thumbX(*bar), 100);
+    // The thumb's own click comes after the bar's report, with the thumb as sender.
+    ASSERT_GE(root.senders.size(), 5u);
+    EXPECT_EQ(root.senders[root.senders.size() - 2], bar);
+    EXPECT_EQ(root.senders.back(), &bar->thumb());
+
+    // Moves without a press only light the thumb.
+    root.senders.clear();
+    move(300 + 150, y);
+    EXPECT_EQ(bar->getValue(), 50);
+    EXPECT_TRUE(root.senders.empty());
+}
+
+TEST_F(SliderTest, APressOnTheTrackBesideTheThumbDoesNotDrag)
+{
+    ProgressBar* bar = slider();
+    bar->setValue(0);
+    press(300 + 150, 100 + bar->getHeight() / 2);
+    EXPECT_FALSE(bar->isDragging());
+    move(300 + 180, 110);
+    EXPECT_EQ(bar->getValue(), 0);
+    release(300 + 180, 110);
+    EXPECT_EQ(bar->getValue(), 0);
+    EXPECT_TRUE(root.senders.empty());
+}
+
+TEST_F(SliderTest, TheSliderDrawsOnlyItsThumb)
+{
+    ProgressBar* bar = slider();
+    bar->setValue(100);
+    const Frame frame = render("slider");
+    const int grey = frame.at(0, 0).r;
+    const int half = bar->thumb().getWidth() / 2;
+    // The thumb is centred on the bar's right end; the track stays the panel's.
+    EXPECT_NE(frame.at(500, 113).r, grey);
+    EXPECT_EQ(frame.at(500 - half - 2, 113).r, grey);
+    EXPECT_EQ(frame.at(350, 113).r, grey);
+}
+
+TEST_F(SliderTest, TheScrollBarStepsWithinItsRange)
+{
+    auto* bar = root.add(std::make_unique<ScrollBar>("VERTICAL", "menu\\up_btn.png", &root));
+    bar->setPosition(400, 100);
+    EXPECT_EQ(bar->getWidth(), 20);
+    EXPECT_EQ(bar->getHeight(), 200);
+    EXPECT_FALSE(bar->firstArrow()->isFlipped());
+    EXPECT_TRUE(bar->secondArrow()->isFlipped());
+    bar->setRange(0, 2);
+
+    // The second arrow sits at the bottom end.
+    for (int i = 0; i < 4; ++i)
+        click(410, 290);
+    EXPECT_EQ(bar->getValue(), 2);
+    EXPECT_EQ(root.senders.size(), 8u); // each press reports, each arrow click too
+    click(410, 110);
+    EXPECT_EQ(bar->getValue(), 1);
+    for (int i = 0; i < 3; ++i)
+        click(410, 110);
+    EXPECT_EQ(bar->getValue(), 0);
+
+    // Between the arrows nothing steps.
+    root.senders.clear();
+    click(410, 200);
+    EXPECT_EQ(bar->getValue(), 0);
+    EXPECT_TRUE(root.senders.empty());
+
+    bar->setRange(5, 3);
+    EXPECT_EQ(bar->getMinimum(), 3);
+    EXPECT_EQ(bar->getValue(), 0); // left as it is
+    const Frame frame = render("scrollbar");
+    const int grey = frame.at(0, 0).r;
+    EXPECT_NE(frame.at(410, 110).r, grey);
+    EXPECT_NE(frame.at(410, 290).r, grey);
+    EXPECT_EQ(frame.at(410, 200).r, grey);
+}
