@@ -19,11 +19,12 @@ table() {
                 "level", "result", "score", "kills", "brg", "bon", "x+", "lost", "shots", "hits", "acc%",
                 "frames", "upd_p50", "upd_p99", "frm_p99", "rss_mb" }
         /^\{/ {
+            gsub(/[{}]/, "")
             r = field("result"); gsub(/"/, "", r)
             shots = field("shots_fired"); hits = field("shots_hit")
             printf "%5d %-10s %7d %5d %3d %3d %3d %5d %6d %6d %4d %6d %7.1fus %7.1fus %6.2fms %7.1f\n",
                 field("level"), r, field("score"), field("kills"), field("bridges"), field("bonuses"),
-                field("extra_lives"), field("lives_lost"), shots, hits, shots > 0 ? 100 * hits / shots : 0,
+                field("extra_lives"), field("lives_lost"), shots, hits, (shots > 0 ? 100 * hits / shots : 0),
                 field("frames"), field("update_us_p50"), field("update_us_p99"), field("frame_ms_p99"),
                 field("rss_mb")
         }' "$1"
@@ -34,6 +35,7 @@ balance() {
     awk -F'[:,]' '
         function field(name,   i) { for (i = 1; i < NF; i++) if ($i == "\"" name "\"") return $(i + 1); return "" }
         /^\{/ {
+            gsub(/[{}]/, "")
             minutes = field("frames") / 3600.0
             if (minutes <= 0) next
             printf "%d %.2f %.1f %.1f\n", field("level"), field("lives_lost") / minutes,
