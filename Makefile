@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 PREFIX     ?=
 
-.PHONY: all deps build run test data asan fuzz bench cpu install format clean
+.PHONY: all deps build run test data asan fuzz bench cpu soak install format clean
 
 all: build
 
@@ -63,6 +63,16 @@ bench: build
 # Share of a CPU core the game takes under a virtual X server (no graphics card), menu and play.
 cpu: build
 	@bash scripts/cpu.sh $(BUILD)
+
+# The autopilot over all 30 levels headless, in the plain build and in the ASan/UBSan build; fails
+# on a sanitizer report, an error status or memory growth. Long: not part of "make test" or CI.
+soak: deps
+	cmake -S . -B $(BUILD) -DSKYVANE_WERROR=$(WERROR) $(CMAKE_ARGS)
+	cmake --build $(BUILD) -j $(JOBS) --target skyvane
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYVANE_SANITIZE=ON \
+	      -DSKYVANE_BENCH=OFF -DSKYVANE_WERROR=$(WERROR) $(CMAKE_ARGS)
+	$(SAN_ENV) cmake --build $(ASAN_BUILD) -j $(JOBS) --target skyvane
+	bash scripts/soak.sh $(BUILD) $(ASAN_BUILD)
 
 # Honours DESTDIR (staging) and PREFIX (default /usr/local): make install DESTDIR=/tmp/stage PREFIX=/usr
 install: build

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,21 @@ struct CommandLine {
     bool version = false;
     // Empty: as the platform decides ("auto").
     std::string renderer;
+    // -1: as saved; 0 full screen; 1 windowed.
+    int windowed = -1;
+
+    // The computer flies levels firstLevel..lastLevel, one new game each.
+    bool autopilot = false;
+    int firstLevel = 1;
+    int lastLevel = 1;
+    // No window and no sound device; no frame cap.
+    bool headless = false;
+    std::uint32_t seed = 0;
+    // Writes the input of the flight to this file.
+    std::string recordPath;
+    // Plays the input of this file back.
+    std::string replayPath;
+
     // Set when the line could not be understood; says what was wrong.
     std::string error;
 

@@ -14,6 +14,8 @@
 #include "platform/Screen.h"
 #include "score/Profiles.h"
 
+#include <algorithm>
+
 namespace NVolant {
 
 namespace {
@@ -29,7 +31,8 @@ bool gameEnded(FieldStatus status)
 
 } // namespace
 
-GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
+GameApp::GameApp(std::unique_ptr<ScreenKit> kit, AppOptions options)
+    : m_kit(std::move(kit)), m_options(options)
 {
     m_savePath = getUserDataFolder() + "/";
     setLogFolder(m_savePath);
@@ -56,8 +59,12 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit) : m_kit(std::move(kit))
         LOG_ERROR("no data pack in %s; reading loose files", dataFolder.c_str());
     }
 
-    if (!create(kScreenWidth, kScreenHeight, 32, profiles->m_isWindowed == 1, "Skyvane"))
+    m_savedWindowed = profiles->m_isWindowed;
+    const bool windowed = m_options.windowed >= 0 ? m_options.windowed == 1 : profiles->m_isWindowed == 1;
+    if (!create(kScreenWidth, kScreenHeight, 32, windowed, "Skyvane"))
         return;
+    if (!m_options.frameCap)
+        platformWindow()->setFrameRateCap(-1);
     setWindowIcon();
 
     setImageFileReader([](const std::string& name) {
@@ -105,6 +112,8 @@ void GameApp::setWindowIcon()
 
 GameApp::~GameApp()
 {
+    // A demonstration's game goes while everything it draws with is still there.
+    m_attract.end();
     m_current = nullptr;
     m_pending = nullptr;
     m_intro.reset();
@@ -127,13 +136,17 @@ GameApp::~GameApp()
     NLib::ResourceArchive::destroy();
 
     if (Profiles* profiles = Profiles::existing()) {
-        // A window that never opened says nothing about the player's choice.
+        // A window that never opened says nothing about the player's choice, and neither does
+        // the mode asked for on the command line unless the player changed it since.
+        const int mode = isFullScreen() ? 0 : 1;
         if (platformWindow())
-            profiles->m_isWindowed = isFullScreen() ? 0 : 1;
+            profiles->m_isWindowed =
+                m_options.windowed >= 0 && mode == m_options.windowed ? m_savedWindowed : mode;
         profiles->m_soundVolume = m_audioSettings.soundVolume;
         profiles->m_musicVolume = m_audioSettings.musicVolume;
         profiles->m_invertStereo = m_audioSettings.invertStereo ? 1 : 0;
-        profiles->save();
+        if (m_options.writeSaveFile)
+            profiles->save();
     }
     Profiles::destroy();
     // The base class closes the window last.
@@ -158,12 +171,15 @@ void GameApp::update(float dt)
         m_current = m_pending;
         m_pending = nullptr;
     }
+    updateAttract(dt);
 }
 
 void GameApp::draw()
 {
     if (m_current)
         m_current->draw();
+    if (m_current && m_current == m_attract.screen())
+        m_attract.drawCaption();
     if (m_intro)
         m_intro->draw();
     if (NAudio::AudioSystem* audio = NAudio::AudioSystem::existing())
@@ -172,24 +188,32 @@ void GameApp::draw()
 
 void GameApp::onMouseMove(float x, float y)
 {
+    if (attractTakes(0, 0, x, y))
+        return;
     if (m_current)
         m_current->onMouseMove(x, y);
 }
 
 void GameApp::onLeftButtonDown(float x, float y)
 {
+    if (attractTakes(1, 1, x, y))
+        return;
     if (m_current)
         m_current->onLeftDown(x, y);
 }
 
 void GameApp::onRightButtonDown(float x, float y)
 {
+    if (attractTakes(1, 2, x, y))
+        return;
     if (m_current)
         m_current->onRightDown(x, y);
 }
 
 void GameApp::onRightButtonUp(float x, float y)
 {
+    if (attractTakes(2, 2, x, y))
+        return;
     if (m_current)
         m_current->onRightUp(x, y);
 }
@@ -230,6 +254,7 @@ void GameApp::startPlaying(NControls::Control& menu)
     m_endLevel.reset();
     m_game.reset();
     m_game = m_kit->makeGame(true);
+    m_gameFromSave = false;
     if (m_game) {
         m_kit->startGame(*m_game, custom ? m_kit->customLevel(menu) : 1);
         m_pending = m_game.get();
@@ -241,7 +266,7 @@ void GameApp::startPlaying(NControls::Control& menu)
 
 void GameApp::onLeftButtonUp(float x, float y)
 {
-    if (!m_current)
+    if (attractTakes(2, 1, x, y) || !m_current)
         return;
     m_current->onLeftUp(x, y);
 
@@ -254,6 +279,7 @@ void GameApp::onLeftButtonUp(float x, float y)
             if (m_endLevel) {
                 m_pending = m_endLevel.get();
             } else if (m_game) {
+                m_gameFromSave = false;
                 m_pending = m_game.get();
                 m_kit->pauseGame(*m_game);
                 hideCursorForPlay();
@@ -289,7 +315,7 @@ void GameApp::onLeftButtonUp(float x, float y)
 
 void GameApp::onKeyDown(int key)
 {
-    if (!m_current)
+    if (attractTakes(3, 0, 0.0f, 0.0f) || !m_current)
         return;
     m_current->onKeyDown(key, 0);
     if (m_game && m_current == m_game.get() && m_game->getCommand() == "MAIN_MENU") {
@@ -317,6 +343,7 @@ void GameApp::discardGame()
     if (m_current == m_game.get())
         m_current = nullptr;
     m_game.reset();
+    m_gameFromSave = false;
     if (m_mainMenu)
         m_kit->setContinueEnabled(*m_mainMenu, false);
 }
@@ -330,6 +357,7 @@ void GameApp::prepareContinue()
     if (!m_game)
         return;
     m_kit->loadSavedGame(*m_game);
+    m_gameFromSave = true;
     if (m_mainMenu)
         m_kit->setContinueEnabled(*m_mainMenu, m_kit->hasLevel(*m_game));
 }
@@ -353,6 +381,152 @@ void GameApp::startGameMusic()
     }
     if (++m_gameMusic > 4)
         m_gameMusic = 1;
+}
+
+void GameApp::beforeInput()
+{
+    m_attract.injectInput();
+    NLib::Window::beforeInput();
+}
+
+bool GameApp::attractTakes(int kind, int button, float x, float y)
+{
+    const bool pilots = m_attract.claims(kind, button, static_cast<int>(x), static_cast<int>(y));
+    if (pilots)
+        // The pilot's input reaches its game; outside the flight (its last button releases) it
+        // reaches nothing.
+        return m_attract.phase() != AttractMode::Phase::Flying;
+    if (!m_attract.active()) {
+        m_attract.resetIdle();
+        return false;
+    }
+    // The player: any key, click or move ends the demonstration, and does nothing else.
+    if (m_attract.phase() == AttractMode::Phase::MenuFadingOut) {
+        m_attract.setPhase(AttractMode::Phase::Off);
+        if (KWindow* window = platformWindow())
+            window->setFadeAmount(1.0f);
+    } else if (m_attract.phase() == AttractMode::Phase::Flying) {
+        m_attract.setPhase(AttractMode::Phase::DemoFadingOut);
+    }
+    return true;
+}
+
+bool GameApp::mayDemonstrate() const
+{
+    // A game in progress is never dropped; one only loaded from the save file can be loaded again.
+    return !m_endLevel && !m_pending && (!m_game || m_gameFromSave);
+}
+
+int GameApp::demonstrationLevel()
+{
+    int top = 3;
+    if (const Profiles* profiles = Profiles::existing())
+        if (const Profile* profile = profiles->currentProfile())
+            top = std::clamp(static_cast<int>(profile->m_levelMax), 1, 30);
+    return 1 + m_demoCount++ % top;
+}
+
+void GameApp::updateAttract(float dt)
+{
+    using Phase = AttractMode::Phase;
+    KWindow* window = platformWindow();
+    switch (m_attract.phase()) {
+    case Phase::Off:
+        if (m_current == m_mainMenu.get() && m_mainMenu && mayDemonstrate() &&
+            m_attract.due(dt, m_kit->menuAtRest(*m_mainMenu)))
+            m_attract.setPhase(Phase::MenuFadingOut);
+        else if (m_current != m_mainMenu.get())
+            m_attract.resetIdle();
+        return;
+    case Phase::MenuFadingOut:
+        if (m_attract.advance(dt))
+            startDemonstration();
+        break;
+    case Phase::Flying:
+        m_attract.advance(dt);
+        if (m_attract.finished(*m_kit))
+            m_attract.setPhase(Phase::DemoFadingOut);
+        break;
+    case Phase::DemoFadingOut:
+        if (m_attract.advance(dt))
+            stopDemonstration();
+        break;
+    case Phase::MenuFadingIn:
+        if (m_attract.advance(dt))
+            m_attract.setPhase(Phase::Off);
+        break;
+    }
+    if (window)
+        window->setFadeAmount(m_attract.fade());
+}
+
+void GameApp::startDemonstration()
+{
+    m_pointerBeforeDemoX = getMouseX();
+    m_pointerBeforeDemoY = getMouseY();
+    m_demoDroppedGame = m_game != nullptr;
+    if (m_game) {
+        m_game.reset();
+        m_gameFromSave = false;
+    }
+    stopAllSounds();
+    if (!m_attract.begin(*m_kit, demonstrationLevel())) {
+        stopDemonstration();
+        return;
+    }
+    m_current = m_attract.screen();
+    hideCursor();
+    m_musicBeforeDemo = m_gameMusic;
+    startGameMusic();
+    m_attract.setPhase(AttractMode::Phase::Flying);
+}
+
+void GameApp::stopDemonstration()
+{
+    stopAllSounds();
+    m_attract.end();
+    m_current = m_mainMenu.get();
+    m_gameMusic = m_musicBeforeDemo;
+    // The menu as it was: its game to continue, its music, the pointer where the player left it.
+    if (m_demoDroppedGame)
+        prepareContinue();
+    m_demoDroppedGame = false;
+    restartMenuMusic();
+    showCursor();
+    setMousePosition(m_pointerBeforeDemoX, m_pointerBeforeDemoY);
+    m_attract.setPhase(AttractMode::Phase::MenuFadingIn);
+}
+
+NControls::Control* GameApp::playLevel(int level)
+{
+    m_pending = nullptr;
+    m_current = nullptr;
+    m_endLevel.reset();
+    m_game.reset();
+    m_game = m_kit->makeGame(false);
+    if (!m_game)
+        return nullptr;
+    m_kit->startGame(*m_game, level);
+    m_current = m_game.get();
+    hideCursorForPlay();
+    startGameMusic();
+    return m_game.get();
+}
+
+NControls::Control* GameApp::playSavedGame()
+{
+    m_pending = nullptr;
+    m_current = nullptr;
+    m_endLevel.reset();
+    m_game.reset();
+    m_game = m_kit->makeGame(false);
+    if (!m_game)
+        return nullptr;
+    m_kit->loadSavedGame(*m_game);
+    m_current = m_game.get();
+    hideCursorForPlay();
+    startGameMusic();
+    return m_game.get();
 }
 
 void GameApp::showEndLevel(bool final)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AttractMode.h"
 #include "app/AudioSettings.h"
 #include "app/ScreenKit.h"
 #include "app/Window.h"
@@ -14,12 +15,22 @@
 
 namespace NVolant {
 
+// How a run starts, beyond what the save file says.
+struct AppOptions {
+    // -1: the window mode of the save file; 0 full screen; 1 windowed (for this run only).
+    int windowed = -1;
+    // Runs driven by the computer (autopilot, replays) leave the player's save file as it was.
+    bool writeSaveFile = true;
+    // Without a frame cap the loop runs as fast as it can (headless runs).
+    bool frameCap = true;
+};
+
 // The application: starts everything up in its constructor, owns every screen, passes input to
 // the current one, turns the commands the screens leave behind into screen changes, and saves and
 // shuts down in its destructor.
 class GameApp final : public NLib::Window, public ScreenHost {
 public:
-    explicit GameApp(std::unique_ptr<ScreenKit> kit = makeDefaultScreenKit());
+    explicit GameApp(std::unique_ptr<ScreenKit> kit = makeDefaultScreenKit(), AppOptions options = {});
     ~GameApp() override;
 
     void update(float dt) override;
@@ -32,6 +43,7 @@ public:
     void onKeyDown(int key) override;
     void onActivate() override;
     void onDeactivate() override;
+    void beforeInput() override;
 
     void showMainMenu();
     void discardGame() override;
@@ -43,6 +55,11 @@ public:
     void openWebPage(const std::string& address) override;
     void startGameMusic();
     void showEndLevel(bool final);
+    // A new game at the start of a level, shown at once without hints (autopilot and replays);
+    // the game screen, or null without one.
+    NControls::Control* playLevel(int level);
+    // The same for the current profile's saved game.
+    NControls::Control* playSavedGame();
 
     bool started() const { return m_started; }
     const std::string& savePath() const { return m_savePath; }
@@ -54,14 +71,26 @@ public:
     int nextGameMusic() const { return m_gameMusic; }
     NAudio::StreamMusic* music() const { return m_music.get(); }
     const AudioSettings& audioSettings() const { return m_audioSettings; }
+    const AttractMode& attract() const { return m_attract; }
 
 private:
     void startPlaying(NControls::Control& screen);
     void setWindowIcon();
     void hideCursorForPlay();
     void stopAllSounds();
+    // Attract mode: the idle menu's demonstration flight.
+    void updateAttract(float dt);
+    bool mayDemonstrate() const;
+    int demonstrationLevel();
+    void startDemonstration();
+    void stopDemonstration();
+    // Whether an input event is kept from the screens: the player ending a demonstration, or
+    // the pilot's own input outside its flight. kind: 0 move, 1 button down, 2 button up, 3 key.
+    bool attractTakes(int kind, int button, float x, float y);
 
     std::unique_ptr<ScreenKit> m_kit;
+    AppOptions m_options;
+    int m_savedWindowed = 1;
     NControls::Control* m_current = nullptr;
     NControls::Control* m_pending = nullptr;
     std::unique_ptr<NControls::Control> m_intro;
@@ -74,6 +103,15 @@ private:
     AudioSettings m_audioSettings;
     int m_gameMusic = 1;
     bool m_started = false;
+    AttractMode m_attract;
+    // The game held for "continue" was only loaded from the save file, never played since: a
+    // demonstration may drop it and load it again afterwards.
+    bool m_gameFromSave = false;
+    bool m_demoDroppedGame = false;
+    int m_demoCount = 0;
+    int m_musicBeforeDemo = 1;
+    int m_pointerBeforeDemoX = 0;
+    int m_pointerBeforeDemoY = 0;
 };
 
 } // namespace NVolant

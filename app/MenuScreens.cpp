@@ -47,6 +47,12 @@ bool MenuScreens::menuIdle(NControls::Control& menu)
     return !main || main->slideState() == MainMenuAnims::SlideIdle;
 }
 
+bool MenuScreens::menuAtRest(NControls::Control& menu)
+{
+    const MainMenu* main = asMenu(menu);
+    return menuIdle(menu) && (!main || main->activePanel() == nullptr);
+}
+
 void MenuScreens::setContinueEnabled(NControls::Control& menu, bool enabled)
 {
     if (MainMenu* main = asMenu(menu))

@@ -16,6 +16,7 @@ public:
 
     std::unique_ptr<NControls::Control> makeMainMenu() override;
     bool menuIdle(NControls::Control& menu) override;
+    bool menuAtRest(NControls::Control& menu) override;
     void setContinueEnabled(NControls::Control& menu, bool enabled) override;
     void replayOpening(NControls::Control& menu) override;
     int customLevel(NControls::Control& menu) override;

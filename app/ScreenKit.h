@@ -22,6 +22,8 @@ public:
     virtual std::unique_ptr<NControls::Control> makeMainMenu() = 0;
     // Idle: no slide animation running (pending screen changes wait for it).
     virtual bool menuIdle(NControls::Control&) { return true; }
+    // At rest: idle and no panel open (a demonstration may start).
+    virtual bool menuAtRest(NControls::Control& menu) { return menuIdle(menu); }
     virtual void setContinueEnabled(NControls::Control&, bool) {}
     virtual void replayOpening(NControls::Control&) {}
     // The level chosen in the custom-level panel.

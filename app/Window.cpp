@@ -40,16 +40,20 @@ bool Window::create(std::uint16_t width, std::uint16_t height, std::uint16_t dep
 
 void Window::frame()
 {
+    const double start = getRealMilliseconds();
     update(kFrameStep);
+    m_updateMs = getRealMilliseconds() - start;
     if (m_window) {
         m_window->setViewTransform(0, 0, 0, 1, true);
         m_window->setClearColor(0, 0, 0, 1);
     }
     draw();
-    if (m_window) {
+    if (m_window)
         m_window->presentFrame(true, false);
+    m_frameMs = getRealMilliseconds() - start;
+    beforeInput();
+    if (m_window)
         m_window->pumpMessages();
-    }
 
     const float now = static_cast<float>(getRealMilliseconds() * 0.001);
     ++m_frameCount;
@@ -139,6 +143,11 @@ void Window::onActivate()
 }
 void Window::onDeactivate()
 {
+}
+void Window::beforeInput()
+{
+    if (m_inputSource)
+        m_inputSource();
 }
 
 } // namespace NLib

@@ -4,6 +4,7 @@
 #include "platform/KWindow.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -34,6 +35,13 @@ public:
     void setWindowed();
     // Frames per second over the last whole second; 0 during the first.
     float fps() const { return m_fps; }
+    // Called in every frame after the picture is shown and before the input is taken: where a
+    // computer player puts its input, exactly where a player's would arrive. Null: none.
+    void setInputSource(std::function<void()> source) { m_inputSource = std::move(source); }
+    // Real time the last frame's update took, and its update, draw and present together (ms).
+    // The renderer batches its drawing until the present, so the picture's cost shows there.
+    double lastUpdateMs() const { return m_updateMs; }
+    double lastFrameMs() const { return m_frameMs; }
     KWindow* platformWindow() const { return m_window.get(); }
 
     virtual void update(float dt);
@@ -46,6 +54,8 @@ public:
     virtual void onKeyDown(int key);
     virtual void onActivate();
     virtual void onDeactivate();
+    // Where the input source runs in each frame (see setInputSource).
+    virtual void beforeInput();
 
 protected:
     // Drops the platform window early (the application's shutdown order wants it last, but a
@@ -60,6 +70,9 @@ private:
     float m_fps = 0.0f;
     std::uint32_t m_frameCount = 0;
     float m_lastMeasure = 0.0f;
+    double m_updateMs = 0.0;
+    double m_frameMs = 0.0;
+    std::function<void()> m_inputSource;
 };
 
 } // namespace NLib

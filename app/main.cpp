@@ -1,5 +1,7 @@
+#include "app/AutopilotRun.h"
 #include "app/CommandLine.h"
 #include "app/GameApp.h"
+#include "app/ReplayRun.h"
 
 #include "content/BrokenInstallation.h"
 #include "platform/KClock.h"
@@ -8,6 +10,7 @@
 #include "platform/Log.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
@@ -32,11 +35,22 @@ int main(int argc, char** argv)
         }
         KRendererChoice::request(line.renderer);
     }
+    if (line.headless) {
+        // No window and no sound device: SDL's dummy drivers, drawn in software.
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
     // A start-up that fails says so in one line on stderr (below); the details go to the log
     // files in the save folder.
     setLogEcho(false);
     try {
-        NVolant::GameApp app;
+        if (line.autopilot)
+            return NVolant::AutopilotRun::run(line);
+        if (!line.replayPath.empty())
+            return NVolant::ReplayRun::run(line);
+        NVolant::AppOptions options;
+        options.windowed = line.windowed;
+        NVolant::GameApp app(NVolant::makeDefaultScreenKit(), options);
         if (!app.started()) {
             std::fprintf(stderr, "skyvane: cannot open the game window (is a display available?): %s\n",
                          lastLoggedError().c_str());

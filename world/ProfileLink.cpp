@@ -22,4 +22,11 @@ void ProfileLink::install(std::unique_ptr<ProfileLink> link)
     installed() = std::move(link);
 }
 
+std::unique_ptr<ProfileLink> ProfileLink::exchange(std::unique_ptr<ProfileLink> link)
+{
+    std::unique_ptr<ProfileLink> old = std::move(installed());
+    installed() = std::move(link);
+    return old;
+}
+
 } // namespace NVolant

@@ -16,6 +16,8 @@ public:
     static ProfileLink* current();
     // Replaces the installed link (null removes it).
     static void install(std::unique_ptr<ProfileLink> link);
+    // Installs link and hands back the one it replaces (a demonstration borrows the slot).
+    static std::unique_ptr<ProfileLink> exchange(std::unique_ptr<ProfileLink> link);
 
     // The saved game: hexadecimal text, empty when there is nothing to continue.
     virtual std::string savedGame() const = 0;

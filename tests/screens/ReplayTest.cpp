@@ -2,6 +2,9 @@
 
 #include "world/RealGameData.h"
 
+#include "screens/ReplayFile.h"
+#include "world/WorldChecksum.h"
+
 #include "content/CXmlNode.h"
 #include "platform/KeyTable.h"
 #include "world/SavedGameText.h"
@@ -18,23 +21,15 @@ namespace {
 
 using NVolant::Game;
 
-// A recorded game: where it starts, the input of every frame (a line whenever it changes), and
-// what the world must look like at the end. The files are regression tests of every rule the
-// world follows; when a rule changes on purpose they are recorded again on purpose
-// (SKYVANE_RECORD_REPLAYS=1), never silently.
+// A recorded game (screens/ReplayFile) expanded to every frame's input. The files are
+// regression tests of every rule the world follows; when a rule changes on purpose they are
+// recorded again on purpose (SKYVANE_RECORD_REPLAYS=1), never silently.
 struct Replay {
     int level = 1;
     int continueAtBridge = -1; // from a saved game at this checkpoint; -1: a new game
     int continueLives = 3;
     std::vector<FrameInput> frames;
-
-    struct Outcome {
-        int score = 0;
-        int lives = 0;
-        int status = 0;
-        std::uint32_t checksum = 0;
-        bool operator==(const Outcome&) const = default;
-    } expected;
+    NVolant::ReplayFile::Outcome expected;
 };
 
 std::string replayPath(const std::string& name)
@@ -43,86 +38,32 @@ std::string replayPath(const std::string& name)
     return std::string(source ? source : ".") + "/tests/screens/replays/" + name + ".replay";
 }
 
-std::string keysText(const std::vector<int>& keys)
-{
-    if (keys.empty())
-        return "-";
-    std::string text;
-    for (const int key : keys)
-        text += (text.empty() ? "" : ",") + std::to_string(key);
-    return text;
-}
-
 bool readReplay(const std::string& path, Replay& replay)
 {
-    std::ifstream in(path);
-    if (!in)
+    std::string error;
+    const std::optional<NVolant::ReplayFile> file = NVolant::ReplayFile::load(path, &error);
+    if (!file || !file->expected) {
+        ADD_FAILURE() << path << ": " << error;
         return false;
-    std::string line;
-    int frames = 0;
-    std::vector<std::pair<int, FrameInput>> changes;
-    while (std::getline(in, line)) {
-        std::istringstream words(line);
-        std::string word;
-        words >> word;
-        if (word == "level") {
-            words >> replay.level;
-        } else if (word == "continue") {
-            words >> replay.continueAtBridge >> replay.continueLives;
-        } else if (word == "frames") {
-            words >> frames;
-        } else if (word == "expect") {
-            std::string hex;
-            words >> replay.expected.score >> replay.expected.lives >> replay.expected.status >> hex;
-            replay.expected.checksum = static_cast<std::uint32_t>(std::stoul(hex, nullptr, 16));
-        } else if (!word.empty() && word[0] != '#') {
-            FrameInput input;
-            int left = 0, right = 0;
-            std::string keys;
-            words >> input.x >> input.y >> left >> right >> keys;
-            input.left = left != 0;
-            input.right = right != 0;
-            if (keys != "-") {
-                std::istringstream list(keys);
-                std::string key;
-                while (std::getline(list, key, ','))
-                    input.keys.push_back(std::stoi(key));
-            }
-            changes.emplace_back(std::stoi(word), input);
-        }
     }
-    FrameInput current;
-    std::size_t next = 0;
-    for (int f = 0; f < frames; ++f) {
-        while (next < changes.size() && changes[next].first <= f)
-            current = changes[next++].second;
-        replay.frames.push_back(current);
-    }
-    return frames > 0;
+    replay.level = file->level;
+    replay.continueAtBridge = file->continueAtBridge;
+    replay.continueLives = file->continueLives;
+    replay.frames = file->frames();
+    replay.expected = *file->expected;
+    return true;
 }
 
 void writeReplay(const std::string& path, const Replay& replay, const std::string& what)
 {
-    std::ofstream out(path);
-    out << "# " << what << "\n";
-    out << "# Input of every frame: from-frame x y left right keys. Recorded by the replay test with\n"
-        << "# SKYVANE_RECORD_REPLAYS=1; record again only when a rule of the game changes on purpose.\n";
-    out << "level " << replay.level << "\n";
-    if (replay.continueAtBridge >= 0)
-        out << "continue " << replay.continueAtBridge << " " << replay.continueLives << "\n";
-    out << "frames " << replay.frames.size() << "\n";
-    FrameInput last;
-    for (std::size_t f = 0; f < replay.frames.size(); ++f) {
-        const FrameInput& in = replay.frames[f];
-        if (f == 0 || !(in == last))
-            out << f << " " << in.x << " " << in.y << " " << in.left << " " << in.right << " "
-                << keysText(in.keys) << "\n";
-        last = in;
-    }
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "%08x", replay.expected.checksum);
-    out << "expect " << replay.expected.score << " " << replay.expected.lives << " " << replay.expected.status
-        << " " << hex << "\n";
+    NVolant::ReplayFile file;
+    file.level = replay.level;
+    file.continueAtBridge = replay.continueAtBridge;
+    file.continueLives = replay.continueLives;
+    file.setFrames(replay.frames);
+    file.expected = replay.expected;
+    file.save(path, what + " Recorded by the replay test with SKYVANE_RECORD_REPLAYS=1; record again only "
+                           "when a rule of the game changes on purpose.");
 }
 
 // The pilots the replays were recorded with. They look at the world to choose their input; the
@@ -206,10 +147,10 @@ FrameInput cheatPilot(int f, const Game& game)
 class ReplayTest : public RealGameData {
 protected:
     // Plays the replay's frames, or records them from the pilot when there is one.
-    Replay::Outcome play(Replay& replay, const Pilot& pilot = nullptr, int frames = 0)
+    NVolant::ReplayFile::Outcome play(Replay& replay, const Pilot& pilot = nullptr, int frames = 0)
     {
         resetGame();
-        Replay::Outcome outcome;
+        NVolant::ReplayFile::Outcome outcome;
         {
             Game game(false, profile);
             if (replay.continueAtBridge >= 0) {
@@ -240,7 +181,7 @@ protected:
             outcome.score = NVolant::Scores::instance()->score();
             outcome.lives = game.field().lives();
             outcome.status = static_cast<int>(game.fieldStatus());
-            outcome.checksum = WorldChecksum::of(game);
+            outcome.checksum = NVolant::WorldChecksum::of(game.field());
         }
         return outcome;
     }
@@ -256,8 +197,8 @@ protected:
         }
         Replay replay;
         ASSERT_TRUE(readReplay(path, replay)) << path;
-        const Replay::Outcome first = play(replay);
-        const Replay::Outcome second = play(replay);
+        const NVolant::ReplayFile::Outcome first = play(replay);
+        const NVolant::ReplayFile::Outcome second = play(replay);
         EXPECT_EQ(first.checksum, second.checksum) << name << ": two runs in one process differ";
         EXPECT_EQ(first.score, replay.expected.score) << name;
         EXPECT_EQ(first.lives, replay.expected.lives) << name;

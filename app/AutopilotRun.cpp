@@ -1,0 +1,77 @@
+#include "app/AutopilotRun.h"
+
+#include "app/CommandLine.h"
+#include "app/GameApp.h"
+#include "app/LevelFlight.h"
+#include "screens/Autopilot.h"
+#include "screens/ReplayFile.h"
+#include "world/MemoryProfile.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace NVolant {
+
+namespace {
+
+AppOptions computerRun(const CommandLine& line)
+{
+    AppOptions options;
+    options.windowed = line.windowed >= 0 ? line.windowed : 1;
+    options.writeSaveFile = false;
+    options.frameCap = !line.headless;
+    return options;
+}
+
+} // namespace
+
+int AutopilotRun::run(const CommandLine& line)
+{
+    // The flights record their progress in a profile of their own, never in the player's.
+    ProfileLink::install(std::make_unique<MemoryProfile>());
+    GameApp app(makeDefaultScreenKit(), computerRun(line));
+    if (!app.started()) {
+        std::fprintf(stderr, "skyvane: cannot open the game window\n");
+        return 1;
+    }
+    LevelFlight flight(app);
+    bool allRan = true;
+    for (int level = line.firstLevel; level <= line.lastLevel; ++level) {
+        Autopilot pilot(line.seed);
+        ReplayFile recording;
+        recording.level = level;
+        recording.seed = line.seed;
+        const bool record = !line.recordPath.empty();
+        const FlightReport report = flight.fly(
+            {level, line.seed, -1, 3},
+            [&](const GameField& field) -> std::optional<FrameInput> {
+                FrameInput input = pilot.next(field);
+                if (record)
+                    recording.append(input);
+                return input;
+            },
+            kMaxFrames);
+        std::printf("%s\n", report.json().c_str());
+        std::fflush(stdout);
+        if (report.result != "complete" && report.result != "game_over")
+            allRan = false;
+        if (record) {
+            recording.expected =
+                ReplayFile::Outcome{report.score, report.lives, report.status, report.checksum};
+            char what[96];
+            std::snprintf(what, sizeof what, "Level %d flown by the autopilot with seed %u.", level,
+                          line.seed);
+            if (!recording.save(line.recordPath, what)) {
+                std::fprintf(stderr, "skyvane: cannot write %s\n", line.recordPath.c_str());
+                allRan = false;
+            }
+        }
+        if (KWindow* window = app.platformWindow(); window && window->isQuitRequested()) {
+            allRan = false;
+            break;
+        }
+    }
+    return allRan ? 0 : 1;
+}
+
+} // namespace NVolant

@@ -1,0 +1,244 @@
+#include "screens/Autopilot.h"
+
+#include "combat/Bonus.h"
+#include "combat/Bonuses.h"
+#include "combat/Shot.h"
+#include "combat/Shots.h"
+#include "content/Sprite.h"
+#include "enemies/Enemies.h"
+#include "enemies/Enemy.h"
+#include "player/AimSight.h"
+#include "player/Plane.h"
+#include "world/GameField.h"
+#include "world/Level.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace NVolant {
+
+namespace {
+
+constexpr float kFrameMs = 16.666666f;
+// The plane closes this share of the distance to the pointer every frame.
+constexpr float kCloseRate = 1.0f / 4.1f;
+// How far ahead the pilot looks when it weighs a place to fly to.
+constexpr int kLookAheadFrames = 36;
+constexpr int kLookAheadStride = 3;
+// Where the plane likes to be when nothing calls it elsewhere: low, with time to see what comes.
+constexpr float kCruiseY = 470.0f;
+constexpr float kMinX = 45.0f;
+constexpr float kMaxX = 755.0f;
+constexpr float kMinY = 260.0f;
+constexpr float kMaxY = 520.0f;
+
+bool rams(int type)
+{
+    return type == Enemy::kBoat || type == Enemy::kHelic || type == Enemy::kPlane || type == Enemy::kBridge;
+}
+
+} // namespace
+
+Autopilot::Autopilot(std::uint32_t seed) : m_state(seed * 2654435761u + 12345u)
+{
+    m_wanderPhase = random() * 6.2831853f;
+}
+
+float Autopilot::random()
+{
+    m_state = m_state * 1664525u + 1013904223u;
+    return static_cast<float>(m_state >> 8) / static_cast<float>(1u << 24);
+}
+
+void Autopilot::gatherThreats(const GameField& field)
+{
+    m_threats.clear();
+    const Plane& plane = *field.plane();
+    const Vector4& cam = plane.cameraOffset();
+    const float scroll = plane.speed();
+    auto toScreen = [&](const Vector4& w) { return Point{w.x - cam.x, cam.y + 600.0f - w.y}; };
+
+    if (const Shots* shots = Shots::existing())
+        for (const auto& s : shots->enemyShots()) {
+            if (s->spent())
+                continue;
+            const Point at = toScreen(s->position());
+            if (at.y < -200.0f || at.y > 700.0f || at.x < -100.0f || at.x > 900.0f)
+                continue;
+            Threat t;
+            t.at = at;
+            t.velocity = {s->direction().x * s->speed(), scroll - s->direction().y * s->speed()};
+            t.radius = 30.0f;
+            m_threats.push_back(t);
+        }
+    if (const Level* level = field.level())
+        for (const Enemy* e : level->enemies().active()) {
+            if (e->finished() || !rams(e->type()) || !e->isTargetable())
+                continue;
+            const Point at = toScreen(e->position());
+            const float w = e->sprite().frameWidth;
+            const float h = e->sprite().frameHeight;
+            if (at.y < -h - 300.0f || at.y > 650.0f + h)
+                continue;
+            Threat t;
+            t.at = at;
+            t.velocity = {e->direction().x * e->speed(), scroll - e->direction().y * e->speed()};
+            if (e->type() == Enemy::kBridge) {
+                // An intact bridge hurts on every frame it is touched: the worst place to be.
+                t.halfWidth = w * 0.5f;
+                t.radius = h * 0.5f + 28.0f;
+                t.weight = 6.0f;
+            } else {
+                t.radius = 0.4f * std::max(w, h) + 26.0f;
+                t.weight = 2.5f;
+            }
+            m_threats.push_back(t);
+        }
+}
+
+// The harm of steering from `from` toward `to` over the next frames: the plane's path closes in
+// on the pointer, each threat moves on in a straight line, and near misses count more the sooner
+// they come.
+float Autopilot::danger(const Point& from, const Point& to) const
+{
+    float total = 0.0f;
+    float keep = 1.0f;
+    for (int k = kLookAheadStride; k <= kLookAheadFrames; k += kLookAheadStride) {
+        keep *= std::pow(1.0f - kCloseRate, static_cast<float>(kLookAheadStride));
+        const Point p{to.x + (from.x - to.x) * keep, to.y + (from.y - to.y) * keep};
+        const float t = static_cast<float>(k) * kFrameMs;
+        const float soon = 1.0f / (1.0f + 0.08f * static_cast<float>(k));
+        for (const Threat& threat : m_threats) {
+            const float cx = threat.at.x + threat.velocity.x * t;
+            const float cy = threat.at.y + threat.velocity.y * t;
+            float dx = std::fabs(p.x - cx) - threat.halfWidth;
+            dx = std::max(dx, 0.0f);
+            const float dy = p.y - cy;
+            const float d = std::sqrt(dx * dx + dy * dy);
+            if (d < threat.radius)
+                total += (threat.radius - d) * threat.weight * soon;
+        }
+    }
+    return total;
+}
+
+FrameInput Autopilot::next(const GameField& field)
+{
+    ++m_frame;
+    FrameInput in;
+    const Plane* plane = field.plane();
+    const Level* level = field.level();
+    if (field.status() == FieldStatus::Waiting) {
+        // The field starts on the player's first pointer moves.
+        in.x = static_cast<int>(m_aim.x) + static_cast<int>(m_frame % 2);
+        in.y = static_cast<int>(m_aim.y);
+        return in;
+    }
+    if (!plane || !level || field.status() != FieldStatus::Playing || plane->state() != PlaneState::Flying) {
+        in.x = static_cast<int>(m_aim.x);
+        in.y = static_cast<int>(m_aim.y);
+        return in;
+    }
+
+    gatherThreats(field);
+    const Vector4& cam = plane->cameraOffset();
+    const Point here{plane->position().x, plane->position().y};
+
+    // The target: an intact bridge ahead first (it must fall before the plane gets there), else
+    // the enemy ahead that is nearest in line.
+    const Enemy* target = nullptr;
+    float bestScore = std::numeric_limits<float>::max();
+    int targetsOnScreen = 0;
+    for (const Enemy* e : level->enemies().active()) {
+        if (e->finished() || !e->isTargetable())
+            continue;
+        const float sy = cam.y + 600.0f - e->position().y;
+        const float sx = e->position().x - cam.x;
+        if (sy < -40.0f || sy > here.y - 30.0f || sx < 0.0f || sx > 800.0f)
+            continue;
+        ++targetsOnScreen;
+        float score = std::fabs(sx - here.x) + 0.35f * (here.y - sy);
+        if (e->type() == Enemy::kBridge)
+            score -= 2000.0f;
+        if (score < bestScore) {
+            bestScore = score;
+            target = e;
+        }
+    }
+
+    // A bonus lying within reach below the top of the screen.
+    const Bonus* bonus = nullptr;
+    if (const Bonuses* bonuses = Bonuses::existing()) {
+        float nearest = std::numeric_limits<float>::max();
+        for (const auto& b : bonuses->bonuses()) {
+            if (b->collected() || b->done())
+                continue;
+            const float sy = cam.y + 600.0f - b->position().y;
+            const float sx = b->position().x - cam.x;
+            if (sy < 60.0f || sy > kMaxY + 20.0f || sx < 0.0f || sx > 800.0f)
+                continue;
+            const float d = std::fabs(sx - here.x) + std::fabs(sy - here.y);
+            if (d < nearest) {
+                nearest = d;
+                bonus = b.get();
+            }
+        }
+    }
+
+    Point goal{400.0f + 180.0f * std::sin(m_wanderPhase + static_cast<float>(m_frame) * 0.006f), kCruiseY};
+    if (bonus) {
+        goal = {bonus->position().x - cam.x,
+                std::clamp(cam.y + 600.0f - bonus->position().y + 40.0f, kMinY, kMaxY)};
+    } else if (target) {
+        goal.x = target->position().x - cam.x;
+        const float sy = cam.y + 600.0f - target->position().y;
+        // Stand off far enough to have time, close enough to reach it with the cannon.
+        goal.y = std::clamp(sy + 260.0f, kMinY + 80.0f, kMaxY);
+    }
+
+    // Weigh places on a grid around the goal; fly where the goal is closest for the least harm.
+    Point best = goal;
+    float bestCost = std::numeric_limits<float>::max();
+    for (float y = kMinY; y <= kMaxY; y += 26.0f)
+        for (float x = kMinX; x <= kMaxX; x += 22.0f) {
+            const Point c{x, y};
+            float cost = danger(here, c) * 40.0f;
+            cost += std::fabs(c.x - goal.x) * 1.0f + std::fabs(c.y - goal.y) * 0.4f;
+            // A little loyalty to the last choice keeps the plane from dithering.
+            cost += (std::fabs(c.x - m_aim.x) + std::fabs(c.y - m_aim.y)) * 0.15f;
+            if (cost < bestCost) {
+                bestCost = cost;
+                best = c;
+            }
+        }
+    m_aim = best;
+    in.x = std::clamp(static_cast<int>(best.x), 0, 799);
+    in.y = std::clamp(static_cast<int>(best.y), 0, 599);
+
+    // The cannon while a target is in line (the sight leads the bullets when it has one).
+    bool inLine = false;
+    const bool sighted = plane->aimSight().active() && plane->aimSight().targetId() > 0;
+    for (const Enemy* e : level->enemies().active()) {
+        if (e->finished() || !e->isTargetable())
+            continue;
+        const float sy = cam.y + 600.0f - e->position().y;
+        const float sx = e->position().x - cam.x;
+        if (sy < 0.0f || sy > here.y)
+            continue;
+        const float reach = 0.5f * e->sprite().frameWidth + 12.0f;
+        if (std::fabs(sx - here.x) < reach) {
+            inLine = true;
+            break;
+        }
+    }
+    in.left = inLine || sighted;
+    // Missiles at a bridge ahead, or when the screen is busy.
+    const bool bridgeAhead =
+        target && target->type() == Enemy::kBridge && cam.y + 600.0f - target->position().y > 0.0f;
+    in.right = (bridgeAhead || targetsOnScreen >= 3 || (sighted && target && target->hull() >= 40)) &&
+               plane->missileCooldown() < 0.0f;
+    return in;
+}
+
+} // namespace NVolant

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "screens/FrameInput.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace NVolant {
+
+class GameField;
+
+// A computer pilot. It looks at the world the way a player sees the screen and answers with the
+// input a player would give (pointer, buttons): it steers toward targets and bonuses, keeps away
+// from enemy fire and from anything that rams, holds the cannon while a target is in line and
+// launches missiles at bridges and crowds. Its choices depend only on the world and its seed, so
+// a level flown twice with the same seed is flown the same way.
+class Autopilot final {
+public:
+    explicit Autopilot(std::uint32_t seed = 0);
+
+    // The input for the next frame.
+    FrameInput next(const GameField& field);
+
+private:
+    struct Point {
+        float x = 0.0f;
+        float y = 0.0f;
+    };
+    // Something to keep away from: where it is on screen, how it moves (px/ms) and how close
+    // hurts. A bridge is a wide band rather than a point.
+    struct Threat {
+        Point at;
+        Point velocity;
+        float radius = 0.0f;
+        float halfWidth = 0.0f;
+        float weight = 1.0f;
+    };
+
+    float random();
+    void gatherThreats(const GameField& field);
+    float danger(const Point& from, const Point& to) const;
+
+    std::uint32_t m_state;
+    std::uint32_t m_frame = 0;
+    Point m_aim{400.0f, 480.0f};
+    float m_wanderPhase = 0.0f;
+    std::vector<Threat> m_threats;
+};
+
+} // namespace NVolant
