@@ -70,17 +70,12 @@ int Bullet::hitTest(const CollitionCircles& target)
     const Vector4 path = m_position - m_previousPosition;
     const int n = static_cast<int>(path.length() / kSweepStep) + 1;
     const Vector4 step = path / static_cast<float>(n);
-    const auto& centres = target.points();
-    const auto& radii = target.radii();
-    const std::size_t count = std::min(centres.size(), radii.size());
     Vector4 p = m_previousPosition;
     for (int i = 0; i < n; ++i) {
-        for (std::size_t j = 0; j < count; ++j) {
-            if (radii[j] * radii[j] + m_radius * m_radius > (centres[j] - p).squaredLength()) {
-                m_spent = true;
-                m_previousPosition = p;
-                return m_damage;
-            }
+        if (target.touches(p, m_radius)) {
+            m_spent = true;
+            m_previousPosition = p;
+            return m_damage;
         }
         p += step;
     }

@@ -93,17 +93,11 @@ int TankRocket::hitTest(const CollitionCircles& target)
 {
     if (m_spent || !withinReach(target))
         return 0;
-    const auto& centres = target.points();
-    const auto& radii = target.radii();
-    const std::size_t count = std::min(centres.size(), radii.size());
-    for (std::size_t j = 0; j < count; ++j) {
-        if (radii[j] * radii[j] + m_blastRadius * m_blastRadius > (centres[j] - m_position).squaredLength()) {
-            m_phase = Finished;
-            m_spent = true;
-            return kDamage;
-        }
-    }
-    return 0;
+    if (!target.touches(m_position, m_blastRadius))
+        return 0;
+    m_phase = Finished;
+    m_spent = true;
+    return kDamage;
 }
 
 void TankRocket::drawTrail()

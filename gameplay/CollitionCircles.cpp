@@ -2,6 +2,8 @@
 
 #include "content/CXmlNode.h"
 
+#include <algorithm>
+
 namespace NVolant {
 
 void CollitionCircles::load(const Xml::CXmlNode* element)
@@ -38,12 +40,17 @@ void CollitionCircles::append(const Vector4& centre, float radius)
 bool CollitionCircles::overlaps(const CollitionCircles& other) const
 {
     for (std::size_t i = 0; i < m_points.size(); ++i)
-        for (std::size_t j = 0; j < other.m_points.size(); ++j) {
-            const float r = m_radii[i] * m_radii[i] + other.m_radii[j] * other.m_radii[j];
-            const Vector4 d = m_points[i] - other.m_points[j];
-            if (r > d.x * d.x + d.y * d.y + d.z * d.z)
-                return true;
-        }
+        if (other.touches(m_points[i], m_radii[i]))
+            return true;
+    return false;
+}
+
+bool CollitionCircles::touches(const Vector4& point, float radius) const
+{
+    const std::size_t count = std::min(m_points.size(), m_radii.size());
+    for (std::size_t j = 0; j < count; ++j)
+        if (m_radii[j] * m_radii[j] + radius * radius > (m_points[j] - point).squaredLength())
+            return true;
     return false;
 }
 

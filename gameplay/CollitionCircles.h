@@ -14,6 +14,8 @@ public:
     // True when some pair of circles is closer than the root of the sum of their squared radii:
     // the game's deliberately tight test, so glancing contacts do not count.
     bool overlaps(const CollitionCircles& other) const;
+    // The same tight test against one circle at point.
+    bool touches(const Vector4& point, float radius) const;
 
     const std::vector<float>& radii() const { return m_radii; }
     // Distance of the farthest circle centre from the owner's origin plus that circle's radius.

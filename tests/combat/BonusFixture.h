@@ -8,6 +8,7 @@
 #include "platform/KGraphic.h"
 #include "gameplay/CollitionCircles.h"
 
+#include "support/GeneratedData.h"
 #include "support/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>
@@ -24,13 +25,7 @@ protected:
     static void SetUpTestSuite()
     {
         s_platform = std::make_unique<HeadlessPlatform>();
-        const char* build = std::getenv("SKYVANE_BUILD_DIR");
-        NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
-        archive->setPassword(NLib::ResourceArchive::kGamePassword);
-        archive->open(std::string(build ? build : ".") + "/data.pk");
-        archive->setLooseFolder("/nonexistent");
-        setImageFileReader(
-            [](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
+        openGeneratedData();
         if (NLib::ResourceArchive::instance()->entryCount() > 0)
             NVolant::Images::instance();
     }
@@ -38,8 +33,7 @@ protected:
     static void TearDownTestSuite()
     {
         NVolant::Images::destroy();
-        setImageFileReader(nullptr);
-        NLib::ResourceArchive::destroy();
+        closeGeneratedData();
         s_platform.reset();
     }
 

@@ -14,6 +14,7 @@
 #include "platform/KGraphic.h"
 #include "score/Scores.h"
 
+#include "support/GeneratedData.h"
 #include "support/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>
@@ -32,13 +33,7 @@ protected:
     {
         platform = std::make_unique<HeadlessPlatform>();
         ASSERT_TRUE(platform->ok());
-        const char* build = std::getenv("SKYVANE_BUILD_DIR");
-        NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
-        archive->setPassword(NLib::ResourceArchive::kGamePassword);
-        ASSERT_TRUE(archive->open(std::string(build ? build : ".") + "/data.pk")) << "no generated data pack";
-        archive->setLooseFolder("/nonexistent");
-        setImageFileReader(
-            [](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
+        ASSERT_TRUE(openGeneratedData()) << "no generated data pack";
         NVolant::Images::instance();
         // A running level always has its effects manager.
         NVolant::Effects::instance();
@@ -52,8 +47,7 @@ protected:
         NVolant::Effects::destroy();
         NVolant::Scores::destroy();
         NVolant::Images::destroy();
-        setImageFileReader(nullptr);
-        NLib::ResourceArchive::destroy();
+        closeGeneratedData();
         platform.reset();
     }
 

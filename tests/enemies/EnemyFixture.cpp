@@ -13,6 +13,7 @@
 #include "score/Scores.h"
 #include "world/Terrain.h"
 
+#include "support/GeneratedData.h"
 #include "support/HeadlessPlatform.h"
 
 #include <cstdlib>
@@ -27,21 +28,14 @@ public:
     {
         platform = std::make_unique<HeadlessPlatform>();
         ASSERT_TRUE(platform->ok());
-        const char* build = std::getenv("SKYVANE_BUILD_DIR");
-        NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
-        archive->setPassword(NLib::ResourceArchive::kGamePassword);
-        ASSERT_TRUE(archive->open(std::string(build ? build : ".") + "/data.pk")) << "no generated data pack";
-        archive->setLooseFolder("/nonexistent");
-        setImageFileReader(
-            [](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
+        ASSERT_TRUE(openGeneratedData()) << "no generated data pack";
         NVolant::Images::instance();
     }
 
     void TearDown() override
     {
         NVolant::Images::destroy();
-        setImageFileReader(nullptr);
-        NLib::ResourceArchive::destroy();
+        closeGeneratedData();
         platform.reset();
     }
 

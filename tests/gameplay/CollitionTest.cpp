@@ -81,6 +81,9 @@ TEST(CollitionCircles, OverlapComparesTheSumOfSquaredRadii)
     b.append({5, 0, 0, 1}, 4);
     // 9 + 16 == 25: touching exactly is not an overlap.
     EXPECT_FALSE(a.overlaps(b));
+    // A shot's single circle is asked the same way.
+    EXPECT_FALSE(a.touches({5, 0, 0, 1}, 4));
+    EXPECT_TRUE(a.touches({4.99f, 0, 0, 1}, 4));
     b.place({-0.01f, 0, 0, 1}, 0);
     EXPECT_TRUE(a.overlaps(b));
 

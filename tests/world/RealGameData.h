@@ -16,6 +16,7 @@
 #include "world/MemoryProfile.h"
 #include "world/ProfileLink.h"
 
+#include "support/GeneratedData.h"
 #include "support/HeadlessPlatform.h"
 #include "support/TempDir.h"
 
@@ -34,13 +35,7 @@ protected:
     {
         platform = std::make_unique<HeadlessPlatform>();
         ASSERT_TRUE(platform->ok());
-        const char* build = std::getenv("SKYVANE_BUILD_DIR");
-        NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
-        archive->setPassword(NLib::ResourceArchive::kGamePassword);
-        ASSERT_TRUE(archive->open(std::string(build ? build : ".") + "/data.pk"));
-        archive->setLooseFolder(loose.path());
-        setImageFileReader(
-            [](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
+        ASSERT_TRUE(openGeneratedData(loose.path()));
         resetGame();
         auto memory = std::make_unique<NVolant::MemoryProfile>();
         profile = memory.get();
@@ -55,8 +50,7 @@ protected:
         NVolant::Effects::destroy();
         NVolant::Scores::destroy();
         NVolant::Images::destroy();
-        setImageFileReader(nullptr);
-        NLib::ResourceArchive::destroy();
+        closeGeneratedData();
         platform.reset();
     }
 

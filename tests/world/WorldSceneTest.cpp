@@ -9,6 +9,7 @@
 #include "gameplay/Images.h"
 #include "world/Terrain.h"
 
+#include "support/GeneratedData.h"
 #include "support/HeadlessPlatform.h"
 #include "support/TempDir.h"
 
@@ -26,13 +27,7 @@ protected:
     {
         platform = std::make_unique<HeadlessPlatform>();
         ASSERT_TRUE(platform->ok());
-        const char* build = std::getenv("SKYVANE_BUILD_DIR");
-        NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
-        archive->setPassword(NLib::ResourceArchive::kGamePassword);
-        ASSERT_TRUE(archive->open(std::string(build ? build : ".") + "/data.pk"));
-        archive->setLooseFolder(loose.path());
-        setImageFileReader(
-            [](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
+        ASSERT_TRUE(openGeneratedData(loose.path()));
         images = NVolant::Images::instance();
     }
 
@@ -40,8 +35,7 @@ protected:
     {
         NVolant::Effects::destroy();
         NVolant::Images::destroy();
-        setImageFileReader(nullptr);
-        NLib::ResourceArchive::destroy();
+        closeGeneratedData();
         platform.reset();
     }
 
