@@ -71,6 +71,16 @@ void Missile::launch()
     m_trail->moveTo(at.x + m_direction.x, at.y + m_direction.y, false);
 }
 
+void Missile::followWithTrail()
+{
+    // The trail leaves from the missile's tail, wherever the flight has taken it.
+    if (!m_trail)
+        return;
+    const Vector4 at = toScreen(m_position, Shots::currentCamera());
+    const float h = m_sprite->frameHeight;
+    m_trail->moveTo(at.x - h * m_direction.x / 2.0f, at.y + h * m_direction.y / 2.0f, false);
+}
+
 void Missile::cameraMoved(const Vector4& delta)
 {
     if (m_trail)
@@ -104,6 +114,7 @@ void Missile::update(float dtMs)
     if (m_range < m_travelled)
         m_spent = true;
     Shot::update(dtMs);
+    followWithTrail();
     updateFlightSound();
 }
 
@@ -125,12 +136,7 @@ void Missile::drawTrail()
 
 void Missile::draw(const Vector4& camera)
 {
-    const Vector4 at = toScreen(m_position, camera);
-    if (m_trail) {
-        const float h = m_sprite->frameHeight;
-        m_trail->moveTo(at.x - h * m_direction.x / 2.0f, at.y + h * m_direction.y / 2.0f, false);
-    }
-    m_sprite->drawTransformed(at, 1.0f, m_angle);
+    m_sprite->drawTransformed(toScreen(m_position, camera), 1.0f, m_angle);
 }
 
 } // namespace NVolant

@@ -114,6 +114,19 @@ void EBoat::update(float dtMs)
             m_fireCooldown -= dtMs;
         }
     }
+    followWithWake();
+}
+
+void EBoat::followWithWake()
+{
+    // The wake leaves from the stern of the heading the boat now has.
+    if (!m_wake)
+        return;
+    const Vector4 p = screenPoint();
+    const auto& tail = m_params.tailPos.points();
+    const auto g = static_cast<std::size_t>(group());
+    const Vector4 offset = g < tail.size() ? tail[g] : Vector4();
+    m_wake->moveTo(p.x + offset.x, p.y + offset.y, false);
 }
 
 void EBoat::fireRocket()
@@ -126,12 +139,6 @@ void EBoat::fireRocket()
 void EBoat::draw(const Vector4& camera)
 {
     const Vector4 p = screenPoint(m_position, camera);
-    if (m_wake) {
-        const auto& tail = m_params.tailPos.points();
-        const auto g = static_cast<std::size_t>(group());
-        const Vector4 offset = g < tail.size() ? tail[g] : Vector4();
-        m_wake->moveTo(p.x + offset.x, p.y + offset.y, false);
-    }
     m_sprite->draw(p);
     // Fires alternate ahead of and behind the middle along the boat.
     for (std::size_t i = 0; i < m_fires.size(); ++i) {

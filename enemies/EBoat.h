@@ -37,6 +37,8 @@ private:
     // The wake's particles fade out after the boat; the effects manager keeps them till then.
     void releaseWake();
     void fireRocket();
+    // Moves the wake's emitter onto the stern after each step.
+    void followWithWake();
 
     EBoatParams m_params;
     float m_fireCooldown = 0.0f;

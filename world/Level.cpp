@@ -45,7 +45,9 @@ Level::Level(const std::string& folder) : m_folder(folder)
     m_enemies->setGround(m_ground.get());
     m_enemies->load(m_folder + "enemies.dat");
 
+    // The level's managers exist from the start, whether or not a frame is ever drawn.
     Shots::instance();
+    Effects::instance();
     const float mapHeight = static_cast<float>(m_terrain->rows() * m_terrain->cellSize());
     Bonuses::instance()->load(m_folder + "bonuses.dat", mapHeight);
     Scores::instance()->resetLevelStats();
