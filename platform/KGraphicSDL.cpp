@@ -4,6 +4,7 @@
 #include "platform/KQuadBuilder.h"
 #include "platform/Log.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -278,14 +279,24 @@ void KGraphicSDL::fillSolidRect(float x1, float y1, float x2, float y2, float r,
         return;
     const KAffine& view = context.view();
     const SDL_Color colour{toByte(r), toByte(g), toByte(b), toByte(a)};
+    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
+    context.countDrawCall();
+    if (view.b == 0 && view.c == 0) {
+        // An upright rectangle: a plain fill, far cheaper than two triangles in software.
+        const SDL_FPoint from = view.apply(x1, y1);
+        const SDL_FPoint to = view.apply(x2, y2);
+        const SDL_FRect rect{std::min(from.x, to.x), std::min(from.y, to.y), std::abs(to.x - from.x),
+                             std::abs(to.y - from.y)};
+        SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
+        SDL_RenderFillRectF(renderer, &rect);
+        return;
+    }
     const SDL_FPoint corners[4] = {view.apply(x1, y1), view.apply(x2, y1), view.apply(x2, y2),
                                    view.apply(x1, y2)};
     SDL_Vertex vertices[4];
     for (int i = 0; i < 4; ++i)
         vertices[i] = {corners[i], colour, {0, 0}};
     const int indices[6] = {0, 1, 2, 0, 2, 3};
-    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
-    context.countDrawCall();
     SDL_RenderGeometry(renderer, nullptr, vertices, 4, indices, 6);
 }
 

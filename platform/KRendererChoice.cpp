@@ -47,6 +47,12 @@ std::string describe(SDL_Renderer* renderer)
 
 SDL_Renderer* makeSoftware(SDL_Window* window)
 {
+    // Left to itself SDL shows a window drawn in software through an OpenGL texture, which where
+    // OpenGL rasterises on the CPU costs a second whole pass per frame. X11 shows the picture
+    // from shared memory as it is. (Other video drivers may have no such path: they keep theirs.)
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver && std::strcmp(driver, "x11") == 0)
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
 }
 

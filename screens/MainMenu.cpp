@@ -160,11 +160,10 @@ void MainMenu::draw()
         }
     }
 
-    if (m_dim > 0.0f) {
-        m_background->setModulateColor(m_dimR, m_dimG, m_dimB, m_dim);
-        m_background->blendImageRect(0, 0, m_background->getWidth(), m_background->getHeight(), 0, 0);
-        m_background->setModulateColor(1, 1, 1, 1);
-    }
+    // The menu darkens under an open panel: a dark veil, a plain fill.
+    if (m_dim > 0.0f)
+        m_background->fillSolidRect(0, 0, m_background->getWidth(), m_background->getHeight(), m_dimR, m_dimG,
+                                    m_dimB, m_dim);
 
     if (m_anims.slideState() == MainMenuAnims::SlidingOut)
         return;

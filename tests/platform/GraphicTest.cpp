@@ -6,6 +6,8 @@
 #include "platform/KInjection.h"
 #include "platform/PngWriter.h"
 
+#include "platform/KRenderContext.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -154,6 +156,24 @@ TEST(Graphic, ColourKeyAndSolidFill)
     EXPECT_EQ(frame.at(1, 0).r, 10);
     EXPECT_EQ(frame.at(15, 12).r, 255);
     EXPECT_EQ(frame.at(20, 12).r, 0);
+
+    // A see-through dark veil over grey, upright (a plain fill) and under a mirrored view (the
+    // triangles): both darken by the same share and stay inside their rectangle.
+    platform.beginFrame(0.8f, 0.8f, 0.8f);
+    image->fillSolidRect(10, 10, 20, 20, 0, 0, 0, 0.5f);
+    KAffine mirrored;
+    mirrored.b = 1;
+    mirrored.c = 1;
+    mirrored.a = mirrored.d = 0;
+    KRenderContext::get().setView(mirrored);
+    image->fillSolidRect(30, 40, 35, 60, 0, 0, 0, 0.5f); // lands at x 40..60, y 30..35
+    KRenderContext::get().setView(KAffine());
+    platform.endFrame();
+    const Frame veiled = platform.readFrame();
+    EXPECT_NEAR(veiled.at(15, 15).g, 102, 2);
+    EXPECT_NEAR(veiled.at(20, 20).g, 204, 1);
+    EXPECT_NEAR(veiled.at(50, 32).g, 102, 2);
+    EXPECT_NEAR(veiled.at(32, 50).g, 204, 1);
 }
 
 TEST(Graphic, DamagedAndMissingFilesLeaveAnEmptyImageThatDrawsNothing)
