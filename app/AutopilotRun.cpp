@@ -42,7 +42,7 @@ int AutopilotRun::run(const CommandLine& line)
         recording.level = level;
         recording.seed = line.seed;
         const bool record = !line.recordPath.empty();
-        const FlightReport report = flight.fly(
+        FlightReport report = flight.fly(
             {level, line.seed, -1, 3},
             [&](const GameField& field) -> std::optional<FrameInput> {
                 FrameInput input = pilot.next(field);
@@ -51,6 +51,9 @@ int AutopilotRun::run(const CommandLine& line)
                 return input;
             },
             kMaxFrames);
+        // The level goes before the next is loaded; what stays behind is the memory check's figure.
+        app.discardGame();
+        report.rssAfterMb = LevelFlight::settledResidentMb();
         std::printf("%s\n", report.json().c_str());
         std::fflush(stdout);
         if (report.result != "complete" && report.result != "game_over")

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <malloc.h>
 #include <unordered_set>
 #include <unistd.h>
 #include <vector>
@@ -50,9 +51,10 @@ std::string FlightReport::json() const
     std::snprintf(line, sizeof line,
                   "{\"level\":%d,\"result\":\"%s\",\"score\":%d,\"kills\":%d,\"bridges\":%d,\"bonuses\":%d,"
                   "\"extra_lives\":%d,\"shots_fired\":%d,\"shots_hit\":%d,\"lives_lost\":%d,\"frames\":%d,"
-                  "\"update_us_p50\":%.1f,\"update_us_p99\":%.1f,\"frame_ms_p99\":%.2f,\"rss_mb\":%.1f}",
+                  "\"update_us_p50\":%.1f,\"update_us_p99\":%.1f,\"frame_ms_p99\":%.2f,\"rss_mb\":%.1f,"
+                  "\"rss_after_mb\":%.1f}",
                   level, result.c_str(), score, kills, bridges, bonuses, extraLives, shotsFired, shotsHit,
-                  livesLost, frames, updateUsP50, updateUsP99, frameMsP99, rssMb);
+                  livesLost, frames, updateUsP50, updateUsP99, frameMsP99, rssMb, rssAfterMb);
     return line;
 }
 
@@ -64,6 +66,12 @@ double LevelFlight::residentMb()
     if (!(statm >> pages >> resident))
         return 0.0;
     return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+double LevelFlight::settledResidentMb()
+{
+    malloc_trim(0);
+    return residentMb();
 }
 
 FlightReport LevelFlight::fly(const Start& start, const Pilot& pilot, int maxFrames)

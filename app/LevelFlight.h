@@ -35,6 +35,8 @@ struct FlightReport {
     double updateUsP99 = 0.0;
     double frameMsP99 = 0.0;
     double rssMb = 0.0;
+    // Resident memory once the level is released again (0: not measured): what a flight leaves.
+    double rssAfterMb = 0.0;
 
     // One line of JSON.
     std::string json() const;
@@ -60,6 +62,8 @@ public:
 
     // Resident memory of this process in MB.
     static double residentMb();
+    // The same once the allocator has handed freed memory back to the system.
+    static double settledResidentMb();
 
 private:
     GameApp& m_app;
