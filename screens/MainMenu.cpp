@@ -152,13 +152,7 @@ void MainMenu::draw()
                                      at.y);
     Control::draw();
 
-    if (const Profile* profile = Profiles::instance()->currentProfile()) {
-        if (const NLib::BitmapText* font = menuFont()) {
-            const std::string welcome = "Welcome to Skyvane, " + profile->name();
-            const float x = (static_cast<float>(kScreenWidth) - font->measureText(welcome, 20)) / 2.0f;
-            drawShadowText(font, welcome, 20, x, 30, kWelcome);
-        }
-    }
+    drawWelcome();
 
     // The menu darkens under an open panel: a dark veil, a plain fill.
     if (m_dim > 0.0f)
@@ -173,6 +167,20 @@ void MainMenu::draw()
     for (NControls::Control* panel : slots)
         if (panel)
             panel->draw();
+}
+
+void MainMenu::drawWelcome()
+{
+    const Profile* profile = Profiles::instance()->currentProfile();
+    const NLib::BitmapText* font = menuFont();
+    if (!profile || !font)
+        return;
+    if (m_welcome.empty() || profile->name() != m_welcomeName) {
+        m_welcomeName = profile->name();
+        m_welcome = "Welcome to Skyvane, " + m_welcomeName;
+        m_welcomeX = (static_cast<float>(kScreenWidth) - font->measureText(m_welcome, 20)) / 2.0f;
+    }
+    drawShadowText(font, m_welcome, 20, m_welcomeX, 30, kWelcome);
 }
 
 bool MainMenu::onLeftDown(float x, float y)

@@ -72,6 +72,8 @@ private:
     void layoutPlayPanel();
     void updatePanels(float dt);
     bool anyPanelOpen() const;
+    // The greeting for the current profile, measured once per name.
+    void drawWelcome();
     template <class P> void openPanel(std::unique_ptr<P>& slot, std::unique_ptr<P> panel);
 
     std::unique_ptr<KGraphic> m_background;
@@ -92,6 +94,9 @@ private:
     std::unique_ptr<PlayGamePanel> m_playPanel;
     float m_dimR = 0.0f, m_dimG = 0.0f, m_dimB = 0.0f;
     float m_dim = 0.0f;
+    std::string m_welcomeName;
+    std::string m_welcome;
+    float m_welcomeX = 0.0f;
     int m_customLevel = 1;
     bool m_continueEnabled = false;
 };
