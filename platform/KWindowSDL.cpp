@@ -455,8 +455,13 @@ void KWindowSDL::processEvent(const SDL_Event& event)
         m_deviceLost = true;
         break;
     case SDL_MOUSEMOTION: {
-        KInputState::setPointer(box.toLogicalX(static_cast<float>(event.motion.x)),
-                                box.toLogicalY(static_cast<float>(event.motion.y)));
+        const int x = box.toLogicalX(static_cast<float>(event.motion.x));
+        const int y = box.toLogicalY(static_cast<float>(event.motion.y));
+        // The pointer reported where it already is moved nowhere: that is how the game's own
+        // warps of the pointer come back, and they are no move of the player's.
+        if (x == getMouseX() && y == getMouseY())
+            break;
+        KInputState::setPointer(x, y);
         deliver(pointerEvent(K_EVENT_MOUSE_MOVE, K_BUTTON_NONE));
         break;
     }

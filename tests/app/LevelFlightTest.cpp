@@ -107,6 +107,35 @@ TEST_F(LevelFlightTest, ARecordedFlightPlaysBackToTheSameWorldInANewApplication)
     EXPECT_EQ(replayed.lives, flown.lives);
 }
 
+TEST_F(LevelFlightTest, TheReplayTestsFlightsEndAsRecordedInTheDrawnApplication)
+{
+    // Those flights were recorded on the game screen alone, never drawn; the application draws
+    // every frame and moves the pointer itself. Neither may change the world.
+    const char* source = std::getenv("SKYVANE_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    for (const char* name : {"level01_mouse", "level07_continued"}) {
+        std::string error;
+        const auto replay = NVolant::ReplayFile::load(
+            std::string(source) + "/tests/screens/replays/" + name + ".replay", &error);
+        ASSERT_TRUE(replay && replay->expected) << name << ": " << error;
+        NVolant::GameApp app(NVolant::makeDefaultScreenKit(), computerRun());
+        ASSERT_TRUE(app.started());
+        LevelFlight flight(app);
+        NVolant::ReplayCursor cursor(*replay);
+        const FlightReport report = flight.fly(
+            {replay->level, replay->seed, replay->continueAtBridge, replay->continueLives},
+            [&](const NVolant::GameField&) -> std::optional<NVolant::FrameInput> {
+                if (cursor.atEnd())
+                    return std::nullopt;
+                return cursor.next();
+            },
+            replay->frameCount + 1);
+        EXPECT_EQ(report.score, replay->expected->score) << name;
+        EXPECT_EQ(report.lives, replay->expected->lives) << name;
+        EXPECT_EQ(report.checksum, replay->expected->checksum) << name;
+    }
+}
+
 TEST_F(LevelFlightTest, ComputerRunsLeaveTheSaveFileAlone)
 {
     {

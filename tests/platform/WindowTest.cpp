@@ -114,6 +114,21 @@ TEST(Window, HeldKeysAndButtonsComeFromPumpedEvents)
     platform.pump();
     EXPECT_FALSE(isKeyDown(9));
     EXPECT_FALSE(isRightButtonDown());
+
+    // The game putting the pointer somewhere is no move of the player's, however the system
+    // reports the warp back; the player's next move is.
+    events.clear();
+    setMousePosition(300, 200);
+    platform.pump();
+    KInjection::mouseMove(300, 200);
+    platform.pump();
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(getMouseX(), 300);
+    KInjection::mouseMove(301, 200);
+    platform.pump();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].type, K_EVENT_MOUSE_MOVE);
+    EXPECT_EQ(events[0].mouseX, 301);
 }
 
 TEST(Window, PointerMapsExactlyThroughTheLetterbox)
