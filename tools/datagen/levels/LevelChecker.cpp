@@ -38,6 +38,10 @@ int tileOf(std::int32_t cell)
     return cell < 0 ? 0 : cell % 1000;
 }
 
+// The longest stretch of valley (px, 100 a second) allowed between two targets: the generated
+// levels keep under 12 s; 15 s of nothing on screen is a level with a hole in it.
+constexpr float kLongestQuiet = 1500.0f;
+
 } // namespace
 
 std::vector<std::string> LevelChecker::check(const LevelData& level) const
@@ -189,6 +193,10 @@ void LevelChecker::checkEnemies(const LevelData& level, std::vector<std::string>
         const Kind kind = kindOf(e.type);
         if (i > 0 && e.y < level.enemies[i - 1].y)
             out.push_back(where(level, "enemy %zu is out of height order", i));
+        // Something to do all the way up the valley: never a long stretch without a target.
+        if (i > 0 && e.y - level.enemies[i - 1].y > kLongestQuiet)
+            out.push_back(where(level, "%.0f s without a target before enemy %zu",
+                                (e.y - level.enemies[i - 1].y) / 100, i));
         if (kind == Kind::Unknown) {
             out.push_back(where(level, "enemy %zu has unknown type %d", i, e.type));
             continue;

@@ -113,6 +113,13 @@ TEST_F(LevelCheckerTest, BridgesAreCheckpointsNearTheEnd)
     EXPECT_TRUE(mentions("not near the end")) << checker.check(level).front();
 }
 
+TEST_F(LevelCheckerTest, TheValleyHasNoLongStretchWithoutTargets)
+{
+    // Everything between 5000 and 7000 gone: twenty seconds and more with nothing to shoot.
+    std::erase_if(level.enemies, [](const EnemyRecord& e) { return e.y > 5000 && e.y < 7000; });
+    EXPECT_TRUE(mentions("without a target"));
+}
+
 TEST_F(LevelCheckerTest, TheRiverMustRunThrough)
 {
     const int row = level.map.rows / 2;
