@@ -71,16 +71,6 @@ void Missile::launch()
     m_trail->moveTo(at.x + m_direction.x, at.y + m_direction.y, false);
 }
 
-void Missile::followWithTrail()
-{
-    // The trail leaves from the missile's tail, wherever the flight has taken it.
-    if (!m_trail)
-        return;
-    const Vector4 at = toScreen(m_position, Shots::currentCamera());
-    const float h = m_sprite->frameHeight;
-    m_trail->moveTo(at.x - h * m_direction.x / 2.0f, at.y + h * m_direction.y / 2.0f, false);
-}
-
 void Missile::cameraMoved(const Vector4& delta)
 {
     if (m_trail)
@@ -114,7 +104,8 @@ void Missile::update(float dtMs)
     if (m_range < m_travelled)
         m_spent = true;
     Shot::update(dtMs);
-    followWithTrail();
+    if (m_trail)
+        placeTrailAtTail(*m_trail);
     updateFlightSound();
 }
 

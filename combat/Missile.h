@@ -41,9 +41,6 @@ public:
     const ParticleSystem* trail() const { return m_trail.get(); }
 
 private:
-    // Moves the trail's emitter onto the tail after each step of the flight.
-    void followWithTrail();
-
     float m_radius = 1.0f;
     float m_maxSpeed = 0.5f;
     int m_target = 0;

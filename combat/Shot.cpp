@@ -1,5 +1,7 @@
 #include "combat/Shot.h"
 
+#include "combat/Shots.h"
+#include "content/ParticleSystem.h"
 #include "content/Sprite.h"
 #include "gameplay/CollitionCircles.h"
 #include "gameplay/PlayConstants.h"
@@ -40,6 +42,13 @@ int Shot::nextIdentifier()
 void Shot::setNextIdentifier(int id)
 {
     identifierCounter() = (id >= 1 && id <= kMaxIdentifier) ? id : 1;
+}
+
+void Shot::placeTrailAtTail(ParticleSystem& trail) const
+{
+    const Vector4 at = toScreen(m_position, Shots::currentCamera());
+    const float h = m_sprite ? m_sprite->frameHeight : 0.0f;
+    trail.moveTo(at.x - h * m_direction.x / 2.0f, at.y + h * m_direction.y / 2.0f, false);
 }
 
 Vector4 Shot::toScreen(const Vector4& world, const Vector4& camera)

@@ -11,6 +11,8 @@ class Sprite;
 
 namespace NVolant {
 
+class ParticleSystem;
+
 class CollitionCircles;
 
 // A projectile of either side, in world coordinates. Built by its firer (setPosition, setAngle,
@@ -74,6 +76,8 @@ protected:
     void updateFlightSound();
     void stopFlightSound();
     void playImpactSound(float distance);
+    // Moves a trail's emitter onto the shot's tail where the flight has now taken it.
+    void placeTrailAtTail(ParticleSystem& trail) const;
 
     Vector4 m_position{0.0f, 0.0f, 0.0f, 1.0f};
     Vector4 m_direction{0.0f, 1.0f, 0.0f, 1.0f};

@@ -56,16 +56,6 @@ void TankRocket::launch()
     m_trail->moveTo(at.x + m_direction.x, at.y + m_direction.y, false);
 }
 
-void TankRocket::followWithTrail()
-{
-    // The trail leaves from the rocket's tail, wherever the flight has taken it.
-    if (!m_trail)
-        return;
-    const Vector4 at = toScreen(m_position, Shots::currentCamera());
-    const float h = m_sprite->frameHeight;
-    m_trail->moveTo(at.x - h * m_direction.x / 2.0f, at.y + h * m_direction.y / 2.0f, false);
-}
-
 void TankRocket::cameraMoved(const Vector4& delta)
 {
     if (m_trail)
@@ -89,7 +79,8 @@ void TankRocket::update(float dtMs)
                 toScreen(m_position, Shots::currentCamera()));
         }
         Shot::update(dtMs);
-        followWithTrail();
+        if (m_trail)
+            placeTrailAtTail(*m_trail);
     } else if (m_phase == Bursting) {
         m_blastRadius += kBlastGrowth * dtMs;
         if (m_blastRadius > kBlastMax) {

@@ -30,8 +30,6 @@ public:
     const ParticleSystem* trail() const { return m_trail.get(); }
 
 private:
-    // Moves the trail's emitter onto the tail after each step of the flight.
-    void followWithTrail();
     // Stops the trail and hands it to the effects manager to fade out.
     void releaseTrail();
 
