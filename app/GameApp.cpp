@@ -499,21 +499,15 @@ void GameApp::stopDemonstration()
 
 NControls::Control* GameApp::playLevel(int level)
 {
-    m_pending = nullptr;
-    m_current = nullptr;
-    m_endLevel.reset();
-    m_game.reset();
-    m_game = m_kit->makeGame(false);
-    if (!m_game)
-        return nullptr;
-    m_kit->startGame(*m_game, level);
-    m_current = m_game.get();
-    hideCursorForPlay();
-    startGameMusic();
-    return m_game.get();
+    return playAtOnce([&](NControls::Control& game) { m_kit->startGame(game, level); });
 }
 
 NControls::Control* GameApp::playSavedGame()
+{
+    return playAtOnce([&](NControls::Control& game) { m_kit->loadSavedGame(game); });
+}
+
+NControls::Control* GameApp::playAtOnce(const std::function<void(NControls::Control&)>& start)
 {
     m_pending = nullptr;
     m_current = nullptr;
@@ -522,7 +516,7 @@ NControls::Control* GameApp::playSavedGame()
     m_game = m_kit->makeGame(false);
     if (!m_game)
         return nullptr;
-    m_kit->loadSavedGame(*m_game);
+    start(*m_game);
     m_current = m_game.get();
     hideCursorForPlay();
     startGameMusic();

@@ -10,6 +10,7 @@
 
 #include "content/StreamMusic.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -77,6 +78,8 @@ private:
     void startPlaying(NControls::Control& screen);
     void setWindowIcon();
     void hideCursorForPlay();
+    // A new game screen, started by the given step and shown at once.
+    NControls::Control* playAtOnce(const std::function<void(NControls::Control&)>& start);
     void stopAllSounds();
     // Attract mode: the idle menu's demonstration flight.
     void updateAttract(float dt);

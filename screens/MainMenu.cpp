@@ -156,8 +156,7 @@ void MainMenu::draw()
 
     // The menu darkens under an open panel: a dark veil, a plain fill.
     if (m_dim > 0.0f)
-        m_background->fillSolidRect(0, 0, m_background->getWidth(), m_background->getHeight(), m_dimR, m_dimG,
-                                    m_dimB, m_dim);
+        m_background->fillSolidRect(0, 0, m_background->getWidth(), m_background->getHeight(), 0, 0, 0, m_dim);
 
     if (m_anims.slideState() == MainMenuAnims::SlidingOut)
         return;

@@ -92,7 +92,6 @@ private:
     std::unique_ptr<CustomLevel> m_customPanel;
     std::unique_ptr<MessagePanel> m_messagePanel;
     std::unique_ptr<PlayGamePanel> m_playPanel;
-    float m_dimR = 0.0f, m_dimG = 0.0f, m_dimB = 0.0f;
     float m_dim = 0.0f;
     std::string m_welcomeName;
     std::string m_welcome;

@@ -1,5 +1,6 @@
 #include "app/GameApp.h"
 
+#include "PadThumb.h"
 #include "support/TempDir.h"
 
 #include "platform/KClock.h"
@@ -139,16 +140,7 @@ protected:
     // Steers the menu pointer onto (x, y) with the stick alone, as a player would.
     void steerTo(int x, int y)
     {
-        for (int i = 0; i < 400 && (std::abs(getMouseX() - x) > 3 || std::abs(getMouseY() - y) > 3); ++i) {
-            const float dx = static_cast<float>(x - getMouseX()), dy = static_cast<float>(y - getMouseY());
-            const float length = std::hypot(dx, dy);
-            // Slow down near the target, as a thumb does.
-            const float push = length > 40 ? 1.0f : 0.45f;
-            stick(push * dx / length, push * dy / length);
-            m_app->frame();
-        }
-        stick(0, 0);
-        m_app->frame();
+        steerPointerWithStick(m_pad, x, y, [this] { m_app->frame(); });
     }
 
     TempDir m_home;

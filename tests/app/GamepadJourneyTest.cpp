@@ -8,6 +8,7 @@
 #include "score/Profiles.h"
 #include "score/Scores.h"
 
+#include "PadThumb.h"
 #include "support/TempDir.h"
 
 #include "platform/KClock.h"
@@ -60,19 +61,10 @@ protected:
         for (int i = 0; i < count; ++i)
             m_app->frame();
     }
-    // The pointer onto (x, y) with the stick, easing off near it as a thumb does, then a press
-    // of the south button there.
+    // The pointer onto (x, y) with the stick, as a thumb does, then a press of the south button there.
     void pressAt(int x, int y)
     {
-        for (int i = 0; i < 600 && (std::abs(getMouseX() - x) > 2 || std::abs(getMouseY() - y) > 2); ++i) {
-            const float dx = static_cast<float>(x - getMouseX()), dy = static_cast<float>(y - getMouseY());
-            const float length = std::hypot(dx, dy);
-            const float push = length > 40 ? 1.0f : 0.45f;
-            stick(push * dx / length, push * dy / length);
-            m_app->frame();
-        }
-        stick(0, 0);
-        m_app->frame();
+        steerPointerWithStick(m_pad, x, y, [this] { m_app->frame(); });
         KInjection::gamepadButton(m_pad, KPadButton::South, true);
         m_app->frame();
         KInjection::gamepadButton(m_pad, KPadButton::South, false);
