@@ -63,6 +63,8 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit, AppOptions options)
     const bool windowed = m_options.windowed >= 0 ? m_options.windowed == 1 : profiles->m_isWindowed == 1;
     if (!create(kScreenWidth, kScreenHeight, 32, windowed, "Skyvane"))
         return;
+    // Progress is written the moment it is made; the settings go with it, never only at exit.
+    profiles->setSettingsSource([this](Profiles& p) { storeSettings(p); });
     if (!m_options.frameCap)
         platformWindow()->setFrameRateCap(-1);
     setWindowIcon();
@@ -123,10 +125,10 @@ GameApp::~GameApp()
     // The registries go with the last screen that shows their pictures.
     Images::destroy();
     m_music.reset();
-    if (NAudio::AudioSystem* audio = NAudio::AudioSystem::existing()) {
-        m_audioSettings.soundVolume = audio->soundVolume();
-        m_audioSettings.musicVolume = audio->streamVolume();
-        m_audioSettings.invertStereo = audio->invertStereo();
+    Profiles* profiles = Profiles::existing();
+    if (profiles) {
+        storeSettings(*profiles);
+        profiles->setSettingsSource(nullptr);
     }
     Sounds::destroy();
     NAudio::AudioSystem::destroy();
@@ -135,21 +137,28 @@ GameApp::~GameApp()
     setImageFileReader(nullptr);
     NLib::ResourceArchive::destroy();
 
-    if (Profiles* profiles = Profiles::existing()) {
-        // A window that never opened says nothing about the player's choice, and neither does
-        // the mode asked for on the command line unless the player changed it since.
-        const int mode = isFullScreen() ? 0 : 1;
-        if (platformWindow())
-            profiles->m_isWindowed =
-                m_options.windowed >= 0 && mode == m_options.windowed ? m_savedWindowed : mode;
-        profiles->m_soundVolume = m_audioSettings.soundVolume;
-        profiles->m_musicVolume = m_audioSettings.musicVolume;
-        profiles->m_invertStereo = m_audioSettings.invertStereo ? 1 : 0;
-        if (m_options.writeSaveFile)
-            profiles->save();
-    }
+    if (profiles && m_options.writeSaveFile)
+        profiles->save();
     Profiles::destroy();
     // The base class closes the window last.
+}
+
+void GameApp::storeSettings(Profiles& profiles)
+{
+    if (NAudio::AudioSystem* audio = NAudio::AudioSystem::existing()) {
+        m_audioSettings.soundVolume = audio->soundVolume();
+        m_audioSettings.musicVolume = audio->streamVolume();
+        m_audioSettings.invertStereo = audio->invertStereo();
+    }
+    // A window that never opened says nothing about the player's choice, and neither does the
+    // mode asked for on the command line unless the player changed it since.
+    const int mode = isFullScreen() ? 0 : 1;
+    if (platformWindow())
+        profiles.m_isWindowed =
+            m_options.windowed >= 0 && mode == m_options.windowed ? m_savedWindowed : mode;
+    profiles.m_soundVolume = m_audioSettings.soundVolume;
+    profiles.m_musicVolume = m_audioSettings.musicVolume;
+    profiles.m_invertStereo = m_audioSettings.invertStereo ? 1 : 0;
 }
 
 void GameApp::update(float dt)
@@ -296,10 +305,12 @@ void GameApp::onLeftButtonUp(float x, float y)
     } else if (m_endLevel && m_current == m_endLevel.get()) {
         const std::string command = m_endLevel->getCommand();
         if (command == "MAIN_MENU") {
-            if (m_game && gameEnded(m_kit->fieldStatus(*m_game)))
-                m_game.reset();
             m_endLevel->clearCommand();
+            // A finished game has nothing to come back to: it goes with its final window.
+            const bool ended = m_game && gameEnded(m_kit->fieldStatus(*m_game));
             showMainMenu();
+            if (ended)
+                discardGame();
         } else if (command == "CONTINUE") {
             m_endLevel.reset();
             m_current = nullptr;
@@ -338,10 +349,14 @@ void GameApp::showMainMenu()
 
 void GameApp::discardGame()
 {
-    if (m_pending == m_game.get())
-        m_pending = nullptr;
-    if (m_current == m_game.get())
-        m_current = nullptr;
+    // The end-of-level window belongs to the game: its figures and its CONTINUE are that game's.
+    for (NControls::Control* screen : {m_game.get(), m_endLevel.get()}) {
+        if (screen && m_pending == screen)
+            m_pending = nullptr;
+        if (screen && m_current == screen)
+            m_current = nullptr;
+    }
+    m_endLevel.reset();
     m_game.reset();
     m_gameFromSave = false;
     if (m_mainMenu)

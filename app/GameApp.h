@@ -16,6 +16,8 @@
 
 namespace NVolant {
 
+class Profiles;
+
 // How a run starts, beyond what the save file says.
 struct AppOptions {
     // -1: the window mode of the save file; 0 full screen; 1 windowed (for this run only).
@@ -76,6 +78,8 @@ public:
 
 private:
     void startPlaying(NControls::Control& screen);
+    // The settings as they are now (audio volumes, stereo swap, window mode) into the save file's.
+    void storeSettings(Profiles& profiles);
     void setWindowIcon();
     void hideCursorForPlay();
     // A new game screen, started by the given step and shown at once.

@@ -143,12 +143,17 @@ void mouseButton(int button, bool down, int x, int y)
 
 void key(int virtualKey, bool down)
 {
+    keyAt(virtualKey, SDL_GetScancodeFromKey(sdlKeyOfVirtualKey(virtualKey)), down);
+}
+
+void keyAt(int virtualKey, int sdlScancode, bool down)
+{
     SDL_Event e{};
     e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
     e.key.windowID = windowId();
     e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
     e.key.keysym.sym = sdlKeyOfVirtualKey(virtualKey);
-    e.key.keysym.scancode = SDL_GetScancodeFromKey(e.key.keysym.sym);
+    e.key.keysym.scancode = static_cast<SDL_Scancode>(sdlScancode);
     SDL_PushEvent(&e);
 }
 

@@ -14,6 +14,9 @@ void mouseMoveWindow(int windowX, int windowY);
 void mouseButton(int button, bool down, int x, int y);
 // By virtual-key code (letters 'A'..'Z', escape 27, ...).
 void key(int virtualKey, bool down);
+// A key of another layout: its label (virtual key) and its place (SDL scancode) apart, as an
+// AZERTY keyboard reports 'Z' from the key where a US one has W.
+void keyAt(int virtualKey, int sdlScancode, bool down);
 void text(const char* utf8);
 // The window leaves (false) or comes back to (true) the front.
 void focus(bool inFront);

@@ -13,6 +13,7 @@ namespace {
 
 struct InputState {
     std::array<bool, 256> keys{};
+    std::array<bool, 256> keysAtPosition{};
     std::array<bool, 4> buttons{};
     int x = 0;
     int y = 0;
@@ -31,6 +32,12 @@ bool isKeyDown(int gameKey)
 {
     const int vk = virtualKeyOfGameKey(gameKey);
     return vk != 0 && isVirtualKeyDown(vk);
+}
+
+bool isKeyDownAtPosition(int gameKey)
+{
+    const int vk = virtualKeyOfGameKey(gameKey);
+    return vk > 0 && vk < 256 && input().keysAtPosition[static_cast<std::size_t>(vk)];
 }
 
 bool isVirtualKeyDown(int virtualKey)
@@ -105,6 +112,12 @@ void setKey(int virtualKey, bool down)
         input().keys[static_cast<std::size_t>(virtualKey)] = down;
 }
 
+void setKeyAtPosition(int virtualKey, bool down)
+{
+    if (virtualKey > 0 && virtualKey < 256)
+        input().keysAtPosition[static_cast<std::size_t>(virtualKey)] = down;
+}
+
 void setButton(int button, bool down)
 {
     if (button >= 1 && button <= 3)
@@ -125,6 +138,7 @@ void setWheel(int delta)
 void releaseAll()
 {
     input().keys.fill(false);
+    input().keysAtPosition.fill(false);
     input().buttons.fill(false);
 }
 

@@ -7,6 +7,10 @@
 // 800 x 600 picture in windowed and full-screen mode alike.
 
 bool isKeyDown(int gameKey);
+// Held by the key's place on the keyboard rather than its label: the game key names the key of a
+// US layout at that place, so W A S D steer from the same four keys on AZERTY, QWERTZ or Dvorak.
+// For steering and fire; typed letters (and codes) go by label.
+bool isKeyDownAtPosition(int gameKey);
 // Held state by virtual-key code (any key the pump knows, also those outside the game table).
 bool isVirtualKeyDown(int virtualKey);
 bool isLeftButtonDown();
@@ -28,6 +32,8 @@ void setGamepadSteerSpeed(float pxPerMs);
 // Fed by the window's event pump.
 namespace KInputState {
 void setKey(int virtualKey, bool down);
+// The same key by its place (virtualKeyAtScancode).
+void setKeyAtPosition(int virtualKey, bool down);
 void setButton(int button, bool down);
 void setPointer(int x, int y);
 void setWheel(int delta);

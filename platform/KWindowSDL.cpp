@@ -112,8 +112,10 @@ bool KWindowSDL::openWindow(int width, int height, int depth, bool windowed, con
     m_depth = depth < 1 ? 16 : depth;
     m_title = title;
     m_fullScreen = !windowed;
+    // Hidden until its renderer is chosen: trying OpenGL makes SDL build the window anew (and
+    // the choice may then fall back to software), which a shown window would flash on screen.
     const std::uint32_t flags =
-        SDL_WINDOW_SHOWN | (windowed ? 0u : std::uint32_t{SDL_WINDOW_FULLSCREEN_DESKTOP});
+        SDL_WINDOW_HIDDEN | (windowed ? 0u : std::uint32_t{SDL_WINDOW_FULLSCREEN_DESKTOP});
     m_window =
         SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
     if (!m_window) {
@@ -125,6 +127,7 @@ bool KWindowSDL::openWindow(int width, int height, int depth, bool windowed, con
         m_window = nullptr;
         return false;
     }
+    SDL_ShowWindow(m_window);
     g_current = this;
     m_focused = true;
     m_minimised = false;
@@ -378,6 +381,7 @@ void KWindowSDL::pressButton(int button, bool down)
 void KWindowSDL::pressKey(int virtualKey, bool down, bool repeat, int scancode)
 {
     KInputState::setKey(virtualKey, down);
+    KInputState::setKeyAtPosition(virtualKeyAtScancode(scancode, virtualKey), down);
     KEvent e = pointerEvent(down ? K_EVENT_KEY_DOWN : K_EVENT_KEY_UP, K_BUTTON_NONE);
     e.virtualKey = virtualKey;
     e.gameKey = gameKeyOfVirtualKey(virtualKey);

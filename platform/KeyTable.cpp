@@ -122,6 +122,18 @@ int virtualKeyOfSdlKey(int sdlKeycode)
     return 0;
 }
 
+int virtualKeyAtScancode(int sdlScancode, int virtualKeyOfLabel)
+{
+    if (sdlScancode >= SDL_SCANCODE_A && sdlScancode <= SDL_SCANCODE_Z)
+        return 'A' + (sdlScancode - SDL_SCANCODE_A);
+    // The digit row runs 1..9, then 0.
+    if (sdlScancode >= SDL_SCANCODE_1 && sdlScancode <= SDL_SCANCODE_9)
+        return '1' + (sdlScancode - SDL_SCANCODE_1);
+    if (sdlScancode == SDL_SCANCODE_0)
+        return '0';
+    return virtualKeyOfLabel;
+}
+
 int sdlKeyOfVirtualKey(int virtualKey)
 {
     if (virtualKey >= 'A' && virtualKey <= 'Z')

@@ -13,6 +13,10 @@ int gameKeyOfVirtualKey(int virtualKey);
 // scripted input. Left and right shift and control are kept apart.
 int virtualKeyOfSdlKey(int sdlKeycode);
 int sdlKeyOfVirtualKey(int virtualKey);
+// The virtual key a key has by its place on the keyboard: the label it carries on a US layout for
+// letters and digits ('W' for the key right of Tab's neighbour, whatever it says on AZERTY), the
+// virtual key of its label otherwise (arrows, Ctrl, Space are where they are on every layout).
+int virtualKeyAtScancode(int sdlScancode, int virtualKeyOfLabel);
 
 namespace VKey {
 constexpr int Back = 0x08, Tab = 0x09, Clear = 0x0C, Return = 0x0D, Menu = 0x12, Escape = 0x1B, Space = 0x20;

@@ -59,12 +59,12 @@ bool& soundToggle()
 
 bool fireHeld()
 {
-    return isLeftButtonDown() || isKeyDown(kKeyRightCtrl) || isKeyDown(kKeyLeftCtrl);
+    return isLeftButtonDown() || isKeyDownAtPosition(kKeyRightCtrl) || isKeyDownAtPosition(kKeyLeftCtrl);
 }
 
 bool missileHeld()
 {
-    return isRightButtonDown() || isKeyDown(kKeySpace);
+    return isRightButtonDown() || isKeyDownAtPosition(kKeySpace);
 }
 
 } // namespace
@@ -252,13 +252,15 @@ void Plane::moveEmitters(float x, float y, bool carry)
 void Plane::steer(float dtMs)
 {
     const float s = m_params->speedVal;
-    if (isKeyDown(kKeyRight) || isKeyDown(kKeyD))
+    // Keys by their place, so W A S D are the same four keys on every layout.
+    const auto held = [](int gameKey) { return isKeyDownAtPosition(gameKey); };
+    if (held(kKeyRight) || held(kKeyD))
         m_target.x += s * dtMs;
-    else if (isKeyDown(kKeyLeft) || isKeyDown(kKeyA))
+    else if (held(kKeyLeft) || held(kKeyA))
         m_target.x -= s * dtMs;
-    if (isKeyDown(kKeyUp) || isKeyDown(kKeyW))
+    if (held(kKeyUp) || held(kKeyW))
         m_target.y -= s * dtMs;
-    else if (isKeyDown(kKeyDown) || isKeyDown(kKeyS))
+    else if (held(kKeyDown) || held(kKeyS))
         m_target.y += s * dtMs;
 
     const float w = m_sprite->frameWidth;

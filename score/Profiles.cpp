@@ -48,12 +48,15 @@ void Profiles::keepAside(const std::string& path, const std::string& problem)
     // Kept for the player (or us) to look at; the next save starts afresh.
     m_unreadable = true;
     const std::string bad = path + ".bad";
-    if (std::rename(path.c_str(), bad.c_str()) == 0)
+    m_keptAside.clear();
+    if (std::rename(path.c_str(), bad.c_str()) == 0) {
+        m_keptAside = bad;
         LOG_ERROR("%s could not be read (%s); kept as %s, starting from the defaults", path.c_str(),
                   problem.c_str(), bad.c_str());
-    else
+    } else {
         LOG_ERROR("%s could not be read (%s) nor kept as %s (%s); starting from the defaults", path.c_str(),
                   problem.c_str(), bad.c_str(), std::strerror(errno));
+    }
 }
 
 bool Profiles::loadBytes(std::vector<std::uint8_t> bytes, std::string* problem)
@@ -116,6 +119,8 @@ void Profiles::readTree(const Xml::CXmlNode& root)
 
 bool Profiles::save(const std::string& path)
 {
+    if (m_settingsSource)
+        m_settingsSource(*this);
     return writeFileAtomically(path, toBytes());
 }
 
@@ -162,9 +167,14 @@ void Profiles::deleteProfile(const std::string& name)
     const auto it = std::find_if(m_profiles.begin(), m_profiles.end(),
                                  [&name](const Profile& p) { return p.name() == name; });
     const bool removed = it != m_profiles.end();
-    if (removed)
-        m_profiles.erase(it);
     const std::uint32_t before = m_profileCurrent;
+    if (removed) {
+        // The current player stays the same person when someone listed before them goes.
+        if (static_cast<std::uint32_t>(it - m_profiles.begin()) < m_profileCurrent &&
+            m_profileCurrent != kNoProfile)
+            m_profileCurrent -= 1;
+        m_profiles.erase(it);
+    }
     // With no profile left this wraps to kNoProfile.
     if (m_profileCurrent >= m_profiles.size())
         m_profileCurrent = static_cast<std::uint32_t>(m_profiles.size()) - 1u;

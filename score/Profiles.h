@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,8 @@ public:
     // file, or one that is there but cannot be opened, is moved aside to path + ".bad" (replacing
     // an older one) and the defaults take over.
     bool load(const std::string& path);
-    // Writes everything to path atomically; false (logged) when that fails, the old file intact.
+    // Writes everything to path atomically, the settings as the settings source has them now;
+    // false (logged) when that fails, the old file intact.
     bool save(const std::string& path);
     // Writes to the path of load(); false when there is none or the write fails.
     bool save();
@@ -54,8 +56,9 @@ public:
     // False when the name is taken or is not one the name keyboard can make. The new profile is
     // appended; the current one stays.
     bool addProfile(const std::string& name);
-    // Removes the profile of that name if any; then a current index past the end moves to the
-    // last profile (none when there is none), any other index stays as it is.
+    // Removes the profile of that name if any. The current profile stays current; when it is the
+    // one removed, the next one in the list takes over (the last when it was last, none when
+    // there is none).
     void deleteProfile(const std::string& name);
     bool selectProfile(const std::string& name);
     Profile* findProfile(const std::string& name);
@@ -71,6 +74,12 @@ public:
 
     // True once after load() found a file it could not read, so the player can be told.
     bool takeUnreadableNotice();
+    // Where that file was kept; empty when it could not be moved aside.
+    const std::string& keptAsidePath() const { return m_keptAside; }
+
+    // Whoever holds the live settings (the application: volumes, stereo swap, window mode) copies
+    // them into the fields below before every write, so that no write carries stale ones.
+    void setSettingsSource(std::function<void(Profiles&)> source) { m_settingsSource = std::move(source); }
 
     // Settings, read and written directly by the options and the application; save() afterwards.
     std::int32_t m_soundVolume = 100;
@@ -87,7 +96,9 @@ private:
     std::deque<Profile> m_profiles;
     std::uint32_t m_profileCurrent = 0;
     std::string m_path;
+    std::function<void(Profiles&)> m_settingsSource;
     bool m_unreadable = false;
+    std::string m_keptAside;
 };
 
 } // namespace NVolant

@@ -132,19 +132,20 @@ int Scores::accuracyPercent() const
     return static_cast<int>(static_cast<long long>(_shotsHittedCount) * 100 / _shotsCount);
 }
 
-void Scores::write(Xml::CXmlNode& parent) const
+void Scores::write(Xml::CXmlNode& parent, bool withLevelStats) const
 {
     Xml::CXmlNode* node = parent.addChild("scores");
     node->setInt("m_score", m_score);
     node->setInt("m_lives", m_lives);
     node->setInt("m_livesUsed", m_livesUsed);
-    node->setInt("_boatsKilled", _boatsKilled);
-    node->setInt("_helicsKilled", _helicsKilled);
-    node->setInt("_planesKilled", _planesKilled);
-    node->setInt("_bonusLevelScores", _bonusLevelScores);
-    node->setInt("_levelScores", _levelScores);
-    node->setInt("_shotsCount", _shotsCount);
-    node->setInt("_shotsHittedCount", _shotsHittedCount);
+    const auto stat = [withLevelStats](int value) { return withLevelStats ? value : 0; };
+    node->setInt("_boatsKilled", stat(_boatsKilled));
+    node->setInt("_helicsKilled", stat(_helicsKilled));
+    node->setInt("_planesKilled", stat(_planesKilled));
+    node->setInt("_bonusLevelScores", stat(_bonusLevelScores));
+    node->setInt("_levelScores", stat(_levelScores));
+    node->setInt("_shotsCount", stat(_shotsCount));
+    node->setInt("_shotsHittedCount", stat(_shotsHittedCount));
 }
 
 void Scores::read(const Xml::CXmlNode& parent)

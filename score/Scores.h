@@ -57,8 +57,9 @@ public:
     // Floating texts with the game's font at size 16, relative to the camera offset.
     void draw(const Vector4& camera) const;
 
-    // Appends the "scores" element to parent.
-    void write(Xml::CXmlNode& parent) const;
+    // Appends the "scores" element to parent. For a record that names a level not yet begun the
+    // level statistics are written as 0: they belong to the level just finished.
+    void write(Xml::CXmlNode& parent, bool withLevelStats = true) const;
     // Reads parent's "scores" child back; without one nothing changes. Missing or unreadable
     // numbers read as 0, and a record that could not have come from a game (negative counts,
     // lives that disagree with the score) is brought back to what the score allows.

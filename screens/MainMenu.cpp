@@ -10,6 +10,7 @@
 #include "ui/WidgetImage.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace NVolant {
 
@@ -34,10 +35,33 @@ MainMenu::MainMenu()
     m_changeProfile->setPosition(static_cast<float>((kScreenWidth - m_changeProfile->getWidth()) / 2), 50);
     layoutPlayPanel();
 
-    if (!Profiles::instance()->currentProfile()) {
+    Profiles* profiles = Profiles::instance();
+    if (!profiles->currentProfile()) {
         openPanel(m_createPanel, std::make_unique<CreateProfile>(this));
         m_anims.slideOut();
     }
+    // Told once, over whatever else the menu opens with.
+    if (profiles->takeUnreadableNotice())
+        openPanel(m_messagePanel,
+                  std::make_unique<MessagePanel>(unreadableSaveNotice(profiles->keptAsidePath()), this,
+                                                 MessagePanel::Kind::Notice));
+}
+
+std::string MainMenu::unreadableSaveNotice(const std::string& keptAs)
+{
+    if (keptAs.empty())
+        return "Your saved progress could not be\nread, nor kept aside. The game\nstarts afresh.";
+    // The home folder as players write it, so that the path fits the panel.
+    std::string shown = keptAs;
+    const char* home = std::getenv("HOME");
+    const std::string homeFolder = home ? std::string(home) + "/" : std::string();
+    if (homeFolder.size() > 1 && shown.rfind(homeFolder, 0) == 0)
+        shown = "~/" + shown.substr(homeFolder.size());
+    const std::size_t slash = shown.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string(".") : shown.substr(0, slash);
+    const std::string file = slash == std::string::npos ? shown : shown.substr(slash + 1);
+    return "Your saved progress could not be\nread. The game starts afresh; the\nold file is kept as " +
+           file + "\nin " + folder;
 }
 
 MainMenu::~MainMenu()
@@ -67,8 +91,9 @@ template <class P> void MainMenu::openPanel(std::unique_ptr<P>& slot, std::uniqu
 
 NControls::Control* MainMenu::activePanel() const
 {
-    NControls::Control* const slots[] = {m_optionsPanel.get(), m_createPanel.get(), m_changePanel.get(),
-                                         m_topTenPanel.get(),  m_customPanel.get(), m_messagePanel.get(),
+    // The message panel is drawn over the others and takes the mouse first.
+    NControls::Control* const slots[] = {m_messagePanel.get(), m_optionsPanel.get(), m_createPanel.get(),
+                                         m_changePanel.get(),  m_topTenPanel.get(),  m_customPanel.get(),
                                          m_playPanel.get()};
     for (NControls::Control* panel : slots)
         if (panel)
@@ -156,7 +181,8 @@ void MainMenu::draw()
 
     // The menu darkens under an open panel: a dark veil, a plain fill.
     if (m_dim > 0.0f)
-        m_background->fillSolidRect(0, 0, m_background->getWidth(), m_background->getHeight(), 0, 0, 0, m_dim);
+        m_background->fillSolidRect(0, 0, m_background->getWidth(), m_background->getHeight(), 0, 0, 0,
+                                    m_dim);
 
     if (m_anims.slideState() == MainMenuAnims::SlidingOut)
         return;
@@ -255,7 +281,7 @@ void MainMenu::onCommand(NControls::Control* sender)
                   std::make_unique<MessagePanel>("Are you sure you want to\n     quit the game?", this));
         m_anims.slideOut();
     } else if (sender == m_messagePanel.get() && m_messagePanel) {
-        if (m_messagePanel->getCommand() == "OK")
+        if (!m_messagePanel->isNotice() && m_messagePanel->getCommand() == "OK")
             setCommand("EXIT_GAME");
     }
 }

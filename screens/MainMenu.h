@@ -66,6 +66,9 @@ public:
     PlayGamePanel* playPanel() const { return m_playPanel.get(); }
     // The first open panel in priority order, which takes the mouse; null when none is open.
     NControls::Control* activePanel() const;
+    // What the player is told at start when the save file could not be read; keptAs is where it
+    // was moved (empty when it could not be).
+    static std::string unreadableSaveNotice(const std::string& keptAs);
 
 private:
     NControls::Button* addMenuButton(const std::string& name, const std::string& imagePath);

@@ -6,11 +6,15 @@
 
 namespace NVolant {
 
-MessagePanel::MessagePanel(const std::string& text, NControls::Control* owner)
+MessagePanel::MessagePanel(const std::string& text, NControls::Control* owner, Kind kind)
     : Panel("menu\\512x256.png", owner), m_text(text)
 {
     const int w = m_width, h = m_height;
     m_ok = addButton("OK", "menu\\ok_btn.png");
+    if (kind == Kind::Notice) {
+        placeAt(*m_ok, static_cast<float>(w - m_ok->getWidth()) * 0.5f, static_cast<float>(h - 60));
+        return;
+    }
     placeAt(*m_ok, static_cast<float>(w / 2 - m_ok->getWidth()) * 0.5f, static_cast<float>(h - 60));
     m_cancel = addButton("CANCEL", "menu\\cancel_btn.png");
     placeAt(*m_cancel, static_cast<float>(w / 2) + static_cast<float>(w / 2 - m_cancel->getWidth()) * 0.5f,

@@ -70,6 +70,8 @@ void OptionsPanel::onCommand(NControls::Control* sender)
     ScreenHost* host = ScreenHost::instance();
     NAudio::AudioSystem* audio = NAudio::AudioSystem::existing();
     if (sender == m_ok) {
+        // The settings are written as the panel closes (the save file takes them as they are).
+        Profiles::instance()->save();
         setCommand("MAIN_MENU");
     } else if (sender == m_fullScreen) {
         if (host) {

@@ -260,15 +260,19 @@ void GameField::saveProgress()
     }
     int levelNumber = m_levelNumber;
     int bridges = 0;
+    // Between levels the figures in hand are those of the level just finished.
+    bool newLevel = !m_level;
     if (m_level) {
         const Enemies& enemies = m_level->enemies();
         bridges = enemies.bridgesPassed();
         // Past the last bridge the level is as good as done: continuing starts the next one. A
-        // level without bridges has nothing to pass.
+        // level without bridges has nothing to pass. There is no level after the last: its record
+        // stays past the last bridge, and continuing it flies out to the victory.
         const int total = static_cast<int>(enemies.bridges().size());
-        if (total > 0 && bridges == total) {
+        if (total > 0 && bridges == total && levelNumber < Level::kLastLevel) {
             levelNumber += 1;
             bridges = 0;
+            newLevel = true;
         }
     }
     Xml::CXmlNode record;
@@ -277,7 +281,7 @@ void GameField::saveProgress()
     record.setInt("m_levelNum", levelNumber);
     record.setInt("m_livesCount", m_lives);
     record.setInt("bridgeNum", bridges);
-    Scores::instance()->write(record);
+    Scores::instance()->write(record, !newLevel);
     profile->setSavedGame(encodeSavedGame(record));
 }
 
@@ -307,6 +311,15 @@ void GameField::loadSaved()
     m_plane->setStart(m_level->cameraPosition());
     m_level->setCamera(m_plane->cameraOffset());
     m_mouseMoves = 0;
+
+    // Saved past the last bridge of the last level: the game was won, and the plane flies out
+    // to the victory.
+    const int total = static_cast<int>(m_level->enemies().bridges().size());
+    if (m_levelNumber == Level::kLastLevel && total > 0 && saved.bridges >= total) {
+        m_status = FieldStatus::LevelEnding;
+        m_titleFade = 0.0f;
+        m_plane->beginLevelExit();
+    }
 }
 
 void GameField::onMouseMove()

@@ -2,6 +2,7 @@
 
 #include "content/CXmlException.h"
 #include "gameplay/FieldStatus.h"
+#include "world/Level.h"
 
 #include <algorithm>
 
@@ -59,16 +60,23 @@ bool readSavedGame(const std::string& text, SavedGame& game)
     Xml::CXmlNode record;
     if (!decodeSavedGame(text, record))
         return false;
-    const int levelNumber = record.getInt("m_levelNum", 0);
+    int levelNumber = record.getInt("m_levelNum", 0);
+    int bridges = std::max(0, record.getInt("bridgeNum", 0));
     const int lives = record.getInt("m_livesCount", 0);
-    if (levelNumber < 1 || levelNumber > 30 || lives < 1)
+    // Earlier versions named the level after the last once its last bridge fell: that game stands
+    // past the last level's last bridge.
+    if (levelNumber == Level::kLastLevel + 1 && bridges == 0) {
+        levelNumber = Level::kLastLevel;
+        bridges = SavedGame::kAllBridges;
+    }
+    if (levelNumber < 1 || levelNumber > Level::kLastLevel || lives < 1)
         return false;
     const int status = record.getInt("m_status", 0);
     game.status =
         status == static_cast<int>(FieldStatus::Playing) ? status : static_cast<int>(FieldStatus::Waiting);
     game.levelNumber = levelNumber;
     game.lives = lives;
-    game.bridges = std::max(0, record.getInt("bridgeNum", 0));
+    game.bridges = bridges;
     game.record = std::move(record);
     return true;
 }

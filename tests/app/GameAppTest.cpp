@@ -213,6 +213,14 @@ TEST_F(GameAppTest, SettingsAndProfilesComeFromTheSaveFileAndGoBackToItAtExit)
     EXPECT_EQ(audio->soundVolume(), 100);
     app.setFullScreen();
     audio->setSoundVolume(65);
+    // Any write of the file carries the settings as they are now, not as they were at start.
+    ASSERT_TRUE(profiles->addProfile("BOB"));
+    {
+        NVolant::Profiles written;
+        ASSERT_TRUE(written.load(folder + "save.dat"));
+        EXPECT_EQ(written.m_soundVolume, 65);
+        EXPECT_EQ(written.m_isWindowed, 0);
+    }
     m_app.reset();
     EXPECT_EQ(NVolant::Profiles::existing(), nullptr);
 
@@ -221,7 +229,7 @@ TEST_F(GameAppTest, SettingsAndProfilesComeFromTheSaveFileAndGoBackToItAtExit)
     EXPECT_EQ(read.m_isWindowed, 0);
     EXPECT_EQ(read.m_soundVolume, 65);
     EXPECT_EQ(read.m_musicVolume, 20);
-    ASSERT_EQ(read.profileCount(), 1u);
+    ASSERT_EQ(read.profileCount(), 2u);
     EXPECT_EQ(read.profileAt(0)->scores.front(), 777u);
 }
 
@@ -331,6 +339,39 @@ TEST_F(GameAppTest, ACompletedLevelKeepsItsWindowAcrossAMenuVisit)
     EXPECT_FALSE(isCursorVisible());
 }
 
+// The profile screens drop the game and load the new player's (discardGame, prepareContinue):
+// the old player's end-of-level window goes with the old game, so Continue never shows its figures
+// nor advances the new player's saved game with its CONTINUE.
+TEST_F(GameAppTest, AChangeOfPlayerDropsTheOldEndOfLevelWindow)
+{
+    for (const NVolant::FieldStatus ended :
+         {NVolant::FieldStatus::LevelComplete, NVolant::FieldStatus::GameOver}) {
+        SCOPED_TRACE(static_cast<int>(ended));
+        m_script = Script{};
+        NVolant::GameApp& app = start();
+        choose(app.mainMenu(), "NEW_GAME");
+        app.frame();
+        m_script.status = ended;
+        app.frame();
+        ASSERT_NE(app.endLevel(), nullptr);
+        choose(app.endLevel(), "MAIN_MENU");
+
+        m_script.saved = true;
+        m_script.status = NVolant::FieldStatus::Playing;
+        app.discardGame();
+        app.prepareContinue();
+        EXPECT_EQ(app.endLevel(), nullptr);
+        EXPECT_TRUE(m_script.continueEnabled);
+        m_script.calls.clear();
+        choose(app.mainMenu(), "CONTINUE_GAME");
+        EXPECT_EQ(app.pending(), app.game());
+        EXPECT_EQ(m_script.calls, std::vector<std::string>{"pause"});
+        app.frame();
+        EXPECT_EQ(app.current(), app.game());
+        m_app.reset();
+    }
+}
+
 TEST_F(GameAppTest, AfterGameOverTheMainMenuDropsTheGame)
 {
     NVolant::GameApp& app = start();
@@ -341,6 +382,7 @@ TEST_F(GameAppTest, AfterGameOverTheMainMenuDropsTheGame)
     EXPECT_EQ(m_script.calls.back(), "end of game");
     choose(app.endLevel(), "MAIN_MENU");
     EXPECT_EQ(app.game(), nullptr);
+    EXPECT_EQ(app.endLevel(), nullptr);
     EXPECT_EQ(m_script.gamesAlive, 0);
     EXPECT_FALSE(m_script.continueEnabled);
 }

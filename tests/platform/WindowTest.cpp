@@ -8,6 +8,7 @@
 #include "platform/KInput.h"
 #include "platform/KeyTable.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -108,11 +109,28 @@ TEST(Window, HeldKeysAndButtonsComeFromPumpedEvents)
     EXPECT_EQ(events.back().button, K_BUTTON_LEFT);
     EXPECT_EQ(events.back().mouseY, 21);
 
+    // On AZERTY the key where a US keyboard has W says Z: held by its place it is W (steering),
+    // by its label Z (typing); the event carries the label.
+    constexpr int kGameKeyW = 47, kGameKeyZ = 50;
+    events.clear();
+    KInjection::keyAt('Z', SDL_SCANCODE_W, true);
+    platform.pump();
+    EXPECT_TRUE(isKeyDownAtPosition(kGameKeyW));
+    EXPECT_FALSE(isKeyDownAtPosition(kGameKeyZ));
+    EXPECT_TRUE(isKeyDown(kGameKeyZ));
+    EXPECT_FALSE(isKeyDown(kGameKeyW));
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].virtualKey, 'Z');
+    // Keys that are the same on every layout are held by both.
+    EXPECT_TRUE(isKeyDownAtPosition(9));
+    EXPECT_TRUE(isKeyDownAtPosition(4));
+
     // A focus loss forgets what was held: the releases go to another window.
     KInjection::focus(false);
     KInjection::focus(true);
     platform.pump();
     EXPECT_FALSE(isKeyDown(9));
+    EXPECT_FALSE(isKeyDownAtPosition(kGameKeyW));
     EXPECT_FALSE(isRightButtonDown());
 
     // The game putting the pointer somewhere is no move of the player's, however the system

@@ -86,21 +86,25 @@ TEST(Profiles, AddingSelectingAndFindingGoByExactName)
     EXPECT_FALSE(profiles.save());
 }
 
-TEST(Profiles, DeletingKeepsTheIndexUnlessItFallsOffTheEnd)
+TEST(Profiles, DeletingKeepsTheCurrentPlayerUnlessItIsTheOneDeleted)
 {
     Profiles profiles;
     for (const char* name : {"A", "B", "C", "D"})
         ASSERT_TRUE(profiles.addProfile(name));
     profiles.selectProfile("B");
 
-    // Deleting a profile before the current one keeps the index: it now names the next profile.
+    // Someone listed before the current player goes: the current player is still B.
     profiles.deleteProfile("A");
-    EXPECT_EQ(profiles.profileCurrent(), 1u);
-    EXPECT_EQ(profiles.currentProfile()->name(), "C");
+    EXPECT_EQ(profiles.profileCurrent(), 0u);
+    EXPECT_EQ(profiles.currentProfile()->name(), "B");
 
     // A name that is not there changes nothing.
     profiles.deleteProfile("a");
     EXPECT_EQ(profiles.profileCount(), 3u);
+    EXPECT_EQ(profiles.currentProfile()->name(), "B");
+
+    // The current player goes: the next one in the list takes over.
+    profiles.deleteProfile("B");
     EXPECT_EQ(profiles.currentProfile()->name(), "C");
 
     // The current and last profile goes: the index moves back onto the new last one.
@@ -108,7 +112,6 @@ TEST(Profiles, DeletingKeepsTheIndexUnlessItFallsOffTheEnd)
     profiles.deleteProfile("D");
     EXPECT_EQ(profiles.currentProfile()->name(), "C");
 
-    profiles.deleteProfile("B");
     profiles.deleteProfile("C");
     EXPECT_EQ(profiles.profileCount(), 0u);
     EXPECT_EQ(profiles.profileCurrent(), Profiles::kNoProfile);

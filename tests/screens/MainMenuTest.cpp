@@ -3,6 +3,7 @@
 #include "screens/MainMenu.h"
 
 #include "ScreenFixture.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -282,4 +283,31 @@ TEST_F(MainMenuTest, TheWelderFlashesAndRests)
     EXPECT_TRUE(flashed);
     EXPECT_TRUE(rested);
     EXPECT_TRUE(sparked);
+}
+
+TEST_F(MainMenuTest, ASaveFileSetAsideIsToldOnceOverTheFirstPanel)
+{
+    const TempDir folder;
+    folder.write("save.dat", "not a save file");
+    ASSERT_TRUE(profiles().load(folder.file("save.dat")));
+    MainMenu& menu = open();
+    ASSERT_NE(menu.messagePanel(), nullptr);
+    EXPECT_TRUE(menu.messagePanel()->isNotice());
+    const std::string& text = menu.messagePanel()->text();
+    EXPECT_NE(text.find("save.dat.bad\nin " + folder.path()), std::string::npos) << text;
+    ASSERT_NE(menu.createPanel(), nullptr);
+    EXPECT_EQ(menu.activePanel(), menu.messagePanel());
+    frames(40);
+    render("menu_save_set_aside");
+
+    click(144 + 196 + 60, 172 + 196 + 19); // OK
+    frames(1);
+    EXPECT_EQ(menu.messagePanel(), nullptr);
+    EXPECT_EQ(menu.getCommand(), "");
+    EXPECT_EQ(menu.activePanel(), menu.createPanel());
+
+    m_menu.reset();
+    EXPECT_EQ(open().messagePanel(), nullptr);
+    EXPECT_EQ(MainMenu::unreadableSaveNotice(""),
+              "Your saved progress could not be\nread, nor kept aside. The game\nstarts afresh.");
 }

@@ -161,6 +161,23 @@ TEST_F(ProfileScreensTest, DeletingTheCurrentProfileCountsAsAChangeOfProfile)
     EXPECT_EQ(host.calls, std::vector<std::string>{"prepare continue"});
 }
 
+TEST_F(ProfileScreensTest, DeletingAnotherProfileKeepsTheCurrentPlayerAndTheirGame)
+{
+    addProfiles({"ACE", "BOB", "CID"});
+    profiles().selectProfile("BOB");
+    ChangeProfile& panel = openChange();
+    click(380, rowY(1));
+    click(340 + 60, 390 + 19); // DELETE ACE
+    clickLeftButton();
+    frames(1);
+    ASSERT_NE(profiles().currentProfile(), nullptr);
+    EXPECT_EQ(profiles().currentProfile()->name(), "BOB");
+    EXPECT_EQ(panel.list()->getSelectedText(), "BOB");
+    click(405 + 60, 430 + 19); // CANCEL: BOB's game in hand stays
+    EXPECT_EQ(panel.getCommand(), "MAIN_MENU");
+    EXPECT_TRUE(host.calls.empty());
+}
+
 TEST_F(ProfileScreensTest, TheNameKeyboardTypesFourteenCharactersAtMost)
 {
     CreateProfile& panel = openCreate();

@@ -302,7 +302,7 @@ TEST_F(GameFieldTest, EveryLevelStartWritesTheSavedGame)
         EXPECT_TRUE((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')) << c;
 }
 
-TEST_F(GameFieldTest, PassingTheLastBridgeAndQuittingResumesAtTheNextLevel)
+TEST_F(GameFieldTest, PassingTheLastBridgeAndQuittingResumesAtTheNextLevelWithItsOwnFigures)
 {
     {
         GameField field;
@@ -311,6 +311,9 @@ TEST_F(GameFieldTest, PassingTheLastBridgeAndQuittingResumesAtTheNextLevel)
         run(field, 5);
         const int bridges = static_cast<int>(field.level()->enemies().bridges().size());
         ASSERT_GT(bridges, 0);
+        NVolant::Scores::instance()->addScore(500, Vector4());
+        NVolant::Scores::instance()->countBoat();
+        NVolant::Scores::instance()->countShot();
         field.level()->setCheckpoint(bridges);
         field.saveProgress();
     }
@@ -325,6 +328,64 @@ TEST_F(GameFieldTest, PassingTheLastBridgeAndQuittingResumesAtTheNextLevel)
     EXPECT_EQ(resumed.levelNumber(), 6);
     EXPECT_EQ(resumed.level()->enemies().bridgesPassed(), 0);
     EXPECT_EQ(resumed.lives(), 3);
+    // The score carries on; level 5's kills and shots are not level 6's.
+    const NVolant::Scores& scores = *NVolant::Scores::instance();
+    EXPECT_EQ(scores.score(), 500);
+    EXPECT_EQ(scores.boatsKilled(), 0);
+    EXPECT_EQ(scores.shotsCount(), 0);
+}
+
+TEST_F(GameFieldTest, ALevelWithoutBridgesSavesTheSameLevelAtItsStart)
+{
+    GameField field;
+    start(field, 2);
+    field.level()->enemies().clear();
+    ASSERT_TRUE(field.level()->enemies().bridges().empty());
+    field.saveProgress();
+    Xml::CXmlNode record;
+    ASSERT_TRUE(decode(profile->savedGame(), record));
+    EXPECT_EQ(record.getInt("m_levelNum", 0), 2);
+    EXPECT_EQ(record.getInt("bridgeNum", -1), 0);
+}
+
+// There is no level after the last: a game saved past its last bridge (or, by earlier versions,
+// as level 31) continues to the victory, and its score reaches the best scores.
+TEST_F(GameFieldTest, PastTheLastBridgeOfTheLastLevelContinuingWinsTheGame)
+{
+    const auto savedPastTheEnd = [this] {
+        GameField field;
+        start(field, 30);
+        NVolant::Scores::instance()->addScore(4321, Vector4());
+        const int bridges = static_cast<int>(field.level()->enemies().bridges().size());
+        field.level()->setCheckpoint(bridges);
+        field.saveProgress();
+        return profile->savedGame();
+    };
+    const std::string current = savedPastTheEnd();
+    Xml::CXmlNode record;
+    ASSERT_TRUE(decode(current, record));
+    EXPECT_EQ(record.getInt("m_levelNum", 0), 30);
+    Xml::CXmlNode earlier;
+    ASSERT_TRUE(decode(current, earlier));
+    earlier.setInt("m_levelNum", 31);
+    earlier.setInt("bridgeNum", 0);
+
+    for (const std::string& text : {current, NVolant::encodeSavedGame(earlier)}) {
+        profile->setSavedGame(text);
+        const std::size_t before = profile->scores().size();
+        {
+            GameField resumed;
+            resumed.loadSaved();
+            ASSERT_TRUE(resumed.hasLevel());
+            EXPECT_EQ(resumed.levelNumber(), 30);
+            EXPECT_EQ(resumed.status(), FieldStatus::LevelEnding);
+            EXPECT_EQ(runUntilChange(resumed), FieldStatus::VictoryShowing);
+            EXPECT_EQ(runUntilChange(resumed), FieldStatus::Victory);
+            EXPECT_TRUE(profile->savedGame().empty());
+        }
+        ASSERT_EQ(profile->scores().size(), before + 1);
+        EXPECT_EQ(profile->scores().back(), 4321);
+    }
 }
 
 TEST_F(GameFieldTest, AContinuedGameStandsAtItsCheckpointWithItsScore)
@@ -381,7 +442,7 @@ TEST_F(GameFieldTest, ASavedGameThatCannotBeTrustedCountsAsNone)
         {"lower-case digits", lowerCase},
         {"not XML", notXml},
         {"level 0", record(0, 3)},
-        {"level 31", record(31, 3)},
+        {"level 32", record(32, 3)},
         {"level far out", record(2000000000, 3)},
         {"negative level", record(-5, 3)},
         {"no lives", record(2, 0)},
