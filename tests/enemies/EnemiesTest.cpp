@@ -11,7 +11,10 @@
 #include "gameplay/CollitionCircles.h"
 #include "score/Scores.h"
 
+#include "support/HeadlessPlatform.h"
+
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -54,6 +57,37 @@ protected:
         circles.append(Vector4(0, 0), radius);
         circles.place(p, 0.0f);
         return circles;
+    }
+
+    // A picture drawn over one grey.
+    static Frame picture(const std::function<void()>& draw, int grey = 0)
+    {
+        const float g = static_cast<float>(grey) / 255.0f;
+        platform().beginFrame(g, g, g);
+        draw();
+        platform().endFrame();
+        return platform().readFrame();
+    }
+    static bool same(const Frame::Pixel& a, const Frame::Pixel& b)
+    {
+        return a.r == b.r && a.g == b.g && a.b == b.b;
+    }
+    // One enemy's body alone (no shadow): where it covers the ground fully, and where it touches it.
+    struct Body {
+        Frame onBlack;
+        Frame onWhite;
+        bool opaque(int x, int y) const { return same(onBlack.at(x, y), onWhite.at(x, y)); }
+        bool touches(int x, int y) const
+        {
+            const Frame::Pixel b = onBlack.at(x, y);
+            const Frame::Pixel w = onWhite.at(x, y);
+            return b.r + b.g + b.b > 0 || w.r + w.g + w.b < 3 * 255;
+        }
+    };
+    Body body(Enemy& e) const
+    {
+        const Vector4 camera = enemies->camera();
+        return {picture([&] { e.draw(camera); }, 0), picture([&] { e.draw(camera); }, 255)};
     }
 };
 
@@ -246,6 +280,59 @@ TEST_F(EnemiesTest, TheSalvoTakesEveryTargetAtLeast100AheadLeavingOutBrokenBridg
     for (const Enemy* e : targets)
         types.push_back(e->type());
     EXPECT_EQ(types, (std::vector<int>{500, 100}));
+}
+
+TEST_F(EnemiesTest, KindsAreLayeredFromBoatsUpToPlanesWhateverTheListOrder)
+{
+    struct Pair {
+        int under;
+        int over;
+    };
+    for (const Pair pair : {Pair{0, 500}, Pair{500, 400}, Pair{400, 100}, Pair{100, 300}, Pair{300, 200}}) {
+        SCOPED_TRACE(std::to_string(pair.over) + " over " + std::to_string(pair.under));
+        // The upper kind starts lower, so it comes first in the list and list order would bury it.
+        loadList({record(pair.over, 400, 300), record(pair.under, 400, 301)});
+        ASSERT_EQ(enemies->active().size(), 2u);
+        ASSERT_EQ(enemies->active()[0]->type(), pair.over);
+        const Body over = body(*enemies->active()[0]);
+        const Body under = body(*enemies->active()[1]);
+        const Frame both = picture([&] { enemies->draw(); });
+        int overlap = 0, buried = 0;
+        for (int y = 0; y < both.height; ++y)
+            for (int x = 0; x < both.width; ++x) {
+                if (!over.opaque(x, y) || !under.touches(x, y))
+                    continue;
+                ++overlap;
+                buried += same(both.at(x, y), over.onBlack.at(x, y)) ? 0 : 1;
+            }
+        ASSERT_GT(overlap, 100);
+        EXPECT_EQ(buried, 0);
+    }
+}
+
+TEST_F(EnemiesTest, EveryShadowLiesUnderEveryBody)
+{
+    // A plane flies exactly in a helicopter's shadow (8 right, 8 down on screen) and comes first in
+    // the list: drawing each enemy with its shadow in turn would darken it.
+    loadList({record(100, 400, 300), record(200, 408, 292)});
+    ASSERT_EQ(enemies->active()[0]->type(), 200);
+    const Body shaded = body(*enemies->active()[0]);
+    const Body caster = body(*enemies->active()[1]);
+    constexpr int kGround = 128;
+    const Frame both = picture([&] { enemies->draw(); }, kGround);
+    int inShadow = 0, darkened = 0, shadow = 0;
+    for (int y = 0; y < both.height; ++y)
+        for (int x = 0; x < both.width; ++x) {
+            if (shaded.opaque(x, y)) {
+                inShadow += caster.touches(x - 8, y - 8) ? 1 : 0;
+                darkened += same(both.at(x, y), shaded.onBlack.at(x, y)) ? 0 : 1;
+            } else if (!shaded.touches(x, y) && !caster.touches(x, y)) {
+                shadow += both.at(x, y).r < kGround - 10 ? 1 : 0;
+            }
+        }
+    ASSERT_GT(inShadow, 100);
+    EXPECT_EQ(darkened, 0);
+    EXPECT_GT(shadow, 50) << "the shadows are drawn at all";
 }
 
 TEST_F(EnemiesTest, AnIntactBridgeHurtsByItsHullEveryFrameAndABoatRammedExplodesWithoutScore)

@@ -5,8 +5,11 @@
 #include "combat/Shot.h"
 #include "combat/Shots.h"
 #include "combat/TankRocket.h"
+#include "content/AudioSystem.h"
 #include "content/ParticleSystem.h"
 #include "content/ResourceArchive.h"
+#include "content/Sound.h"
+#include "content/Sounds.h"
 #include "content/Sprite.h"
 #include "enemies/EBoat.h"
 #include "enemies/EBuilding.h"
@@ -173,6 +176,56 @@ TEST_F(GroundEnemiesTest, AHitBoatBurnsWithExactlyOneFireAndSinksWithScoreAndKil
     EXPECT_EQ(NVolant::Scores::instance()->levelScores(), hull);
     EXPECT_EQ(NVolant::Scores::instance()->boatsKilled(), 1);
     EXPECT_EQ(NVolant::Effects::instance()->animationCount() > 0, true);
+}
+
+TEST_F(GroundEnemiesTest, ASunkBoatPlaysTheExplosionOfItsKindAndAQuietlyRemovedOneNone)
+{
+    // The sound registry on a running (silent) output.
+    struct RealSounds {
+        RealSounds()
+        {
+            NAudio::AudioSystem::create();
+            sounds = NVolant::Sounds::create();
+        }
+        ~RealSounds()
+        {
+            NVolant::Sounds::destroy();
+            NAudio::AudioSystem::destroy();
+        }
+        NVolant::Sounds* sounds = nullptr;
+    } audio;
+    NVolant::Sounds& sounds = *audio.sounds;
+    const auto heard = [&] {
+        std::vector<int> playing;
+        for (int k = 0; k < 3; ++k)
+            if (sounds.boatExplode(k)->isPlaying())
+                playing.push_back(k);
+        return playing;
+    };
+    for (int k = 0; k < 3; ++k)
+        ASSERT_NE(sounds.boatExplode(k), nullptr);
+
+    struct Case {
+        int model;
+        int explosion; // which of "sounds/boat_expl1..3.ogg"
+    };
+    for (const Case c : {Case{0, 0}, Case{1, 1}, Case{2, 0}, Case{3, 2}}) {
+        SCOPED_TRACE(c.model);
+        auto b = boat(c.model, 400, 300, 0, 0);
+        for (int i = 0; i < 100 && !b->finished(); ++i) {
+            bulletAt(b->position());
+            Shots::instance()->update(kStep);
+            b->update(kStep);
+        }
+        ASSERT_TRUE(b->finished());
+        EXPECT_TRUE(heard().empty()) << "heard when the sunk boat is removed";
+        b.reset();
+        EXPECT_EQ(heard(), std::vector<int>{c.explosion});
+        for (int k = 0; k < 3; ++k)
+            sounds.boatExplode(k)->stop();
+    }
+    boat(1, 400, 300, 0, 0).reset();
+    EXPECT_TRUE(heard().empty());
 }
 
 TEST_F(GroundEnemiesTest, AMovingBoatsWakeFadesOutAfterItInsteadOfVanishing)

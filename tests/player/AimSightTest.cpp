@@ -1,9 +1,10 @@
 // The aim sight: the lock time, leading the cannon, homing only with the bonus, the gliding sight,
-// and what happens without a level.
+// the lock marker and the sight's place on screen, and what happens without a level.
 #include "player/AimSight.h"
 
 #include "combat/ShotTestWorld.h"
 
+#include <algorithm>
 #include <cmath>
 
 using NVolant::AimSight;
@@ -22,6 +23,22 @@ protected:
             sight.track(planeWorld, camera);
             sight.update(kFrame);
         }
+    }
+
+    // The sight drawn alone on black.
+    Frame drawn(AimSight& sight)
+    {
+        platform->beginFrame();
+        sight.draw();
+        platform->endFrame();
+        return platform->readFrame();
+    }
+    static int differing(const Frame& a, const Frame& b)
+    {
+        int count = 0;
+        for (std::size_t i = 0; i < a.rgba.size(); ++i)
+            count += a.rgba[i] != b.rgba[i] ? 1 : 0;
+        return count;
     }
 
     Vector4 planeWorld{400.0f, 1100.0f};
@@ -117,6 +134,56 @@ TEST_F(AimSightTest, SightAppearsAboveThePlaneAndGlidesToTheTarget)
     // ... and from then on two glides of 0.4 a frame: 64 % of what is left.
     frame(sight);
     EXPECT_NEAR(sight.shownPoint().y, 160.0f - 0.64f * 60.0f, 1e-3f);
+}
+
+TEST_F(AimSightTest, TheLockMarkerShowsOnlyWithACompletedLockAndAMissileReady)
+{
+    ScriptedTarget enemy;
+    enemy.info.id = 4;
+    enemy.info.position = Vector4(430.0f, 1350.0f);
+    AimSight sight;
+    sight.setActive(true);
+    frame(sight, 3);
+    ASSERT_GE(sight.lockTimer(), 0.0f);
+    sight.setArmed(true);
+    const Frame armedBeforeLock = drawn(sight);
+    sight.setArmed(false);
+    EXPECT_EQ(differing(armedBeforeLock, drawn(sight)), 0) << "no marker before the lock completes";
+
+    frame(sight, 10);
+    ASSERT_LT(sight.lockTimer(), 0.0f);
+    const Frame noMissile = drawn(sight);
+    EXPECT_GT(noMissile.countNot(0, 0, 0, 8), 20) << "the sight itself shows";
+    sight.setArmed(true);
+    EXPECT_GT(differing(drawn(sight), noMissile), 20) << "locked and ready: the marker shows";
+}
+
+TEST_F(AimSightTest, TheSightNeverLeavesTheTopOfTheScreen)
+{
+    ScriptedTarget enemy;
+    enemy.present = false;
+    planeWorld = Vector4(400.0f, camera.y + 600.0f - 40.0f); // the plane high on screen, at y 40
+    AimSight sight;
+    frame(sight);
+    sight.setActive(true);
+    frame(sight, 10);
+    ASSERT_LT(sight.aimPoint().y, 0.0f); // 300 above the plane: off the screen
+    const Frame shown = drawn(sight);
+    EXPECT_FLOAT_EQ(sight.shownPoint().y, 32.0f);
+    // Wholly on screen, centred 32 below the top.
+    int lit = 0, top = shown.height, bottom = -1;
+    for (int y = 0; y < shown.height; ++y)
+        for (int x = 0; x < shown.width; ++x) {
+            const Frame::Pixel p = shown.at(x, y);
+            if (p.r + p.g + p.b <= 24)
+                continue;
+            ++lit;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    ASSERT_GT(lit, 20);
+    EXPECT_GT(top, 0);
+    EXPECT_NEAR((top + bottom) / 2.0f, 32.0f, 2.0f);
 }
 
 TEST_F(AimSightTest, NoLevelSwitchesTheSightOff)

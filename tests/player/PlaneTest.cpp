@@ -1,6 +1,7 @@
 // The player's plane over many frames at 60 fps, driven through the real input pump: steering and
-// its limits, banking, the fire rates of both weapons, bonus weapons, hull and smoke, a lost life
-// and the replacement plane, and the climb-out at the end of a level.
+// its limits, banking and its animation, the fire rates of both weapons, the sight's lock marker
+// between missiles, bonus weapons, hull and smoke, the explosion over the wreck, a lost life and
+// the replacement plane, and the climb-out at the end of a level.
 #include "combat/Bullet.h"
 #include "combat/Missile.h"
 #include "content/ParticleSystem.h"
@@ -50,6 +51,29 @@ protected:
 
     static float halfWidth(const Plane& p) { return p.sprite().frameWidth / 2.0f; }
     static float halfHeight(const Plane& p) { return p.sprite().frameHeight / 2.0f; }
+
+    // A picture drawn over one grey.
+    template <typename Draw> Frame picture(Draw draw, int grey = 0)
+    {
+        const float g = static_cast<float>(grey) / 255.0f;
+        platform->beginFrame(g, g, g);
+        draw();
+        platform->endFrame();
+        return platform->readFrame();
+    }
+    static bool same(const Frame::Pixel& a, const Frame::Pixel& b)
+    {
+        return a.r == b.r && a.g == b.g && a.b == b.b;
+    }
+    // Pixels that differ between two pictures inside a box.
+    static int differing(const Frame& a, const Frame& b, int x1, int y1, int x2, int y2)
+    {
+        int count = 0;
+        for (int y = y1; y < y2; ++y)
+            for (int x = x1; x < x2; ++x)
+                count += same(a.at(x, y), b.at(x, y)) ? 0 : 1;
+        return count;
+    }
 };
 
 TEST_F(PlaneTest, StartsWhereTheLevelSaysAndAccelerates)
@@ -144,6 +168,35 @@ TEST_F(PlaneTest, BanksThroughTheSpriteGroupsBySidewaysStep)
     }
 }
 
+TEST_F(PlaneTest, EveryBankButTheFullLeftOneAnimatesTwiceAsFast)
+{
+    // Picture frames the propeller moves on over half a second of steady flight holding a key.
+    const auto animation = [&](int key, int expectedGroup) {
+        Plane plane;
+        if (key != 0)
+            platform->pressKey(key);
+        fly(plane, 12);
+        int moved = 0;
+        for (int i = 0; i < 30; ++i) {
+            const int before = plane.sprite().getFrame();
+            fly(plane);
+            EXPECT_EQ(plane.sprite().currentGroup, expectedGroup);
+            const int frames = plane.sprite().frameCount;
+            moved += (plane.sprite().getFrame() - before + frames) % frames;
+        }
+        if (key != 0)
+            platform->releaseKey(key);
+        platform->moveMouse(400, 500);
+        return moved;
+    };
+    const int level = animation(0, 4);
+    const int fullLeft = animation(VKey::Left, 0);
+    const int fullRight = animation(VKey::Right, 7);
+    EXPECT_GT(fullLeft, 30); // about 45 at the sprite's 90 pictures a second
+    EXPECT_NEAR(level, 2 * fullLeft, 4);
+    EXPECT_NEAR(fullRight, 2 * fullLeft, 4);
+}
+
 TEST_F(PlaneTest, CannonFiresOncePerFiveFramesFromAlternatingGuns)
 {
     Plane plane;
@@ -227,6 +280,45 @@ TEST_F(PlaneTest, MissilesLeaveEveryFiveHundredMillisecondsOrNineHundredInFours)
         EXPECT_NEAR(m->position().x, w.x - 6.0f + 4.0f * static_cast<float>(i), 0.5f);
         EXPECT_FLOAT_EQ(m->speed(), 0.5f / static_cast<float>(i + 1));
     }
+}
+
+TEST_F(PlaneTest, TheLockMarkerGoesWithEachMissileUntilTheNextIsReady)
+{
+    Plane plane;
+    plane.enableAutoAim();
+    ScriptedTarget enemy;
+    enemy.info.id = 7;
+    // The target keeps 40 right of and 250 ahead of the plane: its marker stays in one place on
+    // screen, well clear of the plane.
+    const auto frame = [&] {
+        enemy.info.position = plane.worldPosition() + Vector4(40.0f, 250.0f);
+        fly(plane);
+    };
+    const auto sightBox = [&] { return picture([&] { plane.draw(); }); };
+    constexpr int x1 = 390, y1 = 200, x2 = 490, y2 = 300;
+    for (int i = 0; i < 30; ++i)
+        frame();
+    ASSERT_EQ(plane.aimSight().missileTarget(), 7);
+    ASSERT_NEAR(plane.aimSight().aimPoint().x, 440.0f, 1.0f);
+    ASSERT_NEAR(plane.aimSight().aimPoint().y, 250.0f, 2.0f);
+    const Frame ready = sightBox();
+
+    hold(2, true);
+    frame();
+    hold(2, false);
+    ASSERT_EQ(Shots::instance()->playerShots().size(), 1u);
+    const Frame reloading = sightBox();
+    ASSERT_GT(differing(ready, reloading, x1, y1, x2, y2), 20) << "the marker went with the missile";
+
+    // Hidden for the whole reload, back once the next missile can leave.
+    int frames = 0;
+    for (; frames < 100; ++frames) {
+        frame();
+        const Frame now = sightBox();
+        if (differing(now, ready, x1, y1, x2, y2) < differing(now, reloading, x1, y1, x2, y2))
+            break;
+    }
+    EXPECT_NEAR(frames * kFrame, Plane::kMissilePeriod, 3.0f * kFrame);
 }
 
 TEST_F(PlaneTest, DoubleFireSwitchesFourMissilesOffAndDoubleMissilesFlyInPairs)
@@ -330,6 +422,43 @@ TEST_F(PlaneTest, ALostHullExplodesAndTheNextPlaneCannotBeHitUntilFullyVisible)
     // 2000 ms of stealth, then half an opacity at 0.001 per ms.
     EXPECT_NEAR(untilVisible * kFrame, 2500.0f, 2.0f * kFrame);
     EXPECT_FLOAT_EQ(next.alpha(), 1.0f);
+}
+
+TEST_F(PlaneTest, TheWreckShowsUnderItsExplosionForTheFirstTwelvePicturesOnly)
+{
+    Plane plane;
+    fly(plane, 10);
+    plane.applyDamage(plane.hull());
+    int early = 0, late = 0;
+    while (plane.state() == PlaneState::Exploding) {
+        const int shown = plane.explosion()->getFrame();
+        SCOPED_TRACE(shown);
+        NLib::Sprite fire(*plane.explosion());
+        const auto fireAlone = [&] { fire.drawTransformed(plane.position(), 1.0f, plane.angle()); };
+        const Frame fireOnBlack = picture(fireAlone, 0);
+        const Frame fireOnWhite = picture(fireAlone, 255);
+        const Frame whole = picture([&] { plane.draw(); }, 0);
+        int wreck = 0, fireCovered = 0;
+        for (int y = 0; y < whole.height; ++y)
+            for (int x = 0; x < whole.width; ++x) {
+                const bool differs = !same(whole.at(x, y), fireOnBlack.at(x, y));
+                if (same(fireOnBlack.at(x, y), fireOnWhite.at(x, y)))
+                    fireCovered += differs ? 1 : 0; // where the fire is solid nothing shows over it
+                else
+                    wreck += differs ? 1 : 0;
+            }
+        EXPECT_EQ(fireCovered, 0);
+        if (shown < 12) {
+            EXPECT_GT(wreck, 50);
+            ++early;
+        } else {
+            EXPECT_EQ(wreck, 0);
+            ++late;
+        }
+        fly(plane);
+    }
+    EXPECT_GT(early, 0);
+    EXPECT_GT(late, 0);
 }
 
 TEST_F(PlaneTest, StealthFadesToHalfInHalfASecond)

@@ -1,5 +1,8 @@
 #include "screens/MessagePanel.h"
 #include "screens/PlayGamePanel.h"
+#include "screens/ShadowText.h"
+#include "screens/Top10Panel.h"
+#include "ui/WidgetImage.h"
 
 #include "ScreenFixture.h"
 
@@ -94,4 +97,41 @@ TEST_F(PanelsTest, WithoutAGameToContinueThereIsNoContinueButton)
     EXPECT_TRUE(owner.heard.empty());
     EXPECT_EQ(panel.getCommand(), "");
     render("play_panel_no_continue");
+}
+
+TEST_F(PanelsTest, TheTopTenSaysEmptyOnRowsWithoutAScore)
+{
+    ASSERT_TRUE(profiles().addProfile("ACE"));
+    ASSERT_TRUE(profiles().selectProfile("ACE"));
+    profiles().currentProfile()->addScore(5000);
+    NVolant::Top10Panel panel;
+    screen = &panel;
+    ASSERT_EQ(panel.entries().size(), 10u);
+    ASSERT_EQ(panel.entries()[1].score, 0u);
+    const Frame frame = render("top_ten_empty_rows");
+
+    // What a row's band shows: the panel's background with only this row's two texts.
+    const float width = static_cast<float>(panel.getWidth());
+    const auto row = [&](int i, const std::string& name, const std::string& score) {
+        auto background = NControls::loadWidgetImage("menu\\640x480.png");
+        const NVolant::TextColour cream{0.89411765f, 0.89411765f, 0.74509805f, 1.0f};
+        const float top = 82.0f + 30.0f * static_cast<float>(i);
+        platform->beginFrame();
+        background->blendImageRect(0, 0, background->getWidth(), background->getHeight(), 0, 0);
+        NVolant::drawShadowText(NVolant::menuFont(), name, 20, 70, top, cream);
+        NVolant::drawShadowTextRight(NVolant::menuFont(), score, 20, width - 70, top, cream);
+        platform->endFrame();
+        return platform->readFrame();
+    };
+    const auto band = [&](const Frame& expected, int i) {
+        int count = 0;
+        for (int y = 82 + 30 * i + 2; y < 82 + 30 * i + 28; ++y)
+            for (int x = 40; x < static_cast<int>(width) - 40; ++x)
+                count += std::abs(frame.at(x, y).r - expected.at(x, y).r) > 8;
+        return count;
+    };
+    for (int i = 1; i < 10; ++i)
+        EXPECT_EQ(band(row(i, "Empty", "0"), i), 0) << "row " << i;
+    // A scored row is not one of them.
+    EXPECT_GT(band(row(0, "Empty", "0"), 0), 50);
 }
