@@ -15,6 +15,8 @@
 
 #include "combat/ShotTestWorld.h"
 
+#include <SDL.h>
+
 #include <cmath>
 
 using NVolant::Plane;
@@ -128,6 +130,20 @@ TEST_F(PlaneTest, SettlesAtThePointerAndKeysPushThePointer)
     EXPECT_GT(plane.target().y, before.y + 4.0f);
     platform->releaseKey('A');
     platform->releaseKey('S');
+
+    // AZERTY: the key labelled Z sits where W is, and steers up; the one labelled W (where Z
+    // is) does not.
+    const auto steerWith = [&](int label, SDL_Scancode place) {
+        const Vector4 from = plane.target();
+        KInjection::keyAt(label, place, true);
+        platform->pump();
+        fly(plane);
+        KInjection::keyAt(label, place, false);
+        platform->pump();
+        return plane.target() - from;
+    };
+    EXPECT_LT(steerWith('Z', SDL_SCANCODE_W).y, -4.0f);
+    EXPECT_EQ(steerWith('W', SDL_SCANCODE_Z).y, 0.0f);
 }
 
 TEST_F(PlaneTest, TargetStaysTenPixelsInsideTheEdgesAndAboveTheBottomBand)
