@@ -13,7 +13,7 @@
 #include "content/Sprite.h"
 #include "gameplay/CollitionCircles.h"
 #include "gameplay/EBoatParams.h"
-#include "gameplay/EHelicParams.h"
+#include "gameplay/EnemyParams.h"
 #include "gameplay/ETankParams.h"
 #include "gameplay/Images.h"
 #include "platform/KGraphic.h"

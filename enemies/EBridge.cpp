@@ -1,7 +1,7 @@
 #include "enemies/EBridge.h"
 
 #include "content/Sprite.h"
-#include "gameplay/EBridgeParams.h"
+#include "gameplay/EnemyParams.h"
 #include "gameplay/Images.h"
 #include "platform/Screen.h"
 
@@ -13,7 +13,7 @@ constexpr int kBrokenGroup = 1;
 
 } // namespace
 
-EBridge::EBridge(const NLib::Sprite& master, const NLib::Sprite& road, const EBridgeParams& params)
+EBridge::EBridge(const NLib::Sprite& master, const NLib::Sprite& road, const EnemyParams& params)
     : Enemy(kBridge, master), m_road(std::make_unique<NLib::Sprite>(road)), m_params(&params)
 {
     m_value = m_hull = m_params->hull;

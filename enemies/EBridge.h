@@ -6,13 +6,13 @@
 
 namespace NVolant {
 
-class EBridgeParams;
+class EnemyParams;
 
 // Spans the river with roads to both screen edges. Destroyed rather than removed: it breaks,
 // stays as a wreck and becomes the level's checkpoint. Type code 300.
 class EBridge final : public Enemy {
 public:
-    EBridge(const NLib::Sprite& master, const NLib::Sprite& road, const EBridgeParams& params);
+    EBridge(const NLib::Sprite& master, const NLib::Sprite& road, const EnemyParams& params);
     ~EBridge() override;
 
     void draw(const Vector4& camera) override;
@@ -32,7 +32,7 @@ public:
 private:
     std::unique_ptr<NLib::Sprite> m_road;
     std::unique_ptr<NLib::Sprite> m_explosion;
-    const EBridgeParams* m_params;
+    const EnemyParams* m_params;
     bool m_destroyed = false;
     int m_entryIndex = 0;
 };

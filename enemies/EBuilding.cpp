@@ -1,12 +1,12 @@
 #include "enemies/EBuilding.h"
 
 #include "content/Sprite.h"
-#include "gameplay/EBuildingParams.h"
+#include "gameplay/EnemyParams.h"
 #include "gameplay/PlayConstants.h"
 
 namespace NVolant {
 
-EBuilding::EBuilding(int type, const NLib::Sprite& master, const EBuildingParams& params)
+EBuilding::EBuilding(int type, const NLib::Sprite& master, const EnemyParams& params)
     : Enemy(type, master), m_params(&params)
 {
     m_value = m_hull = m_params->hull;

@@ -4,13 +4,13 @@
 
 namespace NVolant {
 
-class EBuildingParams;
+class EnemyParams;
 
 // A static target with its painted shadow. Type codes 500..511. It carries a weapon range from
 // the level file like every enemy, but buildings never fire.
 class EBuilding final : public Enemy {
 public:
-    EBuilding(int type, const NLib::Sprite& master, const EBuildingParams& params);
+    EBuilding(int type, const NLib::Sprite& master, const EnemyParams& params);
 
     void drawShadow(const Vector4& camera) override;
     void update(float dtMs) override;
@@ -18,10 +18,10 @@ public:
     // Only a building with a hit shape can be aimed at.
     bool isTargetable() const override;
 
-    const EBuildingParams& params() const { return *m_params; }
+    const EnemyParams& params() const { return *m_params; }
 
 private:
-    const EBuildingParams* m_params;
+    const EnemyParams* m_params;
 };
 
 } // namespace NVolant

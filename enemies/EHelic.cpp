@@ -5,13 +5,13 @@
 #include "enemies/Enemies.h"
 #include "enemies/EnemySounds.h"
 #include "enemies/GroundQuery.h"
-#include "gameplay/EHelicParams.h"
+#include "gameplay/EnemyParams.h"
 #include "gameplay/PlayConstants.h"
 #include "platform/Screen.h"
 
 namespace NVolant {
 
-EHelic::EHelic(int type, const NLib::Sprite& master, const EHelicParams& params)
+EHelic::EHelic(int type, const NLib::Sprite& master, const EnemyParams& params)
     : Enemy(type, master), m_params(&params)
 {
     m_value = m_hull = m_params->hull;

@@ -4,7 +4,7 @@
 
 namespace NVolant {
 
-class EHelicParams;
+class EnemyParams;
 
 // Hovers or patrols over the river or over its banks, turning back at the screen's edges and
 // where the ground under it changes from what it started over, and fires missiles along its
@@ -16,7 +16,7 @@ public:
     static constexpr float kRangeUnit = 100.0f;
     static constexpr float kEngineDistance = 400.0f;
 
-    EHelic(int type, const NLib::Sprite& master, const EHelicParams& params);
+    EHelic(int type, const NLib::Sprite& master, const EnemyParams& params);
     ~EHelic() override;
 
     void drawShadow(const Vector4& camera) override;
@@ -24,7 +24,7 @@ public:
     void setDirection(int g) override;
     int collideWithPlayer(const CollitionCircles& circles) override;
 
-    const EHelicParams& params() const { return *m_params; }
+    const EnemyParams& params() const { return *m_params; }
     bool startedOverTile() const { return m_startedOverTile; }
     float fireCooldown() const { return m_fireCooldown; }
 
@@ -32,7 +32,7 @@ private:
     void move(float dtMs);
     void fireMissile();
 
-    const EHelicParams* m_params;
+    const EnemyParams* m_params;
     float m_fireCooldown = 0.0f;
     bool m_startedOverTile = false;
     bool m_startTested = false;

@@ -3,7 +3,7 @@
 #include "content/Sprite.h"
 #include "enemies/Enemies.h"
 #include "enemies/EnemySounds.h"
-#include "gameplay/EPlaneParams.h"
+#include "gameplay/EnemyParams.h"
 #include "gameplay/PlayConstants.h"
 #include "platform/Screen.h"
 
@@ -18,7 +18,7 @@ constexpr float kWrapLeft = -20.0f;
 
 } // namespace
 
-EPlane::EPlane(int type, const NLib::Sprite& master, const EPlaneParams& params)
+EPlane::EPlane(int type, const NLib::Sprite& master, const EnemyParams& params)
     : Enemy(type, master), m_params(&params)
 {
     m_value = m_hull = m_params->hull;

@@ -4,7 +4,7 @@
 
 namespace NVolant {
 
-class EPlaneParams;
+class EnemyParams;
 
 // Crosses the screen in a straight line; until the camera passes its spawn height it wraps
 // round the screen's edges and keeps crossing. Carries no weapon. Type codes 200..203.
@@ -13,7 +13,7 @@ public:
     static constexpr float kSpeeds[4] = {0.15f, 0.2f, 0.25f, 0.3f};
     static constexpr float kEngineDistance = 500.0f;
 
-    EPlane(int type, const NLib::Sprite& master, const EPlaneParams& params);
+    EPlane(int type, const NLib::Sprite& master, const EnemyParams& params);
     ~EPlane() override;
 
     void drawShadow(const Vector4& camera) override;
@@ -22,12 +22,12 @@ public:
     void setDirection(int g) override;
     int collideWithPlayer(const CollitionCircles& circles) override;
 
-    const EPlaneParams& params() const { return *m_params; }
+    const EnemyParams& params() const { return *m_params; }
 
 private:
     void wrap();
 
-    const EPlaneParams* m_params;
+    const EnemyParams* m_params;
 };
 
 } // namespace NVolant

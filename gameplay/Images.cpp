@@ -5,10 +5,7 @@
 #include "content/ResourceArchive.h"
 #include "content/Sprite.h"
 #include "gameplay/EBoatParams.h"
-#include "gameplay/EBridgeParams.h"
-#include "gameplay/EBuildingParams.h"
-#include "gameplay/EHelicParams.h"
-#include "gameplay/EPlaneParams.h"
+#include "gameplay/EnemyParams.h"
 #include "gameplay/ETankParams.h"
 #include "platform/KGraphic.h"
 #include "gameplay/PlaneParams.h"
@@ -64,7 +61,7 @@ Images::Images()
     bridge = std::make_unique<Sprite>(a, "dat/bridge/bridge.xml");
     bridgeExplode = std::make_unique<Sprite>(a, "dat/bridge/bridgeExplode.xml");
     road = std::make_unique<Sprite>(a, "dat/bridge/road.xml");
-    bridgeParams = std::make_unique<EBridgeParams>(a, "dat/bridge/params.xml");
+    bridgeParams = std::make_unique<EnemyParams>(a, "dat/bridge/params.xml", EnemyParams::kBridgeHull);
     missile = std::make_unique<Sprite>(a, "dat/missile/missile.xml");
     missileExplode1 = std::make_unique<Sprite>(a, "dat/missile/missile_explode1.xml");
     missileExplode2 = std::make_unique<Sprite>(a, "dat/missile/missile_explode2.xml");

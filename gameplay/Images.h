@@ -16,10 +16,7 @@ class Sprite;
 namespace NVolant {
 
 class EBoatParams;
-class EBridgeParams;
-class EBuildingParams;
-class EHelicParams;
-class EPlaneParams;
+class EnemyParams;
 class ETankParams;
 class ParticleSystem;
 class PlaneParams;
@@ -41,20 +38,20 @@ public:
     Sprites<4> boats;
     std::array<std::unique_ptr<EBoatParams>, 4> boatParams;
     Sprites<4> helics;
-    std::array<std::unique_ptr<EHelicParams>, 4> helicParams;
+    std::array<std::unique_ptr<EnemyParams>, 4> helicParams;
     Sprites<4> planes;
-    std::array<std::unique_ptr<EPlaneParams>, 4> planeParams;
+    std::array<std::unique_ptr<EnemyParams>, 4> planeParams;
     std::unique_ptr<NLib::Sprite> playerPlane;
     std::unique_ptr<NLib::Sprite> playerExplode;
     std::unique_ptr<PlaneParams> playerParams;
     std::unique_ptr<NLib::Sprite> bridge;
     std::unique_ptr<NLib::Sprite> road;
     std::unique_ptr<NLib::Sprite> bridgeExplode;
-    std::unique_ptr<EBridgeParams> bridgeParams;
+    std::unique_ptr<EnemyParams> bridgeParams;
     Sprites<5> tanks;
     std::array<std::unique_ptr<ETankParams>, 5> tankParams;
     Sprites<12> buildings;
-    std::array<std::unique_ptr<EBuildingParams>, 12> buildingParams;
+    std::array<std::unique_ptr<EnemyParams>, 12> buildingParams;
     Sprites<10> bonuses;
     std::unique_ptr<NLib::Sprite> missile;
     std::unique_ptr<NLib::Sprite> missileExplode1;

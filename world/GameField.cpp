@@ -7,8 +7,7 @@
 #include "score/Scores.h"
 #include "world/FieldHud.h"
 #include "world/FieldSounds.h"
-#include "world/GameOver.h"
-#include "world/GameWin.h"
+#include "world/EndLabel.h"
 #include "world/Level.h"
 #include "world/ProfileLink.h"
 #include "world/SavedGameText.h"
@@ -123,7 +122,7 @@ void GameField::replaceLostPlane()
     if (m_lives <= 0) {
         m_plane.reset();
         m_status = FieldStatus::GameOverShowing;
-        m_gameOver = std::make_unique<GameOver>();
+        m_gameOver = EndLabel::gameOver();
         return;
     }
     // The level goes on where it is; the new plane flies on from the old one's place.
@@ -152,7 +151,7 @@ void GameField::updateLevelEnding(float dtMs)
             profile->raiseLevelMax(m_levelNumber + 1);
     } else {
         m_status = FieldStatus::VictoryShowing;
-        m_victory = std::make_unique<GameWin>();
+        m_victory = EndLabel::victory();
     }
 }
 

@@ -8,8 +8,7 @@
 namespace NVolant {
 
 class FieldHud;
-class GameOver;
-class GameWin;
+class EndLabel;
 class Level;
 class Plane;
 
@@ -68,8 +67,8 @@ public:
     const Level* level() const { return m_level.get(); }
     Plane* plane() { return m_plane.get(); }
     const Plane* plane() const { return m_plane.get(); }
-    const GameOver* gameOverLabel() const { return m_gameOver.get(); }
-    const GameWin* victoryLabel() const { return m_victory.get(); }
+    const EndLabel* gameOverLabel() const { return m_gameOver.get(); }
+    const EndLabel* victoryLabel() const { return m_victory.get(); }
     const FieldHud& hud() const { return *m_hud; }
 
 private:
@@ -87,8 +86,8 @@ private:
     int m_levelNumber = 1;
     int m_lives = kStartLives;
     int m_mouseMoves = 0;
-    std::unique_ptr<GameOver> m_gameOver;
-    std::unique_ptr<GameWin> m_victory;
+    std::unique_ptr<EndLabel> m_gameOver;
+    std::unique_ptr<EndLabel> m_victory;
     std::string m_cheatBuffer;
     bool m_cheatInProgress = false;
     float m_titleFade = 0.0f;

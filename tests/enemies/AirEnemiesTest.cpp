@@ -11,7 +11,7 @@
 #include "enemies/Enemies.h"
 #include "enemies/EnemySounds.h"
 #include "gameplay/CollitionCircles.h"
-#include "gameplay/EHelicParams.h"
+#include "gameplay/EnemyParams.h"
 #include "gameplay/Images.h"
 #include "score/Scores.h"
 #include "world/Terrain.h"

@@ -16,7 +16,7 @@
 #include "enemies/Enemies.h"
 #include "enemies/ETank.h"
 #include "gameplay/CollitionCircles.h"
-#include "gameplay/EBuildingParams.h"
+#include "gameplay/EnemyParams.h"
 #include "gameplay/Images.h"
 #include "score/Scores.h"
 #include "world/Terrain.h"
@@ -343,7 +343,7 @@ TEST_F(GroundEnemiesTest, BuildingsNeverFireAndAreTargetsOnlyWithAHitShape)
         building.update(kStep);
     EXPECT_EQ(enemyShotCount(), 0u);
     EXPECT_TRUE(building.isTargetable());
-    NVolant::EBuildingParams bare;
+    NVolant::EnemyParams bare;
     NVolant::EBuilding shapeless(500, *images->buildings[0], bare);
     EXPECT_FALSE(shapeless.isTargetable());
     EXPECT_EQ(shapeless.hull(), 80);
@@ -357,7 +357,7 @@ TEST_F(GroundEnemiesTest, BuildingsNeverFireAndAreTargetsOnlyWithAHitShape)
         return dark;
     };
     EXPECT_GT(shadowPixels(building), 100);
-    NVolant::EBuildingParams flat = *images->buildingParams[0];
+    NVolant::EnemyParams flat = *images->buildingParams[0];
     flat.shadowX = flat.shadowY = 0.0f;
     NVolant::EBuilding unshaded(500, *images->buildings[0], flat);
     place(unshaded, 400, 300, 0, 0, 0);

@@ -3,7 +3,7 @@
 #include "content/ResourceArchive.h"
 #include "content/Sprite.h"
 #include "gameplay/EBoatParams.h"
-#include "gameplay/EBuildingParams.h"
+#include "gameplay/EnemyParams.h"
 #include "gameplay/ETankParams.h"
 #include "platform/KGraphic.h"
 #include "gameplay/PlaneParams.h"

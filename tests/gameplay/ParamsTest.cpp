@@ -2,10 +2,7 @@
 #include "content/CXmlNode.h"
 #include "content/ResourceArchive.h"
 #include "gameplay/EBoatParams.h"
-#include "gameplay/EBridgeParams.h"
-#include "gameplay/EBuildingParams.h"
-#include "gameplay/EHelicParams.h"
-#include "gameplay/EPlaneParams.h"
+#include "gameplay/EnemyParams.h"
 #include "gameplay/ETankParams.h"
 #include "gameplay/PlaneParams.h"
 
@@ -28,11 +25,9 @@ TEST(Params, KindDefaultsWhenChildrenAreMissingAndOneWhenValIs)
 {
     const Xml::CXmlNode empty = parse("<params/>");
     EXPECT_EQ(NVolant::EBoatParams(empty).hull, 100);
-    EXPECT_EQ(NVolant::EBridgeParams(empty).hull, 100);
-    EXPECT_EQ(NVolant::EHelicParams(empty).hull, 80);
-    EXPECT_EQ(NVolant::EPlaneParams(empty).hull, 80);
+    EXPECT_EQ(NVolant::EnemyParams(empty, NVolant::EnemyParams::kBridgeHull).hull, 100);
     EXPECT_EQ(NVolant::ETankParams(empty).hull, 80);
-    EXPECT_EQ(NVolant::EBuildingParams(empty).hull, 80);
+    EXPECT_EQ(NVolant::EnemyParams(empty).hull, 80);
     const NVolant::PlaneParams player(empty);
     EXPECT_EQ(player.hull, 100);
     EXPECT_FLOAT_EQ(player.speedVal, 0.3f);
@@ -47,7 +42,7 @@ TEST(Params, KindDefaultsWhenChildrenAreMissingAndOneWhenValIs)
     EXPECT_EQ(tank.flak, 0);
     EXPECT_EQ(tank.flakCount, 10);
     EXPECT_FALSE(tank.hasShootPos());
-    EXPECT_FLOAT_EQ(NVolant::EBuildingParams(noVal).shadowX, 0.0f);
+    EXPECT_FLOAT_EQ(NVolant::EnemyParams(noVal).shadowX, 0.0f);
 
     const Xml::CXmlNode maxSpeed = parse("<p><maxSpeed val=\"5\"/><speedVal val=\"0.5\"/></p>");
     EXPECT_FLOAT_EQ(NVolant::PlaneParams(maxSpeed).maxSpeed, 0.1f);
@@ -104,7 +99,7 @@ TEST(Params, FilesComeThroughTheArchiveAndBrokenOnesNameThemselves)
     NLib::ResourceArchive archive;
     archive.setLooseFolder(dir.path());
 
-    const NVolant::EBuildingParams building(archive, "dat/building03/params.xml");
+    const NVolant::EnemyParams building(archive, "dat/building03/params.xml");
     EXPECT_EQ(building.hull, 120);
     EXPECT_FLOAT_EQ(building.shadowX, 12.5f);
     EXPECT_FLOAT_EQ(building.shadowY, 9.0f);
@@ -112,7 +107,7 @@ TEST(Params, FilesComeThroughTheArchiveAndBrokenOnesNameThemselves)
 
     for (const char* path : {"dat/broken/params.xml", "dat/missing/params.xml"}) {
         try {
-            NVolant::EHelicParams helic(archive, path);
+            NVolant::EnemyParams helic(archive, path);
             FAIL() << path;
         } catch (const NLib::BrokenInstallation& e) {
             EXPECT_EQ(e.file(), path);

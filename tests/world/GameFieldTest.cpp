@@ -7,7 +7,7 @@
 #include "enemies/EBridge.h"
 #include "enemies/Enemies.h"
 #include "world/FieldHud.h"
-#include "world/GameOver.h"
+#include "world/EndLabel.h"
 #include "world/Level.h"
 #include "world/SavedGameText.h"
 #include "world/Terrain.h"

@@ -3,10 +3,7 @@
 #include "content/BitmapText.h"
 #include "content/CXmlNode.h"
 #include "gameplay/EBoatParams.h"
-#include "gameplay/EBridgeParams.h"
-#include "gameplay/EBuildingParams.h"
-#include "gameplay/EHelicParams.h"
-#include "gameplay/EPlaneParams.h"
+#include "gameplay/EnemyParams.h"
 #include "gameplay/ETankParams.h"
 #include "gameplay/PlaneParams.h"
 
@@ -85,10 +82,10 @@ TEST(ArtThroughGameLoaders, ParameterFilesReadByTheGame)
             boat.nextGun();
         EXPECT_FLOAT_EQ(boat.nextGun().y, first.y);
 
-        const NVolant::EHelicParams helic(*document("dat/helic" + num2(i) + "/params.xml"));
+        const NVolant::EnemyParams helic(*document("dat/helic" + num2(i) + "/params.xml"));
         EXPECT_GE(helic.collisionPoints.size(), 4u);
         EXPECT_FALSE(helic.collisionCircles.radii().empty());
-        const NVolant::EPlaneParams plane(*document("dat/plane" + num2(i) + "/params.xml"));
+        const NVolant::EnemyParams plane(*document("dat/plane" + num2(i) + "/params.xml"));
         EXPECT_FALSE(plane.collisionCircles.radii().empty());
         EXPECT_LT(plane.hull, player.hull);
     }
@@ -102,11 +99,11 @@ TEST(ArtThroughGameLoaders, ParameterFilesReadByTheGame)
         }
     }
     for (int i = 1; i <= 12; ++i) {
-        const NVolant::EBuildingParams b(*document("dat/building" + num2(i) + "/params.xml"));
+        const NVolant::EnemyParams b(*document("dat/building" + num2(i) + "/params.xml"));
         EXPECT_FALSE(b.collisionCircles.radii().empty()) << i; // every building can be targeted
         EXPECT_GT(b.shadowX, 0);
     }
-    const NVolant::EBridgeParams bridge(*document("dat/bridge/params.xml"));
+    const NVolant::EnemyParams bridge(*document("dat/bridge/params.xml"));
     EXPECT_GE(bridge.hull, 100);
     EXPECT_GT(bridge.collisionCircles.boundingRadius(), 100);
 }
