@@ -258,7 +258,7 @@ void GameApp::hideCursorForPlay()
 
 void GameApp::startPlaying(NControls::Control& menu)
 {
-    const bool custom = menu.getCommand() == "CUSTOM_GAME";
+    const bool custom = menu.getCommand() == NControls::ScreenCommand::CustomGame;
     m_pending = nullptr;
     m_endLevel.reset();
     m_game.reset();
@@ -281,10 +281,10 @@ void GameApp::onLeftButtonUp(float x, float y)
 
     if (m_current == m_mainMenu.get()) {
         NControls::Control& menu = *m_mainMenu;
-        const std::string command = menu.getCommand();
-        if (command == "NEW_GAME" || command == "CUSTOM_GAME") {
+        const NControls::ScreenCommand command = menu.getCommand();
+        if (command == NControls::ScreenCommand::NewGame || command == NControls::ScreenCommand::CustomGame) {
             startPlaying(menu);
-        } else if (command == "CONTINUE_GAME") {
+        } else if (command == NControls::ScreenCommand::ContinueGame) {
             if (m_endLevel) {
                 m_pending = m_endLevel.get();
             } else if (m_game) {
@@ -295,7 +295,7 @@ void GameApp::onLeftButtonUp(float x, float y)
             }
             startGameMusic();
             menu.clearCommand();
-        } else if (command == "EXIT_GAME") {
+        } else if (command == NControls::ScreenCommand::ExitGame) {
             if (KWindow* window = platformWindow())
                 window->requestQuit();
             menu.clearCommand();
@@ -303,15 +303,15 @@ void GameApp::onLeftButtonUp(float x, float y)
             menu.clearCommand();
         }
     } else if (m_endLevel && m_current == m_endLevel.get()) {
-        const std::string command = m_endLevel->getCommand();
-        if (command == "MAIN_MENU") {
+        const NControls::ScreenCommand command = m_endLevel->getCommand();
+        if (command == NControls::ScreenCommand::MainMenu) {
             m_endLevel->clearCommand();
             // A finished game has nothing to come back to: it goes with its final window.
             const bool ended = m_game && gameEnded(m_kit->fieldStatus(*m_game));
             showMainMenu();
             if (ended)
                 discardGame();
-        } else if (command == "CONTINUE") {
+        } else if (command == NControls::ScreenCommand::Continue) {
             m_endLevel.reset();
             m_current = nullptr;
             if (m_game) {
@@ -329,7 +329,7 @@ void GameApp::onKeyDown(int key)
     if (attractTakes(3, 0, 0.0f, 0.0f) || !m_current)
         return;
     m_current->onKeyDown(key, 0);
-    if (m_game && m_current == m_game.get() && m_game->getCommand() == "MAIN_MENU") {
+    if (m_game && m_current == m_game.get() && m_game->getCommand() == NControls::ScreenCommand::MainMenu) {
         m_game->clearCommand();
         showMainMenu();
     }

@@ -93,9 +93,9 @@ void ChangeProfile::onCommand(NControls::Control* sender)
             if (host)
                 host->prepareContinue();
         }
-        setCommand("MAIN_MENU");
+        setCommand(NControls::ScreenCommand::MainMenu);
     } else if (sender == m_cancel) {
-        setCommand("MAIN_MENU");
+        setCommand(NControls::ScreenCommand::MainMenu);
         if (currentChanged() && host)
             host->prepareContinue();
     } else if (sender == m_list) {
@@ -118,7 +118,7 @@ void ChangeProfile::update(float dt)
     showCursor();
     if (m_create) {
         m_create->update(dt);
-        if (m_create->getCommand() == "MAIN_MENU") {
+        if (m_create->getCommand() == NControls::ScreenCommand::MainMenu) {
             m_create.reset();
             fillList();
             rememberCurrent();
@@ -126,8 +126,8 @@ void ChangeProfile::update(float dt)
     }
     if (m_confirm) {
         m_confirm->update(dt);
-        const std::string result = m_confirm->getCommand();
-        if (result == "OK") {
+        const NControls::ScreenCommand result = m_confirm->getCommand();
+        if (result == NControls::ScreenCommand::Ok) {
             m_confirm.reset();
             if (m_list->getSelected() > 0)
                 Profiles::instance()->deleteProfile(m_list->getSelectedText());
@@ -136,7 +136,7 @@ void ChangeProfile::update(float dt)
                 m_list->setSelected(0);
                 onCommand(m_list);
             }
-        } else if (result == "CANCEL") {
+        } else if (result == NControls::ScreenCommand::Cancel) {
             m_confirm.reset();
         }
     }

@@ -98,9 +98,9 @@ void CreateProfile::onCommand(NControls::Control* sender)
         profiles->selectProfile(m_name);
         if (host)
             host->prepareContinue();
-        setCommand("MAIN_MENU");
+        setCommand(NControls::ScreenCommand::MainMenu);
     } else if (sender == m_cancel) {
-        setCommand("MAIN_MENU");
+        setCommand(NControls::ScreenCommand::MainMenu);
     } else if (sender == m_back) {
         if (!m_name.empty()) {
             m_name.pop_back();

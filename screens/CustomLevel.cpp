@@ -90,12 +90,12 @@ void CustomLevel::onCommand(NControls::Control* sender)
 {
     clearCommand();
     if (sender == m_ok) {
-        setCommand("CUSTOM_GAME");
+        setCommand(NControls::ScreenCommand::CustomGame);
         if (Profile* profile = Profiles::instance()->currentProfile())
             profile->m_customLevelNum = m_shown;
         notifyOwner();
     } else if (sender == m_cancel) {
-        setCommand("MAIN_MENU");
+        setCommand(NControls::ScreenCommand::MainMenu);
     }
 }
 

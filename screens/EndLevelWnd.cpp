@@ -47,8 +47,10 @@ void EndLevelWnd::setFinal(bool final)
 void EndLevelWnd::onCommand(NControls::Control* sender)
 {
     clearCommand();
-    if (sender == m_mainMenu || sender == m_continue)
-        setCommand(sender->getName());
+    if (sender == m_mainMenu)
+        setCommand(NControls::ScreenCommand::MainMenu);
+    else if (sender == m_continue)
+        setCommand(NControls::ScreenCommand::Continue);
 }
 
 void EndLevelWnd::draw()

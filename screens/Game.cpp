@@ -110,7 +110,7 @@ void Game::onKeyDown(int key, int flags)
             return;
         }
     } else if (key == kEscape) {
-        setCommand("MAIN_MENU");
+        setCommand(NControls::ScreenCommand::MainMenu);
         m_field.pause();
     }
     m_field.onKey(key);

@@ -124,35 +124,37 @@ void MainMenu::updatePanels(float dt)
         if (!slot)
             return;
         slot->update(dt);
-        const std::string result = slot->getCommand();
-        if (result == "MAIN_MENU") {
+        const NControls::ScreenCommand result = slot->getCommand();
+        if (result == NControls::ScreenCommand::MainMenu) {
             slot.reset();
             replayOpening();
         } else if (closes(result)) {
             slot.reset();
         }
     };
-    const auto none = [](const std::string&) { return false; };
+    const auto none = [](NControls::ScreenCommand) { return false; };
     serve(m_optionsPanel, none);
     serve(m_createPanel, none);
     serve(m_changePanel, none);
     serve(m_topTenPanel, none);
-    serve(m_customPanel, [](const std::string& r) { return r == "CUSTOM_GAME"; });
+    serve(m_customPanel,
+          [](NControls::ScreenCommand r) { return r == NControls::ScreenCommand::CustomGame; });
     if (m_messagePanel) {
         m_messagePanel->update(dt);
-        const std::string result = m_messagePanel->getCommand();
-        if (result == "MAIN_MENU") {
+        const NControls::ScreenCommand result = m_messagePanel->getCommand();
+        if (result == NControls::ScreenCommand::MainMenu) {
             m_messagePanel.reset();
             replayOpening();
-        } else if (result == "OK") {
+        } else if (result == NControls::ScreenCommand::Ok) {
             m_messagePanel.reset();
-        } else if (result == "CANCEL") {
+        } else if (result == NControls::ScreenCommand::Cancel) {
             m_messagePanel.reset();
             replayOpening();
         }
     }
-    serve(m_playPanel, [](const std::string& r) {
-        return r == "NEW_GAME" || r == "CONTINUE_GAME" || r == "OPEN_CUSTOM_LEVEL";
+    serve(m_playPanel, [](NControls::ScreenCommand r) {
+        return r == NControls::ScreenCommand::NewGame || r == NControls::ScreenCommand::ContinueGame ||
+               r == NControls::ScreenCommand::OpenCustomLevel;
     });
 }
 
@@ -252,7 +254,7 @@ void MainMenu::onCommand(NControls::Control* sender)
         openPanel(m_playPanel, std::make_unique<PlayGamePanel>(this, m_continueEnabled));
     } else if (sender == m_playPanel.get() && m_playPanel) {
         setCommand(m_playPanel->getCommand());
-        if (getCommand() == "OPEN_CUSTOM_LEVEL") {
+        if (getCommand() == NControls::ScreenCommand::OpenCustomLevel) {
             m_customPanel.reset();
             openPanel(m_customPanel, std::make_unique<CustomLevel>(this));
             clearCommand();
@@ -268,7 +270,7 @@ void MainMenu::onCommand(NControls::Control* sender)
         openPanel(m_topTenPanel, std::make_unique<Top10Panel>());
     } else if (sender == m_customPanel.get() && m_customPanel) {
         m_customLevel = m_customPanel->shownLevel();
-        setCommand("CUSTOM_GAME");
+        setCommand(NControls::ScreenCommand::CustomGame);
     } else if (sender == m_moreGames) {
         if (ScreenHost* host = ScreenHost::instance()) {
             if (host->isFullScreen())
@@ -281,8 +283,8 @@ void MainMenu::onCommand(NControls::Control* sender)
                   std::make_unique<MessagePanel>("Are you sure you want to\n     quit the game?", this));
         m_anims.slideOut();
     } else if (sender == m_messagePanel.get() && m_messagePanel) {
-        if (!m_messagePanel->isNotice() && m_messagePanel->getCommand() == "OK")
-            setCommand("EXIT_GAME");
+        if (!m_messagePanel->isNotice() && m_messagePanel->getCommand() == NControls::ScreenCommand::Ok)
+            setCommand(NControls::ScreenCommand::ExitGame);
     }
 }
 

@@ -39,8 +39,10 @@ void MessagePanel::draw()
 void MessagePanel::onCommand(NControls::Control* sender)
 {
     clearCommand();
-    if (sender == m_ok || sender == m_cancel)
-        setCommand(sender->getName());
+    if (sender == m_ok)
+        setCommand(NControls::ScreenCommand::Ok);
+    else if (sender == m_cancel)
+        setCommand(NControls::ScreenCommand::Cancel);
     notifyOwner();
 }
 

@@ -72,7 +72,7 @@ void OptionsPanel::onCommand(NControls::Control* sender)
     if (sender == m_ok) {
         // The settings are written as the panel closes (the save file takes them as they are).
         Profiles::instance()->save();
-        setCommand("MAIN_MENU");
+        setCommand(NControls::ScreenCommand::MainMenu);
     } else if (sender == m_fullScreen) {
         if (host) {
             if (m_fullScreen->isChecked())

@@ -55,16 +55,16 @@ void PlayGamePanel::onCommand(NControls::Control* sender)
 {
     clearCommand();
     if (sender == m_newGame) {
-        setCommand("NEW_GAME");
+        setCommand(NControls::ScreenCommand::NewGame);
         notifyOwner();
     } else if (sender == m_continue) {
-        setCommand("CONTINUE_GAME");
+        setCommand(NControls::ScreenCommand::ContinueGame);
         notifyOwner();
     } else if (sender == m_customGame) {
-        setCommand("OPEN_CUSTOM_LEVEL");
+        setCommand(NControls::ScreenCommand::OpenCustomLevel);
         notifyOwner();
     } else if (sender == m_cancel) {
-        setCommand("MAIN_MENU");
+        setCommand(NControls::ScreenCommand::MainMenu);
     }
 }
 

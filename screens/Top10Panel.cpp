@@ -38,7 +38,7 @@ void Top10Panel::onCommand(NControls::Control* sender)
 {
     clearCommand();
     if (sender == m_close)
-        setCommand("MAIN_MENU");
+        setCommand(NControls::ScreenCommand::MainMenu);
 }
 
 void Top10Panel::draw()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/ScreenCommand.h"
 #include "platform/Vector4.h"
 
 #include <memory>
@@ -65,9 +66,9 @@ public:
 
     // The result a screen or panel leaves for its owner ("OK", "NEW_GAME", ...), read and cleared
     // by the owner.
-    const std::string& getCommand() const { return m_command; }
-    void setCommand(const std::string& command) { m_command = command; }
-    void clearCommand() { m_command.clear(); }
+    ScreenCommand getCommand() const { return m_command; }
+    void setCommand(ScreenCommand command) { m_command = command; }
+    void clearCommand() { m_command = ScreenCommand::None; }
 
 protected:
     using MouseHandler = bool (Control::*)(float, float);
@@ -82,7 +83,7 @@ protected:
     bool m_visible = true;
     std::string m_name;
     std::vector<std::unique_ptr<Control>> m_children;
-    std::string m_command;
+    ScreenCommand m_command = ScreenCommand::None;
 };
 
 } // namespace NControls

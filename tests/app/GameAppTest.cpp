@@ -46,7 +46,7 @@ public:
     void onKeyDown(int key, int) override
     {
         if (key == VKey::Escape)
-            setCommand("MAIN_MENU");
+            setCommand(NControls::ScreenCommand::MainMenu);
     }
 
 private:
@@ -144,7 +144,7 @@ protected:
         return *m_app;
     }
     // A click on the current screen after it left a command.
-    void choose(Control* screen, const std::string& command)
+    void choose(Control* screen, NControls::ScreenCommand command)
     {
         ASSERT_NE(screen, nullptr);
         screen->setCommand(command);
@@ -255,8 +255,8 @@ TEST_F(GameAppTest, NewGameWaitsForTheMenuThenPlays)
 {
     NVolant::GameApp& app = start();
     m_script.menuIdle = false;
-    choose(app.mainMenu(), "NEW_GAME");
-    EXPECT_EQ(app.mainMenu()->getCommand(), "");
+    choose(app.mainMenu(), NControls::ScreenCommand::NewGame);
+    EXPECT_EQ(app.mainMenu()->getCommand(), NControls::ScreenCommand::None);
     EXPECT_EQ(m_script.calls, (std::vector<std::string>{"make game", "start 1"}));
     EXPECT_EQ(app.pending(), app.game());
     EXPECT_EQ(app.current(), app.mainMenu());
@@ -276,34 +276,34 @@ TEST_F(GameAppTest, NewGameWaitsForTheMenuThenPlays)
 TEST_F(GameAppTest, CustomGameStartsAtTheChosenLevel)
 {
     NVolant::GameApp& app = start();
-    choose(app.mainMenu(), "CUSTOM_GAME");
+    choose(app.mainMenu(), NControls::ScreenCommand::CustomGame);
     EXPECT_EQ(m_script.calls, (std::vector<std::string>{"make game", "start 7"}));
 }
 
 TEST_F(GameAppTest, EscapeKeepsTheGameAndContinueResumesItPaused)
 {
     NVolant::GameApp& app = start();
-    choose(app.mainMenu(), "NEW_GAME");
+    choose(app.mainMenu(), NControls::ScreenCommand::NewGame);
     app.frame();
     Control* game = app.game();
     ASSERT_EQ(app.current(), game);
 
     app.onKeyDown(VKey::Escape);
     EXPECT_EQ(app.current(), app.mainMenu());
-    EXPECT_EQ(game->getCommand(), "");
+    EXPECT_EQ(game->getCommand(), NControls::ScreenCommand::None);
     EXPECT_EQ(app.game(), game);
     EXPECT_TRUE(m_script.continueEnabled);
     EXPECT_TRUE(isCursorVisible());
 
     m_script.calls.clear();
-    choose(app.mainMenu(), "CONTINUE_GAME");
+    choose(app.mainMenu(), NControls::ScreenCommand::ContinueGame);
     EXPECT_EQ(m_script.calls, std::vector<std::string>{"pause"});
     app.frame();
     EXPECT_EQ(app.current(), game);
 
     // A new game discards the old one; only one exists at a time.
     app.onKeyDown(VKey::Escape);
-    choose(app.mainMenu(), "NEW_GAME");
+    choose(app.mainMenu(), NControls::ScreenCommand::NewGame);
     EXPECT_EQ(m_script.gamesAlive, 1);
     EXPECT_EQ(m_script.gamesMade, 2);
 }
@@ -311,7 +311,7 @@ TEST_F(GameAppTest, EscapeKeepsTheGameAndContinueResumesItPaused)
 TEST_F(GameAppTest, ACompletedLevelKeepsItsWindowAcrossAMenuVisit)
 {
     NVolant::GameApp& app = start();
-    choose(app.mainMenu(), "NEW_GAME");
+    choose(app.mainMenu(), NControls::ScreenCommand::NewGame);
     app.frame();
     m_script.status = NVolant::FieldStatus::LevelComplete;
     app.frame();
@@ -321,18 +321,18 @@ TEST_F(GameAppTest, ACompletedLevelKeepsItsWindowAcrossAMenuVisit)
     EXPECT_EQ(m_script.calls.back(), "end of level");
     EXPECT_FALSE(app.music()->isPlaying());
 
-    choose(endLevel, "MAIN_MENU");
+    choose(endLevel, NControls::ScreenCommand::MainMenu);
     EXPECT_EQ(app.current(), app.mainMenu());
     EXPECT_EQ(app.endLevel(), endLevel);
     EXPECT_NE(app.game(), nullptr);
 
-    choose(app.mainMenu(), "CONTINUE_GAME");
+    choose(app.mainMenu(), NControls::ScreenCommand::ContinueGame);
     EXPECT_EQ(app.pending(), endLevel);
     app.frame();
     EXPECT_EQ(app.current(), endLevel);
 
     m_script.status = NVolant::FieldStatus::Playing;
-    choose(endLevel, "CONTINUE");
+    choose(endLevel, NControls::ScreenCommand::Continue);
     EXPECT_EQ(app.endLevel(), nullptr);
     EXPECT_EQ(app.current(), app.game());
     EXPECT_EQ(m_script.calls.back(), "next level");
@@ -349,12 +349,12 @@ TEST_F(GameAppTest, AChangeOfPlayerDropsTheOldEndOfLevelWindow)
         SCOPED_TRACE(static_cast<int>(ended));
         m_script = Script{};
         NVolant::GameApp& app = start();
-        choose(app.mainMenu(), "NEW_GAME");
+        choose(app.mainMenu(), NControls::ScreenCommand::NewGame);
         app.frame();
         m_script.status = ended;
         app.frame();
         ASSERT_NE(app.endLevel(), nullptr);
-        choose(app.endLevel(), "MAIN_MENU");
+        choose(app.endLevel(), NControls::ScreenCommand::MainMenu);
 
         m_script.saved = true;
         m_script.status = NVolant::FieldStatus::Playing;
@@ -363,7 +363,7 @@ TEST_F(GameAppTest, AChangeOfPlayerDropsTheOldEndOfLevelWindow)
         EXPECT_EQ(app.endLevel(), nullptr);
         EXPECT_TRUE(m_script.continueEnabled);
         m_script.calls.clear();
-        choose(app.mainMenu(), "CONTINUE_GAME");
+        choose(app.mainMenu(), NControls::ScreenCommand::ContinueGame);
         EXPECT_EQ(app.pending(), app.game());
         EXPECT_EQ(m_script.calls, std::vector<std::string>{"pause"});
         app.frame();
@@ -375,12 +375,12 @@ TEST_F(GameAppTest, AChangeOfPlayerDropsTheOldEndOfLevelWindow)
 TEST_F(GameAppTest, AfterGameOverTheMainMenuDropsTheGame)
 {
     NVolant::GameApp& app = start();
-    choose(app.mainMenu(), "NEW_GAME");
+    choose(app.mainMenu(), NControls::ScreenCommand::NewGame);
     app.frame();
     m_script.status = NVolant::FieldStatus::GameOver;
     app.frame();
     EXPECT_EQ(m_script.calls.back(), "end of game");
-    choose(app.endLevel(), "MAIN_MENU");
+    choose(app.endLevel(), NControls::ScreenCommand::MainMenu);
     EXPECT_EQ(app.game(), nullptr);
     EXPECT_EQ(app.endLevel(), nullptr);
     EXPECT_EQ(m_script.gamesAlive, 0);
@@ -392,7 +392,7 @@ TEST_F(GameAppTest, GameMusicCyclesThroughFourTracks)
     NVolant::GameApp& app = start();
     std::vector<std::string> games;
     for (int i = 0; i < 5; ++i) {
-        choose(app.mainMenu(), "NEW_GAME");
+        choose(app.mainMenu(), NControls::ScreenCommand::NewGame);
         games.push_back(app.music()->tracks().at(0));
         app.frame();
         app.onKeyDown(VKey::Escape);
@@ -406,13 +406,11 @@ TEST_F(GameAppTest, GameMusicCyclesThroughFourTracks)
 TEST_F(GameAppTest, UnknownCommandsAreClearedAndExitEndsTheLoop)
 {
     NVolant::GameApp& app = start();
-    choose(app.mainMenu(), "OPTIONS");
-    EXPECT_EQ(app.mainMenu()->getCommand(), "");
+    choose(app.mainMenu(), NControls::ScreenCommand::Continue); // not the main menu's
+    EXPECT_EQ(app.mainMenu()->getCommand(), NControls::ScreenCommand::None);
     EXPECT_EQ(app.current(), app.mainMenu());
     EXPECT_FALSE(app.platformWindow()->isQuitRequested());
-    choose(app.mainMenu(), "exit_game"); // exact and case-sensitive
-    EXPECT_FALSE(app.platformWindow()->isQuitRequested());
-    choose(app.mainMenu(), "EXIT_GAME");
+    choose(app.mainMenu(), NControls::ScreenCommand::ExitGame);
     EXPECT_TRUE(app.platformWindow()->isQuitRequested());
 }
 
@@ -467,7 +465,7 @@ TEST_F(GameAppTest, WithoutAnAudioDeviceTheGameRunsTheSameSilently)
     EXPECT_EQ(app.music()->tracks(), std::vector<std::string>{"sounds/music_menu1.ogg"});
     EXPECT_FALSE(app.music()->isPlaying());
 
-    choose(app.mainMenu(), "NEW_GAME");
+    choose(app.mainMenu(), NControls::ScreenCommand::NewGame);
     app.frame();
     EXPECT_EQ(app.current(), app.game());
     EXPECT_EQ(app.music()->tracks(), std::vector<std::string>{"sounds/music_game1.ogg"});

@@ -24,7 +24,10 @@ using NControls::Control;
 // which leaves that as its command.
 class MenuButton final : public Control {
 public:
-    explicit MenuButton(const std::string& name) { setName(name); }
+    MenuButton(const std::string& name, NControls::ScreenCommand command) : m_command(command)
+    {
+        setName(name);
+    }
     bool onLeftDown(float x, float y) override
     {
         m_pressed = hitTest(x, y);
@@ -35,7 +38,7 @@ public:
         const bool clicked = m_pressed && hitTest(x, y);
         m_pressed = false;
         if (clicked)
-            setCommand(getName());
+            setCommand(m_command);
         return clicked;
     }
     bool onMouseMove(float x, float y) override
@@ -46,6 +49,7 @@ public:
     bool hovered = false;
 
 private:
+    NControls::ScreenCommand m_command;
     bool m_pressed = false;
 };
 
@@ -56,7 +60,9 @@ public:
         setSize(800, 600);
         setPosition(0, 0);
         for (const char* name : {"NEW_GAME", "EXIT_GAME"}) {
-            auto button = std::make_unique<MenuButton>(name);
+            auto button =
+                std::make_unique<MenuButton>(name, name[0] == 'N' ? NControls::ScreenCommand::NewGame
+                                                                  : NControls::ScreenCommand::ExitGame);
             button->setSize(200, 46);
             button->setPosition(560, name[0] == 'N' ? 200 : 400);
             buttons.push_back(add(std::move(button)));
@@ -66,7 +72,7 @@ public:
     {
         const bool hit = Control::onLeftUp(x, y);
         for (MenuButton* button : buttons)
-            if (!button->getCommand().empty()) {
+            if (button->getCommand() != NControls::ScreenCommand::None) {
                 setCommand(button->getCommand());
                 button->clearCommand();
             }
@@ -81,7 +87,7 @@ public:
     void onKeyDown(int key, int) override
     {
         if (key == VKey::Escape)
-            setCommand("MAIN_MENU");
+            setCommand(NControls::ScreenCommand::MainMenu);
     }
 };
 

@@ -56,17 +56,17 @@ TEST_F(EndLevelWndTest, ButtonsShareTheBottomAndLeaveTheirNames)
     EXPECT_EQ(window->continueButton()->getPosition(), Vector4(490, 550, 0, 1));
 
     click(600, 572);
-    EXPECT_EQ(window->getCommand(), "CONTINUE");
+    EXPECT_EQ(window->getCommand(), NControls::ScreenCommand::Continue);
     click(200, 572);
-    EXPECT_EQ(window->getCommand(), "MAIN_MENU");
+    EXPECT_EQ(window->getCommand(), NControls::ScreenCommand::MainMenu);
     click(400, 300);
-    EXPECT_EQ(window->getCommand(), "MAIN_MENU"); // only a button's command changes it
+    EXPECT_EQ(window->getCommand(), NControls::ScreenCommand::MainMenu); // only a button's command changes it
 
     // At the end of a game there is nothing to continue.
     window->setFinal(true);
     window->clearCommand();
     click(600, 572);
-    EXPECT_EQ(window->getCommand(), "");
+    EXPECT_EQ(window->getCommand(), NControls::ScreenCommand::None);
     const Frame frame = render("end_of_game");
     window->setFinal(false);
     const Frame open = render();

@@ -113,7 +113,7 @@ TEST_F(GameRoutesTest, FromTheMainMenuThroughALevelAndBackAfterARestart)
     app->onKeyDown(VKey::Escape);
     EXPECT_EQ(app->current(), menu());
     EXPECT_TRUE(menu()->continueEnabled());
-    EXPECT_TRUE(game()->getCommand().empty());
+    EXPECT_EQ(game()->getCommand(), NControls::ScreenCommand::None);
     continueGame();
     untilPlaying();
     ASSERT_EQ(app->current(), game());

@@ -75,7 +75,7 @@ TEST_F(GameScreenTest, EscapeWithTheHintWindowOnlyClosesIt)
     EXPECT_EQ(game.field().mouseMoves(), 0); // the hint window has the pointer
     game.onKeyDown(Game::kEscape, 0);
     EXPECT_EQ(game.hintWindow(), nullptr);
-    EXPECT_TRUE(game.getCommand().empty());
+    EXPECT_EQ(game.getCommand(), NControls::ScreenCommand::None);
     EXPECT_EQ(game.fieldStatus(), FieldStatus::Waiting);
     EXPECT_TRUE(game.hasLevel());
 }
@@ -106,7 +106,7 @@ TEST_F(GameScreenTest, EscapeDuringPlayAsksForTheMainMenuAndPauses)
     for (int i = 0; i < 40; ++i)
         game.update(kStep);
     game.onKeyDown(Game::kEscape, 0);
-    EXPECT_EQ(game.getCommand(), "MAIN_MENU");
+    EXPECT_EQ(game.getCommand(), NControls::ScreenCommand::MainMenu);
     // The key goes on like any other, and starts play again; the application leaves at once,
     // and continuing pauses the field again.
     EXPECT_EQ(game.fieldStatus(), FieldStatus::Playing);

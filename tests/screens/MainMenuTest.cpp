@@ -123,7 +123,7 @@ TEST_F(MainMenuTest, AnOpenPanelTakesEveryClickAndTheHangarDarkens)
 
     // CANCEL closes the question and brings the play panel back.
     click(144 + 324 + 60, 172 + 196 + 19);
-    EXPECT_EQ(menu.getCommand(), "");
+    EXPECT_EQ(menu.getCommand(), NControls::ScreenCommand::None);
     frames(1);
     EXPECT_EQ(menu.messagePanel(), nullptr);
     EXPECT_EQ(menu.slideState(), MainMenuAnims::SlidingIn);
@@ -131,7 +131,7 @@ TEST_F(MainMenuTest, AnOpenPanelTakesEveryClickAndTheHangarDarkens)
 
     click(640, 383);
     click(144 + 68 + 60, 172 + 196 + 19); // OK
-    EXPECT_EQ(menu.getCommand(), "EXIT_GAME");
+    EXPECT_EQ(menu.getCommand(), NControls::ScreenCommand::ExitGame);
 }
 
 TEST_F(MainMenuTest, PlayOpensThePlayPanelWhoseChoiceBecomesTheMenusCommand)
@@ -151,7 +151,7 @@ TEST_F(MainMenuTest, PlayOpensThePlayPanelWhoseChoiceBecomesTheMenusCommand)
     EXPECT_NE(sliding.at(400, 300).r, shown.at(400, 300).r);
 
     click(400, 240 + 23); // NEW GAME
-    EXPECT_EQ(menu.getCommand(), "NEW_GAME");
+    EXPECT_EQ(menu.getCommand(), NControls::ScreenCommand::NewGame);
     frames(1);
     EXPECT_EQ(menu.playPanel(), nullptr);
     EXPECT_EQ(menu.slideState(), MainMenuAnims::SlideIdle); // no slide back before the game
@@ -168,7 +168,7 @@ TEST_F(MainMenuTest, TheCustomLevelGridOffersOnlyTheLevelsReached)
     click(640, 143);
     settle();
     click(400, 320 + 23); // CHOOSE LEVEL
-    EXPECT_EQ(menu.getCommand(), "");
+    EXPECT_EQ(menu.getCommand(), NControls::ScreenCommand::None);
     ASSERT_NE(menu.customPanel(), nullptr);
     NVolant::CustomLevel& grid = *menu.customPanel();
     EXPECT_EQ(grid.getPosition(), Vector4(144, 172, 0, 1));
@@ -192,7 +192,7 @@ TEST_F(MainMenuTest, TheCustomLevelGridOffersOnlyTheLevelsReached)
     EXPECT_EQ(grid.shownLevel(), 12);
 
     click(144 + 68 + 60, 172 + 196 + 19); // OK
-    EXPECT_EQ(menu.getCommand(), "CUSTOM_GAME");
+    EXPECT_EQ(menu.getCommand(), NControls::ScreenCommand::CustomGame);
     EXPECT_EQ(menu.customLevelNumber(), 12);
     EXPECT_EQ(profiles().currentProfile()->m_customLevelNum, 12);
     frames(1);
@@ -303,7 +303,7 @@ TEST_F(MainMenuTest, ASaveFileSetAsideIsToldOnceOverTheFirstPanel)
     click(144 + 196 + 60, 172 + 196 + 19); // OK
     frames(1);
     EXPECT_EQ(menu.messagePanel(), nullptr);
-    EXPECT_EQ(menu.getCommand(), "");
+    EXPECT_EQ(menu.getCommand(), NControls::ScreenCommand::None);
     EXPECT_EQ(menu.activePanel(), menu.createPanel());
 
     m_menu.reset();

@@ -64,7 +64,7 @@ TEST_F(OptionsTest, ThePanelsWidgetsSitWhereItsPicturePaintsThem)
     EXPECT_EQ(panel.soundSlider()->getMaximum(), 100);
     render("options");
     click(240 + 160, 100 + 330 + 19);
-    EXPECT_EQ(panel.getCommand(), "MAIN_MENU");
+    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::MainMenu);
 }
 
 TEST_F(OptionsTest, TheFullScreenBoxShowsTheModeTheWindowIsReallyIn)

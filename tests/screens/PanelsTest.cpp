@@ -20,7 +20,7 @@ public:
         setPosition(0, 0);
     }
     void onCommand(NControls::Control* sender) override { heard.push_back(sender->getCommand()); }
-    std::vector<std::string> heard;
+    std::vector<NControls::ScreenCommand> heard;
 };
 
 class PanelsTest : public ScreenFixture {
@@ -49,10 +49,10 @@ TEST_F(PanelsTest, TheMessagePanelAnswersOkOrCancelToItsOwner)
     render("message_panel");
 
     click(144 + 68 + 60, 172 + 196 + 19);
-    EXPECT_EQ(panel.getCommand(), "OK");
+    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::Ok);
     click(144 + 324 + 60, 172 + 196 + 19);
-    EXPECT_EQ(panel.getCommand(), "CANCEL");
-    EXPECT_EQ(owner.heard, (std::vector<std::string>{"OK", "CANCEL"}));
+    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::Cancel);
+    EXPECT_EQ(owner.heard, (std::vector{NControls::ScreenCommand::Ok, NControls::ScreenCommand::Cancel}));
 }
 
 TEST_F(PanelsTest, ThePlayPanelOffersTheSavedGameFirstAndTheGameInHandLater)
@@ -81,9 +81,11 @@ TEST_F(PanelsTest, ThePlayPanelOffersTheSavedGameFirstAndTheGameInHandLater)
     click(400, 160 + 23);
     click(400, 240 + 23);
     click(400, 320 + 23);
-    EXPECT_EQ(owner.heard, (std::vector<std::string>{"CONTINUE_GAME", "NEW_GAME", "OPEN_CUSTOM_LEVEL"}));
+    EXPECT_EQ(owner.heard,
+              (std::vector{NControls::ScreenCommand::ContinueGame, NControls::ScreenCommand::NewGame,
+                           NControls::ScreenCommand::OpenCustomLevel}));
     click(400, 430 + 19);
-    EXPECT_EQ(later.getCommand(), "MAIN_MENU");
+    EXPECT_EQ(later.getCommand(), NControls::ScreenCommand::MainMenu);
     EXPECT_EQ(owner.heard.size(), 3u);
 }
 
@@ -95,7 +97,7 @@ TEST_F(PanelsTest, WithoutAGameToContinueThereIsNoContinueButton)
     EXPECT_FALSE(panel.continueButton()->isVisible());
     click(400, 160 + 23);
     EXPECT_TRUE(owner.heard.empty());
-    EXPECT_EQ(panel.getCommand(), "");
+    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::None);
     render("play_panel_no_continue");
 }
 

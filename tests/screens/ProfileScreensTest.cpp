@@ -78,7 +78,7 @@ TEST_F(ProfileScreensTest, TheListShowsEveryProfileUnderTheCreateEntryWithTheCur
     click(380, rowY(3));
     EXPECT_EQ(panel.list()->getSelectedText(), "CID");
     click(270 + 60, 430 + 19);
-    EXPECT_EQ(panel.getCommand(), "MAIN_MENU");
+    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::MainMenu);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"discard game", "prepare continue"}));
     EXPECT_EQ(profiles().currentProfile()->name(), "CID");
 }
@@ -89,7 +89,7 @@ TEST_F(ProfileScreensTest, OkOnTheCreateEntryDoesNothingAndDeleteIsOff)
     ChangeProfile& panel = openChange();
     panel.list()->setSelected(0);
     panel.onCommand(panel.okButton());
-    EXPECT_EQ(panel.getCommand(), "");
+    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::None);
     EXPECT_TRUE(host.calls.empty());
     // Choosing the entry opens the create panel and switches DELETE off.
     click(380, rowY(0));
@@ -157,7 +157,7 @@ TEST_F(ProfileScreensTest, DeletingTheCurrentProfileCountsAsAChangeOfProfile)
     ASSERT_NE(profiles().currentProfile(), nullptr);
     EXPECT_EQ(profiles().currentProfile()->name(), "CID");
     click(405 + 60, 430 + 19); // CANCEL
-    EXPECT_EQ(panel.getCommand(), "MAIN_MENU");
+    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::MainMenu);
     EXPECT_EQ(host.calls, std::vector<std::string>{"prepare continue"});
 }
 
@@ -174,7 +174,7 @@ TEST_F(ProfileScreensTest, DeletingAnotherProfileKeepsTheCurrentPlayerAndTheirGa
     EXPECT_EQ(profiles().currentProfile()->name(), "BOB");
     EXPECT_EQ(panel.list()->getSelectedText(), "BOB");
     click(405 + 60, 430 + 19); // CANCEL: BOB's game in hand stays
-    EXPECT_EQ(panel.getCommand(), "MAIN_MENU");
+    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::MainMenu);
     EXPECT_TRUE(host.calls.empty());
 }
 
@@ -228,14 +228,14 @@ TEST_F(ProfileScreensTest, ANameThatIsTakenCannotBeCreated)
     typeName("ACE", 144, 172);
     EXPECT_FALSE(panel.okButton()->isActive());
     clickLeftButton();
-    EXPECT_EQ(panel.getCommand(), "");
+    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::None);
     typeName("S", 144, 172);
     EXPECT_TRUE(panel.okButton()->isActive());
     click(144 + 330 + 50, 172 + 140 + 16); // BACK
     EXPECT_FALSE(panel.okButton()->isActive());
     typeName("2", 144, 172);
     clickLeftButton();
-    EXPECT_EQ(panel.getCommand(), "MAIN_MENU");
+    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::MainMenu);
     EXPECT_EQ(profiles().currentProfile()->name(), "ACE2");
     EXPECT_EQ(host.calls, (std::vector<std::string>{"discard game", "prepare continue"}));
 }

@@ -150,15 +150,3 @@ TEST(Control, RemoveChildHandsOwnershipBackAndReleaseDeletesInOrder)
     EXPECT_TRUE(root.children().empty());
     EXPECT_EQ(log, (std::vector<std::string>{"delete b", "delete a"}));
 }
-
-TEST(Control, CommandsAreLeftForTheOwner)
-{
-    Control screen;
-    EXPECT_EQ(screen.getCommand(), "");
-    screen.setCommand("NEW_GAME");
-    EXPECT_EQ(screen.getCommand(), "NEW_GAME");
-    screen.clearCommand();
-    EXPECT_EQ(screen.getCommand(), "");
-    screen.setName("Options");
-    EXPECT_EQ(screen.getName(), "Options");
-}
