@@ -512,17 +512,18 @@ void GameApp::stopDemonstration()
     m_attract.setPhase(AttractMode::Phase::MenuFadingIn);
 }
 
-NControls::Control* GameApp::playLevel(int level)
+NControls::Control* GameApp::playLevel(int level, std::uint32_t seed)
 {
-    return playAtOnce([&](NControls::Control& game) { m_kit->startGame(game, level); });
+    return playAtOnce(seed, [&](NControls::Control& game) { m_kit->startGame(game, level); });
 }
 
-NControls::Control* GameApp::playSavedGame()
+NControls::Control* GameApp::playSavedGame(std::uint32_t seed)
 {
-    return playAtOnce([&](NControls::Control& game) { m_kit->loadSavedGame(game); });
+    return playAtOnce(seed, [&](NControls::Control& game) { m_kit->loadSavedGame(game); });
 }
 
-NControls::Control* GameApp::playAtOnce(const std::function<void(NControls::Control&)>& start)
+NControls::Control* GameApp::playAtOnce(std::uint32_t seed,
+                                        const std::function<void(NControls::Control&)>& start)
 {
     m_pending = nullptr;
     m_current = nullptr;
@@ -531,6 +532,7 @@ NControls::Control* GameApp::playAtOnce(const std::function<void(NControls::Cont
     m_game = m_kit->makeGame(false);
     if (!m_game)
         return nullptr;
+    m_kit->seedGame(*m_game, seed);
     start(*m_game);
     m_current = m_game.get();
     hideCursorForPlay();
@@ -543,7 +545,7 @@ void GameApp::showEndLevel(bool final)
     stopAllSounds();
     if (m_music)
         m_music->stop();
-    m_endLevel = m_kit->makeEndLevel(final);
+    m_endLevel = m_kit->makeEndLevel(final, *m_game);
     showCursor();
     m_current = m_endLevel.get();
 }

@@ -60,9 +60,9 @@ public:
     void showEndLevel(bool final);
     // A new game at the start of a level, shown at once without hints (autopilot and replays);
     // the game screen, or null without one.
-    NControls::Control* playLevel(int level);
+    NControls::Control* playLevel(int level, std::uint32_t seed = 0);
     // The same for the current profile's saved game.
-    NControls::Control* playSavedGame();
+    NControls::Control* playSavedGame(std::uint32_t seed = 0);
 
     bool started() const { return m_started; }
     const std::string& savePath() const { return m_savePath; }
@@ -83,7 +83,7 @@ private:
     void setWindowIcon();
     void hideCursorForPlay();
     // A new game screen, started by the given step and shown at once.
-    NControls::Control* playAtOnce(const std::function<void(NControls::Control&)>& start);
+    NControls::Control* playAtOnce(std::uint32_t seed, const std::function<void(NControls::Control&)>& start);
     void stopAllSounds();
     // Attract mode: the idle menu's demonstration flight.
     void updateAttract(float dt);

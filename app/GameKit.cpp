@@ -6,6 +6,7 @@
 #include "screens/HintWnd.h"
 #include "world/StoredProfile.h"
 #include "world/ProfileLink.h"
+#include "world/World.h"
 
 namespace NVolant {
 
@@ -72,23 +73,27 @@ bool GameKit::hasSavedGame()
     return profile && !profile->savedGame().empty();
 }
 
+void GameKit::seedGame(NControls::Control& game, std::uint32_t seed)
+{
+    asGame(game).field().setSeed(seed);
+}
+
 void GameKit::loadSavedGame(NControls::Control& game)
 {
     asGame(game).loadSaved();
 }
 
-LevelStats GameKit::levelStats()
+LevelStats GameKit::levelStats(NControls::Control& game)
 {
+    const Scores& scores = asGame(game).field().world().arena().scores();
     LevelStats stats;
-    if (const Scores* scores = Scores::existing()) {
-        stats.boatsKilled = scores->boatsKilled();
-        stats.helicsKilled = scores->helicsKilled();
-        stats.planesKilled = scores->planesKilled();
-        stats.levelScores = scores->levelScores();
-        stats.bonusLevelScores = scores->bonusLevelScores();
-        stats.shotsCount = scores->shotsCount();
-        stats.shotsHittedCount = scores->shotsHittedCount();
-    }
+    stats.boatsKilled = scores.boatsKilled();
+    stats.helicsKilled = scores.helicsKilled();
+    stats.planesKilled = scores.planesKilled();
+    stats.levelScores = scores.levelScores();
+    stats.bonusLevelScores = scores.bonusLevelScores();
+    stats.shotsCount = scores.shotsCount();
+    stats.shotsHittedCount = scores.shotsHittedCount();
     return stats;
 }
 

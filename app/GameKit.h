@@ -19,10 +19,11 @@ public:
     void pauseGame(NControls::Control& game) override;
     void nextLevel(NControls::Control& game) override;
     bool hasSavedGame() override;
+    void seedGame(NControls::Control& game, std::uint32_t seed) override;
     void loadSavedGame(NControls::Control& game) override;
 
 protected:
-    LevelStats levelStats() override;
+    LevelStats levelStats(NControls::Control& game) override;
 };
 
 } // namespace NVolant

@@ -2,9 +2,8 @@
 
 #include "app/GameApp.h"
 #include "combat/Bonus.h"
-#include "combat/Bonuses.h"
+#include "combat/Arena.h"
 #include "content/CXmlNode.h"
-#include "content/Random.h"
 #include "enemies/EBridge.h"
 #include "enemies/Enemies.h"
 #include "screens/Game.h"
@@ -13,6 +12,7 @@
 #include "world/ProfileLink.h"
 #include "world/SavedGameText.h"
 #include "world/WorldChecksum.h"
+#include "world/World.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -80,10 +80,6 @@ FlightReport LevelFlight::fly(const Start& start, const Pilot& pilot, int maxFra
     report.level = start.level;
     m_input.releaseAll();
 
-    // Every flight of a level with a seed starts the world's generators alike, whatever ran
-    // before it in this process.
-    NLib::resetRnd(start.seed);
-    std::srand(start.seed);
     NControls::Control* screen = nullptr;
     if (start.continueAtBridge >= 0) {
         if (ProfileLink* profile = ProfileLink::current()) {
@@ -94,10 +90,10 @@ FlightReport LevelFlight::fly(const Start& start, const Pilot& pilot, int maxFra
             save.setInt("m_livesCount", start.continueLives);
             save.setInt("bridgeNum", start.continueAtBridge);
             profile->setSavedGame(encodeSavedGame(save));
-            screen = m_app.playSavedGame();
+            screen = m_app.playSavedGame(start.seed);
         }
     } else {
-        screen = m_app.playLevel(start.level);
+        screen = m_app.playLevel(start.level, start.seed);
     }
     auto* game = dynamic_cast<Game*>(screen);
     if (!game || !game->hasLevel()) {
@@ -143,17 +139,15 @@ FlightReport LevelFlight::fly(const Start& start, const Pilot& pilot, int maxFra
         else if (field.lives() > lives)
             report.extraLives += field.lives() - lives;
         lives = field.lives();
-        if (const Bonuses* bonuses = Bonuses::existing()) {
-            // Pick-ups stay listed while they fade: a pointer counts once while it is listed.
-            std::unordered_set<const Bonus*> now;
-            for (const auto& b : bonuses->bonuses())
-                if (b->collected()) {
-                    now.insert(b.get());
-                    if (!collected.count(b.get()))
-                        ++report.bonuses;
-                }
-            collected.swap(now);
-        }
+        // Pick-ups stay listed while they fade: a pointer counts once while it is listed.
+        std::unordered_set<const Bonus*> now;
+        for (const auto& b : field.world().arena().bonuses().bonuses())
+            if (b->collected()) {
+                now.insert(b.get());
+                if (!collected.count(b.get()))
+                    ++report.bonuses;
+            }
+        collected.swap(now);
     }
     m_app.setInputSource(nullptr);
     m_input.releaseAll();
@@ -161,12 +155,11 @@ FlightReport LevelFlight::fly(const Start& start, const Pilot& pilot, int maxFra
         report.result = "aborted";
 
     const GameField& field = game->field();
-    if (const Scores* scores = Scores::existing()) {
-        report.score = scores->score();
-        report.kills = scores->boatsKilled() + scores->helicsKilled() + scores->planesKilled();
-        report.shotsFired = scores->shotsCount();
-        report.shotsHit = scores->shotsHittedCount();
-    }
+    const Scores& scores = field.world().arena().scores();
+    report.score = scores.score();
+    report.kills = scores.boatsKilled() + scores.helicsKilled() + scores.planesKilled();
+    report.shotsFired = scores.shotsCount();
+    report.shotsHit = scores.shotsHittedCount();
     if (const Level* level = field.level())
         for (const EBridge* b : level->enemies().bridges())
             report.bridges += b->destroyed() ? 1 : 0;

@@ -71,9 +71,10 @@ int MenuScreens::customLevel(NControls::Control& menu)
     return main ? main->customLevelNumber() : 1;
 }
 
-std::unique_ptr<NControls::Control> MenuScreens::makeEndLevel(bool final)
+std::unique_ptr<NControls::Control> MenuScreens::makeEndLevel(bool final, NControls::Control& game)
 {
-    auto window = std::make_unique<EndLevelWnd>([this] { return levelStats(); });
+    // The level is over: its figures no longer change while the window shows them.
+    auto window = std::make_unique<EndLevelWnd>([stats = levelStats(game)] { return stats; });
     window->setFinal(final);
     return window;
 }

@@ -21,11 +21,11 @@ public:
     void replayOpening(NControls::Control& menu) override;
     int customLevel(NControls::Control& menu) override;
 
-    std::unique_ptr<NControls::Control> makeEndLevel(bool final) override;
+    std::unique_ptr<NControls::Control> makeEndLevel(bool final, NControls::Control& game) override;
 
 protected:
-    // The figures of the level just played.
-    virtual LevelStats levelStats() { return {}; }
+    // The figures of the level the game just played.
+    virtual LevelStats levelStats(NControls::Control&) { return {}; }
 };
 
 } // namespace NVolant

@@ -39,9 +39,11 @@ public:
     virtual void nextLevel(NControls::Control&) {}
     // Whether the current profile has a saved game, and loading it into a game screen.
     virtual bool hasSavedGame() { return false; }
+    // The seed of the worlds the game starts from now on.
+    virtual void seedGame(NControls::Control&, std::uint32_t) {}
     virtual void loadSavedGame(NControls::Control&) {}
 
-    virtual std::unique_ptr<NControls::Control> makeEndLevel(bool) { return nullptr; }
+    virtual std::unique_ptr<NControls::Control> makeEndLevel(bool, NControls::Control&) { return nullptr; }
 };
 
 // The game's own screens: intro, main menu with its panels, game screen, end-of-level window.

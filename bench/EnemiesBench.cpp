@@ -4,7 +4,7 @@
 #include "combat/Effects.h"
 #include "combat/Shots.h"
 #include "content/ParticleSystem.h"
-#include "content/Random.h"
+#include "combat/Arena.h"
 #include "content/ResourceArchive.h"
 #include "content/Sprite.h"
 #include "enemies/Enemies.h"
@@ -67,8 +67,8 @@ float busiestCamera(const NVolant::Enemies& enemies, std::size_t* count)
 void BM_Level30BusiestUpdate(benchmark::State& state)
 {
     static Setup setup;
-    NLib::resetRnd();
-    auto level = std::make_unique<NVolant::Level>(NVolant::Level::folderFor(30));
+    NVolant::Arena arena;
+    auto level = std::make_unique<NVolant::Level>(arena, NVolant::Level::folderFor(30));
     std::size_t band = 0;
     const Vector4 camera(0.0f, busiestCamera(level->enemies(), &band), 0.0f, 1.0f);
     level->setCamera(camera);
@@ -87,10 +87,9 @@ void BM_Level30BusiestUpdate(benchmark::State& state)
     }
     state.counters["enemies_in_band"] = static_cast<double>(band);
     state.counters["active"] = static_cast<double>(level->enemies().active().size());
-    state.counters["enemy_shots"] = static_cast<double>(NVolant::Shots::instance()->enemyShots().size());
-    state.counters["effects"] = static_cast<double>(NVolant::Effects::instance()->animationCount() +
-                                                    NVolant::Effects::instance()->trailCount() +
-                                                    NVolant::Effects::instance()->burnerCount());
+    state.counters["enemy_shots"] = static_cast<double>(arena.shots().enemyShots().size());
+    state.counters["effects"] = static_cast<double>(
+        arena.effects().animationCount() + arena.effects().trailCount() + arena.effects().burnerCount());
     level.reset();
 }
 BENCHMARK(BM_Level30BusiestUpdate)->Unit(benchmark::kMicrosecond);

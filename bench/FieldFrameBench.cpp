@@ -11,6 +11,7 @@
 #include "player/Plane.h"
 #include "score/Scores.h"
 #include "world/GameField.h"
+#include "combat/Arena.h"
 #include "world/Level.h"
 #include "world/Terrain.h"
 
@@ -93,11 +94,11 @@ Setup& setup()
 void BM_Level30Load(benchmark::State& state)
 {
     setup();
+    NVolant::Arena arena;
     for (auto _ : state) {
-        NVolant::Level level(NVolant::Level::folderFor(30));
+        NVolant::Level level(arena, NVolant::Level::folderFor(30));
         benchmark::DoNotOptimize(level.enemies().all().size());
     }
-    NVolant::Scores::destroy();
 }
 BENCHMARK(BM_Level30Load)->Unit(benchmark::kMillisecond);
 

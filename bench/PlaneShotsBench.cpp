@@ -8,7 +8,7 @@
 #include "combat/Shots.h"
 #include "combat/TankRocket.h"
 #include "content/ParticleSystem.h"
-#include "content/Random.h"
+#include "combat/Arena.h"
 #include "content/ResourceArchive.h"
 #include "content/Sprite.h"
 #include "gameplay/CollitionCircles.h"
@@ -86,32 +86,31 @@ template <typename T> std::unique_ptr<T> aimed(std::unique_ptr<T> shot, const Ve
 
 // 300 projectiles anywhere on screen: the player's rounds and missiles flying up, the enemies'
 // flak and rockets coming down.
-void deal(const Vector4& camera)
+void deal(NVolant::Arena& arena, const Vector4& camera)
 {
-    NVolant::Shots::destroy();
-    NVolant::Effects::destroy();
-    NVolant::Shots* shots = NVolant::Shots::instance();
+    NVolant::Shots* shots = (&arena.shots());
     shots->setCamera(camera);
-    NVolant::Effects::instance()->setCamera(camera);
+    arena.effects().setCamera(camera);
     for (int i = 0; i < kShots; ++i) {
-        const Vector4 at(NLib::rnd(20.0f, 780.0f), camera.y + NLib::rnd(0.0f, 600.0f));
-        const float turn = NLib::rnd(-10.0f, 10.0f);
+        const Vector4 at(arena.random().between(20.0f, 780.0f),
+                         camera.y + arena.random().between(0.0f, 600.0f));
+        const float turn = arena.random().between(-10.0f, 10.0f);
         if (i < 150)
-            shots->add(aimed(std::make_unique<NVolant::Bullet>(i % 3), at, turn));
+            shots->add(aimed(std::make_unique<NVolant::Bullet>(arena, i % 3), at, turn));
         else if (i < 190)
-            shots->add(aimed(std::make_unique<NVolant::Missile>(), at, turn));
+            shots->add(aimed(std::make_unique<NVolant::Missile>(arena), at, turn));
         else if (i < 260)
-            shots->addEnemy(aimed(std::make_unique<NVolant::Bullet>(3 + i % 2), at, 180.0f + turn));
+            shots->addEnemy(aimed(std::make_unique<NVolant::Bullet>(arena, 3 + i % 2), at, 180.0f + turn));
         else
-            shots->addEnemy(aimed(std::make_unique<NVolant::TankRocket>(), at, 180.0f + turn));
+            shots->addEnemy(aimed(std::make_unique<NVolant::TankRocket>(arena), at, 180.0f + turn));
     }
 }
 
 void BM_PlaneAndShotsAgainstFortyEnemies(benchmark::State& state)
 {
     static Setup setup;
-    NLib::resetRnd();
-    NVolant::Plane plane;
+    NVolant::Arena arena;
+    NVolant::Plane plane(arena);
     plane.setStart(Vector4(400.0f, 3000.0f));
     const Vector4 camera = plane.cameraOffset();
     const auto shapes = enemyShapes(camera);
@@ -120,11 +119,11 @@ void BM_PlaneAndShotsAgainstFortyEnemies(benchmark::State& state)
     for (auto _ : state) {
         if (frames % kFramesPerDeal == 0) {
             state.PauseTiming();
-            deal(camera);
+            deal(arena, camera);
             state.ResumeTiming();
         }
         plane.update(kStep);
-        NVolant::Shots* shots = NVolant::Shots::instance();
+        NVolant::Shots* shots = (&arena.shots());
         shots->update(kStep);
         for (const auto& shape : shapes)
             damage += shots->hitByPlayerShot(shape);
@@ -134,8 +133,6 @@ void BM_PlaneAndShotsAgainstFortyEnemies(benchmark::State& state)
     }
     benchmark::DoNotOptimize(damage);
     state.counters["live shots"] = static_cast<double>(live) / static_cast<double>(frames);
-    NVolant::Shots::destroy();
-    NVolant::Effects::destroy();
 }
 BENCHMARK(BM_PlaneAndShotsAgainstFortyEnemies)->Unit(benchmark::kMicrosecond);
 

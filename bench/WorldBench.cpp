@@ -6,6 +6,7 @@
 #include "platform/KWindow.h"
 #include "platform/Paths.h"
 #include "gameplay/Images.h"
+#include "content/Random.h"
 #include "world/Terrain.h"
 
 #include <benchmark/benchmark.h>
@@ -33,7 +34,7 @@ struct World {
             [](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
         images = NVolant::Images::instance();
         const auto start = std::chrono::steady_clock::now();
-        terrain.load(*archive, "levels/01/level.xml");
+        terrain.load(*archive, "levels/01/level.xml", random);
         loadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
 
@@ -41,6 +42,7 @@ struct World {
 
     std::unique_ptr<KWindow> window;
     NVolant::Images* images = nullptr;
+    NLib::Random random;
     NVolant::Terrain terrain;
     double loadSeconds = 0.0;
 };
@@ -55,7 +57,7 @@ void BM_LevelLoad(benchmark::State& state)
 {
     for (auto _ : state) {
         NVolant::Terrain terrain;
-        terrain.load(*NLib::ResourceArchive::instance(), "levels/30/level.xml");
+        terrain.load(*NLib::ResourceArchive::instance(), "levels/30/level.xml", world().random);
         benchmark::DoNotOptimize(terrain.rows());
     }
 }
@@ -94,8 +96,8 @@ std::unique_ptr<NVolant::ParticleSystem> fullEmitter()
     info.spinEnd = 3.0f;
     info.colorStart[0] = info.colorStart[3] = 1.0f;
     info.colorEnd[2] = 1.0f;
-    auto emitter =
-        std::make_unique<NVolant::ParticleSystem>(info, world().images->particleTexture.get(), 0.0f);
+    auto emitter = std::make_unique<NVolant::ParticleSystem>(info, world().images->particleTexture.get(),
+                                                             0.0f, &world().random);
     emitter->setScale(4.0f);
     emitter->fireAt(400, 300);
     for (int i = 0; i < 60; ++i)
@@ -138,8 +140,8 @@ void BM_BusyFrame(benchmark::State& state)
     }
     std::vector<std::unique_ptr<NVolant::ParticleSystem>> emitters;
     for (int i = 0; i < 6; ++i) {
-        emitters.push_back(
-            std::make_unique<NVolant::ParticleSystem>(*w.images->particles[static_cast<std::size_t>(i)]));
+        emitters.push_back(std::make_unique<NVolant::ParticleSystem>(
+            *w.images->particles[static_cast<std::size_t>(i)], w.random));
         emitters.back()->fireAt(static_cast<float>(100 + i * 110), 300.0f);
         for (int f = 0; f < 120; ++f)
             emitters.back()->update(0.0166667f, 0.0f);

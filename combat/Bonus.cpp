@@ -1,7 +1,7 @@
 #include "combat/Bonus.h"
 
 #include "combat/BonusReceiver.h"
-#include "combat/BonusSound.h"
+#include "combat/GameSounds.h"
 #include "content/Sprite.h"
 #include "gameplay/CollitionCircles.h"
 #include "gameplay/Images.h"
@@ -16,9 +16,9 @@ constexpr float kPulseMin = 0.9f;
 
 } // namespace
 
-Bonus::Bonus(int kind) : m_kind(kind)
+Bonus::Bonus(BonusKind kind) : m_kind(kind)
 {
-    const NLib::Sprite* master = Images::instance()->bonuses[static_cast<std::size_t>(kind - 1)].get();
+    const NLib::Sprite* master = Images::instance()->bonuses[static_cast<std::size_t>(kind) - 1].get();
     m_sprite = master ? std::make_unique<NLib::Sprite>(*master) : std::make_unique<NLib::Sprite>();
     m_sprite->setFps(kFps);
     m_sprite->scale = 1.0f;
@@ -96,7 +96,7 @@ bool Bonus::touches(const BonusReceiver& plane) const
     return circle.overlaps(plane.collisionCircles());
 }
 
-bool Bonus::tryPickup(BonusReceiver& plane)
+bool Bonus::tryPickup(BonusReceiver& plane, GameSounds& sounds)
 {
     // A bonus that is fading or gone cannot be taken twice.
     if (m_done || m_collected)
@@ -105,8 +105,44 @@ bool Bonus::tryPickup(BonusReceiver& plane)
         return false;
     m_collected = true;
     applyTo(plane);
-    BonusSound::play();
+    sounds.play(SoundCue::Bonus, true, false, -1);
     return true;
+}
+
+void Bonus::applyTo(BonusReceiver& plane) const
+{
+    switch (m_kind) {
+    case BonusKind::KillAll:
+        plane.launchAtAllTargets();
+        break;
+    case BonusKind::AddDamage:
+        plane.addDamage();
+        break;
+    case BonusKind::DoubleFire:
+        plane.enableDoubleFire();
+        break;
+    case BonusKind::DoubleMissile:
+        plane.enableDoubleMissile();
+        break;
+    case BonusKind::Stealth:
+        plane.addStealth();
+        break;
+    case BonusKind::FourMissiles:
+        plane.enableFourMissiles();
+        break;
+    case BonusKind::AutoAim:
+        plane.enableAutoAim();
+        break;
+    case BonusKind::Repair:
+        plane.repair();
+        break;
+    case BonusKind::RepairAll:
+        plane.repairAll();
+        break;
+    case BonusKind::AddHull:
+        plane.addHull();
+        break;
+    }
 }
 
 } // namespace NVolant

@@ -1,16 +1,6 @@
 #include "combat/Bonuses.h"
 
 #include "combat/Bonus.h"
-#include "combat/Bonus4Missile.h"
-#include "combat/BonusAddDamage.h"
-#include "combat/BonusAddHull.h"
-#include "combat/BonusAutoAim.h"
-#include "combat/BonusDoubleFire.h"
-#include "combat/BonusDoubleMissile.h"
-#include "combat/BonusKillAll.h"
-#include "combat/BonusRepair.h"
-#include "combat/BonusRepairAll.h"
-#include "combat/BonusStealth.h"
 #include "content/ResourceArchive.h"
 #include "platform/ByteReader.h"
 #include "platform/Log.h"
@@ -26,36 +16,17 @@ constexpr std::size_t kLoggedSkips = 5;
 
 } // namespace
 
-Bonuses::Bonuses() = default;
+Bonuses::Bonuses(GameSounds& sounds) : m_sounds(sounds)
+{
+}
 
 Bonuses::~Bonuses() = default;
 
 std::unique_ptr<Bonus> Bonuses::createBonus(int kind)
 {
-    switch (kind) {
-    case BonusKillAll::kKind:
-        return std::make_unique<BonusKillAll>();
-    case BonusAddDamage::kKind:
-        return std::make_unique<BonusAddDamage>();
-    case BonusDoubleFire::kKind:
-        return std::make_unique<BonusDoubleFire>();
-    case BonusDoubleMissile::kKind:
-        return std::make_unique<BonusDoubleMissile>();
-    case BonusStealth::kKind:
-        return std::make_unique<BonusStealth>();
-    case Bonus4Missile::kKind:
-        return std::make_unique<Bonus4Missile>();
-    case BonusAutoAim::kKind:
-        return std::make_unique<BonusAutoAim>();
-    case BonusRepair::kKind:
-        return std::make_unique<BonusRepair>();
-    case BonusRepairAll::kKind:
-        return std::make_unique<BonusRepairAll>();
-    case BonusAddHull::kKind:
-        return std::make_unique<BonusAddHull>();
-    default:
+    if (kind < 1 || kind > Bonus::kKindCount)
         return nullptr;
-    }
+    return std::make_unique<Bonus>(static_cast<BonusKind>(kind));
 }
 
 std::vector<Bonuses::Record> Bonuses::parse(std::span<const std::uint8_t> bytes, std::uint32_t* announced)
@@ -151,6 +122,12 @@ void Bonuses::clear()
     m_bonuses.clear();
 }
 
+void Bonuses::restart()
+{
+    clear();
+    m_camera = Vector4(0.0f, 0.0f, 0.0f, 1.0f);
+}
+
 void Bonuses::update(float dtMs)
 {
     for (auto it = m_bonuses.begin(); it != m_bonuses.end();) {
@@ -179,7 +156,7 @@ bool Bonuses::checkPickup(BonusReceiver& plane)
         // Sorted by height: nothing further on can be in reach.
         if (y > m_camera.y + kReachAbove)
             return false;
-        if (b->tryPickup(plane))
+        if (b->tryPickup(plane, m_sounds))
             return true;
     }
     return false;

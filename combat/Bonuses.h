@@ -1,6 +1,5 @@
 #pragma once
 
-#include "content/Singleton.h"
 #include "platform/Vector4.h"
 
 #include <cstdint>
@@ -15,10 +14,11 @@ namespace NVolant {
 
 class Bonus;
 class BonusReceiver;
+class GameSounds;
 
 // The bonuses of the running level, placed from its "bonuses.dat" and kept in order of height, so
-// the pick-up test can stop at the first one above the screen. One per level.
-class Bonuses final : public NLib::Singleton<Bonuses> {
+// the pick-up test can stop at the first one above the screen.
+class Bonuses final {
 public:
     // One record of "bonuses.dat": a 32-bit count, then per bonus its kind and x, y, z, w
     // (little-endian, 20 bytes; w is not used).
@@ -41,7 +41,8 @@ public:
     // x on the screen's width and y between 0 and mapHeight.
     static bool placeable(const Record& record, float mapHeight);
 
-    Bonuses();
+    // Pick-ups chime through the game's sounds.
+    explicit Bonuses(GameSounds& sounds);
     Bonuses(const Bonuses&) = delete;
     Bonuses& operator=(const Bonuses&) = delete;
     virtual ~Bonuses();
@@ -56,6 +57,8 @@ public:
     // Takes a bonus into its place in the height order (after any of equal height).
     void insert(std::unique_ptr<Bonus> bonus);
     void clear();
+    // A new level: no bonuses, the start camera.
+    void restart();
 
     void setCamera(const Vector4& camera) { m_camera = camera; }
     const Vector4& camera() const { return m_camera; }
@@ -73,6 +76,7 @@ public:
 private:
     std::deque<std::unique_ptr<Bonus>> m_bonuses;
     Vector4 m_camera{0.0f, 0.0f, 0.0f, 1.0f};
+    GameSounds& m_sounds;
 };
 
 } // namespace NVolant

@@ -1,7 +1,6 @@
 #include "combat/Bullet.h"
 
-#include "combat/Effects.h"
-#include "combat/Shots.h"
+#include "combat/Arena.h"
 #include "content/Sprite.h"
 #include "gameplay/CollitionCircles.h"
 #include "gameplay/Images.h"
@@ -27,7 +26,7 @@ const NLib::Sprite& masterOf(int kind)
 
 } // namespace
 
-Bullet::Bullet(int kind) : m_kind(kind >= 0 && kind <= 4 ? kind : 0)
+Bullet::Bullet(Arena& arena, int kind) : Shot(arena), m_kind(kind >= 0 && kind <= 4 ? kind : 0)
 {
     m_sprite = std::make_unique<NLib::Sprite>(masterOf(m_kind));
     m_sprite->setFps(16.0f);
@@ -39,11 +38,9 @@ Bullet::Bullet(int kind) : m_kind(kind >= 0 && kind <= 4 ? kind : 0)
 Bullet::~Bullet()
 {
     // The spark shows where the round ended, hit or not.
-    Effects* effects = Effects::existing();
-    Images* images = Images::existing();
-    if (effects && images)
-        effects->addAnimation(std::make_unique<NLib::Sprite>(*images->bulletExplode),
-                              toScreen(m_previousPosition, Shots::currentCamera()));
+    if (Images* images = Images::existing())
+        m_arena.effects().addAnimation(std::make_unique<NLib::Sprite>(*images->bulletExplode),
+                                       toScreen(m_previousPosition, camera()));
     playImpactSound(200.0f);
 }
 

@@ -9,7 +9,7 @@ namespace NVolant {
 class Bullet final : public Shot {
 public:
     // Any other kind builds kind 0.
-    explicit Bullet(int kind);
+    Bullet(Arena& arena, int kind);
     // Leaves an impact where it hit or gave out.
     ~Bullet() override;
 

@@ -1,16 +1,19 @@
 #include "combat/Effects.h"
 
 #include "content/ParticleSystem.h"
+#include "content/Random.h"
 #include "content/Sprite.h"
 #include "gameplay/Images.h"
 #include "platform/Screen.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace NVolant {
 
-Effects::Effects() = default;
+Effects::Effects(NLib::Random& random) : m_random(random)
+{
+}
+
 Effects::~Effects() = default;
 
 bool Effects::onScreen(const ParticleSystem& emitter)
@@ -30,7 +33,7 @@ void Effects::addRandomExplosion(const Vector4& point)
     const auto& explosions = Images::instance()->explosions;
     if (explosions.empty())
         return;
-    const std::size_t pick = static_cast<std::size_t>(std::rand()) % explosions.size();
+    const std::size_t pick = static_cast<std::size_t>(m_random.integer()) % explosions.size();
     addAnimation(std::make_unique<NLib::Sprite>(*explosions[pick]), point);
 }
 
@@ -108,6 +111,14 @@ void Effects::drawAnimations()
 {
     for (auto& animation : m_animations)
         animation->draw(animation->position);
+}
+
+void Effects::restart()
+{
+    m_animations.clear();
+    m_trails.clear();
+    m_burners.clear();
+    m_camera = Vector4(0.0f, 0.0f, 0.0f, 1.0f);
 }
 
 } // namespace NVolant

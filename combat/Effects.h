@@ -1,14 +1,14 @@
 #pragma once
 
-#include "content/Singleton.h"
 #include "platform/Vector4.h"
 
 #include <memory>
 #include <vector>
 
 namespace NLib {
+class Random;
 class Sprite;
-}
+} // namespace NLib
 
 namespace NVolant {
 
@@ -16,17 +16,18 @@ class ParticleSystem;
 
 // The passing effects that outlive what started them: one-shot animations (explosions, impacts),
 // trails of missiles and rockets, and the fires of burning enemies. Kept fixed to the scrolling
-// world and drawn in the layers the level asks for. One per level.
-class Effects final : public NLib::Singleton<Effects> {
+// world and drawn in the layers the level asks for.
+class Effects final {
 public:
-    Effects();
+    // Explosions are picked with the game's random sequence.
+    explicit Effects(NLib::Random& random);
     Effects(const Effects&) = delete;
     Effects& operator=(const Effects&) = delete;
     virtual ~Effects();
 
     // Takes a sprite copy and plays it once at a screen point.
     void addAnimation(std::unique_ptr<NLib::Sprite> sprite, const Vector4& point);
-    // One of the registry's explosion sprites, picked by the standard library's generator.
+    // One of the registry's explosion sprites, picked at random.
     void addRandomExplosion(const Vector4& point);
     // Trails live on until their last particle dies.
     void adoptTrail(std::unique_ptr<ParticleSystem> emitter);
@@ -44,6 +45,8 @@ public:
     void drawBurners();
     void drawTrailsAndAnimations();
     void drawAnimations();
+    // A new level: no effects, the start camera.
+    void restart();
 
     std::size_t animationCount() const { return m_animations.size(); }
     std::size_t trailCount() const { return m_trails.size(); }
@@ -58,6 +61,7 @@ private:
     std::vector<std::unique_ptr<ParticleSystem>> m_burners;
     std::vector<std::unique_ptr<NLib::Sprite>> m_animations;
     Vector4 m_camera{0.0f, 0.0f, 0.0f, 1.0f};
+    NLib::Random& m_random;
 };
 
 } // namespace NVolant

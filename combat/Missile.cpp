@@ -1,7 +1,6 @@
 #include "combat/Missile.h"
 
-#include "combat/Effects.h"
-#include "combat/Shots.h"
+#include "combat/Arena.h"
 #include "combat/TargetLookup.h"
 #include "content/ParticleSystem.h"
 #include "content/Sprite.h"
@@ -31,28 +30,26 @@ Vector4 normalised(const Vector4& v)
 
 } // namespace
 
-Missile::Missile()
+Missile::Missile(Arena& arena) : Shot(arena)
 {
     Images* images = Images::instance();
     m_sprite = std::make_unique<NLib::Sprite>(*images->missile);
     m_sprite->setFps(16.0f);
     m_speed = kSpeed;
     m_range = kRange;
-    m_trail = std::make_unique<ParticleSystem>(*images->particles[kTrailTemplate]);
+    m_trail = std::make_unique<ParticleSystem>(*images->particles[kTrailTemplate], arena.random());
 }
 
 Missile::~Missile()
 {
-    Effects* effects = Effects::existing();
-    Images* images = Images::existing();
+    Effects& effects = m_arena.effects();
     if (m_trail) {
         m_trail->stop(false);
-        if (effects)
-            effects->adoptTrail(std::move(m_trail));
+        effects.adoptTrail(std::move(m_trail));
     }
-    if (effects && images)
-        effects->addAnimation(std::make_unique<NLib::Sprite>(*images->missileExplode1),
-                              toScreen(m_position, Shots::currentCamera()));
+    if (Images* images = Images::existing())
+        effects.addAnimation(std::make_unique<NLib::Sprite>(*images->missileExplode1),
+                             toScreen(m_position, camera()));
     stopFlightSound();
     playImpactSound(200.0f);
 }
@@ -66,7 +63,7 @@ void Missile::makeFourMissileVariant(int index)
 
 void Missile::launch()
 {
-    const Vector4 at = toScreen(m_position, Shots::currentCamera());
+    const Vector4 at = toScreen(m_position, camera());
     m_trail->fireAt(at.x, at.y);
     m_trail->moveTo(at.x + m_direction.x, at.y + m_direction.y, false);
 }
@@ -83,7 +80,7 @@ void Missile::update(float dtMs)
     if (m_trail)
         m_trail->update(dtMs / 1000.0f, 0.0f);
 
-    const TargetLookup* lookup = TargetLookup::current();
+    const TargetLookup* lookup = m_arena.targets();
     if (m_target != 0 && lookup) {
         if (const auto enemy = lookup->targetById(m_target)) {
             const Vector4 steer = normalised(enemy->position - m_position) * (kTurnRate * dtMs);

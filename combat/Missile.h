@@ -14,7 +14,7 @@ class Missile final : public Shot {
 public:
     static constexpr int kDamage = 100;
 
-    Missile();
+    explicit Missile(Arena& arena);
     // Explodes; its trail fades out in the effects manager.
     ~Missile() override;
 

@@ -1,6 +1,6 @@
 #include "combat/Shot.h"
 
-#include "combat/Shots.h"
+#include "combat/Arena.h"
 #include "content/ParticleSystem.h"
 #include "content/Sprite.h"
 #include "gameplay/CollitionCircles.h"
@@ -12,21 +12,8 @@
 
 namespace NVolant {
 
-namespace {
-
-int& identifierCounter()
+Shot::Shot(Arena& arena) : m_arena(arena), m_identifier(arena.ids().nextShot())
 {
-    static int next = 1;
-    return next;
-}
-
-} // namespace
-
-Shot::Shot()
-{
-    int& next = identifierCounter();
-    m_identifier = next;
-    next = next >= kMaxIdentifier ? 1 : next + 1;
 }
 
 Shot::~Shot()
@@ -34,21 +21,16 @@ Shot::~Shot()
     stopFlightSound();
 }
 
-int Shot::nextIdentifier()
-{
-    return identifierCounter();
-}
-
-void Shot::setNextIdentifier(int id)
-{
-    identifierCounter() = (id >= 1 && id <= kMaxIdentifier) ? id : 1;
-}
-
 void Shot::placeTrailAtTail(ParticleSystem& trail) const
 {
-    const Vector4 at = toScreen(m_position, Shots::currentCamera());
+    const Vector4 at = toScreen(m_position, camera());
     const float h = m_sprite ? m_sprite->frameHeight : 0.0f;
     trail.moveTo(at.x - h * m_direction.x / 2.0f, at.y + h * m_direction.y / 2.0f, false);
+}
+
+const Vector4& Shot::camera() const
+{
+    return m_arena.shots().camera();
 }
 
 Vector4 Shot::toScreen(const Vector4& world, const Vector4& camera)
@@ -106,19 +88,19 @@ bool Shot::withinReach(const CollitionCircles& target) const
 void Shot::updateFlightSound()
 {
     if (m_flightSound != SoundCue::None)
-        CombatSounds::keepFlying(m_flightSound, m_identifier, m_position);
+        m_arena.sounds().keepFlying(m_flightSound, m_identifier, m_position);
 }
 
 void Shot::stopFlightSound()
 {
     if (m_flightSound != SoundCue::None)
-        CombatSounds::stopFlying(m_flightSound, m_identifier);
+        m_arena.sounds().stopFlying(m_flightSound, m_identifier);
 }
 
 void Shot::playImpactSound(float distance)
 {
     if (m_impactSound != SoundCue::None)
-        CombatSounds::playAt(m_impactSound, m_position, distance);
+        m_arena.sounds().playAt(m_impactSound, m_position, distance);
 }
 
 } // namespace NVolant

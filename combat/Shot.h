@@ -1,6 +1,6 @@
 #pragma once
 
-#include "combat/CombatSounds.h"
+#include "combat/GameSounds.h"
 #include "platform/Vector4.h"
 
 #include <memory>
@@ -11,6 +11,7 @@ class Sprite;
 
 namespace NVolant {
 
+class Arena;
 class ParticleSystem;
 
 class CollitionCircles;
@@ -20,10 +21,8 @@ class CollitionCircles;
 // after it is spent.
 class Shot {
 public:
-    // Identifiers run 1..kMaxIdentifier and then start again at 1.
-    static constexpr int kMaxIdentifier = 100000;
-
-    Shot();
+    // Takes the game's next projectile identifier.
+    explicit Shot(Arena& arena);
     Shot(const Shot&) = delete;
     Shot& operator=(const Shot&) = delete;
     // Stops the flight sound.
@@ -64,9 +63,6 @@ public:
 
     // (x, camera.y + 600 - y): where a world point shows on screen.
     static Vector4 toScreen(const Vector4& world, const Vector4& camera);
-    // The identifier the next shot takes (tests, replays).
-    static int nextIdentifier();
-    static void setNextIdentifier(int id);
 
 protected:
     // The coarse reach test all kinds share: false when the target's shape is too far away to be
@@ -78,6 +74,10 @@ protected:
     void playImpactSound(float distance);
     // Moves a trail's emitter onto the shot's tail where the flight has now taken it.
     void placeTrailAtTail(ParticleSystem& trail) const;
+    // The camera of the game's shots, for what a projectile places on screen outside drawing.
+    const Vector4& camera() const;
+
+    Arena& m_arena;
 
     Vector4 m_position{0.0f, 0.0f, 0.0f, 1.0f};
     Vector4 m_direction{0.0f, 1.0f, 0.0f, 1.0f};

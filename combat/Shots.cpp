@@ -6,26 +6,13 @@
 
 namespace NVolant {
 
-namespace {
-
-Vector4& publishedCamera()
+Shots::Shots(Scores& scores) : m_scores(scores)
 {
-    static Vector4 camera{0.0f, 0.0f, 0.0f, 1.0f};
-    return camera;
 }
-
-} // namespace
-
-Shots::Shots() = default;
 
 Shots::~Shots()
 {
     clear();
-}
-
-const Vector4& Shots::currentCamera()
-{
-    return publishedCamera();
 }
 
 void Shots::add(std::unique_ptr<Shot> shot)
@@ -48,7 +35,6 @@ void Shots::setCamera(const Vector4& camera)
     for (auto& shot : m_enemyShots)
         shot->cameraMoved(delta);
     m_camera = camera;
-    publishedCamera() = camera;
 }
 
 void Shots::updateList(std::deque<std::unique_ptr<Shot>>& list, float dtMs)
@@ -101,7 +87,7 @@ int Shots::hitByPlayerShot(const CollitionCircles& circles)
             continue;
         const int damage = shot->hitTest(circles);
         if (damage != 0) {
-            Scores::instance()->countHit();
+            m_scores.countHit();
             return damage;
         }
     }
@@ -126,6 +112,12 @@ void Shots::clear()
 {
     m_playerShots.clear();
     m_enemyShots.clear();
+}
+
+void Shots::restart()
+{
+    clear();
+    m_camera = Vector4(0.0f, 0.0f, 0.0f, 1.0f);
 }
 
 } // namespace NVolant

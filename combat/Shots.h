@@ -1,6 +1,5 @@
 #pragma once
 
-#include "content/Singleton.h"
 #include "platform/Vector4.h"
 
 #include <deque>
@@ -9,19 +8,18 @@
 namespace NVolant {
 
 class CollitionCircles;
+class Scores;
 class Shot;
 
 // Every projectile in flight, the player's and the enemies' in two lists, updated and drawn in
-// the order they were fired. Answers the two hit questions of the game. One per level.
-class Shots final : public NLib::Singleton<Shots> {
+// the order they were fired. Answers the two hit questions of the game; the player's hits count
+// in the game's scores.
+class Shots final {
 public:
-    Shots();
+    explicit Shots(Scores& scores);
     Shots(const Shots&) = delete;
     Shots& operator=(const Shots&) = delete;
     virtual ~Shots();
-
-    // The camera of the running level, for projectiles that need the screen outside drawing.
-    static const Vector4& currentCamera();
 
     // The player's side.
     void add(std::unique_ptr<Shot> shot);
@@ -38,6 +36,8 @@ public:
     // Damage of the first enemy shot that hits the player's placed circles; 0 when none does.
     int hitByEnemyShot(const CollitionCircles& circles);
     void clear();
+    // A new level: no shots, the start camera.
+    void restart();
 
     const std::deque<std::unique_ptr<Shot>>& playerShots() const { return m_playerShots; }
     const std::deque<std::unique_ptr<Shot>>& enemyShots() const { return m_enemyShots; }
@@ -50,6 +50,7 @@ private:
     std::deque<std::unique_ptr<Shot>> m_playerShots;
     std::deque<std::unique_ptr<Shot>> m_enemyShots;
     Vector4 m_camera{0.0f, 0.0f, 0.0f, 1.0f};
+    Scores& m_scores;
 };
 
 } // namespace NVolant

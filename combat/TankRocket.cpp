@@ -1,7 +1,6 @@
 #include "combat/TankRocket.h"
 
-#include "combat/Effects.h"
-#include "combat/Shots.h"
+#include "combat/Arena.h"
 #include "content/ParticleSystem.h"
 #include "content/Sprite.h"
 #include "gameplay/CollitionCircles.h"
@@ -22,14 +21,14 @@ constexpr std::size_t kTrailTemplate = 0; // "dat/particles/particle2.psi"
 
 } // namespace
 
-TankRocket::TankRocket()
+TankRocket::TankRocket(Arena& arena) : Shot(arena)
 {
     Images* images = Images::instance();
     m_sprite = std::make_unique<NLib::Sprite>(*images->missile);
     m_sprite->setFps(16.0f);
     m_speed = 0.0f;
     m_range = kRange;
-    m_trail = std::make_unique<ParticleSystem>(*images->particles[kTrailTemplate]);
+    m_trail = std::make_unique<ParticleSystem>(*images->particles[kTrailTemplate], arena.random());
 }
 
 TankRocket::~TankRocket()
@@ -44,14 +43,13 @@ void TankRocket::releaseTrail()
     if (!m_trail)
         return;
     m_trail->stop(false);
-    if (Effects* effects = Effects::existing())
-        effects->adoptTrail(std::move(m_trail));
+    m_arena.effects().adoptTrail(std::move(m_trail));
     m_trail.reset();
 }
 
 void TankRocket::launch()
 {
-    const Vector4 at = toScreen(m_position, Shots::currentCamera());
+    const Vector4 at = toScreen(m_position, camera());
     m_trail->fireAt(at.x, at.y);
     m_trail->moveTo(at.x + m_direction.x, at.y + m_direction.y, false);
 }
@@ -74,9 +72,9 @@ void TankRocket::update(float dtMs)
         if (m_range < m_travelled) {
             m_phase = Bursting;
             releaseTrail();
-            Effects::instance()->addAnimation(
+            m_arena.effects().addAnimation(
                 std::make_unique<NLib::Sprite>(*Images::instance()->missileExplode2),
-                toScreen(m_position, Shots::currentCamera()));
+                toScreen(m_position, camera()));
         }
         Shot::update(dtMs);
         if (m_trail)

@@ -15,7 +15,7 @@ public:
     enum Phase { Flying = 0, Bursting = 1, Finished = 2 };
     static constexpr int kDamage = 50;
 
-    TankRocket();
+    explicit TankRocket(Arena& arena);
     ~TankRocket() override;
 
     void draw(const Vector4& camera) override;

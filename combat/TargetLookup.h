@@ -16,16 +16,13 @@ struct TargetInfo {
 };
 
 // The running level's enemies as seen from the weapons. Projectiles sit below the enemies and
-// cannot know them; the enemy manager implements this and is reachable through current() while a
-// level runs. No current lookup means no level: missiles fly straight and the sight switches off.
+// cannot know them; the enemy manager implements this and the game's arena hands it on while a
+// level runs.
 class TargetLookup {
 public:
-    // The lookup constructed last and not yet destroyed, or null.
-    static TargetLookup* current();
-
     TargetLookup(const TargetLookup&) = delete;
     TargetLookup& operator=(const TargetLookup&) = delete;
-    virtual ~TargetLookup();
+    virtual ~TargetLookup() = default;
 
     // The live enemy with this identifier, if any (identifiers below 1 find nothing).
     virtual std::optional<TargetInfo> targetById(int id) const = 0;
@@ -36,8 +33,7 @@ public:
     virtual std::vector<int> targetsAheadOf(const Vector4& point) const = 0;
 
 protected:
-    // Registers as current; the destructor lets go again if still current.
-    TargetLookup();
+    TargetLookup() = default;
 };
 
 } // namespace NVolant

@@ -11,8 +11,6 @@
 
 namespace NVolant {
 
-using NLib::rnd;
-
 bool ParticleInfo::read(const std::uint8_t* data, std::size_t size)
 {
     *this = ParticleInfo{};
@@ -56,7 +54,7 @@ ParticleSystem::ParticleSystem() : m_batch(createBatch())
 }
 
 ParticleSystem::ParticleSystem(const NLib::ResourceArchive& archive, const std::string& path,
-                               KGraphic* texture, float fps)
+                               KGraphic* texture, float fps, NLib::Random* random)
     : ParticleSystem(
           [&] {
               ParticleInfo info;
@@ -66,12 +64,14 @@ ParticleSystem::ParticleSystem(const NLib::ResourceArchive& archive, const std::
                             ParticleInfo::kFileSize);
               return info;
           }(),
-          texture, fps)
+          texture, fps, random)
 {
 }
 
-ParticleSystem::ParticleSystem(const ParticleInfo& info, KGraphic* texture, float fps) : ParticleSystem()
+ParticleSystem::ParticleSystem(const ParticleInfo& info, KGraphic* texture, float fps, NLib::Random* random)
+    : ParticleSystem()
 {
+    m_random = random;
     m_info = info;
     m_info.texture = texture;
     m_updateStep = fps != 0.0f ? 1.0f / fps : 0.0f;
@@ -81,12 +81,12 @@ ParticleSystem::ParticleSystem(const ParticleInfo& info, KGraphic* texture, floa
             *v = 0.0f;
 }
 
-ParticleSystem::ParticleSystem(const ParticleSystem& other)
+ParticleSystem::ParticleSystem(const ParticleSystem& other, NLib::Random& random)
     : m_info(other.m_info), m_updateStep(other.m_updateStep), m_residue(other.m_residue), m_age(other.m_age),
       m_emissionResidue(other.m_emissionResidue), m_previousX(other.m_previousX),
       m_previousY(other.m_previousY), m_locationX(other.m_locationX), m_locationY(other.m_locationY),
       m_tx(other.m_tx), m_ty(other.m_ty), m_aliveCount(other.m_aliveCount), m_particles(other.m_particles),
-      m_scale(other.m_scale), m_batch(createBatch())
+      m_scale(other.m_scale), m_batch(createBatch()), m_random(&random)
 {
     m_batch->reserveQuads(kMaxParticles);
 }
@@ -188,7 +188,7 @@ void ParticleSystem::step(float dt, float shiftY)
         const float needed = static_cast<float>(m_info.emission) * dt + m_emissionResidue;
         const int n = static_cast<int>(needed);
         m_emissionResidue = needed - static_cast<float>(n);
-        for (int i = 0; i < n && m_aliveCount < kMaxParticles; ++i)
+        for (int i = 0; i < n && m_random && m_aliveCount < kMaxParticles; ++i)
             emit(i, n);
     }
     m_previousX = m_locationX;
@@ -199,6 +199,7 @@ void ParticleSystem::emit(int i, int n)
 {
     Particle& p = m_particles[static_cast<std::size_t>(m_aliveCount)];
     const ParticleInfo& d = m_info;
+    const auto rnd = [this](float min, float max) { return m_random->between(min, max); };
     p.age = 0.0f;
     p.life = rnd(d.lifeMin, d.lifeMax);
     // Spread evenly along the emitter's path of this step.

@@ -9,8 +9,9 @@ class KBatch;
 class KGraphic;
 
 namespace NLib {
+class Random;
 class ResourceArchive;
-}
+} // namespace NLib
 
 namespace NVolant {
 
@@ -64,10 +65,12 @@ public:
     // A template from a ".psi" file; fps 0 advances with the frame time, otherwise in fixed steps.
     // A missing or malformed file gives an emitter that emits and draws nothing.
     ParticleSystem(const NLib::ResourceArchive& archive, const std::string& path, KGraphic* texture,
-                   float fps);
-    ParticleSystem(const ParticleInfo& info, KGraphic* texture, float fps);
-    // A copy of a template: every field, with a batch of its own.
-    ParticleSystem(const ParticleSystem& other);
+                   float fps, NLib::Random* random = nullptr);
+    // Without a random sequence to draw from, an emitter is a template that emits nothing.
+    ParticleSystem(const ParticleInfo& info, KGraphic* texture, float fps, NLib::Random* random = nullptr);
+    // A copy of a template that emits with random's draws: every field, with a batch of its own.
+    ParticleSystem(const ParticleSystem& other, NLib::Random& random);
+    ParticleSystem(const ParticleSystem&) = delete;
     ParticleSystem& operator=(const ParticleSystem&) = delete;
     ~ParticleSystem();
 
@@ -110,6 +113,7 @@ private:
     std::array<Particle, kMaxParticles> m_particles{};
     float m_scale = 1.0f;
     std::unique_ptr<KBatch> m_batch;
+    NLib::Random* m_random = nullptr;
 };
 
 } // namespace NVolant

@@ -2,26 +2,37 @@
 
 namespace NLib {
 
-namespace {
-
-std::uint32_t g_seed = 0;
-
-} // namespace
-
-float rnd(float min, float max)
+Random::Random(std::uint32_t seed) : m_state(seed)
 {
-    g_seed = g_seed * 214013u + 2531011u;
-    return min + (max - min) * static_cast<float>((g_seed >> 16) & 0xffffu) / 65535.0f;
+    // The additive feedback table of glibc's random_r (TYPE_3), seeded as its srandom_r does.
+    const std::int32_t start = seed == 0 ? 1 : static_cast<std::int32_t>(seed);
+    m_table[0] = static_cast<std::uint32_t>(start);
+    std::int32_t word = start;
+    for (std::size_t i = 1; i < kDegree; ++i) {
+        const std::int32_t hi = word / 127773;
+        const std::int32_t lo = word % 127773;
+        word = 16807 * lo - 2836 * hi;
+        if (word < 0)
+            word += 2147483647;
+        m_table[i] = static_cast<std::uint32_t>(word);
+    }
+    for (int i = 0; i < 10 * static_cast<int>(kDegree); ++i)
+        integer();
 }
 
-void resetRnd(std::uint32_t seed)
+float Random::between(float min, float max)
 {
-    g_seed = seed;
+    m_state = m_state * 214013u + 2531011u;
+    return min + (max - min) * static_cast<float>((m_state >> 16) & 0xffffu) / 65535.0f;
 }
 
-std::uint32_t rndSeed()
+int Random::integer()
 {
-    return g_seed;
+    m_table[m_front] += m_table[m_rear];
+    const int result = static_cast<int>(m_table[m_front] >> 1);
+    m_front = m_front + 1 == kDegree ? 0 : m_front + 1;
+    m_rear = m_rear + 1 == kDegree ? 0 : m_rear + 1;
+    return result;
 }
 
 } // namespace NLib

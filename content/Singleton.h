@@ -6,12 +6,12 @@
 
 namespace NLib {
 
-// The one home of a process-wide object: the archive, the registries, the managers of a running
-// level, the scores and the profiles. `instance` creates the object on first use, `existing`
-// never creates, `destroy` deletes it so that tests can build a fresh one, and `create` replaces
-// it with one built from arguments.
+// The one home of an object that is process-wide by nature: the archive, the read-only registries,
+// the audio device and the profiles (what one game changes lives in its world). `instance` creates
+// the object on first use, `existing` never creates, `destroy` deletes it so that tests can build
+// a fresh one, and `create` replaces it with one built from arguments.
 //
-//     class Effects final : public NLib::Singleton<Effects> { ... };
+//     class Sounds final : public NLib::Singleton<Sounds> { ... };
 template <typename T> class Singleton {
 public:
     static T* instance()

@@ -1,11 +1,10 @@
 #include "enemies/EBoat.h"
 
-#include "combat/Effects.h"
+#include "combat/Arena.h"
 #include "combat/TankRocket.h"
 #include "content/ParticleSystem.h"
 #include "content/Sprite.h"
 #include "enemies/Enemies.h"
-#include "enemies/EnemySounds.h"
 #include "enemies/GroundQuery.h"
 #include "gameplay/Images.h"
 #include "platform/Screen.h"
@@ -21,8 +20,8 @@ constexpr float kFireSpacing = 16.0f;
 
 } // namespace
 
-EBoat::EBoat(int type, const NLib::Sprite& master, const EBoatParams& params)
-    : Enemy(type, master), m_params(params)
+EBoat::EBoat(Enemies& enemies, int type, const NLib::Sprite& master, const EBoatParams& params)
+    : Enemy(enemies, type, master), m_params(params)
 {
     m_value = m_hull = m_params.hull;
 }
@@ -31,10 +30,9 @@ EBoat::~EBoat()
 {
     releaseWake();
     if (m_finished) {
-        static constexpr EnemySounds::Effect kExplosions[4] = {
-            EnemySounds::Effect::BoatExplosion1, EnemySounds::Effect::BoatExplosion2,
-            EnemySounds::Effect::BoatExplosion1, EnemySounds::Effect::BoatExplosion3};
-        EnemySounds::play(kExplosions[m_type % 10 % 4], m_position, 300.0f);
+        static constexpr SoundCue kExplosions[4] = {SoundCue::BoatExplosion1, SoundCue::BoatExplosion2,
+                                                    SoundCue::BoatExplosion1, SoundCue::BoatExplosion3};
+        arena().sounds().playAt(kExplosions[m_type % 10 % 4], m_position, 300.0f);
     }
 }
 
@@ -50,11 +48,11 @@ void EBoat::startWake()
     const ParticleSystem* wakeTemplate = images->particles[kWakeTemplate].get();
     if (!wakeTemplate)
         return;
-    auto wake = std::make_unique<ParticleSystem>(*wakeTemplate);
+    auto wake = std::make_unique<ParticleSystem>(*wakeTemplate, arena().random());
     const Vector4 p = screenPoint();
     wake->fireAt(p.x, p.y);
     wake->moveTo(p.x + m_direction.x, p.y + m_direction.y, false);
-    m_wake = Effects::instance()->addBurner(std::move(wake));
+    m_wake = arena().effects().addBurner(std::move(wake));
 }
 
 void EBoat::releaseWake()
@@ -62,12 +60,11 @@ void EBoat::releaseWake()
     if (!m_wake)
         return;
     // The wake's last particles fade out as a trail instead of vanishing with the boat.
-    if (Effects* effects = Effects::existing()) {
-        auto wake = effects->releaseBurner(m_wake);
-        if (wake && wake->aliveCount() > 0) {
-            wake->stop(false);
-            effects->adoptTrail(std::move(wake));
-        }
+    Effects& effects = arena().effects();
+    auto wake = effects.releaseBurner(m_wake);
+    if (wake && wake->aliveCount() > 0) {
+        wake->stop(false);
+        effects.adoptTrail(std::move(wake));
     }
     m_wake = nullptr;
 }
@@ -85,7 +82,7 @@ void EBoat::update(float dtMs)
         m_position += m_direction * (m_speed * dtMs);
         CollitionPoints outline = m_params.collisionPoints;
         outline.place(m_position, m_angle);
-        const GroundQuery* ground = Enemies::currentGround();
+        const GroundQuery* ground = m_enemies.ground();
         const float half = m_sprite->frameWidth / 2.0f;
         if ((ground && ground->anyTile(outline)) || m_position.x + half > static_cast<float>(kScreenWidth) ||
             m_position.x - half < 0.0f) {
@@ -95,7 +92,7 @@ void EBoat::update(float dtMs)
     }
 
     if (takeHits(m_params.collisionCircles) != 0) {
-        EnemySounds::play(EnemySounds::Effect::BoatHit, m_position, 300.0f);
+        arena().sounds().playAt(SoundCue::BoatHit, m_position, 300.0f);
         if (m_hull < 1) {
             award();
             explode();
@@ -132,8 +129,8 @@ void EBoat::followWithWake()
 void EBoat::fireRocket()
 {
     const Vector4 muzzle = m_position + turned(m_params.nextGun(), m_angle);
-    launchShot(std::make_unique<TankRocket>(), muzzle, 180.0f, static_cast<float>(m_weaponRange) * kRangeUnit,
-               true);
+    launchShot(std::make_unique<TankRocket>(arena()), muzzle, 180.0f,
+               static_cast<float>(m_weaponRange) * kRangeUnit, true);
 }
 
 void EBoat::draw(const Vector4& camera)

@@ -8,6 +8,8 @@
 
 namespace NVolant {
 
+class Enemies;
+
 class ParticleSystem;
 
 // Patrols the open river, turning back at any map tile and at the screen's edges, leaves a wake,
@@ -19,7 +21,7 @@ public:
     static constexpr float kFirePeriod = 1400.0f;
     static constexpr float kRangeUnit = 120.0f;
 
-    EBoat(int type, const NLib::Sprite& master, const EBoatParams& params);
+    EBoat(Enemies& enemies, int type, const NLib::Sprite& master, const EBoatParams& params);
     ~EBoat() override;
 
     void draw(const Vector4& camera) override;

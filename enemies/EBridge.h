@@ -6,13 +6,16 @@
 
 namespace NVolant {
 
+class Enemies;
+
 class EnemyParams;
 
 // Spans the river with roads to both screen edges. Destroyed rather than removed: it breaks,
 // stays as a wreck and becomes the level's checkpoint. Type code 300.
 class EBridge final : public Enemy {
 public:
-    EBridge(const NLib::Sprite& master, const NLib::Sprite& road, const EnemyParams& params);
+    EBridge(Enemies& enemies, const NLib::Sprite& master, const NLib::Sprite& road,
+            const EnemyParams& params);
     ~EBridge() override;
 
     void draw(const Vector4& camera) override;

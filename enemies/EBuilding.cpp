@@ -6,8 +6,8 @@
 
 namespace NVolant {
 
-EBuilding::EBuilding(int type, const NLib::Sprite& master, const EnemyParams& params)
-    : Enemy(type, master), m_params(&params)
+EBuilding::EBuilding(Enemies& enemies, int type, const NLib::Sprite& master, const EnemyParams& params)
+    : Enemy(enemies, type, master), m_params(&params)
 {
     m_value = m_hull = m_params->hull;
 }

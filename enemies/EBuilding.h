@@ -4,13 +4,15 @@
 
 namespace NVolant {
 
+class Enemies;
+
 class EnemyParams;
 
 // A static target with its painted shadow. Type codes 500..511. It carries a weapon range from
 // the level file like every enemy, but buildings never fire.
 class EBuilding final : public Enemy {
 public:
-    EBuilding(int type, const NLib::Sprite& master, const EnemyParams& params);
+    EBuilding(Enemies& enemies, int type, const NLib::Sprite& master, const EnemyParams& params);
 
     void drawShadow(const Vector4& camera) override;
     void update(float dtMs) override;

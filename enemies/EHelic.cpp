@@ -1,9 +1,9 @@
 #include "enemies/EHelic.h"
 
+#include "combat/Arena.h"
 #include "combat/Missile.h"
 #include "content/Sprite.h"
 #include "enemies/Enemies.h"
-#include "enemies/EnemySounds.h"
 #include "enemies/GroundQuery.h"
 #include "gameplay/EnemyParams.h"
 #include "gameplay/PlayConstants.h"
@@ -11,17 +11,17 @@
 
 namespace NVolant {
 
-EHelic::EHelic(int type, const NLib::Sprite& master, const EnemyParams& params)
-    : Enemy(type, master), m_params(&params)
+EHelic::EHelic(Enemies& enemies, int type, const NLib::Sprite& master, const EnemyParams& params)
+    : Enemy(enemies, type, master), m_params(&params)
 {
     m_value = m_hull = m_params->hull;
 }
 
 EHelic::~EHelic()
 {
-    EnemySounds::stopEngine(EnemySounds::Engine::Helic, m_type % 10, m_id);
+    arena().sounds().stopEngine(GameSounds::Engine::Helic, m_type % 10, m_id);
     if (m_finished)
-        EnemySounds::play(EnemySounds::Effect::HelicExplosion, m_position, 300.0f);
+        arena().sounds().playAt(SoundCue::HelicExplosion, m_position, 300.0f);
 }
 
 void EHelic::setDirection(int g)
@@ -40,10 +40,10 @@ void EHelic::drawShadow(const Vector4& camera)
 void EHelic::update(float dtMs)
 {
     m_speed = speedFrom(kSpeeds);
-    EnemySounds::keepEngine(EnemySounds::Engine::Helic, m_type % 10, m_id, m_position, kEngineDistance);
+    arena().sounds().keepEngine(GameSounds::Engine::Helic, m_type % 10, m_id, m_position, kEngineDistance);
     m_sprite->update(dtMs);
 
-    const GroundQuery* ground = Enemies::currentGround();
+    const GroundQuery* ground = m_enemies.ground();
     if (!m_startTested) {
         CollitionPoints outline = m_params->collisionPoints;
         outline.place(m_startPosition, m_angle);
@@ -78,7 +78,7 @@ void EHelic::move(float dtMs)
 
     const float half = m_sprite->frameWidth / 2.0f;
     bool turn = m_position.x + half > static_cast<float>(kScreenWidth) || m_position.x - half < 0.0f;
-    const GroundQuery* ground = Enemies::currentGround();
+    const GroundQuery* ground = m_enemies.ground();
     if (!turn && ground) {
         // It keeps to what it started over: the banks, or the open river.
         turn = m_startedOverTile ? !ground->anyWater(outline) : ground->anyTile(outline);
@@ -91,7 +91,7 @@ void EHelic::move(float dtMs)
 
 void EHelic::fireMissile()
 {
-    launchShot(std::make_unique<Missile>(), m_position, m_angle,
+    launchShot(std::make_unique<Missile>(arena()), m_position, m_angle,
                static_cast<float>(m_weaponRange) * kRangeUnit, true);
 }
 

@@ -4,6 +4,8 @@
 
 namespace NVolant {
 
+class Enemies;
+
 class EnemyParams;
 
 // Hovers or patrols over the river or over its banks, turning back at the screen's edges and
@@ -16,7 +18,7 @@ public:
     static constexpr float kRangeUnit = 100.0f;
     static constexpr float kEngineDistance = 400.0f;
 
-    EHelic(int type, const NLib::Sprite& master, const EnemyParams& params);
+    EHelic(Enemies& enemies, int type, const NLib::Sprite& master, const EnemyParams& params);
     ~EHelic() override;
 
     void drawShadow(const Vector4& camera) override;

@@ -1,8 +1,8 @@
 #include "enemies/EPlane.h"
 
+#include "combat/Arena.h"
 #include "content/Sprite.h"
 #include "enemies/Enemies.h"
-#include "enemies/EnemySounds.h"
 #include "gameplay/EnemyParams.h"
 #include "gameplay/PlayConstants.h"
 #include "platform/Screen.h"
@@ -18,17 +18,17 @@ constexpr float kWrapLeft = -20.0f;
 
 } // namespace
 
-EPlane::EPlane(int type, const NLib::Sprite& master, const EnemyParams& params)
-    : Enemy(type, master), m_params(&params)
+EPlane::EPlane(Enemies& enemies, int type, const NLib::Sprite& master, const EnemyParams& params)
+    : Enemy(enemies, type, master), m_params(&params)
 {
     m_value = m_hull = m_params->hull;
 }
 
 EPlane::~EPlane()
 {
-    EnemySounds::stopEngine(EnemySounds::Engine::Plane, m_type % 10, m_id);
+    arena().sounds().stopEngine(GameSounds::Engine::Plane, m_type % 10, m_id);
     if (m_finished)
-        EnemySounds::play(EnemySounds::Effect::PlaneExplosion, m_position, 300.0f);
+        arena().sounds().playAt(SoundCue::PlaneExplosion, m_position, 300.0f);
 }
 
 void EPlane::setDirection(int g)
@@ -77,7 +77,7 @@ void EPlane::drawShadow(const Vector4& camera)
 
 void EPlane::update(float dtMs)
 {
-    EnemySounds::keepEngine(EnemySounds::Engine::Plane, m_type % 10, m_id, m_position, kEngineDistance);
+    arena().sounds().keepEngine(GameSounds::Engine::Plane, m_type % 10, m_id, m_position, kEngineDistance);
     m_sprite->update(dtMs);
     m_speed = speedFrom(kSpeeds);
     m_position += m_direction * (m_speed * dtMs);
@@ -92,7 +92,7 @@ void EPlane::update(float dtMs)
 
 void EPlane::wrap()
 {
-    const Vector4& camera = Enemies::currentCamera();
+    const Vector4& camera = m_enemies.camera();
     if (!(camera.y < m_startPosition.y))
         return;
     const int g = group();

@@ -4,6 +4,8 @@
 
 namespace NVolant {
 
+class Enemies;
+
 class EnemyParams;
 
 // Crosses the screen in a straight line; until the camera passes its spawn height it wraps
@@ -13,7 +15,7 @@ public:
     static constexpr float kSpeeds[4] = {0.15f, 0.2f, 0.25f, 0.3f};
     static constexpr float kEngineDistance = 500.0f;
 
-    EPlane(int type, const NLib::Sprite& master, const EnemyParams& params);
+    EPlane(Enemies& enemies, int type, const NLib::Sprite& master, const EnemyParams& params);
     ~EPlane() override;
 
     void drawShadow(const Vector4& camera) override;

@@ -5,6 +5,8 @@
 
 namespace NVolant {
 
+class Enemies;
+
 // Stands on the bank and fires rockets or bursts of flak from its shot origins. Type codes
 // 400..404.
 class ETank final : public Enemy {
@@ -14,7 +16,7 @@ public:
     static constexpr float kBurstPause = 1500.0f;
     static constexpr float kRangeUnit = 100.0f;
 
-    ETank(int type, const NLib::Sprite& master, const ETankParams& params);
+    ETank(Enemies& enemies, int type, const NLib::Sprite& master, const ETankParams& params);
 
     void update(float dtMs) override;
     void setDirection(int g) override;

@@ -1,5 +1,6 @@
 #include "enemies/Enemies.h"
 
+#include "combat/Arena.h"
 #include "content/ResourceArchive.h"
 #include "content/Sprite.h"
 #include "enemies/EBoat.h"
@@ -20,9 +21,6 @@
 namespace NVolant {
 
 namespace {
-
-Enemies* g_current = nullptr;
-Vector4 g_camera{0.0f, 0.0f, 0.0f, 1.0f};
 
 // Type-code windows drawn one after another: boats first, planes last. Helicopters fall in two
 // windows and are drawn twice; the 600 window names no kind.
@@ -45,32 +43,16 @@ std::optional<TargetInfo> describe(const Enemy* e)
 
 } // namespace
 
-Enemies* Enemies::current()
+Enemies::Enemies(Arena& arena) : m_arena(arena)
 {
-    return g_current;
-}
-
-const Vector4& Enemies::currentCamera()
-{
-    return g_camera;
-}
-
-const GroundQuery* Enemies::currentGround()
-{
-    return g_current ? g_current->m_ground : nullptr;
-}
-
-Enemies::Enemies()
-{
-    g_current = this;
-    g_camera = m_camera;
+    m_arena.setTargets(this);
 }
 
 Enemies::~Enemies()
 {
     clear();
-    if (g_current == this)
-        g_current = nullptr;
+    if (m_arena.targets() == this)
+        m_arena.setTargets(nullptr);
 }
 
 std::unique_ptr<Enemy> Enemies::create(int type)
@@ -78,25 +60,25 @@ std::unique_ptr<Enemy> Enemies::create(int type)
     Images* images = Images::instance();
     if (type >= Enemy::kBoat && type < Enemy::kBoat + 4) {
         const auto i = static_cast<std::size_t>(type - Enemy::kBoat);
-        return std::make_unique<EBoat>(type, *images->boats[i], *images->boatParams[i]);
+        return std::make_unique<EBoat>(*this, type, *images->boats[i], *images->boatParams[i]);
     }
     if (type >= Enemy::kHelic && type < Enemy::kHelic + 4) {
         const auto i = static_cast<std::size_t>(type - Enemy::kHelic);
-        return std::make_unique<EHelic>(type, *images->helics[i], *images->helicParams[i]);
+        return std::make_unique<EHelic>(*this, type, *images->helics[i], *images->helicParams[i]);
     }
     if (type >= Enemy::kPlane && type < Enemy::kPlane + 4) {
         const auto i = static_cast<std::size_t>(type - Enemy::kPlane);
-        return std::make_unique<EPlane>(type, *images->planes[i], *images->planeParams[i]);
+        return std::make_unique<EPlane>(*this, type, *images->planes[i], *images->planeParams[i]);
     }
     if (type == Enemy::kBridge)
-        return std::make_unique<EBridge>(*images->bridge, *images->road, *images->bridgeParams);
+        return std::make_unique<EBridge>(*this, *images->bridge, *images->road, *images->bridgeParams);
     if (type >= Enemy::kTank && type < Enemy::kTank + 5) {
         const auto i = static_cast<std::size_t>(type - Enemy::kTank);
-        return std::make_unique<ETank>(type, *images->tanks[i], *images->tankParams[i]);
+        return std::make_unique<ETank>(*this, type, *images->tanks[i], *images->tankParams[i]);
     }
     if (type >= Enemy::kBuilding && type < Enemy::kBuilding + 12) {
         const auto i = static_cast<std::size_t>(type - Enemy::kBuilding);
-        return std::make_unique<EBuilding>(type, *images->buildings[i], *images->buildingParams[i]);
+        return std::make_unique<EBuilding>(*this, type, *images->buildings[i], *images->buildingParams[i]);
     }
     return nullptr;
 }
@@ -202,7 +184,6 @@ void Enemies::rebuildActive()
 void Enemies::setCamera(const Vector4& camera)
 {
     m_camera = camera;
-    g_camera = camera;
 }
 
 void Enemies::update(float dtMs)

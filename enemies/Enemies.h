@@ -12,6 +12,7 @@
 
 namespace NVolant {
 
+class Arena;
 class CollitionCircles;
 class EBridge;
 class Enemy;
@@ -23,19 +24,17 @@ struct EnemyRecord;
 // offered as targets. Destroyed bridges are the level's checkpoints; the last one ends it.
 class Enemies final : public TargetLookup {
 public:
-    // The manager of the running level, or null; the camera it last published.
-    static Enemies* current();
-    static const Vector4& currentCamera();
-    // The ground the current manager's enemies stay over, or null (no terrain).
-    static const GroundQuery* currentGround();
-
-    Enemies();
+    // The enemies act in the game's arena and are its targets while they live.
+    explicit Enemies(Arena& arena);
     Enemies(const Enemies&) = delete;
     Enemies& operator=(const Enemies&) = delete;
     ~Enemies() override;
 
     // The level's ground for boats and helicopters; may be null.
     void setGround(const GroundQuery* ground) { m_ground = ground; }
+    // The ground the enemies stay over, or null (no terrain).
+    const GroundQuery* ground() const { return m_ground; }
+    Arena& arena() const { return m_arena; }
 
     // Builds the enemies of a level file read through the archive. A missing file gives none.
     void load(const std::string& path);
@@ -82,7 +81,7 @@ public:
     int lastBridge() const { return m_lastBridge; }
 
     // The kind a level-file type code names, or null for a code outside the table.
-    static std::unique_ptr<Enemy> create(int type);
+    std::unique_ptr<Enemy> create(int type);
 
 private:
     void insertSorted(std::unique_ptr<Enemy> enemy);
@@ -100,6 +99,7 @@ private:
     bool m_levelEndReached = false;
     bool m_checkpointChanged = false;
     const GroundQuery* m_ground = nullptr;
+    Arena& m_arena;
 };
 
 } // namespace NVolant

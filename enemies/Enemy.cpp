@@ -1,47 +1,28 @@
 #include "enemies/Enemy.h"
 
-#include "combat/Effects.h"
+#include "combat/Arena.h"
 #include "combat/Shot.h"
-#include "combat/Shots.h"
 #include "content/Sprite.h"
 #include "enemies/Enemies.h"
 #include "gameplay/CollitionCircles.h"
 #include "platform/Angles.h"
 #include "platform/Screen.h"
-#include "score/Scores.h"
 
 #include <cmath>
 
 namespace NVolant {
 
-namespace {
-
-constexpr int kLastId = 100000;
-int g_lastId = 0;
-
-int nextId()
-{
-    g_lastId = g_lastId >= kLastId ? 1 : g_lastId + 1;
-    return g_lastId;
-}
-
-} // namespace
-
-Enemy::Enemy(int type, const NLib::Sprite& master)
-    : m_type(type), m_id(nextId()), m_sprite(std::make_unique<NLib::Sprite>(master))
+Enemy::Enemy(Enemies& enemies, int type, const NLib::Sprite& master)
+    : m_enemies(enemies), m_type(type), m_id(enemies.arena().ids().nextEnemy()),
+      m_sprite(std::make_unique<NLib::Sprite>(master))
 {
 }
 
 Enemy::~Enemy() = default;
 
-int Enemy::lastId()
+Arena& Enemy::arena() const
 {
-    return g_lastId;
-}
-
-void Enemy::resetIds(int last)
-{
-    g_lastId = last;
+    return m_enemies.arena();
 }
 
 Vector4 Enemy::screenPoint(const Vector4& world, const Vector4& camera)
@@ -51,7 +32,7 @@ Vector4 Enemy::screenPoint(const Vector4& world, const Vector4& camera)
 
 Vector4 Enemy::screenPoint() const
 {
-    return screenPoint(m_position, Enemies::currentCamera());
+    return screenPoint(m_position, m_enemies.camera());
 }
 
 int Enemy::group() const
@@ -123,7 +104,7 @@ int Enemy::takeHits(const CollitionCircles& shape)
 {
     CollitionCircles placed = shape;
     placed.place(m_position, m_angle);
-    const int damage = Shots::instance()->hitByPlayerShot(placed);
+    const int damage = arena().shots().hitByPlayerShot(placed);
     if (damage > 0)
         m_hull -= damage;
     return damage;
@@ -172,23 +153,23 @@ void Enemy::launchShot(std::unique_ptr<Shot> shot, const Vector4& from, float an
     shot->launch();
     if (withSounds)
         shot->setSounds(SoundCue::EnemyMissile, SoundCue::EnemyMissileExpl);
-    Shots::instance()->addEnemy(std::move(shot));
+    arena().shots().addEnemy(std::move(shot));
 }
 
 void Enemy::explode()
 {
-    Effects::instance()->addRandomExplosion(screenPoint());
+    arena().effects().addRandomExplosion(screenPoint());
     m_finished = true;
 }
 
 void Enemy::award()
 {
-    Scores::instance()->addScore(m_value, m_position);
+    arena().scores().addScore(m_value, m_position);
 }
 
 void Enemy::countKill(Kill kill)
 {
-    Scores* scores = Scores::instance();
+    Scores* scores = &arena().scores();
     switch (kill) {
     case Kill::Boat:
         scores->countBoat();

@@ -10,7 +10,9 @@ class Sprite;
 
 namespace NVolant {
 
+class Arena;
 class CollitionCircles;
+class Enemies;
 class Shot;
 
 // Every hostile object of a level: boats, helicopters, planes, bridges, tanks and buildings.
@@ -26,8 +28,9 @@ public:
     static constexpr int kTank = 400;
     static constexpr int kBuilding = 500;
 
-    // Takes a copy of the kind's master sprite and the next identifier.
-    Enemy(int type, const NLib::Sprite& master);
+    // Takes a copy of the kind's master sprite and the game's next enemy identifier; lives in
+    // the manager that made it.
+    Enemy(Enemies& enemies, int type, const NLib::Sprite& master);
     Enemy(const Enemy&) = delete;
     Enemy& operator=(const Enemy&) = delete;
     virtual ~Enemy();
@@ -67,14 +70,12 @@ public:
 
     // Where a world point shows on screen with the given camera.
     static Vector4 screenPoint(const Vector4& world, const Vector4& camera);
-    // The screen point of this enemy under the camera the manager published.
+    // The screen point of this enemy under its manager's camera.
     Vector4 screenPoint() const;
 
-    // Identifiers run 1..100000 and then start again at 1. Tests and replays restart the count.
-    static int lastId();
-    static void resetIds(int last = 0);
-
 protected:
+    // What the enemy's weapons, explosions and sounds act on.
+    Arena& arena() const;
     // An explosion at the screen point, and the enemy is done.
     void explode();
     // The enemy's points to the score, shown where it died.
@@ -90,8 +91,8 @@ protected:
     int takeHits(const CollitionCircles& shape);
     // Places, turns and launches an enemy projectile and hands it to the shot manager; rockets
     // and missiles carry the enemy rocket's flight and impact sounds, flak none.
-    static void launchShot(std::unique_ptr<Shot> shot, const Vector4& from, float angle, float range,
-                           bool withSounds);
+    void launchShot(std::unique_ptr<Shot> shot, const Vector4& from, float angle, float range,
+                    bool withSounds);
     // Whether the shape, placed at the position with the enemy's angle, touches the player's
     // circles (after a cheap distance test on the sprite's width).
     bool touches(const CollitionCircles& shape, const CollitionCircles& player) const;
@@ -102,6 +103,7 @@ protected:
     // (x, y) turned by angle degrees about the origin.
     static Vector4 turned(const Vector4& p, float angle);
 
+    Enemies& m_enemies;
     Vector4 m_position{0.0f, 0.0f, 0.0f, 1.0f};
     Vector4 m_startPosition{0.0f, 0.0f, 0.0f, 1.0f};
     int m_initialGroup = 0;

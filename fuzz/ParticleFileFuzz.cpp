@@ -2,6 +2,7 @@
 // whatever numbers they hold, an emitter built from them must run, move and stop without
 // leaving its particle table or computing garbage counts.
 #include "content/ParticleSystem.h"
+#include "content/Random.h"
 
 #include <cstdint>
 
@@ -11,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!info.read(data, size))
         return 0;
     for (float fps : {0.0f, 30.0f, 60.0f}) {
-        NVolant::ParticleSystem emitter(info, nullptr, fps);
+        NLib::Random random;
+        NVolant::ParticleSystem emitter(info, nullptr, fps, &random);
         emitter.fireAt(400.0f, 300.0f);
         for (int step = 0; step < 40; ++step) {
             emitter.moveTo(400.0f + static_cast<float>(step), 300.0f - static_cast<float>(step),
@@ -22,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         emitter.stop(false);
         emitter.update(1.0f / 60.0f, 0.0f);
-        NVolant::ParticleSystem copy(emitter);
+        NVolant::ParticleSystem copy(emitter, random);
         copy.stop(true);
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "player/AimSight.h"
 
+#include "combat/Arena.h"
 #include "combat/TargetLookup.h"
 #include "content/Sprite.h"
 #include "gameplay/Images.h"
@@ -22,7 +23,7 @@ Vector4 toScreen(const Vector4& world, const Vector4& camera)
 
 } // namespace
 
-AimSight::AimSight() : m_sprite(Images::instance()->aimSight.get())
+AimSight::AimSight(const Arena& arena) : m_arena(arena), m_sprite(Images::instance()->aimSight.get())
 {
 }
 
@@ -42,7 +43,7 @@ void AimSight::track(const Vector4& planeWorld, const Vector4& camera)
     m_camera = camera;
     m_angle = 0.0f;
     int id = 0;
-    const TargetLookup* lookup = TargetLookup::current();
+    const TargetLookup* lookup = m_arena.targets();
     if (!lookup) {
         setActive(false); // no level running: nothing to aim at, and the sight stays where it was
     } else if (const auto target = lookup->targetInCone(planeWorld, kConeDegrees)) {

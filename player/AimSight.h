@@ -8,6 +8,8 @@ class Sprite;
 
 namespace NVolant {
 
+class Arena;
+
 // The plane's automatic aiming aid, switched on by the auto-aim bonus. Every frame it picks the
 // first enemy in a narrow cone ahead; while on, the cannon leads that enemy, and once the same
 // enemy has stayed picked for the lock time new missiles home on it.
@@ -17,7 +19,8 @@ public:
     static constexpr float kLockTime = 200.0f; // ms
     static constexpr float kAheadDistance = 300.0f;
 
-    AimSight();
+    // Looks for targets among the arena's.
+    explicit AimSight(const Arena& arena);
     AimSight(const AimSight&) = delete;
     AimSight& operator=(const AimSight&) = delete;
     virtual ~AimSight() = default;
@@ -46,6 +49,7 @@ public:
     const Vector4& startPoint() const { return m_startPoint; }
 
 private:
+    const Arena& m_arena;
     NLib::Sprite* m_sprite = nullptr; // the registry's master
     bool m_active = false;
     Vector4 m_planeWorld{0.0f, 0.0f, 0.0f, 1.0f};

@@ -1,11 +1,9 @@
 #include "player/Plane.h"
 
+#include "combat/Arena.h"
 #include "combat/Bonus.h" // the manager's list needs the whole type where it is created
-#include "combat/Bonuses.h"
 #include "combat/Bullet.h"
-#include "combat/CombatSounds.h"
 #include "combat/Missile.h"
-#include "combat/Shots.h"
 #include "combat/TargetLookup.h"
 #include "content/ParticleSystem.h"
 #include "content/Sprite.h"
@@ -16,7 +14,6 @@
 #include "platform/KInput.h"
 #include "platform/Screen.h"
 #include "player/AimSight.h"
-#include "score/Scores.h"
 
 #include <algorithm>
 
@@ -37,25 +34,10 @@ constexpr float kStealthAlpha = 0.5f;
 constexpr float kEdge = 10.0f;
 constexpr float kBottomLimit = 540.0f;
 constexpr int kEngineVolume = 70;
-constexpr float kBulletOffset = 8.0f;
 constexpr int kPlaneShownUntilFrame = 12;
 
 // Registry particle templates.
 constexpr int kLightSmoke = 2, kMediumSmoke = 3, kHeavySmoke = 4, kFireTemplate = 5;
-
-// The two guns take turns across every plane of the game, and the cannon sound alternates
-// between its two channels so that rapid fire never cuts itself off.
-float& gunSide()
-{
-    static float side = kBulletOffset;
-    return side;
-}
-
-bool& soundToggle()
-{
-    static bool toggle = false;
-    return toggle;
-}
 
 bool fireHeld()
 {
@@ -69,18 +51,12 @@ bool missileHeld()
 
 } // namespace
 
-void Plane::resetGuns()
-{
-    gunSide() = kBulletOffset;
-    soundToggle() = false;
-}
-
-Plane::Plane()
+Plane::Plane(Arena& arena) : m_arena(arena)
 {
     Images* images = Images::instance();
     m_params = images->playerParams.get();
     m_sprite = std::make_unique<NLib::Sprite>(*images->playerPlane);
-    m_aimSight = std::make_unique<AimSight>();
+    m_aimSight = std::make_unique<AimSight>(arena);
     m_hull = m_params->hull;
     m_maxHull = m_params->hull;
     // A gamepad's stick steers as fast as the arrow keys, whatever the parameter file says.
@@ -91,7 +67,7 @@ Plane::Plane()
 
 Plane::~Plane()
 {
-    CombatSounds::stop(SoundCue::PlayerPlane);
+    m_arena.sounds().stop(SoundCue::PlayerPlane);
 }
 
 void Plane::setStart(const Vector4& p)
@@ -159,9 +135,9 @@ void Plane::update(float dtMs)
             m_speed = kMaxSpeed;
         steer(dtMs);
         fire(dtMs);
-        if (!CombatSounds::isPlaying(SoundCue::PlayerPlane))
-            CombatSounds::play(SoundCue::PlayerPlane, true, true, kEngineVolume);
-        Bonuses::instance()->checkPickup(*this);
+        if (!m_arena.sounds().isPlaying(SoundCue::PlayerPlane))
+            m_arena.sounds().play(SoundCue::PlayerPlane, true, true, kEngineVolume);
+        m_arena.bonuses().checkPickup(*this);
         if (m_stealthTime > 0.0f) {
             if (m_alpha > kStealthAlpha)
                 m_alpha -= kFadePerMs * dtMs;
@@ -181,12 +157,12 @@ void Plane::update(float dtMs)
         // ends it as well rather than leaving the game waiting forever.
         if (frame == m_explosion->frameCount - 1 || frame < before || m_explosion->frameCount < 1) {
             m_state = PlaneState::Destroyed;
-            CombatSounds::stop(SoundCue::PlayerPlane);
+            m_arena.sounds().stop(SoundCue::PlayerPlane);
         }
         break;
     }
     case PlaneState::LeavingLevel:
-        CombatSounds::play(SoundCue::PlayerPlane, false, true, kEngineVolume);
+        m_arena.sounds().play(SoundCue::PlayerPlane, false, true, kEngineVolume);
         m_speed *= 0.99f;
         m_exitSpeed *= 1.02f;
         m_exitPosition.y -= 2.0f * m_exitSpeed * dtMs;
@@ -195,7 +171,7 @@ void Plane::update(float dtMs)
         if (m_speed < 0.02f) {
             m_state = PlaneState::LevelLeft;
             m_speed = 0.0f;
-            CombatSounds::stop(SoundCue::PlayerPlane);
+            m_arena.sounds().stop(SoundCue::PlayerPlane);
         }
         break;
     default:
@@ -289,13 +265,13 @@ void Plane::steer(float dtMs)
 
 void Plane::launchMissile(const Vector4& at, int target)
 {
-    auto missile = std::make_unique<Missile>();
+    auto missile = std::make_unique<Missile>(m_arena);
     missile->setPosition(at);
     missile->setAngle(m_angle);
     missile->launch();
     missile->setSounds(SoundCue::PlayerMissile, SoundCue::PlayerMissileExpl);
     missile->setTarget(target);
-    Shots::instance()->add(std::move(missile));
+    m_arena.shots().add(std::move(missile));
 }
 
 void Plane::fire(float dtMs)
@@ -310,24 +286,24 @@ void Plane::fire(float dtMs)
             const int target = m_aimSight->missileTarget();
             if (m_fourMissiles) {
                 for (int i = 0; i < 4; ++i) {
-                    auto missile = std::make_unique<Missile>();
+                    auto missile = std::make_unique<Missile>(m_arena);
                     missile->setPosition(w + Vector4(-6.0f + 4.0f * static_cast<float>(i), 0.0f));
                     missile->setAngle(m_angle);
                     missile->launch();
                     missile->makeFourMissileVariant(i);
                     missile->setSounds(SoundCue::PlayerMissile, SoundCue::PlayerMissileExpl);
                     missile->setTarget(target);
-                    Shots::instance()->add(std::move(missile));
+                    m_arena.shots().add(std::move(missile));
                 }
-                Scores::instance()->countShot();
+                m_arena.scores().countShot();
                 m_missileCooldown = kMissilePeriod + kFourMissileExtra;
             } else if (m_doubleMissile) {
                 launchMissile(w + Vector4(-6.0f, -20.0f), target);
                 launchMissile(w + Vector4(6.0f, -20.0f), target);
-                Scores::instance()->countShot();
+                m_arena.scores().countShot();
             } else {
                 launchMissile(w + Vector4(0.0f, -20.0f), target);
-                Scores::instance()->countShot();
+                m_arena.scores().countShot();
             }
         }
     } else {
@@ -344,16 +320,16 @@ void Plane::fire(float dtMs)
     const int n = m_doubleFire ? 2 : 1;
     const int kind = (m_bulletKind == 1 || m_bulletKind == 2) ? m_bulletKind : 0;
     for (int i = 0; i < n; ++i) {
-        auto bullet = std::make_unique<Bullet>(kind);
-        bullet->setPosition(w + Vector4(-gunSide(), 10.0f));
-        gunSide() = -gunSide();
+        auto bullet = std::make_unique<Bullet>(m_arena, kind);
+        bullet->setPosition(w + Vector4(-m_arena.guns().takeSide(), 10.0f));
         bullet->setAngle(m_aimSight->bulletAngle());
         bullet->launch();
-        Shots::instance()->add(std::move(bullet));
+        m_arena.shots().add(std::move(bullet));
     }
-    Scores::instance()->countShot();
-    soundToggle() = !soundToggle();
-    CombatSounds::play(soundToggle() ? SoundCue::PlayerBullet1 : SoundCue::PlayerBullet2, true, false, -1);
+    m_arena.scores().countShot();
+    m_arena.sounds().play(m_arena.guns().takeFirstChannel() ? SoundCue::PlayerBullet1
+                                                            : SoundCue::PlayerBullet2,
+                          true, false, -1);
 }
 
 void Plane::applyDamage(int points)
@@ -361,7 +337,7 @@ void Plane::applyDamage(int points)
     if (m_state != PlaneState::Flying || points < 1)
         return;
     m_hull -= points;
-    CombatSounds::play(points >= 50 ? SoundCue::PlayerHitBig : SoundCue::PlayerHitSmall, true, false, -1);
+    m_arena.sounds().play(points >= 50 ? SoundCue::PlayerHitBig : SoundCue::PlayerHitSmall, true, false, -1);
     if (m_hull > 0)
         updateDamageSmoke();
     else
@@ -374,7 +350,7 @@ void Plane::explode()
         return;
     m_state = PlaneState::Exploding;
     m_explosion = std::make_unique<NLib::Sprite>(*Images::instance()->playerExplode);
-    CombatSounds::play(SoundCue::PlaneExplodes, true, false, -1);
+    m_arena.sounds().play(SoundCue::PlaneExplodes, true, false, -1);
 }
 
 void Plane::updateDamageSmoke()
@@ -398,13 +374,15 @@ void Plane::updateDamageSmoke()
     }
     const auto& templates = Images::instance()->particles;
     if (!m_smoke) {
-        m_smoke = std::make_unique<ParticleSystem>(*templates[static_cast<std::size_t>(smokeTemplate)]);
+        m_smoke = std::make_unique<ParticleSystem>(*templates[static_cast<std::size_t>(smokeTemplate)],
+                                                   m_arena.random());
         m_smoke->fireAt(m_position.x, m_position.y);
-        m_fire = std::make_unique<ParticleSystem>(*templates[kFireTemplate]);
+        m_fire = std::make_unique<ParticleSystem>(*templates[kFireTemplate], m_arena.random());
         m_fire->fireAt(m_position.x, m_position.y);
         m_fire->transpose(0.0f, 3.0f);
     } else if (m_smokeTemplate != smokeTemplate) {
-        m_smoke = std::make_unique<ParticleSystem>(*templates[static_cast<std::size_t>(smokeTemplate)]);
+        m_smoke = std::make_unique<ParticleSystem>(*templates[static_cast<std::size_t>(smokeTemplate)],
+                                                   m_arena.random());
         m_smoke->fireAt(m_position.x, m_position.y);
     } else if (m_smoke->isStopped()) {
         m_smoke->fireAt(m_position.x, m_position.y);
@@ -479,11 +457,11 @@ void Plane::addHull()
 
 void Plane::launchAtAllTargets()
 {
-    if (const TargetLookup* lookup = TargetLookup::current()) {
+    if (const TargetLookup* lookup = m_arena.targets()) {
         const Vector4 w = worldPosition();
         for (int id : lookup->targetsAheadOf(w))
             launchMissile(w + Vector4(0.0f, -20.0f), id);
-        Scores::instance()->countShot();
+        m_arena.scores().countShot();
     }
 }
 

@@ -14,6 +14,7 @@ class Sprite;
 namespace NVolant {
 
 class AimSight;
+class Arena;
 class ParticleSystem;
 class PlaneParams;
 
@@ -39,7 +40,8 @@ public:
     static constexpr float kStealthPerBonus = 20000.0f; // ms
     static constexpr float kTakeOverStealth = 2000.0f;  // ms
 
-    Plane();
+    // Fires, sounds and picks up bonuses in the game's arena.
+    explicit Plane(Arena& arena);
     Plane(const Plane&) = delete;
     Plane& operator=(const Plane&) = delete;
     // Silences the engine.
@@ -98,10 +100,6 @@ public:
     const ParticleSystem* smoke() const { return m_smoke.get(); }
     const ParticleSystem* fire() const { return m_fire.get(); }
 
-    // The cannon alternates its two guns across lives; a new game (or a replay) starts again with
-    // the left gun so that the same input gives the same game.
-    static void resetGuns();
-
 private:
     void steer(float dtMs);
     void fire(float dtMs);
@@ -112,6 +110,7 @@ private:
     void moveEmitters(float x, float y, bool carry);
     void drawDamageSmoke();
 
+    Arena& m_arena;
     PlaneState m_state = PlaneState::Flying;
     Vector4 m_position{400.0f, 500.0f, 0.0f, 1.0f};
     Vector4 m_cameraOffset{0.0f, 0.0f, 0.0f, 1.0f};

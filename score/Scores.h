@@ -1,6 +1,5 @@
 #pragma once
 
-#include "content/Singleton.h"
 #include "platform/Vector4.h"
 
 #include <array>
@@ -16,8 +15,8 @@ namespace NVolant {
 
 // The score of a whole game, the lives it earns (one per 10000 points), the statistics of the
 // level in progress for the end-of-level window, and the short-lived "+N" texts over the world.
-// Created on first use; the game field destroys it so that a new game starts from 0.
-class Scores final : public NLib::Singleton<Scores> {
+// One per game, in its arena: a new game starts from 0.
+class Scores final {
 public:
     static constexpr int kPointsPerLife = 10000;
 
@@ -30,7 +29,7 @@ public:
     Scores() = default;
     Scores(const Scores&) = delete;
     Scores& operator=(const Scores&) = delete;
-    virtual ~Scores() = default;
+    ~Scores() = default;
 
     // A destroyed enemy's value, shown as a yellow "+N" where it died.
     void addScore(int points, const Vector4& worldPosition);

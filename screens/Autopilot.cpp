@@ -1,9 +1,8 @@
 #include "screens/Autopilot.h"
 
+#include "combat/Arena.h"
 #include "combat/Bonus.h"
-#include "combat/Bonuses.h"
 #include "combat/Shot.h"
-#include "combat/Shots.h"
 #include "content/Sprite.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
@@ -11,6 +10,7 @@
 #include "player/Plane.h"
 #include "world/GameField.h"
 #include "world/Level.h"
+#include "world/World.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,19 +59,18 @@ void Autopilot::gatherThreats(const GameField& field)
     const float scroll = plane.speed();
     auto toScreen = [&](const Vector4& w) { return Point{w.x - cam.x, cam.y + 600.0f - w.y}; };
 
-    if (const Shots* shots = Shots::existing())
-        for (const auto& s : shots->enemyShots()) {
-            if (s->spent())
-                continue;
-            const Point at = toScreen(s->position());
-            if (at.y < -200.0f || at.y > 700.0f || at.x < -100.0f || at.x > 900.0f)
-                continue;
-            Threat t;
-            t.at = at;
-            t.velocity = {s->direction().x * s->speed(), scroll - s->direction().y * s->speed()};
-            t.radius = 30.0f;
-            m_threats.push_back(t);
-        }
+    for (const auto& s : field.world().arena().shots().enemyShots()) {
+        if (s->spent())
+            continue;
+        const Point at = toScreen(s->position());
+        if (at.y < -200.0f || at.y > 700.0f || at.x < -100.0f || at.x > 900.0f)
+            continue;
+        Threat t;
+        t.at = at;
+        t.velocity = {s->direction().x * s->speed(), scroll - s->direction().y * s->speed()};
+        t.radius = 30.0f;
+        m_threats.push_back(t);
+    }
     if (const Level* level = field.level())
         for (const Enemy* e : level->enemies().active()) {
             if (e->finished() || !rams(e->type()) || !e->isTargetable())
@@ -169,9 +168,9 @@ FrameInput Autopilot::next(const GameField& field)
 
     // A bonus lying within reach below the top of the screen.
     const Bonus* bonus = nullptr;
-    if (const Bonuses* bonuses = Bonuses::existing()) {
+    {
         float nearest = std::numeric_limits<float>::max();
-        for (const auto& b : bonuses->bonuses()) {
+        for (const auto& b : field.world().arena().bonuses().bonuses()) {
             if (b->collected() || b->done())
                 continue;
             const float sy = cam.y + 600.0f - b->position().y;

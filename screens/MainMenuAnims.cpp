@@ -38,7 +38,7 @@ MainMenuAnims::MainMenuAnims() : m_panelPosition(kHidden)
                            1.0f);
 
     if (const ParticleSystem* spark = Images::instance()->particles[2].get()) {
-        m_sparks = std::make_unique<ParticleSystem>(*spark);
+        m_sparks = std::make_unique<ParticleSystem>(*spark, m_sparkRandom);
         m_sparks->fireAt(kSparkX, kSparkY);
         m_sparks->setScale(6.0f);
     }

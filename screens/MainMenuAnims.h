@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/ParticleSystem.h"
+#include "content/Random.h"
 #include "content/Sprite.h"
 
 #include "platform/Vector4.h"
@@ -52,6 +53,8 @@ private:
 
     std::unique_ptr<NLib::Sprite> m_barrel;
     float m_pauseTimer = 0.0f;
+    // The sparks draw from a sequence of their own: the menu is no game.
+    NLib::Random m_sparkRandom;
     std::unique_ptr<ParticleSystem> m_sparks;
     float m_sparkTimer = 0.0f;
     std::unique_ptr<NLib::Sprite> m_flash;

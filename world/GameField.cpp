@@ -5,8 +5,8 @@
 #include "platform/KInput.h"
 #include "player/Plane.h"
 #include "score/Scores.h"
+#include "world/World.h"
 #include "world/FieldHud.h"
-#include "world/FieldSounds.h"
 #include "world/EndLabel.h"
 #include "world/Level.h"
 #include "world/ProfileLink.h"
@@ -17,23 +17,30 @@
 
 namespace NVolant {
 
-GameField::GameField() : m_hud(std::make_unique<FieldHud>())
+GameField::GameField() : m_world(std::make_unique<World>()), m_hud(std::make_unique<FieldHud>())
 {
 }
 
 GameField::~GameField()
 {
     ProfileLink* profile = ProfileLink::current();
-    Scores* scores = Scores::existing();
-    if (profile && scores && (m_status == FieldStatus::GameOver || m_status == FieldStatus::Victory))
-        profile->recordFinalScore(scores->score());
-    m_level.reset();
+    if (profile && (m_status == FieldStatus::GameOver || m_status == FieldStatus::Victory))
+        profile->recordFinalScore(m_world->arena().scores().score());
+    m_world->dropLevel();
     m_plane.reset();
     m_gameOver.reset();
     m_victory.reset();
     m_hud.reset();
-    // A new game starts from a score of 0.
-    Scores::destroy();
+}
+
+Level* GameField::level()
+{
+    return m_world->level();
+}
+
+const Level* GameField::level() const
+{
+    return m_world->level();
 }
 
 void GameField::update(float dtMs)
@@ -46,8 +53,8 @@ void GameField::update(float dtMs)
         updateLevelEnding(dtMs);
         break;
     case FieldStatus::GameOverShowing:
-        if (m_level)
-            m_level->update(dtMs);
+        if (level())
+            level()->update(dtMs);
         if (m_gameOver) {
             m_gameOver->update(dtMs);
             if (m_gameOver->done()) {
@@ -58,8 +65,8 @@ void GameField::update(float dtMs)
         }
         break;
     case FieldStatus::VictoryShowing:
-        if (m_level)
-            m_level->update(dtMs);
+        if (level())
+            level()->update(dtMs);
         if (m_victory) {
             m_victory->update(dtMs);
             if (m_victory->done()) {
@@ -73,35 +80,36 @@ void GameField::update(float dtMs)
         // Nothing moves while waiting, between levels or after the end of the game.
         break;
     }
+    GameSounds& sounds = m_world->arena().sounds();
     if (m_plane)
-        FieldSounds::setListener(m_plane->worldPosition());
-    FieldSounds::tickEngines();
+        sounds.setListener(m_plane->worldPosition());
+    sounds.tickEngines();
 }
 
 void GameField::updatePlaying(float dtMs)
 {
     if (m_plane)
         m_plane->update(dtMs);
-    if (m_level) {
-        m_level->update(dtMs);
+    if (level()) {
+        level()->update(dtMs);
         if (m_plane) {
-            const int lives = Scores::instance()->checkExtraLife(m_lives, m_plane->worldPosition());
+            const int lives = m_world->arena().scores().checkExtraLife(m_lives, m_plane->worldPosition());
             if (lives != m_lives)
-                FieldSounds::playExtraLife();
+                playExtraLife();
             m_lives = lives;
         }
     }
-    if (m_plane && m_level) {
-        m_level->setCamera(m_plane->cameraOffset());
+    if (m_plane && level()) {
+        level()->setCamera(m_plane->cameraOffset());
         // A plane that has just taken over is half visible and cannot be hit until it is whole.
         if (m_plane->alpha() >= 1.0f)
-            m_plane->applyDamage(m_level->collidePlayer(m_plane->collisionCircles()));
-        if (m_level->enemies().takeCheckpointChanged())
+            m_plane->applyDamage(level()->collidePlayer(m_plane->collisionCircles()));
+        if (level()->enemies().takeCheckpointChanged())
             saveProgress();
     }
     if (m_plane && m_plane->state() == PlaneState::Destroyed)
         replaceLostPlane();
-    if (m_status == FieldStatus::Playing && m_level && m_plane && m_level->endReached()) {
+    if (m_status == FieldStatus::Playing && level() && m_plane && level()->endReached()) {
         m_status = FieldStatus::LevelEnding;
         m_plane->beginLevelExit();
     }
@@ -126,7 +134,7 @@ void GameField::replaceLostPlane()
         return;
     }
     // The level goes on where it is; the new plane flies on from the old one's place.
-    auto plane = std::make_unique<Plane>();
+    auto plane = std::make_unique<Plane>(m_world->arena());
     plane->takeOver(*m_plane);
     m_plane = std::move(plane);
     m_mouseMoves = 0;
@@ -139,9 +147,9 @@ void GameField::updateLevelEnding(float dtMs)
         return;
     }
     m_plane->update(dtMs);
-    if (m_level) {
-        m_level->update(dtMs);
-        m_level->setCamera(m_plane->cameraOffset());
+    if (level()) {
+        level()->update(dtMs);
+        level()->setCamera(m_plane->cameraOffset());
     }
     if (m_plane->state() != PlaneState::LevelLeft)
         return;
@@ -157,15 +165,15 @@ void GameField::updateLevelEnding(float dtMs)
 
 void GameField::draw()
 {
-    if (m_level)
-        m_level->drawGround();
+    if (level())
+        level()->drawGround();
     if (m_plane)
         m_plane->draw();
-    if (m_level)
-        m_level->drawTop();
+    if (level())
+        level()->drawTop();
     m_hud->drawBorders();
     m_hud->drawLives(m_lives);
-    m_hud->drawScore(Scores::instance()->score());
+    m_hud->drawScore(m_world->arena().scores().score());
     m_hud->drawHull(m_plane.get());
     if (m_titleFade > 0.0f)
         m_hud->drawTitle(m_levelNumber, m_titleY, std::min(m_titleFade, 1.0f));
@@ -177,8 +185,13 @@ void GameField::draw()
 
 void GameField::dropLevel()
 {
-    m_level.reset();
+    m_world->dropLevel();
     m_plane.reset();
+}
+
+void GameField::playExtraLife()
+{
+    m_world->arena().sounds().play(SoundCue::ExtraLife, true, false, 100);
 }
 
 void GameField::showTitle()
@@ -199,7 +212,7 @@ void GameField::newGame()
     m_levelNumber = 1;
     m_mouseMoves = 0;
     m_status = FieldStatus::Idle;
-    Plane::resetGuns();
+    m_world = std::make_unique<World>(m_seed);
 }
 
 void GameField::setLevel(int levelNumber)
@@ -214,9 +227,9 @@ void GameField::startLevel()
 {
     if (m_status == FieldStatus::Victory)
         return;
-    if (!m_level) {
-        m_level = std::make_unique<Level>(Level::folderFor(m_levelNumber));
-        m_plane = std::make_unique<Plane>();
+    if (!level()) {
+        m_world->loadLevel(Level::folderFor(m_levelNumber));
+        m_plane = std::make_unique<Plane>(m_world->arena());
     }
     showTitle();
     m_status = FieldStatus::Waiting;
@@ -260,9 +273,10 @@ void GameField::saveProgress()
     int levelNumber = m_levelNumber;
     int bridges = 0;
     // Between levels the figures in hand are those of the level just finished.
-    bool newLevel = !m_level;
-    if (m_level) {
-        const Enemies& enemies = m_level->enemies();
+    const Level* flown = level();
+    bool newLevel = !flown;
+    if (flown) {
+        const Enemies& enemies = flown->enemies();
         bridges = enemies.bridgesPassed();
         // Past the last bridge the level is as good as done: continuing starts the next one. A
         // level without bridges has nothing to pass. There is no level after the last: its record
@@ -280,7 +294,7 @@ void GameField::saveProgress()
     record.setInt("m_levelNum", levelNumber);
     record.setInt("m_livesCount", m_lives);
     record.setInt("bridgeNum", bridges);
-    Scores::instance()->write(record, !newLevel);
+    m_world->arena().scores().write(record, !newLevel);
     profile->setSavedGame(encodeSavedGame(record));
 }
 
@@ -289,7 +303,7 @@ void GameField::loadSaved()
     ProfileLink* profile = ProfileLink::current();
     if (!profile || profile->savedGame().empty())
         return;
-    m_level.reset();
+    m_world->dropLevel();
     SavedGame saved;
     // A record no game could have written (a damaged or edited text) counts as no saved game.
     if (!readSavedGame(profile->savedGame(), saved))
@@ -300,20 +314,20 @@ void GameField::loadSaved()
     m_levelNumber = saved.levelNumber;
     m_lives = saved.lives;
 
-    Plane::resetGuns();
-    m_level = std::make_unique<Level>(Level::folderFor(m_levelNumber));
-    m_plane = std::make_unique<Plane>();
-    m_level->setCheckpoint(saved.bridges);
-    Scores::destroy();
-    Scores::instance()->read(saved.record);
-    m_level->restartFromCheckpoint();
-    m_plane->setStart(m_level->cameraPosition());
-    m_level->setCamera(m_plane->cameraOffset());
+    m_plane.reset();
+    m_world = std::make_unique<World>(m_seed);
+    Level& flown = m_world->loadLevel(Level::folderFor(m_levelNumber));
+    m_plane = std::make_unique<Plane>(m_world->arena());
+    flown.setCheckpoint(saved.bridges);
+    m_world->arena().scores().read(saved.record);
+    flown.restartFromCheckpoint();
+    m_plane->setStart(flown.cameraPosition());
+    flown.setCamera(m_plane->cameraOffset());
     m_mouseMoves = 0;
 
     // Saved past the last bridge of the last level: the game was won, and the plane flies out
     // to the victory.
-    const int total = static_cast<int>(m_level->enemies().bridges().size());
+    const int total = static_cast<int>(flown.enemies().bridges().size());
     if (m_levelNumber == Level::kLastLevel && total > 0 && saved.bridges >= total) {
         m_status = FieldStatus::LevelEnding;
         m_titleFade = 0.0f;
@@ -352,7 +366,7 @@ void GameField::onKey(int key)
     m_cheatBuffer.push_back(static_cast<char>(key));
     if (m_cheatBuffer == kCheat) {
         m_lives += 2;
-        FieldSounds::playExtraLife();
+        playExtraLife();
         m_cheatInProgress = false;
         m_cheatBuffer.clear();
     }

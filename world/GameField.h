@@ -2,6 +2,7 @@
 
 #include "gameplay/FieldStatus.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -11,9 +12,10 @@ class FieldHud;
 class EndLabel;
 class Level;
 class Plane;
+class World;
 
-// The running game: owns the current level and the player's plane, advances them by the status
-// of play, notices the end of a level, lost lives, game over and victory, keeps the saved game
+// The running game: owns its world (with the current level) and the player's plane, advances them
+// by the status of play, notices the end of a level, lost lives, game over and victory, keeps the saved game
 // of the current profile up to date, and draws the world, the frame and the head-up display.
 class GameField final {
 public:
@@ -27,13 +29,16 @@ public:
     GameField();
     GameField(const GameField&) = delete;
     GameField& operator=(const GameField&) = delete;
-    // Settles a finished game's score with the profile and ends the game's scores.
+    // Settles a finished game's score with the profile.
     virtual ~GameField();
 
     virtual void draw();
     virtual void update(float dtMs);
 
-    // Game flow, as the game screen passes it on.
+    // The seed of the worlds that new and loaded games start (a recorded flight).
+    void setSeed(std::uint32_t seed) { m_seed = seed; }
+
+    // Game flow, as the game screen passes it on. A new game is a new world.
     void newGame();
     // Clamped to 1..30.
     void setLevel(int levelNumber);
@@ -42,10 +47,10 @@ public:
     void nextLevel();
     // Only while playing: freezes the field behind the title again.
     void pause();
-    // The current profile's saved game; a record that does not decode, or names a level outside
-    // 1..30, leaves the field without a level.
+    // The current profile's saved game, in a new world; a record that does not decode, or names a
+    // level outside 1..30, leaves the field without a level.
     void loadSaved();
-    bool hasLevel() const { return m_level != nullptr; }
+    bool hasLevel() const { return level() != nullptr; }
     // Writes where the game stands into the current profile (at a level start, a destroyed bridge,
     // the change to the next level, game over and victory).
     void saveProgress();
@@ -63,8 +68,10 @@ public:
     float titleY() const { return m_titleY; }
     const std::string& cheatBuffer() const { return m_cheatBuffer; }
     bool cheatInProgress() const { return m_cheatInProgress; }
-    Level* level() { return m_level.get(); }
-    const Level* level() const { return m_level.get(); }
+    Level* level();
+    const Level* level() const;
+    World& world() { return *m_world; }
+    const World& world() const { return *m_world; }
     Plane* plane() { return m_plane.get(); }
     const Plane* plane() const { return m_plane.get(); }
     const EndLabel* gameOverLabel() const { return m_gameOver.get(); }
@@ -78,9 +85,11 @@ private:
     void showTitle();
     void dropLevel();
     void placeCursorOnPlane();
+    void playExtraLife();
 
     FieldStatus m_status = FieldStatus::Idle;
-    std::unique_ptr<Level> m_level;
+    std::uint32_t m_seed = 0;
+    std::unique_ptr<World> m_world;
     std::unique_ptr<Plane> m_plane;
     std::unique_ptr<FieldHud> m_hud;
     int m_levelNumber = 1;

@@ -1,16 +1,13 @@
 #include "world/Level.h"
 
+#include "combat/Arena.h"
 #include "combat/Bonus.h"
-#include "combat/Bonuses.h"
-#include "combat/Effects.h"
 #include "combat/Shot.h"
-#include "combat/Shots.h"
 #include "content/ParticleSystem.h"
 #include "content/ResourceArchive.h"
 #include "content/Sprite.h"
 #include "enemies/Enemies.h"
 #include "enemies/GroundQuery.h"
-#include "score/Scores.h"
 #include "world/Terrain.h"
 
 #include <cstdio>
@@ -35,22 +32,19 @@ std::string Level::folderFor(int levelNumber)
     return folder;
 }
 
-Level::Level(const std::string& folder) : m_folder(folder)
+Level::Level(Arena& arena, const std::string& folder) : m_arena(arena), m_folder(folder)
 {
     m_terrain = std::make_unique<Terrain>();
-    m_terrain->load(*NLib::ResourceArchive::instance(), m_folder + "level.xml");
+    m_terrain->load(*NLib::ResourceArchive::instance(), m_folder + "level.xml", m_arena.random());
     m_ground = std::make_unique<Ground>(*m_terrain);
 
-    m_enemies = std::make_unique<Enemies>();
+    m_enemies = std::make_unique<Enemies>(m_arena);
     m_enemies->setGround(m_ground.get());
     m_enemies->load(m_folder + "enemies.dat");
 
-    // The level's managers exist from the start, whether or not a frame is ever drawn.
-    Shots::instance();
-    Effects::instance();
     const float mapHeight = static_cast<float>(m_terrain->rows() * m_terrain->cellSize());
-    Bonuses::instance()->load(m_folder + "bonuses.dat", mapHeight);
-    Scores::instance()->resetLevelStats();
+    m_arena.bonuses().load(m_folder + "bonuses.dat", mapHeight);
+    m_arena.scores().resetLevelStats();
 }
 
 Level::~Level()
@@ -58,46 +52,43 @@ Level::~Level()
     m_enemies.reset();
     m_ground.reset();
     m_terrain.reset();
-    // Bullets leave their impacts in the effects as they go, so the shots go first.
-    Shots::destroy();
-    Bonuses::destroy();
-    Effects::destroy();
+    m_arena.clearLevel();
 }
 
 void Level::update(float dtMs)
 {
     m_terrain->update(dtMs);
-    Effects::instance()->update(dtMs);
-    Shots::instance()->update(dtMs);
-    Bonuses::instance()->update(dtMs);
+    m_arena.effects().update(dtMs);
+    m_arena.shots().update(dtMs);
+    m_arena.bonuses().update(dtMs);
     m_enemies->update(dtMs);
-    Scores::instance()->update(dtMs);
+    m_arena.scores().update(dtMs);
 }
 
 void Level::setCamera(const Vector4& camera)
 {
     m_terrain->setPosition(camera.x, camera.y, camera.z, camera.w);
     m_enemies->setCamera(camera);
-    Shots::instance()->setCamera(camera);
-    Bonuses::instance()->setCamera(camera);
-    Effects::instance()->setCamera(camera);
+    m_arena.shots().setCamera(camera);
+    m_arena.bonuses().setCamera(camera);
+    m_arena.effects().setCamera(camera);
 }
 
 void Level::drawGround()
 {
     m_terrain->draw();
-    Effects* effects = Effects::instance();
-    effects->drawBurners();
+    Effects& effects = m_arena.effects();
+    effects.drawBurners();
     m_enemies->draw();
-    effects->drawTrailsAndAnimations();
-    Shots::instance()->draw();
+    effects.drawTrailsAndAnimations();
+    m_arena.shots().draw();
 }
 
 void Level::drawTop()
 {
-    Bonuses::instance()->draw();
-    Effects::instance()->drawAnimations();
-    Scores::instance()->draw(m_terrain->position());
+    m_arena.bonuses().draw();
+    m_arena.effects().drawAnimations();
+    m_arena.scores().draw(m_terrain->position());
 }
 
 int Level::collidePlayer(const CollitionCircles& circles)
@@ -105,7 +96,7 @@ int Level::collidePlayer(const CollitionCircles& circles)
     const int rammed = m_enemies->collideWithPlayer(circles);
     if (rammed != 0)
         return rammed;
-    return Shots::instance()->hitByEnemyShot(circles);
+    return m_arena.shots().hitByEnemyShot(circles);
 }
 
 Vector4 Level::cameraPosition() const
@@ -122,11 +113,7 @@ void Level::restartFromCheckpoint()
 {
     m_enemies->restartFromCheckpoint();
     m_enemies->clear();
-    // Shots go before effects: bullets leave their impacts there as they go.
-    Shots::destroy();
-    Effects::destroy();
-    Shots::instance();
-    Effects::instance();
+    m_arena.clearFlight();
     const Vector4& camera = m_enemies->camera();
     m_terrain->setPosition(camera.x, camera.y, camera.z, camera.w);
     m_enemies->load(m_folder + "enemies.dat");

@@ -7,13 +7,14 @@
 
 namespace NVolant {
 
+class Arena;
 class CollitionCircles;
 class Enemies;
 class Terrain;
 
-// One numbered level: its terrain, its enemies, and the process-wide shots, bonuses and effects
-// it drives while it runs. The one place through which the game field advances, positions, draws
-// and queries the world. Deletes the shot, bonus and effects managers with itself.
+// One numbered level: its terrain and enemies, and the arena's shots, bonuses and effects it drives
+// while it runs. The one place through which the game field advances, positions, draws and queries
+// the world. Leaves the arena without shots, bonuses or effects when it goes.
 class Level final {
 public:
     static constexpr int kFirstLevel = 1;
@@ -24,11 +25,11 @@ public:
 
     // Loads folder + "level.xml" (required: a missing or broken one is a broken installation),
     // "enemies.dat" and "bonuses.dat" (a missing list gives a level without them), and starts the
-    // level's statistics.
-    explicit Level(const std::string& folder);
+    // level's statistics, in the game's arena.
+    Level(Arena& arena, const std::string& folder);
     Level(const Level&) = delete;
     Level& operator=(const Level&) = delete;
-    virtual ~Level();
+    ~Level();
 
     // Terrain, effects, shots, bonuses, enemies, then the scores, in this order.
     void update(float dtMs);
@@ -61,6 +62,7 @@ public:
 private:
     class Ground;
 
+    Arena& m_arena;
     std::unique_ptr<Terrain> m_terrain;
     std::unique_ptr<Ground> m_ground;
     std::unique_ptr<Enemies> m_enemies;

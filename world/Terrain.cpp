@@ -19,8 +19,6 @@ namespace NVolant {
 
 namespace {
 
-Terrain* g_current = nullptr;
-
 // Far more cells than any level needs; a map claiming more is damaged.
 constexpr long long kMaxCells = 1LL << 22;
 constexpr int kMaxCellSize = 1024;
@@ -35,21 +33,9 @@ std::unique_ptr<KGraphic> graphicFromPixels(const DecodedImage& picture)
 
 } // namespace
 
-Terrain* Terrain::current()
-{
-    return g_current;
-}
+Terrain::Terrain() = default;
 
-Terrain::Terrain()
-{
-    g_current = this;
-}
-
-Terrain::~Terrain()
-{
-    if (g_current == this)
-        g_current = nullptr;
-}
+Terrain::~Terrain() = default;
 
 bool Terrain::readMap(const std::uint8_t* data, std::size_t size)
 {
@@ -117,7 +103,8 @@ int Terrain::boundaryRow(int sector) const
     return -1;
 }
 
-void Terrain::blendTransition(DecodedImage& base, int boundary, int sectorCount, TerrainTexture& next) const
+void Terrain::blendTransition(DecodedImage& base, int boundary, int sectorCount, TerrainTexture& next,
+                              NLib::Random& random) const
 {
     if (boundary < 0)
         return;
@@ -129,7 +116,7 @@ void Terrain::blendTransition(DecodedImage& base, int boundary, int sectorCount,
         const int t = cell(n, boundary) - 1000 * sectorCount;
         if (t < 0)
             continue;
-        const DecodedImage* v = next.randomVariant();
+        const DecodedImage* v = next.randomVariant(random);
         if (!v || v->empty())
             continue;
         // A tile number from the map may point far outside the picture.
@@ -152,7 +139,7 @@ void Terrain::blendTransition(DecodedImage& base, int boundary, int sectorCount,
     }
 }
 
-void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path)
+void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path, NLib::Random& random)
 {
     Xml::CXmlNode root;
     NLib::loadRequiredXml(archive, path, root);
@@ -166,7 +153,7 @@ void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path
     std::map<std::string, TerrainTexture> textures;
     if (const Xml::CXmlNode* list = root.findChild("textures"))
         for (const Xml::CXmlNode* element : list->getChildren()) {
-            TerrainTexture texture(archive, *element);
+            TerrainTexture texture(archive, *element, random);
             const std::string name = texture.name();
             textures.insert_or_assign(name, std::move(texture));
         }
@@ -174,7 +161,7 @@ void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path
     std::vector<TerrainTexture> sectors;
     if (const Xml::CXmlNode* list = root.findChild("sectors"))
         for (const Xml::CXmlNode* element : list->getChildren())
-            sectors.emplace_back(archive, *element);
+            sectors.emplace_back(archive, *element, random);
 
     m_sectorGraphics.clear();
     m_opaqueTiles.clear();
@@ -192,7 +179,7 @@ void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path
                 continue;
             const auto next = textures.find(sectors[static_cast<std::size_t>(i + 1)].name());
             if (next != textures.end())
-                blendTransition(*base, boundary, sectorCount, next->second);
+                blendTransition(*base, boundary, sectorCount, next->second, random);
         }
         m_opaqueTiles.push_back(opaqueTiles(*base, m_cellSize));
         m_sectorGraphics.push_back(graphicFromPixels(*base));

@@ -11,8 +11,9 @@
 class KGraphic;
 
 namespace NLib {
+class Random;
 class ResourceArchive;
-}
+} // namespace NLib
 
 namespace NVolant {
 
@@ -28,17 +29,15 @@ public:
     // 11 and up land, which casts a shadow. 0 (or -1) shows only the water.
     static constexpr int kFirstLand = 11;
 
-    // The terrain being played, if any.
-    static Terrain* current();
-
     Terrain();
     Terrain(const Terrain&) = delete;
     Terrain& operator=(const Terrain&) = delete;
-    virtual ~Terrain();
+    ~Terrain();
 
-    // Reads "level.xml" and everything it names through the archive; composes the sector pictures.
-    // A missing or malformed level.xml is a broken installation.
-    void load(const NLib::ResourceArchive& archive, const std::string& path);
+    // Reads "level.xml" and everything it names through the archive; composes the sector pictures,
+    // their texture variants picked with random. A missing or malformed level.xml is a broken
+    // installation.
+    void load(const NLib::ResourceArchive& archive, const std::string& path, NLib::Random& random);
 
     void update(float) {}
     // The plane's position; y is the scroll, how far the view has moved up the level.
@@ -69,7 +68,8 @@ public:
     // Paints texture variants over a sector's base picture and blends the block that borders the
     // next sector into the next sector's texture. Exposed for tests.
     static void fillSector(DecodedImage& base, TerrainTexture& texture, int cellSize);
-    void blendTransition(DecodedImage& base, int boundaryRow, int sectorCount, TerrainTexture& next) const;
+    void blendTransition(DecodedImage& base, int boundaryRow, int sectorCount, TerrainTexture& next,
+                         NLib::Random& random) const;
     // The highest row whose first cell belongs to the sector, or -1.
     int boundaryRow(int sector) const;
 

@@ -1,14 +1,14 @@
 #include "world/TerrainTexture.h"
 
 #include "content/CXmlNode.h"
+#include "content/Random.h"
 #include "content/ResourceArchive.h"
 #include "platform/Log.h"
 
-#include <cstdlib>
-
 namespace NVolant {
 
-TerrainTexture::TerrainTexture(const NLib::ResourceArchive& archive, const Xml::CXmlNode& element)
+TerrainTexture::TerrainTexture(const NLib::ResourceArchive& archive, const Xml::CXmlNode& element,
+                               NLib::Random& random)
     : m_name(element.getString("name", ""))
 {
     for (const Xml::CXmlNode* child : element.getChildren()) {
@@ -20,7 +20,7 @@ TerrainTexture::TerrainTexture(const NLib::ResourceArchive& archive, const Xml::
         addPicture(std::move(picture));
     }
     if (!m_pictures.empty())
-        m_current = static_cast<std::size_t>(std::rand()) % m_pictures.size();
+        m_current = static_cast<std::size_t>(random.integer()) % m_pictures.size();
 }
 
 void TerrainTexture::addPicture(DecodedImage picture)
@@ -46,13 +46,13 @@ const DecodedImage* TerrainTexture::nextVariant()
     return &m_pictures[m_current];
 }
 
-const DecodedImage* TerrainTexture::randomVariant()
+const DecodedImage* TerrainTexture::randomVariant(NLib::Random& random)
 {
     if (m_pictures.empty())
         return nullptr;
-    std::size_t pick = static_cast<std::size_t>(std::rand()) % m_pictures.size();
+    std::size_t pick = static_cast<std::size_t>(random.integer()) % m_pictures.size();
     while (m_pictures.size() > 1 && pick == m_current)
-        pick = static_cast<std::size_t>(std::rand()) % m_pictures.size();
+        pick = static_cast<std::size_t>(random.integer()) % m_pictures.size();
     m_current = pick;
     return &m_pictures[m_current];
 }

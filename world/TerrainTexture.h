@@ -10,8 +10,9 @@ class CXmlNode;
 }
 
 namespace NLib {
+class Random;
 class ResourceArchive;
-}
+} // namespace NLib
 
 namespace NVolant {
 
@@ -20,8 +21,9 @@ namespace NVolant {
 class TerrainTexture final {
 public:
     TerrainTexture() = default;
-    // Name from "name", one picture per child element (its text is the image path).
-    TerrainTexture(const NLib::ResourceArchive& archive, const Xml::CXmlNode& element);
+    // Name from "name", one picture per child element (its text is the image path); starts at a
+    // random picture.
+    TerrainTexture(const NLib::ResourceArchive& archive, const Xml::CXmlNode& element, NLib::Random& random);
     TerrainTexture(TerrainTexture&&) = default;
     TerrainTexture& operator=(TerrainTexture&&) = default;
     virtual ~TerrainTexture() = default;
@@ -37,7 +39,7 @@ public:
     // Advances cyclically and returns that picture.
     const DecodedImage* nextVariant();
     // A random picture, another one than the current whenever there is a choice.
-    const DecodedImage* randomVariant();
+    const DecodedImage* randomVariant(NLib::Random& random);
 
 private:
     std::string m_name;

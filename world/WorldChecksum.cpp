@@ -1,11 +1,8 @@
 #include "world/WorldChecksum.h"
 
+#include "combat/Arena.h"
 #include "combat/Bonus.h"
-#include "combat/Bonuses.h"
-#include "combat/Effects.h"
 #include "combat/Shot.h"
-#include "combat/Shots.h"
-#include "content/Random.h"
 #include "enemies/EBridge.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
@@ -13,6 +10,7 @@
 #include "score/Scores.h"
 #include "world/GameField.h"
 #include "world/Level.h"
+#include "world/World.h"
 
 namespace NVolant {
 
@@ -23,13 +21,13 @@ std::uint32_t WorldChecksum::of(const GameField& field)
     sum.add(field.lives());
     sum.add(field.levelNumber());
     sum.add(field.titleFade());
-    sum.add(static_cast<int>(NLib::rndSeed()));
-    if (const Scores* scores = Scores::existing()) {
-        sum.add(scores->score());
-        sum.add(scores->shotsCount());
-        sum.add(scores->shotsHittedCount());
-        sum.add(scores->boatsKilled() * 7 + scores->helicsKilled() * 131 + scores->planesKilled() * 1031);
-    }
+    const Arena& arena = field.world().arena();
+    sum.add(static_cast<int>(arena.random().state()));
+    const Scores& scores = arena.scores();
+    sum.add(scores.score());
+    sum.add(scores.shotsCount());
+    sum.add(scores.shotsHittedCount());
+    sum.add(scores.boatsKilled() * 7 + scores.helicsKilled() * 131 + scores.planesKilled() * 1031);
     if (const Plane* plane = field.plane()) {
         sum.add(static_cast<int>(plane->state()));
         sum.add(plane->position());
@@ -48,21 +46,20 @@ std::uint32_t WorldChecksum::of(const GameField& field)
         for (const EBridge* b : level->enemies().bridges())
             sum.add(b->destroyed() ? 1 : 0);
     }
-    if (const Shots* shots = Shots::existing()) {
-        for (const auto& s : shots->playerShots())
-            sum.add(s->position());
-        for (const auto& s : shots->enemyShots())
-            sum.add(s->position());
+    for (const auto& s : arena.shots().playerShots())
+        sum.add(s->position());
+    for (const auto& s : arena.shots().enemyShots())
+        sum.add(s->position());
+    for (const auto& b : arena.bonuses().bonuses()) {
+        sum.add(b->position());
+        sum.add(b->collected() ? 1 : 0);
     }
-    if (const Bonuses* bonuses = Bonuses::existing())
-        for (const auto& b : bonuses->bonuses()) {
-            sum.add(b->position());
-            sum.add(b->collected() ? 1 : 0);
-        }
-    if (const Effects* effects = Effects::existing()) {
-        sum.add(static_cast<int>(effects->animationCount()));
-        sum.add(static_cast<int>(effects->trailCount()));
-        sum.add(static_cast<int>(effects->burnerCount()));
+    // The effects count only while a level is in flight.
+    if (field.level()) {
+        const Effects& effects = arena.effects();
+        sum.add(static_cast<int>(effects.animationCount()));
+        sum.add(static_cast<int>(effects.trailCount()));
+        sum.add(static_cast<int>(effects.burnerCount()));
     }
     return sum.m_hash;
 }

@@ -104,7 +104,7 @@ public:
     bool hasSavedGame() override { return m_script.saved; }
     void loadSavedGame(Control&) override { m_script.calls.push_back("load saved"); }
 
-    std::unique_ptr<Control> makeEndLevel(bool final) override
+    std::unique_ptr<Control> makeEndLevel(bool final, Control&) override
     {
         m_script.calls.push_back(final ? "end of game" : "end of level");
         auto window = std::make_unique<Control>();

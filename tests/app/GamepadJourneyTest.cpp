@@ -15,6 +15,7 @@
 #include "platform/KInjection.h"
 #include "platform/KInput.h"
 #include "world/GameField.h"
+#include "world/World.h"
 
 #include <gtest/gtest.h>
 
@@ -86,7 +87,8 @@ protected:
     void flyFrame(NVolant::Autopilot& pilot, const NVolant::GameField& field)
     {
         const NVolant::FrameInput want = pilot.next(field);
-        const float dx = static_cast<float>(want.x - getMouseX()), dy = static_cast<float>(want.y - getMouseY());
+        const float dx = static_cast<float>(want.x - getMouseX()),
+                    dy = static_cast<float>(want.y - getMouseY());
         const float length = std::hypot(dx, dy);
         // Full deflection moves 5 px a frame; less than that is asked for with a gentler push.
         const float push = length < 1.5f ? 0.0f : length >= 5.0f ? 1.0f : 0.25f + 0.75f * length / 5.0f;
@@ -147,7 +149,7 @@ TEST_F(GamepadJourney, ANewPlayerNamesAProfileAndFliesTheFirstLevelToItsEnd)
     EXPECT_TRUE(figures->continueButton()->isVisible()) << "game over in level 1";
     EXPECT_GT(lowestLives, 0);
     // The pad's buttons did the shooting.
-    const NVolant::Scores& scores = *NVolant::Scores::instance();
+    const NVolant::Scores& scores = game->field().world().arena().scores();
     EXPECT_GT(scores.shotsCount(), 100);
     EXPECT_GT(scores.boatsKilled() + scores.helicsKilled() + scores.planesKilled(), 5);
     stick(0, 0);

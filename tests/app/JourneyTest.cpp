@@ -17,6 +17,7 @@
 #include "score/Scores.h"
 #include "world/Level.h"
 #include "world/Terrain.h"
+#include "world/World.h"
 
 #include <gtest/gtest.h>
 
@@ -323,7 +324,7 @@ TEST_F(JourneyTest, APlayerFliesALevelSeesItsFiguresAndAfterTheGameTheTopTen)
     shot("journey_24_level_2");
 
     // A good game that ends: the last lives go, the statistics say so, the top ten opens.
-    NVolant::Scores::instance()->addScore(25000, Vector4(400, 300, 0, 1));
+    playing->field().world().arena().scores().addScore(25000, Vector4(400, 300, 0, 1));
     for (int life = 0; life < 10 && playing->fieldStatus() == NVolant::FieldStatus::Playing; ++life) {
         ASSERT_NE(playing->field().plane(), nullptr);
         playing->field().plane()->applyDamage(100000);

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "combat/Arena.h"
 #include "combat/BonusReceiver.h"
-#include "combat/BonusSound.h"
-#include "combat/Bonuses.h"
 #include "content/ResourceArchive.h"
 #include "gameplay/Images.h"
 #include "platform/KGraphic.h"
@@ -41,19 +40,14 @@ protected:
     {
         ASSERT_TRUE(s_platform->ok());
         ASSERT_GT(NLib::ResourceArchive::instance()->entryCount(), 0u) << "no generated data pack";
-        NVolant::BonusSound::setPlayer([this] { ++chimes; });
-    }
-
-    void TearDown() override
-    {
-        NVolant::BonusSound::setPlayer(nullptr);
-        NVolant::Bonuses::destroy();
     }
 
     static HeadlessPlatform& platform() { return *s_platform; }
 
-    // How often the pick-up chime sounded since SetUp.
-    int chimes = 0;
+    // How often the pick-up chime sounded in this test's game.
+    int chimes() const { return arena.sounds().plays(NVolant::SoundCue::Bonus); }
+
+    NVolant::Arena arena;
 
 private:
     static inline std::unique_ptr<HeadlessPlatform> s_platform;

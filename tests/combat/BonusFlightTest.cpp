@@ -34,7 +34,6 @@ protected:
         KInjection::mouseButton(1, false, 400, 500);
         plane.reset();
         level.reset();
-        Scores::destroy();
         BonusFixture::TearDown();
     }
 
@@ -45,10 +44,10 @@ protected:
         level->drawGround();
         plane->draw();
         if (withBonuses)
-            Bonuses::instance()->draw();
-        NVolant::Effects::instance()->drawAnimations();
+            arena.bonuses().draw();
+        arena.effects().drawAnimations();
         if (withTexts)
-            Scores::instance()->draw(plane->cameraOffset());
+            arena.scores().draw(plane->cameraOffset());
         Frame frame = platform().readFrame();
         platform().endFrame();
         return frame;
@@ -73,18 +72,17 @@ protected:
 
 TEST_F(BonusFlightTest, ThePlaneTakesEveryBonusOfLevelOneOnItsWayUp)
 {
-    Plane::resetGuns();
-    level = std::make_unique<NVolant::Level>(NVolant::Level::folderFor(1));
+    level = std::make_unique<NVolant::Level>(arena, NVolant::Level::folderFor(1));
     const auto file = NLib::ResourceArchive::instance()->readFile("levels/01/bonuses.dat");
     const std::size_t inFile = Bonuses::parse(file).size();
     ASSERT_GT(inFile, 0u);
-    ASSERT_EQ(Bonuses::instance()->size(), inFile) << "the level places every bonus of its file";
+    ASSERT_EQ(arena.bonuses().size(), inFile) << "the level places every bonus of its file";
     std::vector<const Bonus*> lying;
-    for (const auto& b : Bonuses::instance()->bonuses())
+    for (const auto& b : arena.bonuses().bonuses())
         lying.push_back(b.get());
     const int expectedKinds = static_cast<int>(lying.size());
 
-    plane = std::make_unique<Plane>();
+    plane = std::make_unique<Plane>(arena);
     plane->setStart(level->cameraPosition());
     level->setCamera(plane->cameraOffset());
     platform().moveMouse(400, 500);
@@ -102,8 +100,8 @@ TEST_F(BonusFlightTest, ThePlaneTakesEveryBonusOfLevelOneOnItsWayUp)
         level->setCamera(plane->cameraOffset());
         ASSERT_EQ(plane->state(), NVolant::PlaneState::Flying);
 
-        if (chimes > taken) {
-            taken = chimes;
+        if (chimes() > taken) {
+            taken = chimes();
             // Taken this frame: a few frames on it has swollen over the plane, then it is gone.
             const Bonus* bonus = lying[next];
             ASSERT_TRUE(bonus->collected());
@@ -126,8 +124,8 @@ TEST_F(BonusFlightTest, ThePlaneTakesEveryBonusOfLevelOneOnItsWayUp)
         while (next < lying.size() && lying[next]->position().y < plane->worldPosition().y - 300)
             ++next; // out of reach behind the plane: the test fails below
 
-        if (!Scores::instance()->floatingTexts().empty() && picturesOfTexts < 2 && frame % 10 == 0) {
-            const Scores::FloatingText text = Scores::instance()->floatingTexts().back();
+        if (!arena.scores().floatingTexts().empty() && picturesOfTexts < 2 && frame % 10 == 0) {
+            const Scores::FloatingText text = arena.scores().floatingTexts().back();
             const int tx = static_cast<int>(text.position.x);
             const int ty = static_cast<int>(plane->cameraOffset().y + 600 - text.position.y);
             if (tx > 0 && tx < 760 && ty > 0 && ty < 580) {
@@ -141,8 +139,8 @@ TEST_F(BonusFlightTest, ThePlaneTakesEveryBonusOfLevelOneOnItsWayUp)
     }
     EXPECT_EQ(taken, expectedKinds);
     EXPECT_GT(picturesOfTexts, 0) << "the cannon destroyed nothing on the way";
-    EXPECT_GT(Scores::instance()->score(), 0);
-    EXPECT_GT(Scores::instance()->shotsCount(), 0);
+    EXPECT_GT(arena.scores().score(), 0);
+    EXPECT_GT(arena.scores().shotsCount(), 0);
     // Level one lies out the stronger cannon, a repair and double fire.
     EXPECT_GE(plane->bulletKind(), 1);
     EXPECT_TRUE(plane->doubleFire());

@@ -33,17 +33,12 @@ protected:
     void SetUp() override
     {
         BonusFixture::SetUp();
-        Plane::resetGuns();
         platform().moveMouse(400, 500);
-        NVolant::Effects::instance();
     }
 
     void TearDown() override
     {
-        NVolant::Shots::destroy();
         enemies.reset();
-        NVolant::Effects::destroy();
-        Scores::destroy();
         BonusFixture::TearDown();
     }
 
@@ -65,26 +60,26 @@ protected:
         for (int i = 0; i < frames; ++i) {
             platform().pump();
             plane.update(kFrame);
-            NVolant::Shots::instance()->update(kFrame);
+            arena.shots().update(kFrame);
             bonuses.update(kFrame);
             if (enemies)
                 enemies->update(kFrame);
             const Vector4 camera = plane.cameraOffset();
             bonuses.setCamera(camera);
-            NVolant::Shots::instance()->setCamera(camera);
+            arena.shots().setCamera(camera);
             if (enemies)
                 enemies->setCamera(camera);
         }
     }
 
-    Bonuses& bonuses = *Bonuses::instance();
+    Bonuses& bonuses = *(&arena.bonuses());
     std::unique_ptr<NVolant::Enemies> enemies;
 };
 
 TEST_F(BonusPlaneTest, WeaponBonusesTakenInARowCombineAsThePlaneAllows)
 {
-    enemies = std::make_unique<NVolant::Enemies>(); // a level, so the aim sight stays on
-    Plane plane;
+    enemies = std::make_unique<NVolant::Enemies>(arena); // a level, so the aim sight stays on
+    Plane plane(arena);
     plane.setStart(Vector4(400, 1000));
     bonuses.setCamera(plane.cameraOffset());
 
@@ -93,7 +88,7 @@ TEST_F(BonusPlaneTest, WeaponBonusesTakenInARowCombineAsThePlaneAllows)
     EXPECT_EQ(plane.bulletKind(), 1);
     fly(plane, 2);
     EXPECT_EQ(plane.bulletKind(), 2); // the third only chimes
-    EXPECT_EQ(chimes, 3);
+    EXPECT_EQ(chimes(), 3);
 
     layUnder(plane, {4, 6});
     fly(plane, 2);
@@ -109,7 +104,7 @@ TEST_F(BonusPlaneTest, WeaponBonusesTakenInARowCombineAsThePlaneAllows)
     EXPECT_FALSE(plane.fourMissiles());
     EXPECT_TRUE(plane.doubleMissile());
     EXPECT_TRUE(plane.aimSight().active());
-    EXPECT_EQ(chimes, 8);
+    EXPECT_EQ(chimes(), 8);
 
     // Everything taken has faded out and gone.
     fly(plane, 30);
@@ -118,7 +113,7 @@ TEST_F(BonusPlaneTest, WeaponBonusesTakenInARowCombineAsThePlaneAllows)
 
 TEST_F(BonusPlaneTest, HullBonusesRepairAndRaiseTheMaximum)
 {
-    Plane plane;
+    Plane plane(arena);
     plane.setStart(Vector4(400, 1000));
     bonuses.setCamera(plane.cameraOffset());
     const int full = plane.maxHull();
@@ -136,7 +131,7 @@ TEST_F(BonusPlaneTest, HullBonusesRepairAndRaiseTheMaximum)
 
 TEST_F(BonusPlaneTest, TwoStealthBonusesLastFortySecondsThenThePlaneComesBack)
 {
-    Plane plane;
+    Plane plane(arena);
     plane.setStart(Vector4(400, 1000));
     bonuses.setCamera(plane.cameraOffset());
     layUnder(plane, {5, 5});
@@ -156,16 +151,16 @@ TEST_F(BonusPlaneTest, TwoStealthBonusesLastFortySecondsThenThePlaneComesBack)
 
 TEST_F(BonusPlaneTest, ANewLifeStartsWithoutTheBonusesOfTheLastOne)
 {
-    Plane plane;
+    Plane plane(arena);
     plane.setStart(Vector4(400, 1000));
     bonuses.setCamera(plane.cameraOffset());
     layUnder(plane, {2, 3, 4, 5, 7, 10});
     fly(plane, 6);
-    ASSERT_EQ(chimes, 6);
+    ASSERT_EQ(chimes(), 6);
     plane.applyDamage(plane.hull());
     ASSERT_EQ(plane.state(), PlaneState::Exploding);
 
-    Plane next;
+    Plane next(arena);
     next.takeOver(plane);
     EXPECT_EQ(next.bulletKind(), 0);
     EXPECT_FALSE(next.doubleFire());
@@ -178,7 +173,7 @@ TEST_F(BonusPlaneTest, ANewLifeStartsWithoutTheBonusesOfTheLastOne)
 
 TEST_F(BonusPlaneTest, AnExplodingPlaneTakesNothingButAHalfSeenNewOneDoes)
 {
-    Plane plane;
+    Plane plane(arena);
     plane.setStart(Vector4(400, 1000));
     bonuses.setCamera(plane.cameraOffset());
     plane.applyDamage(plane.hull());
@@ -186,21 +181,21 @@ TEST_F(BonusPlaneTest, AnExplodingPlaneTakesNothingButAHalfSeenNewOneDoes)
     for (int i = 0; i < 200 && plane.state() == PlaneState::Exploding; ++i)
         fly(plane);
     EXPECT_FALSE(bonuses.bonuses()[0]->collected());
-    EXPECT_EQ(chimes, 0);
+    EXPECT_EQ(chimes(), 0);
 
-    Plane next;
+    Plane next(arena);
     next.takeOver(plane);
     ASSERT_LT(next.alpha(), 1.0f); // cannot be hit yet, but it can collect
     fly(next);
     EXPECT_TRUE(bonuses.bonuses()[0]->collected());
-    EXPECT_EQ(chimes, 1);
+    EXPECT_EQ(chimes(), 1);
 }
 
 TEST_F(BonusPlaneTest, TheKillAllBonusSendsOneSalvoAtEveryTargetAheadOnce)
 {
-    Plane plane;
+    Plane plane(arena);
     plane.setStart(Vector4(400, 1000));
-    enemies = std::make_unique<NVolant::Enemies>();
+    enemies = std::make_unique<NVolant::Enemies>(arena);
     auto tank = [](int index, float x, float y) {
         NVolant::EnemyRecord r;
         r.index = index;
@@ -213,18 +208,17 @@ TEST_F(BonusPlaneTest, TheKillAllBonusSendsOneSalvoAtEveryTargetAheadOnce)
     enemies->setCamera(plane.cameraOffset());
     bonuses.setCamera(plane.cameraOffset());
     fly(plane); // the tanks wake up in the camera's band
-    ASSERT_EQ(NVolant::Shots::instance()->playerShots().size(), 0u);
+    ASSERT_EQ(arena.shots().playerShots().size(), 0u);
 
     layUnder(plane, {1});
     fly(plane);
-    EXPECT_EQ(NVolant::Shots::instance()->playerShots().size(), 3u)
-        << "the tank behind the plane is left alone";
-    EXPECT_EQ(Scores::instance()->shotsCount(), 1);
-    EXPECT_EQ(chimes, 1);
+    EXPECT_EQ(arena.shots().playerShots().size(), 3u) << "the tank behind the plane is left alone";
+    EXPECT_EQ(arena.scores().shotsCount(), 1);
+    EXPECT_EQ(chimes(), 1);
     fly(plane, 10); // flying on over the fading bonus launches nothing more
-    EXPECT_LE(NVolant::Shots::instance()->playerShots().size(), 3u);
-    EXPECT_EQ(Scores::instance()->shotsCount(), 1);
-    EXPECT_EQ(chimes, 1);
+    EXPECT_LE(arena.shots().playerShots().size(), 3u);
+    EXPECT_EQ(arena.scores().shotsCount(), 1);
+    EXPECT_EQ(chimes(), 1);
 }
 
 } // namespace

@@ -50,7 +50,7 @@ std::vector<int> kindsOf(const Bonuses& bonuses)
 
 class BonusesTest : public BonusFixture {
 protected:
-    Bonuses& bonuses = *Bonuses::instance();
+    Bonuses& bonuses = *(&arena.bonuses());
 };
 
 TEST_F(BonusesTest, TheReaderTakesOnlyWholeRecordsWhateverTheCountClaims)
@@ -144,7 +144,7 @@ TEST_F(BonusesTest, PickUpsReachFromBelowTheScreenToWellAboveIt)
     plane.where = Vector4(400, 1800.1f);
     EXPECT_FALSE(bonuses.checkPickup(plane));
     EXPECT_EQ(plane.effects.size(), 2u);
-    EXPECT_EQ(chimes, 2);
+    EXPECT_EQ(chimes(), 2);
 }
 
 TEST_F(BonusesTest, OfTwoTouchedBonusesOnlyTheEarlierIsTakenInAFrame)
@@ -158,7 +158,7 @@ TEST_F(BonusesTest, OfTwoTouchedBonusesOnlyTheEarlierIsTakenInAFrame)
     EXPECT_EQ(plane.effects, (std::vector<std::string>{"addStealth", "addHull", "addDamage"}));
     // All three are fading now; none can be taken again.
     EXPECT_FALSE(bonuses.checkPickup(plane));
-    EXPECT_EQ(chimes, 3);
+    EXPECT_EQ(chimes(), 3);
 }
 
 TEST_F(BonusesTest, ATakenBonusSwellsAndFadesOutInAThirdOfASecond)
@@ -222,15 +222,15 @@ TEST_F(BonusesTest, EveryKindDoesItsOwnThingOnceAndChimes)
         bonus->setPosition(400, 300, 0);
         RecordingReceiver plane(
             Vector4(400 + 32, 300)); // the touch circle reaches a little beyond the picture
-        EXPECT_TRUE(bonus->tryPickup(plane)) << kind;
-        EXPECT_FALSE(bonus->tryPickup(plane)) << kind;
+        EXPECT_TRUE(bonus->tryPickup(plane, arena.sounds())) << kind;
+        EXPECT_FALSE(bonus->tryPickup(plane, arena.sounds())) << kind;
         EXPECT_EQ(plane.effects, std::vector<std::string>{expected[kind - 1]});
         RecordingReceiver far(Vector4(400 + 33, 300));
         auto other = Bonuses::createBonus(kind);
         other->setPosition(400, 300, 0);
-        EXPECT_FALSE(other->tryPickup(far)) << kind;
+        EXPECT_FALSE(other->tryPickup(far, arena.sounds())) << kind;
     }
-    EXPECT_EQ(chimes, 10);
+    EXPECT_EQ(chimes(), 10);
 }
 
 TEST_F(BonusesTest, BonusesAreDrawnWithTheirShadowWhereTheCameraShowsThem)

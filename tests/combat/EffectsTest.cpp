@@ -1,4 +1,5 @@
 #include "combat/Effects.h"
+#include "content/Random.h"
 #include "content/ParticleSystem.h"
 #include "content/Sprite.h"
 
@@ -35,7 +36,8 @@ protected:
         WorldFixture::TearDown();
     }
 
-    std::unique_ptr<NVolant::Effects> effects = std::make_unique<NVolant::Effects>();
+    NLib::Random random;
+    std::unique_ptr<NVolant::Effects> effects = std::make_unique<NVolant::Effects>(random);
     std::unique_ptr<NLib::Sprite> animation;
     std::unique_ptr<NVolant::ParticleSystem> trail;
 };
@@ -53,7 +55,7 @@ TEST_F(EffectsTest, AnimationsPlayOnceAndGoAtTheirLastFrame)
 
 TEST_F(EffectsTest, TrailsLiveUntilTheirLastParticleDies)
 {
-    auto emitter = std::make_unique<NVolant::ParticleSystem>(*trail);
+    auto emitter = std::make_unique<NVolant::ParticleSystem>(*trail, random);
     emitter->fireAt(100, 100);
     emitter->update(0.05f, 0.0f);
     ASSERT_GT(emitter->aliveCount(), 0);
@@ -68,7 +70,7 @@ TEST_F(EffectsTest, TrailsLiveUntilTheirLastParticleDies)
 TEST_F(EffectsTest, TheCameraMovingUpMovesEffectsDownTheScreen)
 {
     effects->addAnimation(std::make_unique<NLib::Sprite>(*animation), Vector4(50, 60));
-    auto fire = std::make_unique<NVolant::ParticleSystem>(*trail);
+    auto fire = std::make_unique<NVolant::ParticleSystem>(*trail, random);
     fire->fireAt(200, 300);
     fire->update(0.05f, 0.0f);
     const float particleY = fire->particle(0).y;
@@ -91,7 +93,8 @@ TEST_F(EffectsTest, TheCameraMovingUpMovesEffectsDownTheScreen)
 
 TEST_F(EffectsTest, ABurnerGoesBackToItsOwnerOnceAndOnlyIfHeld)
 {
-    NVolant::ParticleSystem* held = effects->addBurner(std::make_unique<NVolant::ParticleSystem>(*trail));
+    NVolant::ParticleSystem* held =
+        effects->addBurner(std::make_unique<NVolant::ParticleSystem>(*trail, random));
     EXPECT_EQ(effects->burnerCount(), 1u);
     std::unique_ptr<NVolant::ParticleSystem> back = effects->releaseBurner(held);
     EXPECT_EQ(back.get(), held);

@@ -21,16 +21,20 @@ using ShotTest = ShotTestWorld;
 
 TEST_F(ShotTest, IdentifiersCountUpAndWrapAfterOneHundredThousand)
 {
-    NVolant::Shot::setNextIdentifier(99999);
-    Bullet a(0), b(0), c(0);
-    EXPECT_EQ(a.identifier(), 99999);
-    EXPECT_EQ(b.identifier(), 100000);
-    EXPECT_EQ(c.identifier(), 1);
+    Bullet a(arena, 0), b(arena, 0);
+    EXPECT_EQ(a.identifier(), 1) << "a new game counts from 1";
+    EXPECT_EQ(b.identifier(), 2);
+    NVolant::RunningIds ids(99999, 99999);
+    EXPECT_EQ(ids.nextShot(), 99999);
+    EXPECT_EQ(ids.nextShot(), 100000);
+    EXPECT_EQ(ids.nextShot(), 1);
+    EXPECT_EQ(ids.nextEnemy(), 100000);
+    EXPECT_EQ(ids.nextEnemy(), 1);
 }
 
 TEST_F(ShotTest, HeadingTurnsTowardMinusXForPositiveAngles)
 {
-    Bullet b(0);
+    Bullet b(arena, 0);
     b.setAngle(0.0f);
     EXPECT_FLOAT_EQ(b.direction().x, 0.0f);
     EXPECT_FLOAT_EQ(b.direction().y, 1.0f);
@@ -45,14 +49,14 @@ TEST_F(ShotTest, BulletKindsCarryTheirDamageAndOtherKindsFireTheFirst)
 {
     const int expected[] = {8, 10, 12, 8, 8};
     for (int kind = 0; kind < 5; ++kind) {
-        Bullet b(kind);
+        Bullet b(arena, kind);
         EXPECT_EQ(b.kind(), kind);
         EXPECT_EQ(b.damage(), expected[kind]);
         EXPECT_FLOAT_EQ(b.speed(), 1.0f);
         EXPECT_FLOAT_EQ(b.range(), 400.0f);
     }
     for (int kind : {-1, 5, 77}) {
-        Bullet b(kind);
+        Bullet b(arena, kind);
         EXPECT_EQ(b.kind(), 0);
         EXPECT_EQ(b.damage(), 8);
     }
@@ -60,7 +64,7 @@ TEST_F(ShotTest, BulletKindsCarryTheirDamageAndOtherKindsFireTheFirst)
 
 TEST_F(ShotTest, ABulletAtExactlyItsRangeFliesOnAndTheNextMoveSpendsIt)
 {
-    Bullet b(0);
+    Bullet b(arena, 0);
     b.setPosition(Vector4(100.0f, 100.0f));
     b.setAngle(0.0f);
     b.launch();
@@ -76,7 +80,7 @@ TEST_F(ShotTest, BulletIsTestedAlongItsWholeStepAndStopsAtTheHitPoint)
 {
     // The target lies between the two ends of one frame's path: a test at either end misses it.
     const auto target = circleAt(100.0f, 208.0f, 6.0f);
-    Bullet b(2);
+    Bullet b(arena, 2);
     b.setPosition(Vector4(100.0f, 200.0f));
     b.setAngle(0.0f);
     b.launch();
@@ -89,7 +93,7 @@ TEST_F(ShotTest, BulletIsTestedAlongItsWholeStepAndStopsAtTheHitPoint)
 
 TEST_F(ShotTest, BulletThatHasNotMovedChecksItsOwnPointOnly)
 {
-    Bullet b(0);
+    Bullet b(arena, 0);
     b.setPosition(Vector4(50.0f, 50.0f));
     b.setAngle(0.0f);
     b.launch();
@@ -101,7 +105,7 @@ TEST_F(ShotTest, BulletThatHasNotMovedChecksItsOwnPointOnly)
 TEST_F(ShotTest, HitRuleComparesSquaredRadiiAndATouchIsNoHit)
 {
     // Radius 7 and the round's 1: 49 + 1 = 50 against the squared distance.
-    Bullet b(0);
+    Bullet b(arena, 0);
     b.setPosition(Vector4(0.0f, 0.0f));
     b.launch();
     EXPECT_EQ(b.hitTest(NVolant::CollitionCircles()), 0);
@@ -112,13 +116,13 @@ TEST_F(ShotTest, HitRuleComparesSquaredRadiiAndATouchIsNoHit)
 TEST_F(ShotTest, FourMissileVariantsLeaveSlowerAndAccelerate)
 {
     for (int i = 0; i < 4; ++i) {
-        Missile m;
+        Missile m(arena);
         m.makeFourMissileVariant(i);
         EXPECT_FLOAT_EQ(m.speed(), 0.5f / static_cast<float>(i + 1));
         EXPECT_FLOAT_EQ(m.maxSpeed(), 0.75f);
         EXPECT_FLOAT_EQ(m.acceleration(), 0.0004f);
     }
-    Missile slow;
+    Missile slow(arena);
     slow.setAngle(0.0f);
     slow.launch();
     slow.makeFourMissileVariant(3);
@@ -132,9 +136,10 @@ TEST_F(ShotTest, FourMissileVariantsLeaveSlowerAndAccelerate)
 TEST_F(ShotTest, MissileHomesOnAMovingTargetAndFliesStraightWhenItIsLost)
 {
     ScriptedTarget enemy;
+    arena.setTargets(&enemy);
     enemy.info.id = 42;
     enemy.info.position = Vector4(500.0f, 600.0f);
-    Missile m;
+    Missile m(arena);
     m.setPosition(Vector4(300.0f, 300.0f));
     m.setAngle(0.0f);
     m.launch();
@@ -149,7 +154,7 @@ TEST_F(ShotTest, MissileHomesOnAMovingTargetAndFliesStraightWhenItIsLost)
     // Heading and drawing angle agree: the target lies to the right, so the angle went negative.
     EXPECT_NEAR(m.direction().length(), 1.0f, 1e-4f);
 
-    Missile lost;
+    Missile lost(arena);
     lost.setPosition(Vector4(100.0f, 100.0f));
     lost.setAngle(0.0f);
     lost.launch();
@@ -169,7 +174,7 @@ TEST_F(ShotTest, MissileHomesOnAMovingTargetAndFliesStraightWhenItIsLost)
 
 TEST_F(ShotTest, MissileWithoutALevelFliesStraight)
 {
-    Missile m;
+    Missile m(arena);
     m.setPosition(Vector4(0.0f, 0.0f));
     m.setAngle(0.0f);
     m.launch();
@@ -181,12 +186,12 @@ TEST_F(ShotTest, MissileWithoutALevelFliesStraight)
 
 TEST_F(ShotTest, MissileHitsAsAPointForOneHundred)
 {
-    Missile m;
+    Missile m(arena);
     m.setPosition(Vector4(10.0f, 10.0f));
     m.launch();
     EXPECT_EQ(m.hitTest(circleAt(10.0f, 14.0f, 4.0f)), 100); // 16 + 1 > 16
     EXPECT_TRUE(m.spent());
-    Missile n;
+    Missile n(arena);
     n.setPosition(Vector4(10.0f, 10.0f));
     n.launch();
     EXPECT_EQ(n.hitTest(circleAt(10.0f, 15.0f, 4.0f)), 0);
@@ -194,7 +199,7 @@ TEST_F(ShotTest, MissileHitsAsAPointForOneHundred)
 
 TEST_F(ShotTest, RocketAcceleratesThenBurstsIntoAGrowingBlast)
 {
-    TankRocket r;
+    TankRocket r(arena);
     r.setPosition(Vector4(400.0f, 1000.0f));
     r.setAngle(180.0f);
     r.launch();
@@ -225,7 +230,7 @@ TEST_F(ShotTest, RocketAcceleratesThenBurstsIntoAGrowingBlast)
 
 TEST_F(ShotTest, UnusedBlastDiesAtFifteenPixels)
 {
-    TankRocket r;
+    TankRocket r(arena);
     r.setRange(0.0f);
     r.launch();
     r.update(10.0f);

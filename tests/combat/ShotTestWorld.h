@@ -1,13 +1,10 @@
 #pragma once
 
+#include "combat/Arena.h"
 #include "combat/Bonus.h"
-#include "combat/Bonuses.h"
-#include "combat/Effects.h"
-#include "combat/Shots.h"
 #include "combat/TargetLookup.h"
 #include "content/ParticleSystem.h" // the managers' lists need the whole types where they are made
 #include "content/Sprite.h"
-#include "content/Random.h"
 #include "content/ResourceArchive.h"
 #include "gameplay/CollitionCircles.h"
 #include "gameplay/Images.h"
@@ -25,8 +22,7 @@
 #include <vector>
 
 // A headless window, the generated data pack and the image registry, as the game has them when a
-// level runs; every process-wide manager of play is torn down afterwards so that each test starts
-// from a fresh level.
+// level runs, and a fresh game's arena for each test.
 class ShotTestWorld : public ::testing::Test {
 protected:
     void SetUp() override
@@ -35,17 +31,11 @@ protected:
         ASSERT_TRUE(platform->ok());
         ASSERT_TRUE(openGeneratedData()) << "no generated data pack";
         NVolant::Images::instance();
-        // A running level always has its effects manager.
-        NVolant::Effects::instance();
-        NLib::resetRnd();
     }
 
     void TearDown() override
     {
-        NVolant::Shots::destroy();
-        NVolant::Bonuses::destroy();
-        NVolant::Effects::destroy();
-        NVolant::Scores::destroy();
+        m_arena.reset();
         NVolant::Images::destroy();
         closeGeneratedData();
         platform.reset();
@@ -61,6 +51,8 @@ protected:
     }
 
     std::unique_ptr<HeadlessPlatform> platform;
+    std::unique_ptr<NVolant::Arena> m_arena = std::make_unique<NVolant::Arena>();
+    NVolant::Arena& arena = *m_arena;
 };
 
 // A single enemy the test moves by hand, found by the weapons like any enemy of a running level.

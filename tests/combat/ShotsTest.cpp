@@ -19,18 +19,18 @@ namespace {
 
 constexpr float kFrame = 1000.0f / 60.0f;
 
-template <typename T> std::unique_ptr<T> fired(const Vector4& at, float angle)
+template <typename T> std::unique_ptr<T> fired(NVolant::Arena& arena, const Vector4& at, float angle)
 {
-    auto shot = std::make_unique<T>();
+    auto shot = std::make_unique<T>(arena);
     shot->setPosition(at);
     shot->setAngle(angle);
     shot->launch();
     return shot;
 }
 
-std::unique_ptr<Bullet> round(int kind, const Vector4& at, float angle = 0.0f)
+std::unique_ptr<Bullet> round(NVolant::Arena& arena, int kind, const Vector4& at, float angle = 0.0f)
 {
-    auto shot = std::make_unique<Bullet>(kind);
+    auto shot = std::make_unique<Bullet>(arena, kind);
     shot->setPosition(at);
     shot->setAngle(angle);
     shot->launch();
@@ -41,44 +41,44 @@ using ShotsTest = ShotTestWorld;
 
 TEST_F(ShotsTest, OneProjectileHitsATargetPerQuestionAndEachHitCountsOnce)
 {
-    Shots* shots = Shots::instance();
-    shots->add(round(0, Vector4(100.0f, 100.0f)));
-    shots->add(round(2, Vector4(101.0f, 100.0f)));
-    shots->add(round(1, Vector4(500.0f, 500.0f))); // nowhere near
+    Shots* shots = (&arena.shots());
+    shots->add(round(arena, 0, Vector4(100.0f, 100.0f)));
+    shots->add(round(arena, 2, Vector4(101.0f, 100.0f)));
+    shots->add(round(arena, 1, Vector4(500.0f, 500.0f))); // nowhere near
     const auto target = circleAt(100.0f, 101.0f, 5.0f);
 
     EXPECT_EQ(shots->hitByPlayerShot(target), 8);
-    EXPECT_EQ(Scores::instance()->shotsHittedCount(), 1);
+    EXPECT_EQ(arena.scores().shotsHittedCount(), 1);
     EXPECT_EQ(shots->hitByPlayerShot(target), 12);
     EXPECT_EQ(shots->hitByPlayerShot(target), 0);
-    EXPECT_EQ(Scores::instance()->shotsHittedCount(), 2);
+    EXPECT_EQ(arena.scores().shotsHittedCount(), 2);
 
     // Spent rounds go at the next update, each leaving its spark behind.
     shots->update(kFrame);
     EXPECT_EQ(shots->playerShots().size(), 1u);
-    EXPECT_EQ(Effects::instance()->animationCount(), 2u);
+    EXPECT_EQ(arena.effects().animationCount(), 2u);
 }
 
 TEST_F(ShotsTest, EnemyShotsHitThePlayerAndAreNotCountedAsThePlayersHits)
 {
-    Shots* shots = Shots::instance();
-    auto rocket = fired<NVolant::TankRocket>(Vector4(400.0f, 400.0f), 180.0f);
+    Shots* shots = (&arena.shots());
+    auto rocket = fired<NVolant::TankRocket>(arena, Vector4(400.0f, 400.0f), 180.0f);
     shots->addEnemy(std::move(rocket));
-    shots->addEnemy(round(3, Vector4(400.0f, 290.0f), 180.0f));
+    shots->addEnemy(round(arena, 3, Vector4(400.0f, 290.0f), 180.0f));
     // The player's own shape from its parameter file, placed where the flak is.
     NVolant::CollitionCircles plane = NVolant::Images::instance()->playerParams->collisionCircles;
     plane.place(Vector4(400.0f, 290.0f), 0.0f);
     EXPECT_EQ(shots->hitByPlayerShot(plane), 0);
     EXPECT_EQ(shots->hitByEnemyShot(plane), 8); // the rocket is out of reach, the flak is inside
     EXPECT_EQ(shots->hitByEnemyShot(plane), 0);
-    EXPECT_EQ(Scores::instance()->shotsHittedCount(), 0);
+    EXPECT_EQ(arena.scores().shotsHittedCount(), 0);
 }
 
 TEST_F(ShotsTest, RoundsThatRunOutOfRangeAreRemovedAfterFourHundredPixels)
 {
-    Shots* shots = Shots::instance();
-    shots->add(round(0, Vector4(400.0f, 100.0f)));
-    shots->addEnemy(round(4, Vector4(400.0f, 900.0f), 180.0f));
+    Shots* shots = (&arena.shots());
+    shots->add(round(arena, 0, Vector4(400.0f, 100.0f)));
+    shots->addEnemy(round(arena, 4, Vector4(400.0f, 900.0f), 180.0f));
     int frames = 0;
     while (!shots->playerShots().empty() && frames < 100) {
         shots->update(16.0f);
@@ -86,14 +86,14 @@ TEST_F(ShotsTest, RoundsThatRunOutOfRangeAreRemovedAfterFourHundredPixels)
     }
     EXPECT_EQ(frames, 26); // 25 x 16 = 400 still flies; the move that passes the range removes it
     EXPECT_TRUE(shots->enemyShots().empty());
-    EXPECT_EQ(Effects::instance()->animationCount(), 2u);
+    EXPECT_EQ(arena.effects().animationCount(), 2u);
 }
 
 TEST_F(ShotsTest, AMissileTrailOutlivesItsMissileAndThenGoes)
 {
-    Shots* shots = Shots::instance();
-    Effects* effects = Effects::instance();
-    auto missile = fired<Missile>(Vector4(400.0f, 100.0f), 0.0f);
+    Shots* shots = (&arena.shots());
+    Effects* effects = (&arena.effects());
+    auto missile = fired<Missile>(arena, Vector4(400.0f, 100.0f), 0.0f);
     missile->setRange(50.0f);
     shots->add(std::move(missile));
     int frames = 0;
@@ -111,10 +111,9 @@ TEST_F(ShotsTest, AMissileTrailOutlivesItsMissileAndThenGoes)
 
 TEST_F(ShotsTest, FlyingTrailsStayPutInTheWorldWhenTheViewScrolls)
 {
-    Shots* shots = Shots::instance();
+    Shots* shots = (&arena.shots());
     shots->setCamera(Vector4(0.0f, 1000.0f));
-    EXPECT_EQ(Shots::currentCamera(), Vector4(0.0f, 1000.0f));
-    auto missile = fired<Missile>(Vector4(400.0f, 1300.0f), 0.0f);
+    auto missile = fired<Missile>(arena, Vector4(400.0f, 1300.0f), 0.0f);
     const NVolant::ParticleSystem* trail = missile->trail();
     shots->add(std::move(missile));
     ASSERT_NE(trail, nullptr);
@@ -125,18 +124,6 @@ TEST_F(ShotsTest, FlyingTrailsStayPutInTheWorldWhenTheViewScrolls)
     shots->setCamera(Vector4(0.0f, 1005.0f)); // 5 px further up the level: everything 5 px lower
     EXPECT_FLOAT_EQ(trail->particle(0).y, y + 5.0f);
     EXPECT_FLOAT_EQ(trail->locationY(), emitterY + 5.0f);
-}
-
-TEST_F(ShotsTest, ShotsEndingAfterTheLevelsEffectsAreGoneLeaveNothingBehind)
-{
-    Shots* shots = Shots::instance();
-    shots->add(fired<Missile>(Vector4(100.0f, 100.0f), 0.0f));
-    shots->add(round(0, Vector4(100.0f, 100.0f)));
-    shots->addEnemy(fired<NVolant::TankRocket>(Vector4(100.0f, 400.0f), 180.0f));
-    shots->update(kFrame);
-    Effects::destroy();
-    shots->clear();
-    EXPECT_EQ(Effects::existing(), nullptr) << "a level's last shots must not start a new effects manager";
 }
 
 } // namespace

@@ -14,7 +14,6 @@ protected:
     void SetUp() override
     {
         WorldFixture::SetUp();
-        NLib::resetRnd();
         writePng("dat/particles/dot.png", 4, 4, solid(4, 4, 255, 255, 255));
         texture = createGraphic();
         texture->loadFromFile("dat/particles/dot.png");
@@ -29,9 +28,10 @@ protected:
     ParticleSystem load(float fps = 0.0f)
     {
         data.write("dat/particles/test.psi", psiBytes(info));
-        return ParticleSystem(*archive, "dat/particles/test.psi", texture.get(), fps);
+        return ParticleSystem(*archive, "dat/particles/test.psi", texture.get(), fps, &random);
     }
 
+    NLib::Random random;
     NVolant::ParticleInfo info;
     std::unique_ptr<KGraphic> texture;
 };
@@ -158,8 +158,10 @@ TEST_F(ParticleSystemTest, FixedStepsRunAtMostOncePerUpdate)
 TEST_F(ParticleSystemTest, CopiesDrawTheirOwnParticlesWithOneTexture)
 {
     info.emission = 100;
-    const ParticleSystem templ = load();
-    ParticleSystem copy(templ);
+    data.write("dat/particles/test.psi", psiBytes(info));
+    // A template draws no random numbers: only the copy emits.
+    const ParticleSystem templ(*archive, "dat/particles/test.psi", texture.get(), 0.0f);
+    ParticleSystem copy(templ, random);
     copy.setScale(4.0f);
     copy.fireAt(400, 300);
     copy.update(0.05f, 0.0f);

@@ -2,22 +2,35 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
-TEST(Random, FollowsTheGamesGeneratorFromZero)
+TEST(Random, FollowsTheGamesGeneratorFromItsSeed)
 {
-    NLib::resetRnd();
+    NLib::Random random;
     // state 2531011 -> (state >> 16) & 0xffff = 38; the next state is 505908858 -> 7719.
-    EXPECT_FLOAT_EQ(NLib::rnd(0, 65535), 38.0f);
-    EXPECT_EQ(NLib::rndSeed(), 2531011u);
-    EXPECT_FLOAT_EQ(NLib::rnd(0, 65535), 7719.0f);
-    EXPECT_FLOAT_EQ(NLib::rnd(5, 5), 5.0f);
+    EXPECT_FLOAT_EQ(random.between(0, 65535), 38.0f);
+    EXPECT_EQ(random.state(), 2531011u);
+    EXPECT_FLOAT_EQ(random.between(0, 65535), 7719.0f);
+    EXPECT_FLOAT_EQ(random.between(5, 5), 5.0f);
 
-    NLib::resetRnd();
-    const float first = NLib::rnd(-1, 1);
-    NLib::resetRnd();
-    EXPECT_EQ(NLib::rnd(-1, 1), first);
-    NLib::resetRnd();
+    NLib::Random again;
+    NLib::Random other(7);
+    EXPECT_FLOAT_EQ(again.between(-1, 1), NLib::Random().between(-1, 1));
+    EXPECT_NE(other.between(-1, 1), NLib::Random().between(-1, 1));
+}
+
+// Recorded flights chose explosion pictures and tank bursts with the C library's rand after
+// srand(seed); the game's integer choices must go on drawing the same sequence.
+TEST(Random, IntegerChoicesAreTheCLibrarysSequenceForTheSeed)
+{
+    for (const unsigned seed : {0u, 1u, 42u, 4000000000u}) {
+        std::srand(seed);
+        NLib::Random random(seed);
+        for (int i = 0; i < 1000; ++i)
+            ASSERT_EQ(random.integer(), std::rand()) << "seed " << seed << ", draw " << i;
+    }
 }
 
 } // namespace

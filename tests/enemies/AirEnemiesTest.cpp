@@ -9,7 +9,6 @@
 #include "enemies/EHelic.h"
 #include "enemies/EPlane.h"
 #include "enemies/Enemies.h"
-#include "enemies/EnemySounds.h"
 #include "gameplay/CollitionCircles.h"
 #include "gameplay/EnemyParams.h"
 #include "gameplay/Images.h"
@@ -19,29 +18,17 @@
 namespace {
 
 using NVolant::EHelic;
-using NVolant::EnemySounds;
 using NVolant::EPlane;
 using NVolant::Images;
 using NVolant::Shots;
 
 class AirEnemiesTest : public EnemyFixture {
 protected:
-    void SetUp() override
-    {
-        EnemyFixture::SetUp();
-        EnemySounds::setListener([this](const EnemySounds::Request& r) { requests.push_back(r); });
-    }
-    void TearDown() override
-    {
-        EnemySounds::setListener(nullptr);
-        EnemyFixture::TearDown();
-    }
-
     std::unique_ptr<EHelic> helic(int model, float x, float y, int group, int speedClass, int weaponRange = 0)
     {
         Images* images = Images::instance();
         const auto i = static_cast<std::size_t>(model);
-        auto h = std::make_unique<EHelic>(100 + model, *images->helics[i], *images->helicParams[i]);
+        auto h = std::make_unique<EHelic>(*enemies, 100 + model, *images->helics[i], *images->helicParams[i]);
         place(*h, x, y, group, speedClass, weaponRange);
         return h;
     }
@@ -50,7 +37,7 @@ protected:
     {
         Images* images = Images::instance();
         const auto i = static_cast<std::size_t>(model);
-        auto p = std::make_unique<EPlane>(200 + model, *images->planes[i], *images->planeParams[i]);
+        auto p = std::make_unique<EPlane>(*enemies, 200 + model, *images->planes[i], *images->planeParams[i]);
         place(*p, x, y, group, speedClass, 0);
         return p;
     }
@@ -72,8 +59,6 @@ protected:
         circles.place(p, 0.0f);
         return circles;
     }
-
-    std::vector<EnemySounds::Request> requests;
 };
 
 TEST_F(AirEnemiesTest, AHoveringHelicopterNeverMovesButFiresMissilesAlongItsHeading)
@@ -83,7 +68,7 @@ TEST_F(AirEnemiesTest, AHoveringHelicopterNeverMovesButFiresMissilesAlongItsHead
         h->update(kStep);
     EXPECT_EQ(h->position(), Vector4(300, 400));
     EXPECT_EQ(h->group(), 1);
-    const auto& shots = Shots::instance()->enemyShots();
+    const auto& shots = arena.shots().enemyShots();
     ASSERT_EQ(shots.size(), 4u); // the second update, then every 1500 ms
     const auto* missile = dynamic_cast<const NVolant::Missile*>(shots.front().get());
     ASSERT_NE(missile, nullptr);
@@ -94,10 +79,10 @@ TEST_F(AirEnemiesTest, AHoveringHelicopterNeverMovesButFiresMissilesAlongItsHead
     EXPECT_EQ(missile->impactSound(), NVolant::SoundCue::EnemyMissileExpl);
 
     auto quiet = helic(1, 300, 400, 0, 2, 0);
-    Shots::instance()->clear();
+    arena.shots().clear();
     for (int i = 0; i < 300; ++i)
         quiet->update(kStep);
-    EXPECT_TRUE(Shots::instance()->enemyShots().empty());
+    EXPECT_TRUE(arena.shots().enemyShots().empty());
 }
 
 TEST_F(AirEnemiesTest, AHelicopterPatrolsBetweenTheScreenEdgesWithoutATerrain)
@@ -125,7 +110,7 @@ TEST_F(AirEnemiesTest, AHelicopterPatrolsBetweenTheScreenEdgesWithoutATerrain)
 TEST_F(AirEnemiesTest, AHelicopterKeepsToTheGroundItStartedOverOnARealLevel)
 {
     NVolant::Terrain terrain;
-    terrain.load(*NLib::ResourceArchive::instance(), "levels/02/level.xml");
+    terrain.load(*NLib::ResourceArchive::instance(), "levels/02/level.xml", arena.random());
     const TerrainGround ground(terrain);
     enemies->setGround(&ground);
     const int k = terrain.cellSize();
@@ -204,54 +189,51 @@ TEST_F(AirEnemiesTest, ShotDownAnAirEnemyScoresAndCountsRammedItGivesNeither)
     EXPECT_EQ(rammed->collideWithPlayer(playerAt(Vector4(400, 800))), 0);
     EXPECT_EQ(rammed->collideWithPlayer(playerAt(rammed->position())), hull);
     EXPECT_TRUE(rammed->finished());
-    EXPECT_EQ(NVolant::Scores::instance()->levelScores(), 0);
-    EXPECT_EQ(NVolant::Scores::instance()->planesKilled(), 0);
+    EXPECT_EQ(arena.scores().levelScores(), 0);
+    EXPECT_EQ(arena.scores().planesKilled(), 0);
 
     auto shot = helic(0, 400, 300, 4, 0);
     for (int i = 0; i < 10 && !shot->finished(); ++i) {
-        auto missile = std::make_unique<NVolant::Missile>();
+        auto missile = std::make_unique<NVolant::Missile>(arena);
         missile->setPosition(shot->position() - Vector4(0, 4));
         missile->setAngle(0.0f);
         missile->launch();
-        Shots::instance()->add(std::move(missile));
-        Shots::instance()->update(kStep);
+        arena.shots().add(std::move(missile));
+        arena.shots().update(kStep);
         shot->update(kStep);
     }
     ASSERT_TRUE(shot->finished());
-    EXPECT_EQ(NVolant::Scores::instance()->levelScores(), shot->value());
-    EXPECT_EQ(NVolant::Scores::instance()->helicsKilled(), 1);
+    EXPECT_EQ(arena.scores().levelScores(), shot->value());
+    EXPECT_EQ(arena.scores().helicsKilled(), 1);
 }
 
 TEST_F(AirEnemiesTest, EnginesAreKeptAliveEveryUpdateAndStoppedWithTheEnemy)
 {
+    const NVolant::GameSounds& sounds = arena.sounds();
     auto h = helic(3, 400, 300, 0, 0);
     const int id = h->id();
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         h->update(kStep);
-    int keeps = 0;
-    for (const auto& r : requests) {
-        EXPECT_EQ(r.kind, EnemySounds::Request::Keep);
-        EXPECT_EQ(r.key, id);
-        EXPECT_EQ(r.model, 3);
-        EXPECT_EQ(r.distance, 400.0f);
-        ++keeps;
+        const NVolant::GameSounds::Voice* engine = sounds.engine(id);
+        ASSERT_NE(engine, nullptr);
+        EXPECT_EQ(engine->engine, NVolant::GameSounds::Engine::Helic);
+        EXPECT_EQ(engine->model, 3);
+        EXPECT_EQ(engine->position, h->position());
+        EXPECT_EQ(engine->distance, 400.0f);
     }
-    EXPECT_EQ(keeps, 3);
-    requests.clear();
     h.reset();
-    ASSERT_EQ(requests.size(), 1u); // quietly gone: no explosion
-    EXPECT_EQ(requests[0].kind, EnemySounds::Request::Stop);
+    EXPECT_EQ(sounds.engine(id), nullptr);
+    EXPECT_EQ(sounds.plays(NVolant::SoundCue::HelicExplosion), 0) << "quietly gone: no explosion";
 
     auto p = plane(1, 400, 300, 2, 0);
     p->update(kStep);
-    EXPECT_EQ(requests.back().distance, 500.0f);
+    ASSERT_NE(sounds.engine(p->id()), nullptr);
+    EXPECT_EQ(sounds.engine(p->id())->distance, 500.0f);
     p->collideWithPlayer(playerAt(p->position()));
-    requests.clear();
+    const int planeId = p->id();
     p.reset();
-    ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[1].kind, EnemySounds::Request::Play);
-    EXPECT_EQ(requests[1].sound, static_cast<int>(EnemySounds::Effect::PlaneExplosion));
-    EXPECT_EQ(requests[1].distance, 300.0f);
+    EXPECT_EQ(sounds.engine(planeId), nullptr);
+    EXPECT_EQ(sounds.plays(NVolant::SoundCue::PlaneExplosion), 1);
 }
 
 } // namespace

@@ -24,13 +24,13 @@ using NVolant::Enemy;
 class EnemiesTest : public EnemyFixture {
 protected:
     // A player missile just below a world point, flying straight up into it.
-    static void missileAt(const Vector4& target)
+    void missileAt(const Vector4& target)
     {
-        auto missile = std::make_unique<NVolant::Missile>();
+        auto missile = std::make_unique<NVolant::Missile>(arena);
         missile->setPosition(target - Vector4(0.0f, 4.0f));
         missile->setAngle(0.0f);
         missile->launch();
-        NVolant::Shots::instance()->add(std::move(missile));
+        arena.shots().add(std::move(missile));
     }
 
     // Shoots the bridge until it breaks (its hull is 100, a missile does 100).
@@ -157,16 +157,15 @@ TEST_F(EnemiesTest, ALevelWhoseLowestEnemyIsABridgeStartsBehindIt)
     EXPECT_FALSE(enemies->bridges()[0]->destroyed());
 }
 
-TEST_F(EnemiesTest, IdentifiersWrapAfter100000AndOnlyActiveEnemiesAreFound)
+TEST_F(EnemiesTest, ANewGameNumbersItsEnemiesFromOneAndOnlyActiveEnemiesAreFound)
 {
-    Enemy::resetIds(99999);
     loadList({record(500, 100, 100), record(500, 200, 200), record(500, 300, 5000)});
     const auto& all = enemies->all();
-    EXPECT_EQ(all[0]->id(), 100000);
-    EXPECT_EQ(all[1]->id(), 1);
-    EXPECT_EQ(all[2]->id(), 2);
-    EXPECT_EQ(enemies->findById(1), all[1].get());
-    EXPECT_EQ(enemies->findById(2), nullptr); // far above the window
+    EXPECT_EQ(all[0]->id(), 1);
+    EXPECT_EQ(all[1]->id(), 2);
+    EXPECT_EQ(all[2]->id(), 3);
+    EXPECT_EQ(enemies->findById(2), all[1].get());
+    EXPECT_EQ(enemies->findById(3), nullptr); // far above the window
     EXPECT_EQ(enemies->findById(0), nullptr);
     EXPECT_EQ(enemies->findById(-5), nullptr);
 }
@@ -183,8 +182,8 @@ TEST_F(EnemiesTest, ABrokenBridgeBecomesTheCheckpointOnceAndScoresWithoutAKill)
     EXPECT_EQ(enemies->checkpointPosition(), bridge.position());
     EXPECT_EQ(enemies->checkpointEntry(), 1);
     EXPECT_FALSE(enemies->levelEndReached());
-    EXPECT_EQ(NVolant::Scores::instance()->levelScores(), bridge.value());
-    EXPECT_EQ(NVolant::Scores::instance()->planesKilled(), 0);
+    EXPECT_EQ(arena.scores().levelScores(), bridge.value());
+    EXPECT_EQ(arena.scores().planesKilled(), 0);
 
     // It keeps being drawn, shows the broken picture once its blast is over, and hurts no more.
     run(200);
@@ -219,12 +218,11 @@ TEST_F(EnemiesTest, RestartingFromACheckpointRebuildsExactlyTheEnemiesAfterIt)
     EXPECT_EQ(enemies->bridgesPassed(), 2);
 
     // Continuing: a fresh manager told how many bridges are behind.
-    enemies = std::make_unique<NVolant::Enemies>();
+    enemies = std::make_unique<NVolant::Enemies>(arena);
     loadList(list);
     enemies->setCheckpoint(2);
     enemies->restartFromCheckpoint();
     EXPECT_EQ(enemies->camera().y, 500.0f);
-    EXPECT_EQ(NVolant::Enemies::currentCamera().y, 500.0f);
     loadList(list);
     std::vector<int> order;
     for (const auto& e : enemies->all())
@@ -350,8 +348,8 @@ TEST_F(EnemiesTest, AnIntactBridgeHurtsByItsHullEveryFrameAndABoatRammedExplodes
     EXPECT_TRUE(boat->finished());
     run(1);
     EXPECT_EQ(firstOfType(0), nullptr);
-    EXPECT_EQ(NVolant::Scores::instance()->levelScores(), 0);
-    EXPECT_EQ(NVolant::Scores::instance()->boatsKilled(), 0);
+    EXPECT_EQ(arena.scores().levelScores(), 0);
+    EXPECT_EQ(arena.scores().boatsKilled(), 0);
 }
 
 } // namespace
@@ -368,7 +366,7 @@ TEST_F(EnemiesTest, EveryGeneratedLevelLoadsWholeSortedAndRestartsBehindItsBridg
         NVolant::EnemyList::Report report;
         const auto records = NVolant::EnemyList::read(bytes, &report);
         ASSERT_TRUE(report.clean());
-        enemies = std::make_unique<NVolant::Enemies>();
+        enemies = std::make_unique<NVolant::Enemies>(arena);
         enemies->load(folder);
         ASSERT_EQ(enemies->all().size(), records.size()); // every record names a kind
         for (std::size_t i = 1; i < enemies->all().size(); ++i)

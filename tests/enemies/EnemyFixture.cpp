@@ -54,21 +54,12 @@ HeadlessPlatform& EnemyFixture::platform()
 
 void EnemyFixture::SetUp()
 {
-    NLib::resetRnd();
-    std::srand(1);
-    NVolant::Enemy::resetIds();
-    NVolant::Shots::destroy();
-    NVolant::Effects::destroy();
-    NVolant::Scores::destroy();
-    enemies = std::make_unique<NVolant::Enemies>();
+    enemies = std::make_unique<NVolant::Enemies>(arena);
 }
 
 void EnemyFixture::TearDown()
 {
     enemies.reset();
-    NVolant::Shots::destroy();
-    NVolant::Effects::destroy();
-    NVolant::Scores::destroy();
 }
 
 NVolant::EnemyRecord EnemyFixture::record(int type, float x, float y, int group, int speedClass,
@@ -101,15 +92,15 @@ NVolant::Enemy* EnemyFixture::firstOfType(int type) const
 void EnemyFixture::setCamera(float y)
 {
     enemies->setCamera(Vector4(0.0f, y, 0.0f, 1.0f));
-    NVolant::Shots::instance()->setCamera(Vector4(0.0f, y, 0.0f, 1.0f));
-    NVolant::Effects::instance()->setCamera(Vector4(0.0f, y, 0.0f, 1.0f));
+    arena.shots().setCamera(Vector4(0.0f, y, 0.0f, 1.0f));
+    arena.effects().setCamera(Vector4(0.0f, y, 0.0f, 1.0f));
 }
 
 void EnemyFixture::run(int frames)
 {
     for (int i = 0; i < frames; ++i) {
-        NVolant::Effects::instance()->update(kStep);
-        NVolant::Shots::instance()->update(kStep);
+        arena.effects().update(kStep);
+        arena.shots().update(kStep);
         enemies->update(kStep);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "combat/Arena.h"
 #include "enemies/EnemyList.h"
 #include "enemies/GroundQuery.h"
 #include "platform/Vector4.h"
@@ -17,8 +18,7 @@ class Terrain;
 } // namespace NVolant
 
 // The real registry from the generated data pack (loaded once per test binary), and per test a
-// fresh enemy manager with fresh shot, effects and score managers and the random generator at its
-// start, so every test sees the game as a new level does.
+// fresh game's arena with an enemy manager in it, so every test sees the game as a new level does.
 class EnemyFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -39,6 +39,7 @@ protected:
     // The headless window everything draws into.
     static class HeadlessPlatform& platform();
 
+    NVolant::Arena arena;
     std::unique_ptr<NVolant::Enemies> enemies;
     static constexpr float kStep = 16.666666f;
 };

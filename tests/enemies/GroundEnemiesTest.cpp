@@ -38,7 +38,7 @@ protected:
     std::unique_ptr<EBoat> boat(int model, float x, float y, int group, int speedClass, int weaponRange = 0)
     {
         Images* images = Images::instance();
-        auto b = std::make_unique<EBoat>(model, *images->boats[static_cast<std::size_t>(model)],
+        auto b = std::make_unique<EBoat>(*enemies, model, *images->boats[static_cast<std::size_t>(model)],
                                          *images->boatParams[static_cast<std::size_t>(model)]);
         place(*b, x, y, group, speedClass, weaponRange);
         return b;
@@ -46,7 +46,7 @@ protected:
 
     std::unique_ptr<ETank> tank(const NVolant::ETankParams& params, int group, int weaponRange)
     {
-        auto t = std::make_unique<ETank>(400, *Images::instance()->tanks[0], params);
+        auto t = std::make_unique<ETank>(*enemies, 400, *Images::instance()->tanks[0], params);
         place(*t, 400, 300, group, 0, weaponRange);
         return t;
     }
@@ -62,16 +62,16 @@ protected:
     }
 
     // Player bullets straight up into a world point, one per call.
-    static void bulletAt(const Vector4& target)
+    void bulletAt(const Vector4& target)
     {
-        auto bullet = std::make_unique<NVolant::Bullet>(0);
+        auto bullet = std::make_unique<NVolant::Bullet>(arena, 0);
         bullet->setPosition(target - Vector4(0.0f, 6.0f));
         bullet->setAngle(0.0f);
         bullet->launch();
-        Shots::instance()->add(std::move(bullet));
+        arena.shots().add(std::move(bullet));
     }
 
-    static std::size_t enemyShotCount() { return Shots::instance()->enemyShots().size(); }
+    std::size_t enemyShotCount() { return arena.shots().enemyShots().size(); }
 };
 
 TEST_F(GroundEnemiesTest, ABoatOfSpeedClassZeroNeverMovesButStillFiresFromTheSecondUpdate)
@@ -90,7 +90,7 @@ TEST_F(GroundEnemiesTest, ABoatOfSpeedClassZeroNeverMovesButStillFiresFromTheSec
 
     // A rocket leaves every 1400 ms, straight down the screen, with the rocket's sounds.
     EXPECT_EQ(enemyShotCount(), 3u); // one every 1400 ms
-    const NVolant::Shot& rocket = *Shots::instance()->enemyShots().front();
+    const NVolant::Shot& rocket = *arena.shots().enemyShots().front();
     EXPECT_NE(dynamic_cast<const NVolant::TankRocket*>(&rocket), nullptr);
     EXPECT_FLOAT_EQ(rocket.angle(), 180.0f);
     EXPECT_FLOAT_EQ(rocket.range(), 3 * 120.0f);
@@ -116,7 +116,7 @@ TEST_F(GroundEnemiesTest, ABoatHeadingRightTurnsWhenItsRightEdgePasses800)
 TEST_F(GroundEnemiesTest, ABoatTurnsWhereItsOutlineTouchesAMapTileOfARealLevel)
 {
     NVolant::Terrain terrain;
-    terrain.load(*NLib::ResourceArchive::instance(), "levels/01/level.xml");
+    terrain.load(*NLib::ResourceArchive::instance(), "levels/01/level.xml", arena.random());
     const TerrainGround ground(terrain);
     enemies->setGround(&ground);
 
@@ -158,24 +158,24 @@ TEST_F(GroundEnemiesTest, AHitBoatBurnsWithExactlyOneFireAndSinksWithScoreAndKil
     auto b = boat(2, 400, 300, 0, 0);
     const int hull = b->hull();
     bulletAt(b->position());
-    Shots::instance()->update(kStep);
+    arena.shots().update(kStep);
     b->update(kStep);
     EXPECT_EQ(b->hull(), hull - 8);
     EXPECT_EQ(b->fireCount(), 1u);
     for (int i = 0; i < 5; ++i) {
         bulletAt(b->position());
-        Shots::instance()->update(kStep);
+        arena.shots().update(kStep);
         b->update(kStep);
     }
     EXPECT_EQ(b->fireCount(), 1u);
     while (!b->finished()) {
         bulletAt(b->position());
-        Shots::instance()->update(kStep);
+        arena.shots().update(kStep);
         b->update(kStep);
     }
-    EXPECT_EQ(NVolant::Scores::instance()->levelScores(), hull);
-    EXPECT_EQ(NVolant::Scores::instance()->boatsKilled(), 1);
-    EXPECT_EQ(NVolant::Effects::instance()->animationCount() > 0, true);
+    EXPECT_EQ(arena.scores().levelScores(), hull);
+    EXPECT_EQ(arena.scores().boatsKilled(), 1);
+    EXPECT_EQ(arena.effects().animationCount() > 0, true);
 }
 
 TEST_F(GroundEnemiesTest, ASunkBoatPlaysTheExplosionOfItsKindAndAQuietlyRemovedOneNone)
@@ -214,7 +214,7 @@ TEST_F(GroundEnemiesTest, ASunkBoatPlaysTheExplosionOfItsKindAndAQuietlyRemovedO
         auto b = boat(c.model, 400, 300, 0, 0);
         for (int i = 0; i < 100 && !b->finished(); ++i) {
             bulletAt(b->position());
-            Shots::instance()->update(kStep);
+            arena.shots().update(kStep);
             b->update(kStep);
         }
         ASSERT_TRUE(b->finished());
@@ -230,7 +230,7 @@ TEST_F(GroundEnemiesTest, ASunkBoatPlaysTheExplosionOfItsKindAndAQuietlyRemovedO
 
 TEST_F(GroundEnemiesTest, AMovingBoatsWakeFadesOutAfterItInsteadOfVanishing)
 {
-    NVolant::Effects* effects = NVolant::Effects::instance();
+    NVolant::Effects* effects = (&arena.effects());
     auto b = boat(0, 400, 300, 0, 2);
     for (int i = 0; i < 30; ++i) {
         effects->update(kStep);
@@ -263,23 +263,23 @@ TEST_F(GroundEnemiesTest, TankRocketsTakeTheShotOriginsOfTheirStartGroupInTurn)
         const std::size_t before = enemyShotCount();
         t->update(kStep);
         if (enemyShotCount() > before)
-            origins.push_back(Shots::instance()->enemyShots().back()->position());
+            origins.push_back(arena.shots().enemyShots().back()->position());
     }
     ASSERT_EQ(origins.size(), 3u);
     // Group 2 owns entries 4 and 5; the counter moves first, so 5 comes before 4.
     EXPECT_EQ(origins[0], Vector4(400 + 5, 300 + 105));
     EXPECT_EQ(origins[1], Vector4(400 + 4, 300 + 104));
     EXPECT_EQ(origins[2], Vector4(400 + 5, 300 + 105));
-    EXPECT_FLOAT_EQ(Shots::instance()->enemyShots().back()->angle(), -90.0f);
+    EXPECT_FLOAT_EQ(arena.shots().enemyShots().back()->angle(), -90.0f);
 
     // Fewer than eight origins: from the tank itself; none at all: never fires.
     params.shootPos.resize(5);
     auto few = tank(params, 2, 4);
-    Shots::instance()->clear();
+    arena.shots().clear();
     for (int frame = 0; frame < 100 && enemyShotCount() == 0; ++frame)
         few->update(kStep);
     ASSERT_EQ(enemyShotCount(), 1u);
-    EXPECT_EQ(Shots::instance()->enemyShots().back()->position(), Vector4(400, 300));
+    EXPECT_EQ(arena.shots().enemyShots().back()->position(), Vector4(400, 300));
     params.shootPos.clear();
     auto none = tank(params, 2, 4);
     for (int frame = 0; frame < 300; ++frame)
@@ -322,12 +322,12 @@ TEST_F(GroundEnemiesTest, FlakComesInBurstsOfTwoThirdsToThreeHalvesOfItsCountWit
         EXPECT_GE(bursts[i], 7);
         EXPECT_LE(bursts[i], 15);
     }
-    const auto& shell = *Shots::instance()->enemyShots().front();
+    const auto& shell = *arena.shots().enemyShots().front();
     const auto* bullet = dynamic_cast<const NVolant::Bullet*>(&shell);
     ASSERT_NE(bullet, nullptr);
     EXPECT_EQ(bullet->kind(), 4);
     EXPECT_EQ(shell.flightSound(), NVolant::SoundCue::None);
-    for (const auto& s : Shots::instance()->enemyShots()) {
+    for (const auto& s : arena.shots().enemyShots()) {
         EXPECT_LE(std::fabs(s->angle()), 3.0f);
         EXPECT_GE(s->range(), 0.9f * 1000 * 100 - 1);
         EXPECT_LE(s->range(), 1.1f * 1000 * 100 + 1);
@@ -337,14 +337,14 @@ TEST_F(GroundEnemiesTest, FlakComesInBurstsOfTwoThirdsToThreeHalvesOfItsCountWit
 TEST_F(GroundEnemiesTest, BuildingsNeverFireAndAreTargetsOnlyWithAHitShape)
 {
     Images* images = Images::instance();
-    NVolant::EBuilding building(500, *images->buildings[0], *images->buildingParams[0]);
+    NVolant::EBuilding building(*enemies, 500, *images->buildings[0], *images->buildingParams[0]);
     place(building, 400, 300, 0, 0, 9);
     for (int frame = 0; frame < 600; ++frame)
         building.update(kStep);
     EXPECT_EQ(enemyShotCount(), 0u);
     EXPECT_TRUE(building.isTargetable());
     NVolant::EnemyParams bare;
-    NVolant::EBuilding shapeless(500, *images->buildings[0], bare);
+    NVolant::EBuilding shapeless(*enemies, 500, *images->buildings[0], bare);
     EXPECT_FALSE(shapeless.isTargetable());
     EXPECT_EQ(shapeless.hull(), 80);
 
@@ -359,7 +359,7 @@ TEST_F(GroundEnemiesTest, BuildingsNeverFireAndAreTargetsOnlyWithAHitShape)
     EXPECT_GT(shadowPixels(building), 100);
     NVolant::EnemyParams flat = *images->buildingParams[0];
     flat.shadowX = flat.shadowY = 0.0f;
-    NVolant::EBuilding unshaded(500, *images->buildings[0], flat);
+    NVolant::EBuilding unshaded(*enemies, 500, *images->buildings[0], flat);
     place(unshaded, 400, 300, 0, 0, 0);
     EXPECT_EQ(shadowPixels(unshaded), 0);
 }

@@ -51,18 +51,18 @@ protected:
     {
         platform().beginFrame();
         terrain.draw();
-        NVolant::Effects::instance()->drawBurners();
+        arena.effects().drawBurners();
         enemies->draw();
-        NVolant::Effects::instance()->drawTrailsAndAnimations();
-        NVolant::Shots::instance()->draw();
-        NVolant::Effects::instance()->drawAnimations();
+        arena.effects().drawTrailsAndAnimations();
+        arena.shots().draw();
+        arena.effects().drawAnimations();
     }
 };
 
 TEST_F(LevelFlyoverTest, EveryKindOnLevel30sBusiestStretchMovesFiresAndExplodes)
 {
     NVolant::Terrain terrain;
-    terrain.load(*NLib::ResourceArchive::instance(), "levels/30/level.xml");
+    terrain.load(*NLib::ResourceArchive::instance(), "levels/30/level.xml", arena.random());
     const TerrainGround ground(terrain);
     enemies->setGround(&ground);
     enemies->load("levels/30/enemies.dat");
@@ -98,7 +98,7 @@ TEST_F(LevelFlyoverTest, EveryKindOnLevel30sBusiestStretchMovesFiresAndExplodes)
                 moved.insert(kind);
         }
         // A new enemy projectile has not moved yet: it belongs to the enemy nearest to it.
-        for (const auto& s : NVolant::Shots::instance()->enemyShots()) {
+        for (const auto& s : arena.shots().enemyShots()) {
             if (!enemyShots.insert(s->identifier()).second)
                 continue;
             const Enemy* nearest = nullptr;
@@ -124,12 +124,12 @@ TEST_F(LevelFlyoverTest, EveryKindOnLevel30sBusiestStretchMovesFiresAndExplodes)
         if (cameraY > busiest - 300.0f && frame % 60 == 0) {
             const Vector4 plane(400.0f, cameraY + 100.0f);
             for (int id : enemies->targetsAheadOf(plane)) {
-                auto missile = std::make_unique<NVolant::Missile>();
+                auto missile = std::make_unique<NVolant::Missile>(arena);
                 missile->setPosition(plane);
                 missile->setAngle(0.0f);
                 missile->launch();
                 missile->setTarget(id);
-                NVolant::Shots::instance()->add(std::move(missile));
+                arena.shots().add(std::move(missile));
             }
         }
         if (frame % 150 == 75) {
@@ -139,7 +139,7 @@ TEST_F(LevelFlyoverTest, EveryKindOnLevel30sBusiestStretchMovesFiresAndExplodes)
         }
     }
 
-    EXPECT_GT(NVolant::Scores::instance()->levelScores(), 0);
+    EXPECT_GT(arena.scores().levelScores(), 0);
     for (int kind : present) {
         SCOPED_TRACE("kind " + std::to_string(kind * 100));
         if (kind == 1 || kind == 2) {

@@ -48,9 +48,10 @@ protected:
 TEST_F(AimSightTest, LockCompletesAfterSevenFramesAndRestartsWhenTheTargetChanges)
 {
     ScriptedTarget enemy;
+    arena.setTargets(&enemy);
     enemy.info.id = 5;
     enemy.info.position = Vector4(400.0f, 1300.0f);
-    AimSight sight;
+    AimSight sight(arena);
     sight.setActive(true);
     int frames = 0;
     while (sight.missileTarget() == 0 && frames < 100) {
@@ -74,9 +75,10 @@ TEST_F(AimSightTest, LockCompletesAfterSevenFramesAndRestartsWhenTheTargetChange
 TEST_F(AimSightTest, WithoutTheBonusTargetsAreTrackedButBulletsFlyStraightAndMissilesDoNotHome)
 {
     ScriptedTarget enemy;
+    arena.setTargets(&enemy);
     enemy.info.id = 9;
     enemy.info.position = Vector4(450.0f, 1400.0f);
-    AimSight sight;
+    AimSight sight(arena);
     frame(sight, 20);
     EXPECT_EQ(sight.targetId(), 9);
     EXPECT_LT(sight.lockTimer(), 0.0f);
@@ -91,9 +93,10 @@ TEST_F(AimSightTest, WithoutTheBonusTargetsAreTrackedButBulletsFlyStraightAndMis
 TEST_F(AimSightTest, BulletsLeadAMovingTarget)
 {
     ScriptedTarget enemy;
+    arena.setTargets(&enemy);
     enemy.info.id = 3;
     enemy.info.position = Vector4(460.0f, 1400.0f); // 60 right, 300 ahead
-    AimSight sight;
+    AimSight sight(arena);
     sight.setActive(true);
     frame(sight);
     const float still = sight.bulletAngle();
@@ -115,8 +118,9 @@ TEST_F(AimSightTest, BulletsLeadAMovingTarget)
 TEST_F(AimSightTest, SightAppearsAboveThePlaneAndGlidesToTheTarget)
 {
     ScriptedTarget enemy;
+    arena.setTargets(&enemy);
     enemy.present = false;
-    AimSight sight;
+    AimSight sight(arena);
     frame(sight);
     sight.setActive(true);
     // 300 px above the plane's screen point (400, 500).
@@ -139,9 +143,10 @@ TEST_F(AimSightTest, SightAppearsAboveThePlaneAndGlidesToTheTarget)
 TEST_F(AimSightTest, TheLockMarkerShowsOnlyWithACompletedLockAndAMissileReady)
 {
     ScriptedTarget enemy;
+    arena.setTargets(&enemy);
     enemy.info.id = 4;
     enemy.info.position = Vector4(430.0f, 1350.0f);
-    AimSight sight;
+    AimSight sight(arena);
     sight.setActive(true);
     frame(sight, 3);
     ASSERT_GE(sight.lockTimer(), 0.0f);
@@ -161,9 +166,10 @@ TEST_F(AimSightTest, TheLockMarkerShowsOnlyWithACompletedLockAndAMissileReady)
 TEST_F(AimSightTest, TheSightNeverLeavesTheTopOfTheScreen)
 {
     ScriptedTarget enemy;
+    arena.setTargets(&enemy);
     enemy.present = false;
     planeWorld = Vector4(400.0f, camera.y + 600.0f - 40.0f); // the plane high on screen, at y 40
-    AimSight sight;
+    AimSight sight(arena);
     frame(sight);
     sight.setActive(true);
     frame(sight, 10);
@@ -188,7 +194,7 @@ TEST_F(AimSightTest, TheSightNeverLeavesTheTopOfTheScreen)
 
 TEST_F(AimSightTest, NoLevelSwitchesTheSightOff)
 {
-    AimSight sight;
+    AimSight sight(arena);
     sight.setActive(true);
     frame(sight);
     EXPECT_FALSE(sight.active());

@@ -30,14 +30,12 @@ protected:
     void SetUp() override
     {
         ShotTestWorld::SetUp();
-        Plane::resetGuns();
         platform->moveMouse(400, 500);
-        enemies = std::make_unique<Enemies>();
+        enemies = std::make_unique<Enemies>(arena);
     }
 
     void TearDown() override
     {
-        Shots::destroy(); // before the enemies they were aimed at
         enemies.reset();
         ShotTestWorld::TearDown();
     }
@@ -59,13 +57,13 @@ protected:
         for (int i = 0; i < frames; ++i) {
             platform->pump();
             plane.update(kFrame);
-            NVolant::Effects::instance()->update(kFrame);
-            Shots::instance()->update(kFrame);
+            arena.effects().update(kFrame);
+            arena.shots().update(kFrame);
             enemies->update(kFrame);
             const Vector4 camera = plane.cameraOffset();
             enemies->setCamera(camera);
-            Shots::instance()->setCamera(camera);
-            NVolant::Effects::instance()->setCamera(camera);
+            arena.shots().setCamera(camera);
+            arena.effects().setCamera(camera);
         }
     }
 
@@ -82,7 +80,7 @@ protected:
 
 TEST_F(PlaneAgainstEnemiesTest, EightCannonRoundsDestroyATankAndEachHitCounts)
 {
-    Plane plane;
+    Plane plane(arena);
     plane.setStart(Vector4(400.0f, 1000.0f));
     enemies->load(std::vector<EnemyRecord>{record(0, kTank, 400.0f, 1300.0f)});
     enemies->setCamera(plane.cameraOffset());
@@ -97,15 +95,15 @@ TEST_F(PlaneAgainstEnemiesTest, EightCannonRoundsDestroyATankAndEachHitCounts)
     }
     KInjection::mouseButton(1, false, 400, 500);
     EXPECT_TRUE(enemies->all().empty()) << "the tank survived " << frames << " frames of fire";
-    EXPECT_EQ(Scores::instance()->shotsHittedCount(), 8); // 60 hull at 8 a round
-    EXPECT_EQ(Scores::instance()->planesKilled(), 1);
-    EXPECT_EQ(Scores::instance()->levelScores(), 60);
-    EXPECT_GE(Scores::instance()->shotsCount(), 8);
+    EXPECT_EQ(arena.scores().shotsHittedCount(), 8); // 60 hull at 8 a round
+    EXPECT_EQ(arena.scores().planesKilled(), 1);
+    EXPECT_EQ(arena.scores().levelScores(), 60);
+    EXPECT_GE(arena.scores().shotsCount(), 8);
 }
 
 TEST_F(PlaneAgainstEnemiesTest, LockedMissilesHomeOnTheEnemyTheSightPicked)
 {
-    Plane plane;
+    Plane plane(arena);
     plane.setStart(Vector4(400.0f, 1000.0f));
     // A tank to the right of the straight path: only a homing missile can reach it.
     enemies->load(std::vector<EnemyRecord>{record(0, kTank, 460.0f, 1300.0f)});
@@ -119,17 +117,17 @@ TEST_F(PlaneAgainstEnemiesTest, LockedMissilesHomeOnTheEnemyTheSightPicked)
     KInjection::mouseButton(2, true, 400, 500);
     play(plane);
     KInjection::mouseButton(2, false, 400, 500);
-    const auto& shots = Shots::instance()->playerShots();
+    const auto& shots = arena.shots().playerShots();
     ASSERT_EQ(shots.size(), 1u);
     EXPECT_EQ(static_cast<const NVolant::Missile&>(*shots.front()).target(), tank);
     play(plane, 90);
     EXPECT_TRUE(enemies->all().empty());
-    EXPECT_EQ(Scores::instance()->shotsHittedCount(), 1);
+    EXPECT_EQ(arena.scores().shotsHittedCount(), 1);
 }
 
 TEST_F(PlaneAgainstEnemiesTest, KillAllSendsOneMissilePerTargetAheadAndCountsOneShot)
 {
-    Plane plane;
+    Plane plane(arena);
     plane.setStart(Vector4(400.0f, 1000.0f));
     enemies->load(std::vector<EnemyRecord>{record(0, kTank, 200.0f, 950.0f), // behind the plane
                                            record(1, kTank, 150.0f, 1200.0f),
@@ -138,18 +136,18 @@ TEST_F(PlaneAgainstEnemiesTest, KillAllSendsOneMissilePerTargetAheadAndCountsOne
     enemies->setCamera(plane.cameraOffset());
     play(plane);
     plane.launchAtAllTargets();
-    const auto& shots = Shots::instance()->playerShots();
+    const auto& shots = arena.shots().playerShots();
     ASSERT_EQ(shots.size(), 3u);
-    EXPECT_EQ(Scores::instance()->shotsCount(), 1);
+    EXPECT_EQ(arena.scores().shotsCount(), 1);
     play(plane, 120);
     ASSERT_EQ(enemies->all().size(), 1u) << "every tank ahead is destroyed, the one behind is left";
     EXPECT_FLOAT_EQ(enemies->all().front()->startPosition().y, 950.0f);
-    EXPECT_EQ(Scores::instance()->shotsHittedCount(), 3);
+    EXPECT_EQ(arena.scores().shotsHittedCount(), 3);
 }
 
 TEST_F(PlaneAgainstEnemiesTest, MissileTurnsOntoAHelicopterAndTheNextFliesStraightOnceItIsGone)
 {
-    Plane plane;
+    Plane plane(arena);
     plane.setStart(Vector4(400.0f, 1000.0f));
     // Hovering off to the right of the straight path.
     enemies->load(std::vector<EnemyRecord>{record(0, kHelic, 470.0f, 1350.0f)});
@@ -159,17 +157,17 @@ TEST_F(PlaneAgainstEnemiesTest, MissileTurnsOntoAHelicopterAndTheNextFliesStraig
     const int id = enemyWithType(kHelic)->id();
 
     auto fire = [&](float dx) {
-        auto m = std::make_unique<NVolant::Missile>();
+        auto m = std::make_unique<NVolant::Missile>(arena);
         m->setPosition(plane.worldPosition() + Vector4(dx, -20.0f));
         m->setAngle(0.0f);
         m->launch();
         m->setTarget(id);
         const int shot = m->identifier();
-        Shots::instance()->add(std::move(m));
+        arena.shots().add(std::move(m));
         return shot;
     };
-    auto flying = [](int shot) -> const NVolant::Missile* {
-        for (const auto& s : Shots::instance()->playerShots())
+    auto flying = [this](int shot) -> const NVolant::Missile* {
+        for (const auto& s : arena.shots().playerShots())
             if (s->identifier() == shot)
                 return static_cast<const NVolant::Missile*>(s.get());
         return nullptr;
@@ -184,7 +182,7 @@ TEST_F(PlaneAgainstEnemiesTest, MissileTurnsOntoAHelicopterAndTheNextFliesStraig
         ++frames;
     }
     EXPECT_EQ(enemyWithType(kHelic), nullptr) << "the missile never caught the helicopter";
-    EXPECT_EQ(Scores::instance()->helicsKilled(), 1);
+    EXPECT_EQ(arena.scores().helicsKilled(), 1);
     ASSERT_NE(flying(late), nullptr);
     play(plane);
     ASSERT_NE(flying(late), nullptr);

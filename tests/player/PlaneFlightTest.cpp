@@ -43,9 +43,8 @@ protected:
     void SetUp() override
     {
         ShotTestWorld::SetUp();
-        Plane::resetGuns();
-        level = std::make_unique<Level>(Level::folderFor(1));
-        plane = std::make_unique<Plane>();
+        level = std::make_unique<Level>(arena, Level::folderFor(1));
+        plane = std::make_unique<Plane>(arena);
         plane->setStart(level->cameraPosition());
         level->setCamera(plane->cameraOffset());
         platform->moveMouse(400, 500);
@@ -128,13 +127,13 @@ TEST_F(PlaneFlightTest, FramesShowThePlaneBankingItsRoundsAndMissilesInFlightAnd
     platform->pressKey(VKey::LControl);
     KInjection::mouseButton(2, true, 400, 420);
     play(20);
-    const auto& shots = Shots::instance()->playerShots();
+    const auto& shots = arena.shots().playerShots();
     ASSERT_GE(shots.size(), 3u);
     std::size_t rounds = 0, missiles = 0;
-    const Frame flying = alone([&] { Shots::instance()->draw(); });
+    const Frame flying = alone([&] { arena.shots().draw(); });
     whole().save("player", "flight-firing");
     for (const auto& shot : shots) {
-        const Vector4 at = NVolant::Shot::toScreen(shot->position(), Shots::instance()->camera());
+        const Vector4 at = NVolant::Shot::toScreen(shot->position(), arena.shots().camera());
         if (at.y < 0.0f || at.y > 600.0f)
             continue;
         if (dynamic_cast<const NVolant::Missile*>(shot.get()))
@@ -152,7 +151,7 @@ TEST_F(PlaneFlightTest, FramesShowThePlaneBankingItsRoundsAndMissilesInFlightAnd
     platform->releaseKey(VKey::LControl);
     KInjection::mouseButton(2, false, 400, 420);
     play(5);
-    auto* effects = NVolant::Effects::instance();
+    auto* effects = (&arena.effects());
     ASSERT_GT(effects->animationCount(), 0u);
     const Frame impacts = alone([&] { effects->drawAnimations(); });
     whole().save("player", "flight-impacts");
@@ -160,7 +159,7 @@ TEST_F(PlaneFlightTest, FramesShowThePlaneBankingItsRoundsAndMissilesInFlightAnd
     for (const auto& animation : effects->animations())
         shown += litAround(impacts, animation->position.x, animation->position.y, 6) > 0 ? 1 : 0;
     EXPECT_GT(shown, 0);
-    EXPECT_GE(NVolant::Scores::instance()->shotsCount(), 5);
+    EXPECT_GE(arena.scores().shotsCount(), 5);
 }
 
 } // namespace

@@ -32,7 +32,6 @@ protected:
     void SetUp() override
     {
         ShotTestWorld::SetUp();
-        Plane::resetGuns();
         platform->moveMouse(400, 500);
     }
 
@@ -80,12 +79,12 @@ protected:
 
 TEST_F(PlaneTest, StartsWhereTheLevelSaysAndAccelerates)
 {
-    Plane plane;
+    Plane plane(arena);
     plane.setStart(Vector4(300.0f, 2500.0f));
     EXPECT_FLOAT_EQ(plane.worldPosition().x, 300.0f);
     EXPECT_FLOAT_EQ(plane.worldPosition().y, 2500.0f);
     EXPECT_FLOAT_EQ(plane.position().y, 500.0f);
-    Plane low;
+    Plane low(arena);
     low.setStart(Vector4(400.0f, 0.5f)); // below 1 the camera starts at the start height itself
     EXPECT_FLOAT_EQ(low.worldPosition().y, 100.5f);
 
@@ -103,7 +102,7 @@ TEST_F(PlaneTest, StartsWhereTheLevelSaysAndAccelerates)
 
 TEST_F(PlaneTest, SettlesAtThePointerAndKeysPushThePointer)
 {
-    Plane plane;
+    Plane plane(arena);
     platform->moveMouse(250, 320);
     fly(plane, 60);
     EXPECT_NEAR(plane.position().x, 250.0f, 0.5f);
@@ -148,7 +147,7 @@ TEST_F(PlaneTest, SettlesAtThePointerAndKeysPushThePointer)
 
 TEST_F(PlaneTest, TargetStaysTenPixelsInsideTheEdgesAndAboveTheBottomBand)
 {
-    Plane plane;
+    Plane plane(arena);
     platform->moveMouse(0, 0);
     fly(plane);
     EXPECT_FLOAT_EQ(plane.target().x, halfWidth(plane) + 10.0f);
@@ -163,7 +162,7 @@ TEST_F(PlaneTest, TargetStaysTenPixelsInsideTheEdgesAndAboveTheBottomBand)
 
 TEST_F(PlaneTest, BanksThroughTheSpriteGroupsBySidewaysStep)
 {
-    Plane plane;
+    Plane plane(arena);
     const int groups = plane.sprite().groupCount;
     ASSERT_EQ(groups, 8);
     fly(plane); // at rest over the pointer: no sideways step
@@ -175,7 +174,7 @@ TEST_F(PlaneTest, BanksThroughTheSpriteGroupsBySidewaysStep)
     };
     for (const Case c : {Case{-17, 0}, Case{-100, 0}, Case{-9, 2}, Case{-3, 4}, Case{2, 4}, Case{5, 5},
                          Case{9, 6}, Case{17, 7}, Case{200, 7}}) {
-        Plane p;
+        Plane p(arena);
         fly(p);
         platform->moveMouse(static_cast<int>(p.position().x) + c.pointerOffset, 500);
         fly(p);
@@ -188,7 +187,7 @@ TEST_F(PlaneTest, EveryBankButTheFullLeftOneAnimatesTwiceAsFast)
 {
     // Picture frames the propeller moves on over half a second of steady flight holding a key.
     const auto animation = [&](int key, int expectedGroup) {
-        Plane plane;
+        Plane plane(arena);
         if (key != 0)
             platform->pressKey(key);
         fly(plane, 12);
@@ -215,17 +214,17 @@ TEST_F(PlaneTest, EveryBankButTheFullLeftOneAnimatesTwiceAsFast)
 
 TEST_F(PlaneTest, CannonFiresOncePerFiveFramesFromAlternatingGuns)
 {
-    Plane plane;
+    Plane plane(arena);
     fly(plane, 5);
     const float x = plane.worldPosition().x;
     hold(1, true);
     fly(plane, 60);
     hold(1, false);
-    const auto& shots = Shots::instance()->playerShots();
+    const auto& shots = arena.shots().playerShots();
     // The idle cannon is ready at once; after each round 60 ms must run out (four frames bring the
     // cooldown to -6.7), so a held trigger fires every fifth frame: frames 1, 6, ... 56.
     ASSERT_EQ(shots.size(), 12u);
-    EXPECT_EQ(NVolant::Scores::instance()->shotsCount(), 12);
+    EXPECT_EQ(arena.scores().shotsCount(), 12);
     for (std::size_t i = 0; i < shots.size(); ++i) {
         const auto* bullet = dynamic_cast<const NVolant::Bullet*>(shots[i].get());
         ASSERT_NE(bullet, nullptr);
@@ -239,7 +238,7 @@ TEST_F(PlaneTest, CannonFiresOncePerFiveFramesFromAlternatingGuns)
 
 TEST_F(PlaneTest, DoubleFireFiresBothGunsAndCountsOneShot)
 {
-    Plane plane;
+    Plane plane(arena);
     plane.enableDoubleFire();
     plane.addDamage();
     plane.addDamage();
@@ -250,9 +249,9 @@ TEST_F(PlaneTest, DoubleFireFiresBothGunsAndCountsOneShot)
     platform->pressKey(VKey::LControl);
     fly(plane, 2); // the first frame fires, the second reloads
     platform->releaseKey(VKey::LControl);
-    const auto& shots = Shots::instance()->playerShots();
+    const auto& shots = arena.shots().playerShots();
     ASSERT_EQ(shots.size(), 2u);
-    EXPECT_EQ(NVolant::Scores::instance()->shotsCount(), 1);
+    EXPECT_EQ(arena.scores().shotsCount(), 1);
     const auto* left = dynamic_cast<const NVolant::Bullet*>(shots[0].get());
     const auto* right = dynamic_cast<const NVolant::Bullet*>(shots[1].get());
     EXPECT_EQ(left->damage(), 12);
@@ -262,22 +261,22 @@ TEST_F(PlaneTest, DoubleFireFiresBothGunsAndCountsOneShot)
 
 TEST_F(PlaneTest, MissilesLeaveEveryFiveHundredMillisecondsOrNineHundredInFours)
 {
-    Plane plane;
+    Plane plane(arena);
     hold(2, true);
     fly(plane);
-    EXPECT_TRUE(Shots::instance()->playerShots().empty()) << "the first missile waits for the second frame";
+    EXPECT_TRUE(arena.shots().playerShots().empty()) << "the first missile waits for the second frame";
     fly(plane, 119);
     hold(2, false);
     // Launches on frame 2, then each time 500 ms of cooldown have run below 0: four in two seconds.
-    EXPECT_EQ(Shots::instance()->playerShots().size(), 4u);
-    EXPECT_EQ(NVolant::Scores::instance()->shotsCount(), 4);
-    const auto* first = dynamic_cast<const NVolant::Missile*>(Shots::instance()->playerShots()[0].get());
+    EXPECT_EQ(arena.shots().playerShots().size(), 4u);
+    EXPECT_EQ(arena.scores().shotsCount(), 4);
+    const auto* first = dynamic_cast<const NVolant::Missile*>(arena.shots().playerShots()[0].get());
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->flightSound(), NVolant::SoundCue::PlayerMissile);
     EXPECT_EQ(first->impactSound(), NVolant::SoundCue::PlayerMissileExpl);
-    Shots::instance()->clear();
+    arena.shots().clear();
 
-    Plane four;
+    Plane four(arena);
     four.enableDoubleMissile();
     four.enableFourMissiles();
     EXPECT_FALSE(four.doubleMissile());
@@ -287,9 +286,9 @@ TEST_F(PlaneTest, MissilesLeaveEveryFiveHundredMillisecondsOrNineHundredInFours)
     platform->pressKey(VKey::Space);
     fly(four, 119);
     platform->releaseKey(VKey::Space);
-    const auto& salvo = Shots::instance()->playerShots();
+    const auto& salvo = arena.shots().playerShots();
     ASSERT_EQ(salvo.size(), 12u); // frames 2, 58, 114
-    EXPECT_EQ(NVolant::Scores::instance()->shotsCount(), 4 + 3);
+    EXPECT_EQ(arena.scores().shotsCount(), 4 + 3);
     for (int i = 0; i < 4; ++i) {
         const auto* m = dynamic_cast<const NVolant::Missile*>(salvo[static_cast<std::size_t>(i)].get());
         ASSERT_NE(m, nullptr);
@@ -300,9 +299,10 @@ TEST_F(PlaneTest, MissilesLeaveEveryFiveHundredMillisecondsOrNineHundredInFours)
 
 TEST_F(PlaneTest, TheLockMarkerGoesWithEachMissileUntilTheNextIsReady)
 {
-    Plane plane;
+    Plane plane(arena);
     plane.enableAutoAim();
     ScriptedTarget enemy;
+    arena.setTargets(&enemy);
     enemy.info.id = 7;
     // The target keeps 40 right of and 250 ahead of the plane: its marker stays in one place on
     // screen, well clear of the plane.
@@ -322,7 +322,7 @@ TEST_F(PlaneTest, TheLockMarkerGoesWithEachMissileUntilTheNextIsReady)
     hold(2, true);
     frame();
     hold(2, false);
-    ASSERT_EQ(Shots::instance()->playerShots().size(), 1u);
+    ASSERT_EQ(arena.shots().playerShots().size(), 1u);
     const Frame reloading = sightBox();
     ASSERT_GT(differing(ready, reloading, x1, y1, x2, y2), 20) << "the marker went with the missile";
 
@@ -339,7 +339,7 @@ TEST_F(PlaneTest, TheLockMarkerGoesWithEachMissileUntilTheNextIsReady)
 
 TEST_F(PlaneTest, DoubleFireSwitchesFourMissilesOffAndDoubleMissilesFlyInPairs)
 {
-    Plane plane;
+    Plane plane(arena);
     plane.enableFourMissiles();
     plane.enableDoubleFire();
     EXPECT_FALSE(plane.fourMissiles());
@@ -349,7 +349,7 @@ TEST_F(PlaneTest, DoubleFireSwitchesFourMissilesOffAndDoubleMissilesFlyInPairs)
     hold(2, true);
     fly(plane);
     hold(2, false);
-    const auto& pair = Shots::instance()->playerShots();
+    const auto& pair = arena.shots().playerShots();
     ASSERT_EQ(pair.size(), 2u);
     EXPECT_NEAR(pair[0]->position().x, w.x - 6.0f, 0.5f);
     EXPECT_NEAR(pair[1]->position().x, w.x + 6.0f, 0.5f);
@@ -358,7 +358,7 @@ TEST_F(PlaneTest, DoubleFireSwitchesFourMissilesOffAndDoubleMissilesFlyInPairs)
 
 TEST_F(PlaneTest, HullTakesDamageTrailsSmokeAndTheRepairStopsIt)
 {
-    Plane plane;
+    Plane plane(arena);
     const int full = plane.maxHull();
     const int third = full / 3;
     plane.applyDamage(0);
@@ -396,7 +396,7 @@ TEST_F(PlaneTest, HullTakesDamageTrailsSmokeAndTheRepairStopsIt)
 
 TEST_F(PlaneTest, ALostHullExplodesAndTheNextPlaneCannotBeHitUntilFullyVisible)
 {
-    auto plane = std::make_unique<Plane>();
+    auto plane = std::make_unique<Plane>(arena);
     plane->setStart(Vector4(350.0f, 4000.0f));
     fly(*plane, 20);
     plane->applyDamage(plane->hull());
@@ -417,9 +417,9 @@ TEST_F(PlaneTest, ALostHullExplodesAndTheNextPlaneCannotBeHitUntilFullyVisible)
     EXPECT_EQ(plane->state(), PlaneState::Destroyed);
     // 24 pictures at 20 a second.
     EXPECT_NEAR(frames * kFrame, 23.0f * 50.0f, 2.0f * kFrame);
-    EXPECT_TRUE(Shots::instance()->playerShots().empty()) << "a wreck does not fire";
+    EXPECT_TRUE(arena.shots().playerShots().empty()) << "a wreck does not fire";
 
-    Plane next;
+    Plane next(arena);
     next.takeOver(*plane);
     EXPECT_EQ(next.worldPosition(), plane->worldPosition());
     EXPECT_EQ(next.cameraOffset(), plane->cameraOffset());
@@ -442,7 +442,7 @@ TEST_F(PlaneTest, ALostHullExplodesAndTheNextPlaneCannotBeHitUntilFullyVisible)
 
 TEST_F(PlaneTest, TheWreckShowsUnderItsExplosionForTheFirstTwelvePicturesOnly)
 {
-    Plane plane;
+    Plane plane(arena);
     fly(plane, 10);
     plane.applyDamage(plane.hull());
     int early = 0, late = 0;
@@ -479,7 +479,7 @@ TEST_F(PlaneTest, TheWreckShowsUnderItsExplosionForTheFirstTwelvePicturesOnly)
 
 TEST_F(PlaneTest, StealthFadesToHalfInHalfASecond)
 {
-    Plane plane;
+    Plane plane(arena);
     plane.addStealth();
     plane.addStealth();
     EXPECT_FLOAT_EQ(plane.stealthTime(), 40000.0f);
@@ -491,7 +491,7 @@ TEST_F(PlaneTest, StealthFadesToHalfInHalfASecond)
 
 TEST_F(PlaneTest, ClimbsAwayAtTheEndOfALevelUntilSlowerThanTwoHundredths)
 {
-    Plane plane;
+    Plane plane(arena);
     fly(plane, 30); // full speed
     plane.applyDamage(10);
     plane.beginLevelExit();
@@ -510,7 +510,7 @@ TEST_F(PlaneTest, ClimbsAwayAtTheEndOfALevelUntilSlowerThanTwoHundredths)
     EXPECT_FLOAT_EQ(plane.speed(), 0.0f);
     EXPECT_LT(plane.exitPosition().y, y - 600.0f) << "climbed off the top of the screen";
     EXPECT_EQ(plane.hull(), plane.maxHull() - 10);
-    EXPECT_TRUE(Shots::instance()->playerShots().empty());
+    EXPECT_TRUE(arena.shots().playerShots().empty());
 }
 
 } // namespace

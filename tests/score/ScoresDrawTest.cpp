@@ -30,7 +30,6 @@ protected:
 
     void TearDown() override
     {
-        Scores::destroy();
         NVolant::Images::destroy();
         closeGeneratedData();
         platform.reset();
@@ -39,7 +38,7 @@ protected:
     Frame drawn(const Vector4& camera)
     {
         platform->beginFrame(0, 0, 0);
-        Scores::instance()->draw(camera);
+        scores.draw(camera);
         Frame frame = platform->readFrame();
         platform->endFrame();
         return frame;
@@ -59,11 +58,11 @@ protected:
     }
 
     std::unique_ptr<HeadlessPlatform> platform;
+    Scores scores;
 };
 
 TEST_F(ScoresDrawTest, TextsShowWhereTheWorldPutThemAndFadeAway)
 {
-    Scores& scores = *Scores::instance();
     scores.addScore(250, Vector4(100, 1400)); // a kill: yellow
     scores.addScore(9750, Vector4(500, 1200));
     scores.checkExtraLife(3, Vector4(500, 1100)); // "+1 UP" in pink

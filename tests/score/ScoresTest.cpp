@@ -14,9 +14,7 @@ using NVolant::Scores;
 
 class ScoresTest : public ::testing::Test {
 protected:
-    void TearDown() override { Scores::destroy(); }
-
-    Scores& scores = *Scores::instance();
+    Scores scores;
 };
 
 // A record as the saved game carries it: written to text and parsed back.
@@ -159,8 +157,7 @@ TEST_F(ScoresTest, TheRecordSurvivesASaveAndLoadUnchanged)
     ASSERT_NE(element, nullptr);
     EXPECT_EQ(element->attributes().size(), 10u);
 
-    Scores::destroy(); // a continued game reads into a fresh object
-    Scores& again = *Scores::instance();
+    Scores again; // a continued game reads into a fresh object
     again.read(loaded);
     EXPECT_EQ(again.score(), 23556);
     EXPECT_EQ(again.lives(), 2);

@@ -4,6 +4,7 @@
 
 #include "screens/Autopilot.h"
 #include "world/WorldChecksum.h"
+#include "world/World.h"
 
 #include <vector>
 
@@ -26,7 +27,7 @@ protected:
     // Flies a level from its start until it ends or the frames run out.
     Flight fly(int level, std::uint32_t seed, int frames)
     {
-        resetGame();
+        releaseInput();
         Flight flight;
         Game game(false, profile);
         game.newGame();
@@ -45,7 +46,7 @@ protected:
         flight.checksum = NVolant::WorldChecksum::of(game.field());
         flight.status = game.fieldStatus();
         flight.lives = game.field().lives();
-        flight.score = NVolant::Scores::instance()->score();
+        flight.score = game.field().world().arena().scores().score();
         return flight;
     }
 };

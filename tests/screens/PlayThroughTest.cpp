@@ -6,6 +6,7 @@
 #include "platform/KeyTable.h"
 #include "world/SavedGameText.h"
 #include "world/Terrain.h"
+#include "world/World.h"
 
 #include <cmath>
 #include <limits>
@@ -65,7 +66,7 @@ protected:
         EXPECT_EQ(record.getInt("m_livesCount", 0), game.field().lives());
         const Xml::CXmlNode* scores = record.findChild("scores");
         ASSERT_NE(scores, nullptr);
-        EXPECT_EQ(scores->getInt("m_score", -1), NVolant::Scores::instance()->score());
+        EXPECT_EQ(scores->getInt("m_score", -1), game.field().world().arena().scores().score());
         ++checkpoints;
     }
 
@@ -114,8 +115,8 @@ TEST_F(PlayThroughTest, LevelOneToItsEndThenGameOverOnLevelTwo)
             }
         }
         saves = profile->savesWritten();
-        if (!fightSaved && frame > 400 && NVolant::Effects::instance()->animationCount() >= 2 &&
-            !NVolant::Scores::instance()->floatingTexts().empty()) {
+        if (!fightSaved && frame > 400 && game.field().world().arena().effects().animationCount() >= 2 &&
+            !game.field().world().arena().scores().floatingTexts().empty()) {
             save(driver, "02_level1_fight");
             fightSaved = true;
         }
@@ -129,7 +130,7 @@ TEST_F(PlayThroughTest, LevelOneToItsEndThenGameOverOnLevelTwo)
     EXPECT_TRUE(fightSaved);
     EXPECT_TRUE(endingSaved);
     EXPECT_GE(checkpoints, 1);
-    EXPECT_GT(NVolant::Scores::instance()->score(), 0);
+    EXPECT_GT(game.field().world().arena().scores().score(), 0);
     EXPECT_EQ(profile->levelMax(), 2);
 
     // Level 2: fly into everything until the last life is gone.

@@ -3,6 +3,7 @@
 #include "world/RealGameData.h"
 
 #include "screens/ReplayFile.h"
+#include "world/World.h"
 #include "world/WorldChecksum.h"
 
 #include "content/CXmlNode.h"
@@ -149,7 +150,7 @@ protected:
     // Plays the replay's frames, or records them from the pilot when there is one.
     NVolant::ReplayFile::Outcome play(Replay& replay, const Pilot& pilot = nullptr, int frames = 0)
     {
-        resetGame();
+        releaseInput();
         NVolant::ReplayFile::Outcome outcome;
         {
             Game game(false, profile);
@@ -178,7 +179,7 @@ protected:
                 for (const FrameInput& in : replay.frames)
                     driver.step(in);
             }
-            outcome.score = NVolant::Scores::instance()->score();
+            outcome.score = game.field().world().arena().scores().score();
             outcome.lives = game.field().lives();
             outcome.status = static_cast<int>(game.fieldStatus());
             outcome.checksum = NVolant::WorldChecksum::of(game.field());

@@ -68,30 +68,30 @@ TEST_F(FieldRulesTest, EveryTenThousandPointsGiveOneLifeOnceWithItsJingle)
     GameField field;
     play(field);
     field.level()->enemies().clear();
-    NVolant::Scores* scores = NVolant::Scores::instance();
+    NVolant::Scores* scores = &field.world().arena().scores();
     const NAudio::Sound* jingle = sounds->addLife();
     ASSERT_NE(jingle, nullptr);
 
     scores->addScore(9999, Vector4());
     run(field, 2);
     EXPECT_EQ(field.lives(), 3);
-    EXPECT_EQ(NVolant::FieldSounds::extraLifeCount(), 0);
+    EXPECT_EQ(field.world().arena().sounds().plays(NVolant::SoundCue::ExtraLife), 0);
     EXPECT_FALSE(jingle->isPlaying());
 
     scores->addScore(1, Vector4());
     field.update(kStep);
     EXPECT_EQ(field.lives(), 4);
-    EXPECT_EQ(NVolant::FieldSounds::extraLifeCount(), 1);
+    EXPECT_EQ(field.world().arena().sounds().plays(NVolant::SoundCue::ExtraLife), 1);
     EXPECT_TRUE(jingle->isPlaying());
     run(field, 60);
     EXPECT_EQ(field.lives(), 4) << "a threshold gives its life once";
-    EXPECT_EQ(NVolant::FieldSounds::extraLifeCount(), 1);
+    EXPECT_EQ(field.world().arena().sounds().plays(NVolant::SoundCue::ExtraLife), 1);
 
     // Two thresholds in one frame: both lives, one jingle.
     scores->addScore(20000, Vector4());
     field.update(kStep);
     EXPECT_EQ(field.lives(), 6);
-    EXPECT_EQ(NVolant::FieldSounds::extraLifeCount(), 2);
+    EXPECT_EQ(field.world().arena().sounds().plays(NVolant::SoundCue::ExtraLife), 2);
 }
 
 TEST_F(FieldRulesTest, APlaneThatHasJustTakenOverCannotCollideUntilFullyVisible)
@@ -105,7 +105,7 @@ TEST_F(FieldRulesTest, APlaneThatHasJustTakenOverCannotCollideUntilFullyVisible)
     ASSERT_EQ(field.lives(), 2);
     const NVolant::Plane* plane = field.plane();
     ASSERT_LT(plane->alpha(), 1.0f);
-    NVolant::Shots::instance()->clear();
+    field.world().arena().shots().clear();
 
     // An intact bridge hurts every frame it touches; it is kept right on the plane.
     auto& bridge = static_cast<NVolant::EBridge&>(only(field, 300, plane->worldPosition()));

@@ -143,7 +143,7 @@ TEST_F(GameFieldTest, TheCheatAddsTwoLivesOnlyWhenTypedInOneGo)
     field.onKey('Z');
     field.onKey('J');
     EXPECT_EQ(field.lives(), 5);
-    EXPECT_EQ(NVolant::FieldSounds::extraLifeCount(), 1);
+    EXPECT_EQ(field.world().arena().sounds().plays(NVolant::SoundCue::ExtraLife), 1);
     EXPECT_FALSE(field.cheatInProgress());
 
     field.onKey('Q');
@@ -220,11 +220,10 @@ TEST_F(GameFieldTest, TheLastLifeEndsInGameOverWhichEmptiesTheSavedGame)
         EXPECT_EQ(field.gameOverLabel(), nullptr);
         EXPECT_TRUE(profile->savedGame().empty());
         EXPECT_TRUE(profile->scores().empty()); // settled when the game is left
-        NVolant::Scores::instance()->addScore(1234, Vector4());
+        field.world().arena().scores().addScore(1234, Vector4());
     }
     ASSERT_EQ(profile->scores().size(), 1u);
     EXPECT_EQ(profile->scores().front(), 1234);
-    EXPECT_EQ(NVolant::Scores::existing(), nullptr);
 }
 
 TEST_F(GameFieldTest, TheGameOverLabelEndsByItselfAfterFourSeconds)
@@ -311,9 +310,9 @@ TEST_F(GameFieldTest, PassingTheLastBridgeAndQuittingResumesAtTheNextLevelWithIt
         run(field, 5);
         const int bridges = static_cast<int>(field.level()->enemies().bridges().size());
         ASSERT_GT(bridges, 0);
-        NVolant::Scores::instance()->addScore(500, Vector4());
-        NVolant::Scores::instance()->countBoat();
-        NVolant::Scores::instance()->countShot();
+        field.world().arena().scores().addScore(500, Vector4());
+        field.world().arena().scores().countBoat();
+        field.world().arena().scores().countShot();
         field.level()->setCheckpoint(bridges);
         field.saveProgress();
     }
@@ -329,7 +328,7 @@ TEST_F(GameFieldTest, PassingTheLastBridgeAndQuittingResumesAtTheNextLevelWithIt
     EXPECT_EQ(resumed.level()->enemies().bridgesPassed(), 0);
     EXPECT_EQ(resumed.lives(), 3);
     // The score carries on; level 5's kills and shots are not level 6's.
-    const NVolant::Scores& scores = *NVolant::Scores::instance();
+    const NVolant::Scores& scores = resumed.world().arena().scores();
     EXPECT_EQ(scores.score(), 500);
     EXPECT_EQ(scores.boatsKilled(), 0);
     EXPECT_EQ(scores.shotsCount(), 0);
@@ -355,7 +354,7 @@ TEST_F(GameFieldTest, PastTheLastBridgeOfTheLastLevelContinuingWinsTheGame)
     const auto savedPastTheEnd = [this] {
         GameField field;
         start(field, 30);
-        NVolant::Scores::instance()->addScore(4321, Vector4());
+        field.world().arena().scores().addScore(4321, Vector4());
         const int bridges = static_cast<int>(field.level()->enemies().bridges().size());
         field.level()->setCheckpoint(bridges);
         field.saveProgress();
@@ -396,7 +395,7 @@ TEST_F(GameFieldTest, AContinuedGameStandsAtItsCheckpointWithItsScore)
         field.onKey('Q');
         field.onKey('Z');
         field.onKey('J');
-        NVolant::Scores::instance()->addScore(777, Vector4());
+        field.world().arena().scores().addScore(777, Vector4());
         field.level()->setCheckpoint(2);
         field.saveProgress();
     }
@@ -406,7 +405,7 @@ TEST_F(GameFieldTest, AContinuedGameStandsAtItsCheckpointWithItsScore)
     EXPECT_EQ(resumed.levelNumber(), 4);
     EXPECT_EQ(resumed.lives(), 5);
     EXPECT_EQ(resumed.status(), FieldStatus::Playing);
-    EXPECT_EQ(NVolant::Scores::instance()->score(), 777);
+    EXPECT_EQ(resumed.world().arena().scores().score(), 777);
     const NVolant::Enemies& enemies = resumed.level()->enemies();
     EXPECT_EQ(enemies.bridgesPassed(), 2);
     // The plane stands at the second bridge, the view with it.

@@ -2,7 +2,7 @@
 
 #include "world/RealGameData.h"
 
-#include "combat/Bonuses.h"
+#include "combat/Arena.h"
 #include "content/BrokenInstallation.h"
 #include "enemies/EBridge.h"
 #include "enemies/Enemies.h"
@@ -16,7 +16,10 @@ namespace {
 
 using NVolant::Level;
 
-class LevelTest : public RealGameData {};
+class LevelTest : public RealGameData {
+protected:
+    NVolant::Arena arena;
+};
 
 TEST_F(LevelTest, FoldersAreNumberedWithTwoDigits)
 {
@@ -27,15 +30,14 @@ TEST_F(LevelTest, FoldersAreNumberedWithTwoDigits)
 
 TEST_F(LevelTest, LoadsTerrainEnemiesAndBonusesOfItsFolder)
 {
-    Level level(Level::folderFor(7));
+    Level level(arena, Level::folderFor(7));
     EXPECT_EQ(level.folder(), "levels/07/");
     EXPECT_GT(level.terrain().rows(), 0);
     EXPECT_GT(level.terrain().sectorGraphicCount(), 0u);
     EXPECT_FALSE(level.enemies().all().empty());
     EXPECT_FALSE(level.enemies().bridges().empty());
-    EXPECT_FALSE(NVolant::Bonuses::instance()->bonuses().empty());
-    EXPECT_EQ(NVolant::Enemies::current(), &level.enemies());
-    EXPECT_EQ(NVolant::Terrain::current(), &level.terrain());
+    EXPECT_FALSE(arena.bonuses().bonuses().empty());
+    EXPECT_EQ(arena.targets(), &level.enemies());
     const Vector4 start = level.cameraPosition();
     EXPECT_EQ(start.y, 0.0f);
 }
@@ -43,7 +45,7 @@ TEST_F(LevelTest, LoadsTerrainEnemiesAndBonusesOfItsFolder)
 TEST_F(LevelTest, AMissingLevelIsABrokenInstallationNamingTheFile)
 {
     try {
-        Level level(Level::folderFor(0));
+        Level level(arena, Level::folderFor(0));
         FAIL() << "a level without its folder loaded";
     } catch (const NLib::BrokenInstallation& e) {
         EXPECT_EQ(e.file(), "levels/00/level.xml");
@@ -56,23 +58,22 @@ TEST_F(LevelTest, AnEmptyEnemyListGivesALevelWithoutEnemies)
     const auto xml = NLib::ResourceArchive::instance()->readFile("levels/01/level.xml");
     loose.write("custom/level.xml", std::string(xml.begin(), xml.end()));
     loose.write("custom/enemies.dat", std::vector<std::uint8_t>{0, 0, 0, 0});
-    Level level("custom/");
+    Level level(arena, "custom/");
     EXPECT_TRUE(level.enemies().all().empty());
-    EXPECT_TRUE(NVolant::Bonuses::instance()->bonuses().empty());
+    EXPECT_TRUE(arena.bonuses().bonuses().empty());
     level.update(16.666666f);
     EXPECT_EQ(level.collidePlayer(NVolant::CollitionCircles()), 0);
 }
 
 TEST_F(LevelTest, EveryPartOfTheWorldLooksThroughTheSameCamera)
 {
-    Level level(Level::folderFor(1));
+    Level level(arena, Level::folderFor(1));
     const Vector4 camera(0.0f, 640.0f, 0.0f, 1.0f);
     level.setCamera(camera);
     EXPECT_EQ(level.cameraPosition().y, 640.0f);
     EXPECT_EQ(level.enemies().camera().y, 640.0f);
-    EXPECT_EQ(NVolant::Shots::instance()->camera().y, 640.0f);
-    EXPECT_EQ(NVolant::Effects::instance()->camera().y, 640.0f);
-    EXPECT_EQ(NVolant::Enemies::currentCamera().y, 640.0f);
+    EXPECT_EQ(arena.shots().camera().y, 640.0f);
+    EXPECT_EQ(arena.effects().camera().y, 640.0f);
 }
 
 TEST_F(LevelTest, ContinuingAtTheSecondBridgeSkipsWhatLiesBeforeIt)
@@ -81,16 +82,16 @@ TEST_F(LevelTest, ContinuingAtTheSecondBridgeSkipsWhatLiesBeforeIt)
     int secondBridgeEntry = -1;
     std::size_t enemiesInFile = 0;
     {
-        Level fresh(Level::folderFor(4));
+        Level fresh(arena, Level::folderFor(4));
         ASSERT_GE(fresh.enemies().bridges().size(), 3u);
         secondBridgeEntry = fresh.enemies().bridges()[1]->entryIndex();
-        bonusesInFile = NVolant::Bonuses::instance()->bonuses().size();
+        bonusesInFile = arena.bonuses().bonuses().size();
         enemiesInFile = fresh.enemies().all().size();
     }
-    Level level(Level::folderFor(4));
+    Level level(arena, Level::folderFor(4));
     // A bonus taken before the save is back when the game is continued.
-    NVolant::Bonuses::instance()->clear();
-    NVolant::Bonuses::instance()->load(Level::folderFor(4) + "bonuses.dat");
+    arena.bonuses().clear();
+    arena.bonuses().load(Level::folderFor(4) + "bonuses.dat");
     level.setCheckpoint(2);
     level.restartFromCheckpoint();
 
@@ -108,7 +109,7 @@ TEST_F(LevelTest, ContinuingAtTheSecondBridgeSkipsWhatLiesBeforeIt)
     });
     EXPECT_EQ(static_cast<long>(enemies.all().size()), expected);
     EXPECT_LT(enemies.all().size(), enemiesInFile);
-    EXPECT_EQ(NVolant::Bonuses::instance()->bonuses().size(), bonusesInFile);
+    EXPECT_EQ(arena.bonuses().bonuses().size(), bonusesInFile);
     // The view starts at the checkpoint.
     EXPECT_EQ(level.cameraPosition().y, enemies.bridges()[1]->position().y);
     EXPECT_GT(secondBridgeEntry, 0);
@@ -116,31 +117,34 @@ TEST_F(LevelTest, ContinuingAtTheSecondBridgeSkipsWhatLiesBeforeIt)
 
 TEST_F(LevelTest, RestartingGivesFreshShotsAndEffects)
 {
-    Level level(Level::folderFor(2));
-    NVolant::Effects::instance()->addRandomExplosion(Vector4(100, 100, 0, 1));
-    ASSERT_EQ(NVolant::Effects::instance()->animationCount(), 1u);
+    Level level(arena, Level::folderFor(2));
+    arena.effects().addRandomExplosion(Vector4(100, 100, 0, 1));
+    ASSERT_EQ(arena.effects().animationCount(), 1u);
     level.setCheckpoint(1);
     level.restartFromCheckpoint();
-    EXPECT_EQ(NVolant::Effects::instance()->animationCount(), 0u);
-    EXPECT_TRUE(NVolant::Shots::instance()->playerShots().empty());
+    EXPECT_EQ(arena.effects().animationCount(), 0u);
+    EXPECT_TRUE(arena.shots().playerShots().empty());
 }
 
-TEST_F(LevelTest, TheLevelTakesItsManagersWithIt)
+TEST_F(LevelTest, AFinishedLevelLeavesNothingOfItsOwnInTheArena)
 {
     {
-        Level level(Level::folderFor(3));
-        ASSERT_NE(NVolant::Shots::existing(), nullptr);
-        ASSERT_NE(NVolant::Bonuses::existing(), nullptr);
+        Level level(arena, Level::folderFor(3));
+        arena.effects().addRandomExplosion(Vector4(100, 100, 0, 1));
+        level.setCamera(Vector4(0.0f, 640.0f, 0.0f, 1.0f));
+        ASSERT_GT(arena.bonuses().size(), 0u);
     }
-    EXPECT_EQ(NVolant::Shots::existing(), nullptr);
-    EXPECT_EQ(NVolant::Bonuses::existing(), nullptr);
-    EXPECT_EQ(NVolant::Effects::existing(), nullptr);
-    EXPECT_EQ(NVolant::Enemies::current(), nullptr);
+    EXPECT_EQ(arena.bonuses().size(), 0u);
+    EXPECT_EQ(arena.effects().animationCount(), 0u);
+    EXPECT_EQ(arena.shots().camera().y, 0.0f) << "the next level starts at the bottom";
+    EXPECT_EQ(arena.bonuses().camera().y, 0.0f);
+    EXPECT_EQ(arena.effects().camera().y, 0.0f);
+    EXPECT_EQ(arena.targets(), nullptr);
 }
 
 TEST_F(LevelTest, TheEndOfTheValleyEndsTheLevel)
 {
-    Level level(Level::folderFor(1));
+    Level level(arena, Level::folderFor(1));
     const NVolant::Terrain& t = level.terrain();
     const float end = static_cast<float>(t.rows() * t.cellSize()) - 750.0f;
     level.setCamera(Vector4(0.0f, end, 0.0f, 1.0f));

@@ -1,20 +1,18 @@
 #pragma once
 
-#include "combat/Bonuses.h"
-#include "combat/Effects.h"
+#include "combat/Arena.h"
 #include "content/ParticleSystem.h"
 #include "content/Sprite.h"
-#include "combat/Shots.h"
-#include "content/Random.h"
 #include "content/ResourceArchive.h"
 #include "gameplay/Images.h"
 #include "platform/KGraphic.h"
 #include "platform/KInput.h"
 #include "player/Plane.h"
 #include "score/Scores.h"
-#include "world/FieldSounds.h"
+#include "world/GameField.h"
 #include "world/MemoryProfile.h"
 #include "world/ProfileLink.h"
+#include "world/World.h"
 
 #include "support/GeneratedData.h"
 #include "support/HeadlessPlatform.h"
@@ -27,8 +25,7 @@
 #include <string>
 
 // The game as it runs: a headless window, the generated data pack (with a loose folder for files
-// a test makes up), a profile in memory, and the random generators at their start. Every
-// process-wide object of a game is gone again after each test.
+// a test makes up), a profile in memory, and no input held over from an earlier test.
 class RealGameData : public ::testing::Test {
 protected:
     void SetUp() override
@@ -36,7 +33,7 @@ protected:
         platform = std::make_unique<HeadlessPlatform>();
         ASSERT_TRUE(platform->ok());
         ASSERT_TRUE(openGeneratedData(loose.path()));
-        resetGame();
+        releaseInput();
         auto memory = std::make_unique<NVolant::MemoryProfile>();
         profile = memory.get();
         NVolant::ProfileLink::install(std::move(memory));
@@ -45,23 +42,14 @@ protected:
     void TearDown() override
     {
         NVolant::ProfileLink::install(nullptr);
-        NVolant::Shots::destroy();
-        NVolant::Bonuses::destroy();
-        NVolant::Effects::destroy();
-        NVolant::Scores::destroy();
         NVolant::Images::destroy();
         closeGeneratedData();
         platform.reset();
     }
 
-    // Everything a game draws from at its start, as in a fresh process.
-    static void resetGame()
+    // No key, button or pointer move held over from an earlier game in this process.
+    static void releaseInput()
     {
-        NLib::resetRnd(0);
-        std::srand(1);
-        NVolant::Plane::resetGuns();
-        NVolant::FieldSounds::resetCounts();
-        // Nothing held over from an earlier game in this process.
         KInputState::releaseAll();
         KInputState::setPointer(400, 500);
     }

@@ -1,6 +1,7 @@
 #include "content/BrokenInstallation.h"
 #include "platform/KGraphic.h"
 #include "gameplay/CollitionPoints.h"
+#include "content/Random.h"
 #include "world/Terrain.h"
 #include "world/TerrainTexture.h"
 
@@ -44,17 +45,18 @@ protected:
                    "<sectors><sector name=\"grass\"><p>levels/99/base.png</p></sector></sectors>"
                    "<water>levels/99/water.png</water></level>");
     }
+
+    NLib::Random random;
 };
 
 TEST_F(TerrainTest, CellClassesAndGroundTests)
 {
     NVolant::Terrain terrain;
-    EXPECT_EQ(NVolant::Terrain::current(), &terrain);
     // Without a map every question answers no.
     EXPECT_FALSE(terrain.hasTile(Vector4(1, 1)));
 
     writeLevel();
-    terrain.load(*archive, "levels/99/level.xml");
+    terrain.load(*archive, "levels/99/level.xml", random);
     ASSERT_EQ(terrain.sectorGraphicCount(), 1u);
     EXPECT_TRUE(terrain.isWater(Vector4(5, 40)));
     EXPECT_TRUE(terrain.hasTile(Vector4(5, 40)));
@@ -118,7 +120,7 @@ TEST_F(TerrainTest, SectorsAreFilledWithVariantsAndBlendIntoTheNextSector)
     NVolant::TerrainTexture sand;
     sand.addPicture({32, 32, solid(32, 32, 200, 200, 200)});
     ASSERT_EQ(terrain.boundaryRow(0), 0);
-    terrain.blendTransition(base, terrain.boundaryRow(0), 2, sand);
+    terrain.blendTransition(base, terrain.boundaryRow(0), 2, sand, random);
     auto red = [&](int x, int y) { return base.rgba[(static_cast<std::size_t>(y) * 64 + x) * 4]; };
     EXPECT_EQ(red(40, 32), 100);                 // top row of the block: the base picture
     EXPECT_EQ(red(40, 48), 100 + 100 * 16 / 32); // halfway down
@@ -129,7 +131,7 @@ TEST_F(TerrainTest, SectorsAreFilledWithVariantsAndBlendIntoTheNextSector)
     const std::vector<std::uint8_t> far = mapBytes(2, 2, 32, {2147483647, 2000000000, 1005, 1005});
     ASSERT_TRUE(terrain.readMap(far.data(), far.size()));
     const std::vector<std::uint8_t> before = base.rgba;
-    terrain.blendTransition(base, 0, 0, sand);
+    terrain.blendTransition(base, 0, 0, sand, random);
     EXPECT_EQ(base.rgba, before);
 }
 
@@ -137,7 +139,7 @@ TEST_F(TerrainTest, DrawsWaterTilesAndShadowsInPlace)
 {
     writeLevel();
     NVolant::Terrain terrain;
-    terrain.load(*archive, "levels/99/level.xml");
+    terrain.load(*archive, "levels/99/level.xml", random);
     platform->beginFrame();
     terrain.draw();
     Frame frame = platform->readFrame();
@@ -159,7 +161,7 @@ TEST_F(TerrainTest, DrawsWaterTilesAndShadowsInPlace)
 
     data.write("levels/98/level.xml", "<level><data>");
     NVolant::Terrain broken;
-    EXPECT_THROW(broken.load(*archive, "levels/98/level.xml"), NLib::BrokenInstallation);
+    EXPECT_THROW(broken.load(*archive, "levels/98/level.xml", random), NLib::BrokenInstallation);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "combat/Effects.h"
+#include "combat/Arena.h"
 #include "content/ParticleSystem.h"
 #include "content/BitmapText.h"
 #include "content/CXmlNode.h"
@@ -33,7 +33,7 @@ protected:
 
     void TearDown() override
     {
-        NVolant::Effects::destroy();
+        m_arena.reset();
         NVolant::Images::destroy();
         closeGeneratedData();
         platform.reset();
@@ -47,7 +47,7 @@ protected:
         loose.write("water-only.xml",
                     "<level><water>" + level.findChild("water")->getText() + "</water></level>");
         auto terrain = std::make_unique<NVolant::Terrain>();
-        terrain->load(*NLib::ResourceArchive::instance(), "water-only.xml");
+        terrain->load(*NLib::ResourceArchive::instance(), "water-only.xml", random);
         return terrain;
     }
 
@@ -68,6 +68,9 @@ protected:
 
     TempDir loose;
     std::unique_ptr<HeadlessPlatform> platform;
+    std::unique_ptr<NVolant::Arena> m_arena = std::make_unique<NVolant::Arena>();
+    NVolant::Arena& arena = *m_arena;
+    NLib::Random& random = arena.random();
     NVolant::Images* images = nullptr;
 };
 
@@ -88,7 +91,7 @@ TEST_F(WorldSceneTest, LandTilesAndTheirShadowsAreDrawnOverTheWater)
 {
     for (const char* level : {"levels/01/level.xml", "levels/30/level.xml"}) {
         NVolant::Terrain terrain;
-        terrain.load(*NLib::ResourceArchive::instance(), level);
+        terrain.load(*NLib::ResourceArchive::instance(), level, random);
         ASSERT_GT(terrain.sectorGraphicCount(), 0u) << level;
         const auto water = waterOnly(level);
         const float scroll = 320.0f;
@@ -144,8 +147,8 @@ TEST_F(WorldSceneTest, LandTilesAndTheirShadowsAreDrawnOverTheWater)
 TEST_F(WorldSceneTest, AScrollingSceneWithUnitsEffectsAndText)
 {
     NVolant::Terrain early;
-    early.load(*NLib::ResourceArchive::instance(), "levels/01/level.xml");
-    NVolant::Effects* effects = NVolant::Effects::instance();
+    early.load(*NLib::ResourceArchive::instance(), "levels/01/level.xml", random);
+    NVolant::Effects* effects = (&arena.effects());
 
     NLib::Sprite boat(*images->boats[0]);
     NLib::Sprite helic(*images->helics[1]);
@@ -154,12 +157,12 @@ TEST_F(WorldSceneTest, AScrollingSceneWithUnitsEffectsAndText)
     NLib::Sprite building(*images->buildings[2]);
     NLib::Sprite bonus(*images->bonuses[0]);
     plane.setGroup(plane.groupCount / 2);
-    auto smoke = std::make_unique<NVolant::ParticleSystem>(*images->particles[3]);
-    auto trail = std::make_unique<NVolant::ParticleSystem>(*images->particles[0]);
+    auto smoke = std::make_unique<NVolant::ParticleSystem>(*images->particles[3], random);
+    auto trail = std::make_unique<NVolant::ParticleSystem>(*images->particles[0], random);
     smoke->fireAt(520, 360);
     trail->fireAt(300, 560);
     NVolant::ParticleSystem* fire =
-        effects->addBurner(std::make_unique<NVolant::ParticleSystem>(*images->particles[5]));
+        effects->addBurner(std::make_unique<NVolant::ParticleSystem>(*images->particles[5], random));
     fire->fireAt(150, 250);
     effects->addRandomExplosion(Vector4(600, 200));
 
@@ -222,7 +225,7 @@ TEST_F(WorldSceneTest, AScrollingSceneWithUnitsEffectsAndText)
     EXPECT_EQ(outside, 0);
 
     NVolant::Terrain late;
-    late.load(*NLib::ResourceArchive::instance(), "levels/30/level.xml");
+    late.load(*NLib::ResourceArchive::instance(), "levels/30/level.xml", random);
     drawScene(late, 2400.0f, true).save("world", "level30-scene");
 }
 
