@@ -12,6 +12,7 @@
 #include "content/ResourceArchive.h"
 #include "content/Sprite.h"
 #include "gameplay/CollitionCircles.h"
+#include "gameplay/PlayerControls.h"
 #include "gameplay/EBoatParams.h"
 #include "gameplay/EHelicParams.h"
 #include "gameplay/ETankParams.h"
@@ -117,13 +118,14 @@ void BM_PlaneAndShotsAgainstFortyEnemies(benchmark::State& state)
     const auto shapes = enemyShapes(camera);
     std::size_t live = 0, frames = 0;
     int damage = 0;
+    const NVolant::PlayerControls idle;
     for (auto _ : state) {
         if (frames % kFramesPerDeal == 0) {
             state.PauseTiming();
             deal(camera);
             state.ResumeTiming();
         }
-        plane.update(kStep);
+        plane.update(kStep, idle);
         NVolant::Shots* shots = NVolant::Shots::instance();
         shots->update(kStep);
         for (const auto& shape : shapes)

@@ -1,6 +1,7 @@
 #include "platform/KInjection.h"
 
 #include "platform/KRenderContext.h"
+#include "platform/KInput.h"
 #include "platform/KWindowSDL.h"
 #include "platform/KeyTable.h"
 
@@ -125,6 +126,9 @@ void mouseMoveWindow(int windowX, int windowY)
     e.motion.windowID = windowId();
     e.motion.x = windowX;
     e.motion.y = windowY;
+    // The travel from where the pointer was, as SDL reports a real mouse's.
+    e.motion.xrel = windowX - box().toWindowX(getMouseX());
+    e.motion.yrel = windowY - box().toWindowY(getMouseY());
     SDL_PushEvent(&e);
 }
 

@@ -18,16 +18,11 @@ bool isRightButtonDown();
 bool isMiddleButtonDown();
 std::int16_t getMouseX();
 std::int16_t getMouseY();
-// Moves the pointer to a logical position (warping the system pointer when a window is open).
-void setMousePosition(int x, int y);
-void showCursor();
-void hideCursor();
-bool isCursorVisible();
+// How far the mouse travelled since the last call (pixels as the mouse reports them, the same in
+// a window and full screen), then nothing.
+void takePointerMotion(int& dx, int& dy);
 // The last wheel delta, then 0.
 std::int16_t getWheelDelta();
-// How fast a gamepad's stick at full deflection moves the hidden pointer in play (px/ms): the
-// arrow keys' steering speed, so both steer alike. Not positive: the default 0.3.
-void setGamepadSteerSpeed(float pxPerMs);
 
 // Fed by the window's event pump.
 namespace KInputState {
@@ -36,6 +31,7 @@ void setKey(int virtualKey, bool down);
 void setKeyAtPosition(int virtualKey, bool down);
 void setButton(int button, bool down);
 void setPointer(int x, int y);
+void addMotion(int dx, int dy);
 void setWheel(int delta);
 // Forgets every held key and button (focus loss: the key-up events go to another window).
 void releaseAll();

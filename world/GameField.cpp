@@ -2,7 +2,7 @@
 
 #include "content/CXmlNode.h"
 #include "enemies/Enemies.h"
-#include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "player/Plane.h"
 #include "score/Scores.h"
 #include "world/FieldHud.h"
@@ -37,14 +37,15 @@ GameField::~GameField()
     Scores::destroy();
 }
 
-void GameField::update(float dtMs)
+void GameField::update(float dtMs, const PlayerControls& controls)
 {
+    takeInput(controls);
     switch (m_status) {
     case FieldStatus::Playing:
-        updatePlaying(dtMs);
+        updatePlaying(dtMs, controls);
         break;
     case FieldStatus::LevelEnding:
-        updateLevelEnding(dtMs);
+        updateLevelEnding(dtMs, controls);
         break;
     case FieldStatus::GameOverShowing:
         if (m_level)
@@ -79,10 +80,32 @@ void GameField::update(float dtMs)
     FieldSounds::tickEngines();
 }
 
-void GameField::updatePlaying(float dtMs)
+void GameField::takeInput(const PlayerControls& controls)
+{
+    // A steering point put where it already is moved nowhere.
+    if (controls.steer && !(*controls.steer == m_steer)) {
+        m_steer = *controls.steer;
+        onMouseMove();
+    }
+    for (const int key : controls.typed)
+        onKey(key);
+    if (controls.click)
+        onClick();
+}
+
+void GameField::steerPlane(float dtMs, const PlayerControls& controls)
+{
+    PlayerControls steered = controls;
+    steered.steer = m_steer;
+    m_plane->update(dtMs, steered);
+    // The keys and the edges of the screen move the point along with the plane's target.
+    m_steer = m_plane->steeringPoint();
+}
+
+void GameField::updatePlaying(float dtMs, const PlayerControls& controls)
 {
     if (m_plane)
-        m_plane->update(dtMs);
+        steerPlane(dtMs, controls);
     if (m_level) {
         m_level->update(dtMs);
         if (m_plane) {
@@ -133,13 +156,13 @@ void GameField::replaceLostPlane()
     m_mouseMoves = 0;
 }
 
-void GameField::updateLevelEnding(float dtMs)
+void GameField::updateLevelEnding(float dtMs, const PlayerControls& controls)
 {
     if (!m_plane) {
         m_status = FieldStatus::LevelComplete;
         return;
     }
-    m_plane->update(dtMs);
+    steerPlane(dtMs, controls);
     if (m_level) {
         m_level->update(dtMs);
         m_level->setCamera(m_plane->cameraOffset());
@@ -190,8 +213,10 @@ void GameField::showTitle()
 
 void GameField::placeCursorOnPlane()
 {
-    if (m_plane)
-        setMousePosition(static_cast<int>(m_plane->position().x), static_cast<int>(m_plane->position().y));
+    if (!m_plane)
+        return;
+    m_steer = {static_cast<int>(m_plane->position().x), static_cast<int>(m_plane->position().y)};
+    setMousePosition(m_steer.x, m_steer.y);
 }
 
 void GameField::newGame()

@@ -10,6 +10,7 @@
 #include "enemies/Enemies.h"
 #include "enemies/EnemyList.h"
 #include "gameplay/PlaneParams.h"
+#include "gameplay/PlayerControls.h"
 #include "player/AimSight.h"
 #include "player/Plane.h"
 #include "score/Scores.h"
@@ -34,7 +35,6 @@ protected:
     {
         BonusFixture::SetUp();
         Plane::resetGuns();
-        platform().moveMouse(400, 500);
         NVolant::Effects::instance();
     }
 
@@ -63,8 +63,7 @@ protected:
     void fly(Plane& plane, int frames = 1)
     {
         for (int i = 0; i < frames; ++i) {
-            platform().pump();
-            plane.update(kFrame);
+            plane.update(kFrame, NVolant::PlayerControls{});
             NVolant::Shots::instance()->update(kFrame);
             bonuses.update(kFrame);
             if (enemies)
