@@ -71,7 +71,15 @@ TEST_F(GameFieldTest, AStartedLevelWaitsForTheThirdMouseMove)
     EXPECT_EQ(field.status(), FieldStatus::Waiting);
     ASSERT_TRUE(field.hasLevel());
     ASSERT_NE(field.plane(), nullptr);
-    field.onMouseMove();
+    // A steering point put where the field keeps it moved nowhere; put elsewhere, it moved.
+    NVolant::PlayerControls still;
+    still.steer = field.steeringPoint();
+    field.update(kStep, still);
+    EXPECT_EQ(field.mouseMoves(), 0);
+    NVolant::PlayerControls moved;
+    moved.steer = NVolant::SteeringPoint{still.steer->x + 1, still.steer->y};
+    field.update(kStep, moved);
+    EXPECT_EQ(field.mouseMoves(), 1);
     field.onMouseMove();
     run(field, 10);
     EXPECT_EQ(field.status(), FieldStatus::Waiting);
