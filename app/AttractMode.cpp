@@ -18,7 +18,6 @@ namespace {
 
 constexpr float kCaptionSize = 48.0f;
 constexpr float kCaptionY = 40.0f;
-constexpr std::size_t kPointerSpots = 8;
 
 } // namespace
 
@@ -65,9 +64,6 @@ void AttractMode::setPhase(Phase phase)
     m_phase = phase;
     m_phaseMs = 0.0f;
     m_idleMs = 0.0f;
-    // Back at rest, every move is the player's again.
-    if (phase == Phase::Off)
-        m_pointerSpots.clear();
 }
 
 bool AttractMode::begin(ScreenKit& kit, int level)
@@ -83,21 +79,12 @@ bool AttractMode::begin(ScreenKit& kit, int level)
     kit.startGame(*m_game, level);
     m_pilot = std::make_unique<Autopilot>(m_flights++);
     m_flownMs = 0.0f;
-    m_pointerSpots.assign(1, {400, 500});
+    m_hand.release();
     return true;
 }
 
 void AttractMode::end()
 {
-    if (m_game) {
-        // Whatever the pilot holds is let go, and those events are known to be its own.
-        const FrameInput held = m_input.held();
-        if (held.left)
-            m_expected.push_back({2, 1});
-        if (held.right)
-            m_expected.push_back({2, 2});
-        m_input.releaseAll();
-    }
     // The game goes first: it settles its score with the profile slot, which is still the demo's.
     m_game.reset();
     m_pilot.reset();
@@ -114,37 +101,11 @@ bool AttractMode::finished(ScreenKit& kit) const
            status == FieldStatus::Victory || status == FieldStatus::GameOverShowing;
 }
 
-void AttractMode::injectInput()
+std::optional<PlayerControls> AttractMode::nextControls()
 {
     if (m_phase != Phase::Flying || !m_game || !m_pilot)
-        return;
-    const FrameInput input = m_pilot->next(static_cast<Game&>(*m_game).field());
-    const FrameInput& held = m_input.held();
-    if (input.left != held.left)
-        m_expected.push_back({input.left ? 1 : 2, 1});
-    if (input.right != held.right)
-        m_expected.push_back({input.right ? 1 : 2, 2});
-    m_pointerSpots.emplace_back(input.x, input.y);
-    while (m_pointerSpots.size() > kPointerSpots)
-        m_pointerSpots.pop_front();
-    m_input.apply(input);
-}
-
-bool AttractMode::claims(int kind, int button, int x, int y)
-{
-    if (kind == 0) {
-        // The game puts the pointer on the plane's target every frame, which is where the pilot
-        // put it: moves to those places are the pilot's; a player's hand lands elsewhere.
-        return std::any_of(m_pointerSpots.begin(), m_pointerSpots.end(), [&](const std::pair<int, int>& p) {
-            return std::abs(p.first - x) <= 1 && std::abs(p.second - y) <= 1;
-        });
-    }
-    const auto it = std::find_if(m_expected.begin(), m_expected.end(),
-                                 [&](const Expected& e) { return e.kind == kind && e.button == button; });
-    if (it == m_expected.end())
-        return false;
-    m_expected.erase(it);
-    return true;
+        return std::nullopt;
+    return m_hand.controls(m_pilot->next(static_cast<Game&>(*m_game).field()));
 }
 
 void AttractMode::drawCaption() const

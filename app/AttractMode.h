@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/InputInjector.h"
-#include "screens/Autopilot.h"
+#include "pilots/Autopilot.h"
+#include "pilots/PilotHand.h"
 #include "world/ProfileLink.h"
 
 #include "ui/Control.h"
 
-#include <deque>
 #include <memory>
+#include <optional>
 
 namespace NVolant {
 
@@ -17,7 +17,7 @@ class ScreenKit;
 // own, with a "DEMO" caption, until the level ends, time runs out or the player does anything.
 // The demonstration borrows the profile slot with a profile in memory, so no profile, score,
 // saved game or top-ten entry of the player's is touched. The application owns the screen
-// changes, the music and the fades; this keeps the game, the pilot and its input.
+// changes, the music and the fades; this keeps the game and the pilot.
 class AttractMode final {
 public:
     static constexpr float kIdleMs = 30000.0f;
@@ -57,19 +57,11 @@ public:
     // The flight has run its course (level over, or long enough).
     bool finished(ScreenKit& kit) const;
 
-    // The pilot's input for the next frame, handed to the platform.
-    void injectInput();
-    // Whether an event is the pilot's own (the platform hands its input back like any other).
-    // kind: 0 move, 1 button down, 2 button up.
-    bool claims(int kind, int button, int x, int y);
+    // The pilot's controls for the next frame while it flies.
+    std::optional<PlayerControls> nextControls();
     void drawCaption() const;
 
 private:
-    struct Expected {
-        int kind;
-        int button;
-    };
-
     Phase m_phase = Phase::Off;
     float m_idleMs = 0.0f;
     float m_phaseMs = 0.0f;
@@ -77,10 +69,7 @@ private:
     std::unique_ptr<NControls::Control> m_game;
     std::unique_ptr<ProfileLink> m_playerLink;
     std::unique_ptr<Autopilot> m_pilot;
-    InputInjector m_input;
-    std::deque<Expected> m_expected;
-    // Where the pilot and the game itself last put the pointer.
-    std::deque<std::pair<int, int>> m_pointerSpots;
+    PilotHand m_hand;
     unsigned m_flights = 0;
 };
 

@@ -3,8 +3,9 @@
 #include "app/CommandLine.h"
 #include "app/GameApp.h"
 #include "app/LevelFlight.h"
-#include "screens/Autopilot.h"
-#include "screens/ReplayFile.h"
+#include "pilots/Autopilot.h"
+#include "pilots/PilotHand.h"
+#include "pilots/ReplayFile.h"
 #include "world/MemoryProfile.h"
 
 #include <cstdio>
@@ -36,19 +37,22 @@ int AutopilotRun::run(const CommandLine& line)
     }
     LevelFlight flight(app);
     bool allRan = true;
+    // One hand on the mouse for the whole run: where it left the pointer carries over.
+    PilotHand hand;
     for (int level = line.firstLevel; level <= line.lastLevel; ++level) {
         Autopilot pilot(line.seed);
         ReplayFile recording;
         recording.level = level;
         recording.seed = line.seed;
         const bool record = !line.recordPath.empty();
+        hand.release();
         FlightReport report = flight.fly(
             {level, line.seed, -1, 3},
-            [&](const GameField& field) -> std::optional<FrameInput> {
-                FrameInput input = pilot.next(field);
+            [&](const GameField& field) -> std::optional<PlayerControls> {
+                PlayerControls controls = hand.controls(pilot.next(field));
                 if (record)
-                    recording.append(input);
-                return input;
+                    recording.append(controls);
+                return controls;
             },
             kMaxFrames);
         // The level goes before the next is loaded; what stays behind is the memory check's figure.

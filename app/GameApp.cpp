@@ -5,9 +5,12 @@
 #include "content/ResourceArchive.h"
 #include "content/Sounds.h"
 #include "gameplay/Images.h"
+#include "gameplay/PlaneParams.h"
 #include "platform/ImageDecoder.h"
+#include "platform/KGamepad.h"
 #include "platform/KGraphic.h"
 #include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "platform/KShell.h"
 #include "platform/Log.h"
 #include "platform/Paths.h"
@@ -169,7 +172,13 @@ void GameApp::update(float dt)
         m_intro->update(dt);
     if (!m_current)
         return;
-    m_current->update(dt);
+    if (m_current == m_game.get() || m_current == m_attract.screen()) {
+        m_kit->updateGame(*m_current, dt, nextControls(*m_current));
+    } else {
+        m_controls.discard();
+        m_current->update(dt);
+    }
+    m_pilotControls.reset();
     if (m_current == m_game.get()) {
         const FieldStatus status = m_kit->fieldStatus(*m_game);
         if (gameEnded(status))
@@ -181,6 +190,19 @@ void GameApp::update(float dt)
         m_pending = nullptr;
     }
     updateAttract(dt);
+}
+
+PlayerControls GameApp::nextControls(NControls::Control& game)
+{
+    if (m_pilotControls || &game == m_attract.screen()) {
+        // The player's hands are off: a demonstration ends on any input rather than steering.
+        m_controls.discard();
+        return m_pilotControls.value_or(PlayerControls{});
+    }
+    const Images* images = Images::existing();
+    const float steerSpeed =
+        images && images->playerParams ? images->playerParams->speedVal : KGamepad::kDefaultSteerSpeed;
+    return m_controls.build(m_kit->steeringPoint(game), steerSpeed);
 }
 
 void GameApp::draw()
@@ -197,7 +219,7 @@ void GameApp::draw()
 
 void GameApp::onMouseMove(float x, float y)
 {
-    if (attractTakes(0, 0, x, y))
+    if (attractTakes())
         return;
     if (m_current)
         m_current->onMouseMove(x, y);
@@ -205,7 +227,7 @@ void GameApp::onMouseMove(float x, float y)
 
 void GameApp::onLeftButtonDown(float x, float y)
 {
-    if (attractTakes(1, 1, x, y))
+    if (attractTakes())
         return;
     if (m_current)
         m_current->onLeftDown(x, y);
@@ -213,7 +235,7 @@ void GameApp::onLeftButtonDown(float x, float y)
 
 void GameApp::onRightButtonDown(float x, float y)
 {
-    if (attractTakes(1, 2, x, y))
+    if (attractTakes())
         return;
     if (m_current)
         m_current->onRightDown(x, y);
@@ -221,7 +243,7 @@ void GameApp::onRightButtonDown(float x, float y)
 
 void GameApp::onRightButtonUp(float x, float y)
 {
-    if (attractTakes(2, 2, x, y))
+    if (attractTakes())
         return;
     if (m_current)
         m_current->onRightUp(x, y);
@@ -252,7 +274,11 @@ void GameApp::openWebPage(const std::string& address)
 
 void GameApp::hideCursorForPlay()
 {
-    setMousePosition(400, 500);
+    // Play goes on from the middle of the bottom, where the pointer is put.
+    const SteeringPoint start{400, 500};
+    setMousePosition(start.x, start.y);
+    if (m_game)
+        m_kit->placeSteering(*m_game, start);
     hideCursor();
 }
 
@@ -275,8 +301,10 @@ void GameApp::startPlaying(NControls::Control& menu)
 
 void GameApp::onLeftButtonUp(float x, float y)
 {
-    if (attractTakes(2, 1, x, y) || !m_current)
+    if (attractTakes() || !m_current)
         return;
+    if (m_game && m_current == m_game.get())
+        m_controls.leftReleased();
     m_current->onLeftUp(x, y);
 
     if (m_current == m_mainMenu.get()) {
@@ -326,8 +354,10 @@ void GameApp::onLeftButtonUp(float x, float y)
 
 void GameApp::onKeyDown(int key)
 {
-    if (attractTakes(3, 0, 0.0f, 0.0f) || !m_current)
+    if (attractTakes() || !m_current)
         return;
+    if (m_game && m_current == m_game.get())
+        m_controls.keyPressed(key);
     m_current->onKeyDown(key, 0);
     if (m_game && m_current == m_game.get() && m_game->getCommand() == NControls::ScreenCommand::MainMenu) {
         m_game->clearCommand();
@@ -400,17 +430,13 @@ void GameApp::startGameMusic()
 
 void GameApp::beforeInput()
 {
-    m_attract.injectInput();
+    if (std::optional<PlayerControls> demo = m_attract.nextControls())
+        m_pilotControls = std::move(demo);
     NLib::Window::beforeInput();
 }
 
-bool GameApp::attractTakes(int kind, int button, float x, float y)
+bool GameApp::attractTakes()
 {
-    const bool pilots = m_attract.claims(kind, button, static_cast<int>(x), static_cast<int>(y));
-    if (pilots)
-        // The pilot's input reaches its game; outside the flight (its last button releases) it
-        // reaches nothing.
-        return m_attract.phase() != AttractMode::Phase::Flying;
     if (!m_attract.active()) {
         m_attract.resetIdle();
         return false;

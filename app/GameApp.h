@@ -2,6 +2,7 @@
 
 #include "app/AttractMode.h"
 #include "app/AudioSettings.h"
+#include "app/ControlsBuilder.h"
 #include "app/ScreenKit.h"
 #include "app/Window.h"
 
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace NVolant {
@@ -63,6 +65,8 @@ public:
     NControls::Control* playLevel(int level, std::uint32_t seed = 0);
     // The same for the current profile's saved game.
     NControls::Control* playSavedGame(std::uint32_t seed = 0);
+    // The computer's controls for the next frame, in place of the player's (autopilot, replays).
+    void setPilotControls(PlayerControls controls) { m_pilotControls = std::move(controls); }
 
     bool started() const { return m_started; }
     const std::string& savePath() const { return m_savePath; }
@@ -91,9 +95,10 @@ private:
     int demonstrationLevel();
     void startDemonstration();
     void stopDemonstration();
-    // Whether an input event is kept from the screens: the player ending a demonstration, or
-    // the pilot's own input outside its flight. kind: 0 move, 1 button down, 2 button up, 3 key.
-    bool attractTakes(int kind, int button, float x, float y);
+    // Whether an input event is kept from the screens: the player ending a demonstration.
+    bool attractTakes();
+    // The controls of the game screen's next frame.
+    PlayerControls nextControls(NControls::Control& game);
 
     std::unique_ptr<ScreenKit> m_kit;
     AppOptions m_options;
@@ -111,6 +116,8 @@ private:
     int m_gameMusic = 1;
     bool m_started = false;
     AttractMode m_attract;
+    ControlsBuilder m_controls;
+    std::optional<PlayerControls> m_pilotControls;
     // The game held for "continue" was only loaded from the save file, never played since: a
     // demonstration may drop it and load it again afterwards.
     bool m_gameFromSave = false;

@@ -55,6 +55,21 @@ void GameKit::startGame(NControls::Control& game, int level)
     g.startLevel();
 }
 
+void GameKit::updateGame(NControls::Control& game, float dt, const PlayerControls& controls)
+{
+    asGame(game).update(dt, controls);
+}
+
+SteeringPoint GameKit::steeringPoint(NControls::Control& game)
+{
+    return asGame(game).field().steeringPoint();
+}
+
+void GameKit::placeSteering(NControls::Control& game, SteeringPoint point)
+{
+    asGame(game).field().placeSteering(point);
+}
+
 void GameKit::pauseGame(NControls::Control& game)
 {
     asGame(game).pause();

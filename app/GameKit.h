@@ -16,6 +16,9 @@ public:
     FieldStatus fieldStatus(NControls::Control& game) override;
     bool hasLevel(NControls::Control& game) override;
     void startGame(NControls::Control& game, int level) override;
+    void updateGame(NControls::Control& game, float dt, const PlayerControls& controls) override;
+    SteeringPoint steeringPoint(NControls::Control& game) override;
+    void placeSteering(NControls::Control& game, SteeringPoint point) override;
     void pauseGame(NControls::Control& game) override;
     void nextLevel(NControls::Control& game) override;
     bool hasSavedGame() override;

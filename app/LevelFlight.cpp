@@ -78,7 +78,6 @@ FlightReport LevelFlight::fly(const Start& start, const Pilot& pilot, int maxFra
 {
     FlightReport report;
     report.level = start.level;
-    m_input.releaseAll();
 
     NControls::Control* screen = nullptr;
     if (start.continueAtBridge >= 0) {
@@ -110,8 +109,7 @@ FlightReport LevelFlight::fly(const Start& start, const Pilot& pilot, int maxFra
     KWindow* window = m_app.platformWindow();
     report.result = "stuck";
     bool done = false;
-    // The pilot looks at the world after each update and its input arrives with the frame's
-    // other events, before the next update: the order a player's input takes.
+    // The pilot looks at the world after each update and its controls go to the next one.
     m_app.setInputSource([&] {
         const FieldStatus status = game->field().status();
         if (levelOver(status)) {
@@ -119,13 +117,13 @@ FlightReport LevelFlight::fly(const Start& start, const Pilot& pilot, int maxFra
             done = true;
             return;
         }
-        const std::optional<FrameInput> input = pilot(game->field());
-        if (!input) {
+        std::optional<PlayerControls> controls = pilot(game->field());
+        if (!controls) {
             report.result = "ended";
             done = true;
             return;
         }
-        m_input.apply(*input);
+        m_app.setPilotControls(std::move(*controls));
         ++report.frames;
     });
     while (!done && report.frames < maxFrames && window && !window->isQuitRequested()) {
@@ -150,7 +148,6 @@ FlightReport LevelFlight::fly(const Start& start, const Pilot& pilot, int maxFra
         collected.swap(now);
     }
     m_app.setInputSource(nullptr);
-    m_input.releaseAll();
     if (window && window->isQuitRequested() && report.result == "stuck")
         report.result = "aborted";
 

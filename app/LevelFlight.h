@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/InputInjector.h"
-#include "screens/FrameInput.h"
+#include "gameplay/PlayerControls.h"
 
 #include <cstdint>
 #include <functional>
@@ -43,13 +42,13 @@ struct FlightReport {
 };
 
 // Flies one level in the running application: a new game at the level's start (or a saved game),
-// the world's random generators set to the seed, each frame's input from the pilot handed in
-// through the platform's input path, then the application's own frame. Ends when the level ends,
+// the world's random generators set to the seed, each frame's controls from the pilot handed to
+// the application in place of the player's, then the application's own frame. Ends when the level ends,
 // when the pilot has no more input, or after maxFrames.
 class LevelFlight final {
 public:
-    // The next frame's input, or nothing: the recording has ended.
-    using Pilot = std::function<std::optional<FrameInput>(const GameField&)>;
+    // The next frame's controls, or nothing: the recording has ended.
+    using Pilot = std::function<std::optional<PlayerControls>(const GameField&)>;
     struct Start {
         int level = 1;
         std::uint32_t seed = 0;
@@ -67,7 +66,6 @@ public:
 
 private:
     GameApp& m_app;
-    InputInjector m_input;
 };
 
 } // namespace NVolant

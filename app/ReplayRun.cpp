@@ -3,7 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/GameApp.h"
 #include "app/LevelFlight.h"
-#include "screens/ReplayFile.h"
+#include "pilots/ReplayFile.h"
 #include "world/MemoryProfile.h"
 
 #include <cstdio>
@@ -33,7 +33,7 @@ int ReplayRun::run(const CommandLine& line)
     ReplayCursor cursor(*replay);
     const FlightReport report = flight.fly(
         {replay->level, replay->seed, replay->continueAtBridge, replay->continueLives},
-        [&](const GameField&) -> std::optional<FrameInput> {
+        [&](const GameField&) -> std::optional<PlayerControls> {
             if (cursor.atEnd())
                 return std::nullopt;
             return cursor.next();

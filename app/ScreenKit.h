@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gameplay/FieldStatus.h"
+#include "gameplay/PlayerControls.h"
 #include "ui/Control.h"
 
 #include <memory>
@@ -34,6 +35,11 @@ public:
     virtual bool hasLevel(NControls::Control&) { return false; }
     // A new game at level, then its level started.
     virtual void startGame(NControls::Control&, int) {}
+    // One frame of a game screen with the player's controls.
+    virtual void updateGame(NControls::Control& game, float dt, const PlayerControls&) { game.update(dt); }
+    // Where a game keeps its steering point between frames, and putting it somewhere.
+    virtual SteeringPoint steeringPoint(NControls::Control&) { return {}; }
+    virtual void placeSteering(NControls::Control&, SteeringPoint) {}
     virtual void pauseGame(NControls::Control&) {}
     // The next level, started.
     virtual void nextLevel(NControls::Control&) {}

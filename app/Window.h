@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gameplay/PlayConstants.h"
 #include "platform/KEvent.h"
 #include "platform/KWindow.h"
 
@@ -14,8 +15,7 @@ namespace NLib {
 // world step and turns the platform's input events into the handlers below. One per process.
 class Window {
 public:
-    // The world advances by exactly this much per frame, however long the frame took.
-    static constexpr float kFrameStep = 16.666666f;
+    static constexpr float kFrameStep = NVolant::kFrameStepMs;
 
     Window();
     virtual ~Window();

@@ -1,5 +1,5 @@
 // Replay files are given on the command line and may have been edited or damaged anywhere.
-#include "screens/ReplayFile.h"
+#include "pilots/ReplayFile.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -15,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NVolant::ReplayCursor cursor(*replay);
     int frames = 0;
     while (!cursor.atEnd()) {
-        const NVolant::FrameInput& in = cursor.next();
-        if (in.x < 0 || in.x > 799 || in.y < 0 || in.y > 599 ||
-            in.keys.size() > NVolant::ReplayFile::kMaxKeys)
+        const NVolant::PlayerControls in = cursor.next();
+        if ((in.steer && (in.steer->x < 0 || in.steer->x > 799 || in.steer->y < 0 || in.steer->y > 599)) ||
+            in.typed.size() > NVolant::ReplayFile::kMaxKeys)
             std::abort();
         ++frames;
     }

@@ -4,6 +4,9 @@
 
 namespace NVolant {
 
+// The world advances by exactly this much per frame, however long the frame took.
+inline constexpr float kFrameStepMs = 16.666666f;
+
 // Enemies live while their start height lies between this far below the camera and this far above
 // it (both inclusive): a little below the picture, so wrecks and leavers finish their business,
 // and a screen and more above it, so nothing pops up in sight. Target queries use the same band.

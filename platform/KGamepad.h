@@ -21,9 +21,9 @@ struct KPadAction {
 //   south button or right trigger: left mouse button (the cannon in play, a click on menus)
 //   east button or left trigger: right mouse button (missiles)
 //   Start: Escape; d-pad: the arrow keys
-//   left stick: moves the pointer. While the pointer is hidden (in play, the plane steers toward
-//   it) full deflection moves it at the arrow keys' steering speed; while it shows (menus and
-//   panels) faster, with a gentle start for aiming at buttons.
+//   left stick: moves a point. In play (the pointer hidden) that is the plane's steering point,
+//   moved through the player's controls at the arrow keys' steering speed at full deflection; on
+//   menus and panels it is the visible pointer, faster, with a gentle start for aiming at buttons.
 // Several controllers at once act as one. Buttons count only while the window is in front.
 class KGamepad final {
 public:
@@ -47,8 +47,8 @@ public:
 
     // Takes a controller event (false for any other event) and appends what it asks for.
     bool handleEvent(const SDL_Event& event, bool inFront, std::vector<KPadAction>& out);
-    // Moves the pointer by the stick for the time since the previous call. The pointer is where
-    // the game's input state has it (a mouse or the game itself may have moved it meanwhile).
+    // Moves a point by the stick for the time since the previous call. The point is where it is
+    // now (a mouse or the game itself may have moved it meanwhile).
     void tick(double nowMs, bool pointerVisible, int pointerX, int pointerY, int width, int height,
               std::vector<KPadAction>& out);
     // Forgets what is held without reporting releases: the window dropped its held input.

@@ -1,6 +1,7 @@
 #include "platform/KInjection.h"
 
 #include "platform/KRenderContext.h"
+#include "platform/KInput.h"
 #include "platform/KWindowSDL.h"
 #include "platform/KeyTable.h"
 
@@ -125,6 +126,21 @@ void mouseMoveWindow(int windowX, int windowY)
     e.motion.windowID = windowId();
     e.motion.x = windowX;
     e.motion.y = windowY;
+    // The travel from where the mouse was, as SDL reports a real mouse's: from the last move
+    // injected, whether still queued or taken, unless the pointer was put elsewhere since.
+    static int queuedX = 0, queuedY = 0, pointerX = -1, pointerY = -1;
+    const bool unmoved = pointerX == getMouseX() && pointerY == getMouseY();
+    const bool reached = box().toLogicalX(static_cast<float>(queuedX)) == getMouseX() &&
+                         box().toLogicalY(static_cast<float>(queuedY)) == getMouseY();
+    const bool queued = unmoved || reached;
+    const int fromX = queued ? queuedX : box().toWindowX(getMouseX());
+    const int fromY = queued ? queuedY : box().toWindowY(getMouseY());
+    e.motion.xrel = windowX - fromX;
+    e.motion.yrel = windowY - fromY;
+    queuedX = windowX;
+    queuedY = windowY;
+    pointerX = getMouseX();
+    pointerY = getMouseY();
     SDL_PushEvent(&e);
 }
 

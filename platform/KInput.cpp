@@ -1,10 +1,6 @@
 #include "platform/KInput.h"
 
-#include "platform/KGamepad.h"
-#include "platform/KWindowSDL.h"
 #include "platform/KeyTable.h"
-
-#include <SDL.h>
 
 #include <algorithm>
 #include <array>
@@ -17,6 +13,9 @@ struct InputState {
     std::array<bool, 4> buttons{};
     int x = 0;
     int y = 0;
+    float motionX = 0.0f;
+    float motionY = 0.0f;
+    int moves = 0;
     int wheel = 0;
 };
 
@@ -70,26 +69,16 @@ std::int16_t getMouseY()
     return static_cast<std::int16_t>(input().y);
 }
 
-void setMousePosition(int x, int y)
+void takePointerMotion(int& dx, int& dy, int* moves)
 {
-    KInputState::setPointer(x, y);
-    if (KWindowSDL* window = KWindowSDL::currentSDL())
-        window->warpPointer(x, y);
-}
-
-void showCursor()
-{
-    SDL_ShowCursor(SDL_ENABLE);
-}
-
-void hideCursor()
-{
-    SDL_ShowCursor(SDL_DISABLE);
-}
-
-bool isCursorVisible()
-{
-    return SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE;
+    InputState& in = input();
+    dx = static_cast<int>(in.motionX);
+    dy = static_cast<int>(in.motionY);
+    in.motionX -= static_cast<float>(dx);
+    in.motionY -= static_cast<float>(dy);
+    if (moves)
+        *moves = in.moves;
+    in.moves = 0;
 }
 
 std::int16_t getWheelDelta()
@@ -97,11 +86,6 @@ std::int16_t getWheelDelta()
     const int delta = input().wheel;
     input().wheel = 0;
     return static_cast<std::int16_t>(delta);
-}
-
-void setGamepadSteerSpeed(float pxPerMs)
-{
-    KGamepad::setSteerSpeed(pxPerMs);
 }
 
 namespace KInputState {
@@ -128,6 +112,15 @@ void setPointer(int x, int y)
 {
     input().x = x;
     input().y = y;
+}
+
+void addMotion(float dx, float dy)
+{
+    // Far beyond any frame's travel; keeps a stalled game's sum in range.
+    constexpr float kMost = 1 << 20;
+    input().motionX = std::clamp(input().motionX + dx, -kMost, kMost);
+    input().motionY = std::clamp(input().motionY + dy, -kMost, kMost);
+    input().moves = std::min(input().moves + 1, 1 << 20);
 }
 
 void setWheel(int delta)

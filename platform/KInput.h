@@ -18,16 +18,11 @@ bool isRightButtonDown();
 bool isMiddleButtonDown();
 std::int16_t getMouseX();
 std::int16_t getMouseY();
-// Moves the pointer to a logical position (warping the system pointer when a window is open).
-void setMousePosition(int x, int y);
-void showCursor();
-void hideCursor();
-bool isCursorVisible();
+// How far the mouse travelled since the last call, in whole logical pixels of the picture (the
+// fraction left over waits for the next call), and in how many moves; then nothing.
+void takePointerMotion(int& dx, int& dy, int* moves = nullptr);
 // The last wheel delta, then 0.
 std::int16_t getWheelDelta();
-// How fast a gamepad's stick at full deflection moves the hidden pointer in play (px/ms): the
-// arrow keys' steering speed, so both steer alike. Not positive: the default 0.3.
-void setGamepadSteerSpeed(float pxPerMs);
 
 // Fed by the window's event pump.
 namespace KInputState {
@@ -36,6 +31,8 @@ void setKey(int virtualKey, bool down);
 void setKeyAtPosition(int virtualKey, bool down);
 void setButton(int button, bool down);
 void setPointer(int x, int y);
+// One move of the mouse, in logical pixels.
+void addMotion(float dx, float dy);
 void setWheel(int delta);
 // Forgets every held key and button (focus loss: the key-up events go to another window).
 void releaseAll();

@@ -347,10 +347,10 @@ void KWindowSDL::pumpMessages()
     SDL_Event event;
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
         processEvent(event);
-    // The stick moves the pointer by the time passed, once the queued input is in.
-    if (m_gamepad && isForeground()) {
-        m_gamepad->tick(getMilliseconds(), isCursorVisible(), getMouseX(), getMouseY(), m_width, m_height,
-                        m_padActions);
+    // The stick moves the visible pointer by the time passed, once the queued input is in; in play
+    // (the pointer hidden) it steers through the player's controls instead.
+    if (m_gamepad && isForeground() && SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE) {
+        m_gamepad->tick(getMilliseconds(), true, getMouseX(), getMouseY(), m_width, m_height, m_padActions);
         applyPadActions();
     }
     // A minimised window is not in front: the next presentFrame pauses (with events 101 and 100,
@@ -459,13 +459,15 @@ void KWindowSDL::processEvent(const SDL_Event& event)
         m_deviceLost = true;
         break;
     case SDL_MOUSEMOTION: {
-        const int x = box.toLogicalX(static_cast<float>(event.motion.x));
-        const int y = box.toLogicalY(static_cast<float>(event.motion.y));
-        // The pointer reported where it already is moved nowhere: that is how the game's own
-        // warps of the pointer come back, and they are no move of the player's.
-        if (x == getMouseX() && y == getMouseY())
+        KInputState::setPointer(box.toLogicalX(static_cast<float>(event.motion.x)),
+                                box.toLogicalY(static_cast<float>(event.motion.y)));
+        // The distance travelled in logical pixels, as the pointer would have crossed the picture:
+        // the same hand movement steers alike in a window and scaled full screen. A motion that
+        // travels nowhere is no move.
+        if (event.motion.xrel == 0 && event.motion.yrel == 0)
             break;
-        KInputState::setPointer(x, y);
+        KInputState::addMotion(static_cast<float>(event.motion.xrel) / box.scale,
+                               static_cast<float>(event.motion.yrel) / box.scale);
         deliver(pointerEvent(K_EVENT_MOUSE_MOVE, K_BUTTON_NONE));
         break;
     }

@@ -8,10 +8,10 @@
 #include "content/ParticleSystem.h"
 #include "content/Sprite.h"
 #include "gameplay/Images.h"
+#include "gameplay/PlayerControls.h"
 #include "gameplay/PlaneParams.h"
 #include "gameplay/PlayConstants.h"
 #include "platform/KGraphic.h"
-#include "platform/KInput.h"
 #include "platform/Screen.h"
 #include "player/AimSight.h"
 
@@ -21,14 +21,8 @@ namespace NVolant {
 
 namespace {
 
-// Game key codes.
-constexpr int kKeyLeft = 0, kKeyUp = 1, kKeyDown = 2, kKeyRight = 3, kKeySpace = 4;
-constexpr int kKeyRightCtrl = 8, kKeyLeftCtrl = 9;
-constexpr int kKeyA = 25, kKeyD = 28, kKeyS = 43, kKeyW = 47;
-
 constexpr float kAcceleration = 0.0003f; // world px/ms²
 constexpr float kMaxSpeed = 0.1f;        // world px/ms
-constexpr float kSteerDivisor = 4.1f;    // about a quarter of the way to the target per frame
 constexpr float kFadePerMs = 0.001f;
 constexpr float kStealthAlpha = 0.5f;
 constexpr float kEdge = 10.0f;
@@ -38,16 +32,6 @@ constexpr int kPlaneShownUntilFrame = 12;
 
 // Registry particle templates.
 constexpr int kLightSmoke = 2, kMediumSmoke = 3, kHeavySmoke = 4, kFireTemplate = 5;
-
-bool fireHeld()
-{
-    return isLeftButtonDown() || isKeyDownAtPosition(kKeyRightCtrl) || isKeyDownAtPosition(kKeyLeftCtrl);
-}
-
-bool missileHeld()
-{
-    return isRightButtonDown() || isKeyDownAtPosition(kKeySpace);
-}
 
 } // namespace
 
@@ -59,8 +43,6 @@ Plane::Plane(Arena& arena) : m_arena(arena)
     m_aimSight = std::make_unique<AimSight>(arena);
     m_hull = m_params->hull;
     m_maxHull = m_params->hull;
-    // A gamepad's stick steers as fast as the arrow keys, whatever the parameter file says.
-    setGamepadSteerSpeed(m_params->speedVal);
     m_sprite->setGroup(m_sprite->groupCount / 2);
     m_sprite->setFps(90.0f);
 }
@@ -121,10 +103,18 @@ CollitionCircles Plane::collisionCircles() const
     return placed;
 }
 
-void Plane::update(float dtMs)
+SteeringPoint Plane::steeringPoint() const
 {
-    m_target.x = static_cast<float>(getMouseX());
-    m_target.y = static_cast<float>(getMouseY());
+    return {static_cast<int>(m_target.x), static_cast<int>(m_target.y)};
+}
+
+void Plane::update(float dtMs, const PlayerControls& controls)
+{
+    // The target starts from the steering point in whole pixels, where the last frame left it
+    // unless the player moved it.
+    const SteeringPoint from = controls.steer.value_or(steeringPoint());
+    m_target.x = static_cast<float>(from.x);
+    m_target.y = static_cast<float>(from.y);
     m_sprite->update(dtMs);
     const Vector4 oldPosition = m_position;
 
@@ -133,8 +123,8 @@ void Plane::update(float dtMs)
         m_speed += kAcceleration * dtMs;
         if (kMaxSpeed < m_speed)
             m_speed = kMaxSpeed;
-        steer(dtMs);
-        fire(dtMs);
+        steer(dtMs, controls);
+        fire(dtMs, controls);
         if (!m_arena.sounds().isPlaying(SoundCue::PlayerPlane))
             m_arena.sounds().play(SoundCue::PlayerPlane, true, true, kEngineVolume);
         m_arena.bonuses().checkPickup(*this);
@@ -199,9 +189,6 @@ void Plane::update(float dtMs)
     m_cameraOffset.z += travel.z;
     m_lastTarget.x = static_cast<float>(static_cast<int>(m_position.x));
 
-    // The pointer follows the keyboard steering and the clamping.
-    setMousePosition(static_cast<int>(m_target.x), static_cast<int>(m_target.y));
-
     if (m_smoke) {
         if (m_state == PlaneState::Flying)
             moveEmitters(m_position.x, m_position.y, false);
@@ -225,18 +212,16 @@ void Plane::moveEmitters(float x, float y, bool carry)
         m_fire->moveTo(x, y, carry);
 }
 
-void Plane::steer(float dtMs)
+void Plane::steer(float dtMs, const PlayerControls& controls)
 {
     const float s = m_params->speedVal;
-    // Keys by their place, so W A S D are the same four keys on every layout.
-    const auto held = [](int gameKey) { return isKeyDownAtPosition(gameKey); };
-    if (held(kKeyRight) || held(kKeyD))
+    if (controls.steerRight)
         m_target.x += s * dtMs;
-    else if (held(kKeyLeft) || held(kKeyA))
+    else if (controls.steerLeft)
         m_target.x -= s * dtMs;
-    if (held(kKeyUp) || held(kKeyW))
+    if (controls.steerUp)
         m_target.y -= s * dtMs;
-    else if (held(kKeyDown) || held(kKeyS))
+    else if (controls.steerDown)
         m_target.y += s * dtMs;
 
     const float w = m_sprite->frameWidth;
@@ -274,11 +259,11 @@ void Plane::launchMissile(const Vector4& at, int target)
     m_arena.shots().add(std::move(missile));
 }
 
-void Plane::fire(float dtMs)
+void Plane::fire(float dtMs, const PlayerControls& controls)
 {
     const Vector4 w = worldPosition();
     if (m_missileCooldown < 0.0f) {
-        if (!missileHeld()) {
+        if (!controls.missiles) {
             m_aimSight->setArmed(true);
         } else {
             m_missileCooldown = kMissilePeriod;
@@ -314,7 +299,7 @@ void Plane::fire(float dtMs)
         m_bulletCooldown -= dtMs;
         return;
     }
-    if (!fireHeld())
+    if (!controls.cannon)
         return;
     m_bulletCooldown = m_bulletPeriod;
     const int n = m_doubleFire ? 2 : 1;

@@ -17,6 +17,8 @@ class AimSight;
 class Arena;
 class ParticleSystem;
 class PlaneParams;
+struct PlayerControls;
+struct SteeringPoint;
 
 enum class PlaneState : std::int32_t {
     Flying = 0,
@@ -26,11 +28,11 @@ enum class PlaneState : std::int32_t {
     LevelLeft = 4,
 };
 
-// The player's aircraft, one per life. Steers toward the pointer (or is pushed by the arrow keys
-// and W, A, S, D), banks through its sprite's groups, drives the scrolling of the world with its
-// speed, fires the cannon and missiles, takes damage, trails smoke and fire when hurt, explodes,
-// and climbs away at the end of a level. Works in screen coordinates; the camera offset turns
-// them into world coordinates.
+// The player's aircraft, one per life. Steers toward the steering point of the player's controls
+// (pushed further by the steering keys), banks through its sprite's groups, drives the scrolling of the world
+// with its speed, fires the cannon and missiles, takes damage, trails smoke and fire when hurt, explodes, and
+// climbs away at the end of a level. Works in screen coordinates; the camera offset turns them into world
+// coordinates.
 class Plane final : public BonusReceiver {
 public:
     static constexpr float kBottomMargin = 100.0f;
@@ -39,6 +41,8 @@ public:
     static constexpr float kFourMissileExtra = 400.0f;
     static constexpr float kStealthPerBonus = 20000.0f; // ms
     static constexpr float kTakeOverStealth = 2000.0f;  // ms
+    // Each frame the plane closes this share of the distance to its target: about a quarter.
+    static constexpr float kSteerDivisor = 4.1f;
 
     // Fires, sounds and picks up bonuses in the game's arena.
     explicit Plane(Arena& arena);
@@ -54,7 +58,7 @@ public:
     void takeOver(const Plane& old);
     void beginLevelExit();
 
-    virtual void update(float dtMs);
+    void update(float dtMs, const PlayerControls& controls);
     virtual void draw();
     // Points of damage; ignored unless flying and at least 1.
     void applyDamage(int points);
@@ -84,6 +88,8 @@ public:
     int maxHull() const { return m_maxHull; }
     const Vector4& position() const { return m_position; }
     const Vector4& target() const { return m_target; }
+    // The target in whole pixels: where the next frame's steering starts unless the player moves.
+    SteeringPoint steeringPoint() const;
     const Vector4& lastTarget() const { return m_lastTarget; }
     const Vector4& exitPosition() const { return m_exitPosition; }
     float angle() const { return m_angle; }
@@ -101,8 +107,8 @@ public:
     const ParticleSystem* fire() const { return m_fire.get(); }
 
 private:
-    void steer(float dtMs);
-    void fire(float dtMs);
+    void steer(float dtMs, const PlayerControls& controls);
+    void fire(float dtMs, const PlayerControls& controls);
     void launchMissile(const Vector4& at, int target);
     void explode();
     void updateDamageSmoke();

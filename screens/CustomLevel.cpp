@@ -1,7 +1,7 @@
 #include "screens/CustomLevel.h"
 
 #include "content/BitmapText.h"
-#include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "score/Profiles.h"
 #include "screens/ShadowText.h"
 

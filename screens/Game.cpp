@@ -1,6 +1,6 @@
 #include "screens/Game.h"
 
-#include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "player/Plane.h"
 #include "world/ProfileLink.h"
 
@@ -35,21 +35,28 @@ void Game::closeHint()
 {
     m_hint.reset();
     // Play takes over from where the pointer now is: on the plane.
-    if (const Plane* plane = m_field.plane())
-        setMousePosition(static_cast<int>(plane->position().x), static_cast<int>(plane->position().y));
+    m_field.placeCursorOnPlane();
 }
 
 void Game::update(float dt)
 {
+    update(dt, PlayerControls{});
+}
+
+void Game::update(float dt, const PlayerControls& controls)
+{
     if (m_hint) {
         showCursor();
+        // Keys reach the field behind the hints (any key starts play; the cheat).
+        for (const int key : controls.typed)
+            m_field.onKey(key);
         m_hint->update(dt);
         if (m_hint->isClosed())
             closeHint();
         return;
     }
     hideCursor();
-    m_field.update(dt);
+    m_field.update(dt, controls);
 }
 
 void Game::draw()
@@ -73,8 +80,6 @@ bool Game::onLeftUp(float x, float y)
 {
     if (m_hint)
         m_hint->onLeftUp(x, y);
-    else
-        m_field.onClick();
     return Control::onLeftUp(x, y);
 }
 
@@ -96,8 +101,6 @@ bool Game::onMouseMove(float x, float y)
 {
     if (m_hint)
         m_hint->onMouseMove(x, y);
-    else
-        m_field.onMouseMove();
     return Control::onMouseMove(x, y);
 }
 
@@ -112,8 +115,9 @@ void Game::onKeyDown(int key, int flags)
     } else if (key == kEscape) {
         setCommand(NControls::ScreenCommand::MainMenu);
         m_field.pause();
+        // As any key, Escape wakes the field it has just paused: Continue goes straight on.
+        m_field.onKey(key);
     }
-    m_field.onKey(key);
     Control::onKeyDown(key, flags);
 }
 

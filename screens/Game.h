@@ -12,8 +12,9 @@ namespace NVolant {
 
 class ProfileLink;
 
-// The in-game screen: owns the game field and, at the start of a game, the hint window; routes
-// update, draw, mouse and keys to them; Escape leaves for the main menu ("MAIN_MENU").
+// The in-game screen: owns the game field and, at the start of a game, the hint window; hands
+// the player's controls to the field, the mouse to the hint window; Escape leaves for the main
+// menu ("MAIN_MENU").
 class Game final : public NControls::Control {
 public:
     static constexpr int kEscape = 27;
@@ -26,7 +27,9 @@ public:
     Game(bool hintsAllowed, ProfileLink* profile);
     ~Game() override;
 
+    // A frame without input.
     void update(float dt) override;
+    void update(float dt, const PlayerControls& controls);
     void draw() override;
     bool onLeftDown(float x, float y) override;
     bool onLeftUp(float x, float y) override;

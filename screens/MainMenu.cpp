@@ -2,7 +2,7 @@
 
 #include "platform/KGraphic.h"
 #include "content/BitmapText.h"
-#include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "platform/Screen.h"
 #include "score/Profiles.h"
 #include "screens/ScreenHost.h"

@@ -1,7 +1,7 @@
 #include "screens/MessagePanel.h"
 
 #include "content/BitmapText.h"
-#include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "screens/ShadowText.h"
 
 namespace NVolant {

@@ -2,7 +2,7 @@
 
 #include "content/AudioSystem.h"
 #include "content/Sounds.h"
-#include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "score/Profiles.h"
 #include "screens/ScreenHost.h"
 

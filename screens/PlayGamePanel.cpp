@@ -1,6 +1,6 @@
 #include "screens/PlayGamePanel.h"
 
-#include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "screens/ShadowText.h"
 
 namespace NVolant {

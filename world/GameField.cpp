@@ -2,7 +2,7 @@
 
 #include "content/CXmlNode.h"
 #include "enemies/Enemies.h"
-#include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "player/Plane.h"
 #include "score/Scores.h"
 #include "world/World.h"
@@ -43,14 +43,15 @@ const Level* GameField::level() const
     return m_world->level();
 }
 
-void GameField::update(float dtMs)
+void GameField::update(float dtMs, const PlayerControls& controls)
 {
+    takeInput(controls);
     switch (m_status) {
     case FieldStatus::Playing:
-        updatePlaying(dtMs);
+        updatePlaying(dtMs, controls);
         break;
     case FieldStatus::LevelEnding:
-        updateLevelEnding(dtMs);
+        updateLevelEnding(dtMs, controls);
         break;
     case FieldStatus::GameOverShowing:
         if (level())
@@ -86,10 +87,36 @@ void GameField::update(float dtMs)
     sounds.tickEngines();
 }
 
-void GameField::updatePlaying(float dtMs)
+void GameField::takeInput(const PlayerControls& controls)
+{
+    // Every move of the mouse counts toward starting play; a steering point put where it already
+    // is moved nowhere.
+    for (int i = 0; i < controls.pointerMoves; ++i)
+        onMouseMove();
+    if (controls.steer && !(*controls.steer == m_steer)) {
+        m_steer = *controls.steer;
+        if (controls.pointerMoves == 0)
+            onMouseMove();
+    }
+    for (const int key : controls.typed)
+        onKey(key);
+    if (controls.click)
+        onClick();
+}
+
+void GameField::steerPlane(float dtMs, const PlayerControls& controls)
+{
+    PlayerControls steered = controls;
+    steered.steer = m_steer;
+    m_plane->update(dtMs, steered);
+    // The keys and the edges of the screen move the point along with the plane's target.
+    m_steer = m_plane->steeringPoint();
+}
+
+void GameField::updatePlaying(float dtMs, const PlayerControls& controls)
 {
     if (m_plane)
-        m_plane->update(dtMs);
+        steerPlane(dtMs, controls);
     if (level()) {
         level()->update(dtMs);
         if (m_plane) {
@@ -140,13 +167,13 @@ void GameField::replaceLostPlane()
     m_mouseMoves = 0;
 }
 
-void GameField::updateLevelEnding(float dtMs)
+void GameField::updateLevelEnding(float dtMs, const PlayerControls& controls)
 {
     if (!m_plane) {
         m_status = FieldStatus::LevelComplete;
         return;
     }
-    m_plane->update(dtMs);
+    steerPlane(dtMs, controls);
     if (level()) {
         level()->update(dtMs);
         level()->setCamera(m_plane->cameraOffset());
@@ -202,8 +229,10 @@ void GameField::showTitle()
 
 void GameField::placeCursorOnPlane()
 {
-    if (m_plane)
-        setMousePosition(static_cast<int>(m_plane->position().x), static_cast<int>(m_plane->position().y));
+    if (!m_plane)
+        return;
+    m_steer = {static_cast<int>(m_plane->position().x), static_cast<int>(m_plane->position().y)};
+    setMousePosition(m_steer.x, m_steer.y);
 }
 
 void GameField::newGame()

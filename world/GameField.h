@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gameplay/FieldStatus.h"
+#include "gameplay/PlayerControls.h"
 
 #include <cstdint>
 #include <memory>
@@ -33,7 +34,10 @@ public:
     virtual ~GameField();
 
     virtual void draw();
-    virtual void update(float dtMs);
+    // One frame with the player's controls: their presses and moves first, then the world.
+    void update(float dtMs, const PlayerControls& controls);
+    // A frame in which the player does nothing.
+    void update(float dtMs) { update(dtMs, PlayerControls{}); }
 
     // The seed of the worlds that new and loaded games start (a recorded flight).
     void setSeed(std::uint32_t seed) { m_seed = seed; }
@@ -55,7 +59,14 @@ public:
     // the change to the next level, game over and victory).
     void saveProgress();
 
-    // Input, as the game screen passes it on without a hint window.
+    // Where the steering point is kept between frames: the plane's target in whole pixels, or
+    // where the game placed it.
+    SteeringPoint steeringPoint() const { return m_steer; }
+    void placeSteering(SteeringPoint point) { m_steer = point; }
+    // Puts the steering point and the pointer on the plane (a level start, the hints closed).
+    void placeCursorOnPlane();
+
+    // Input, as the controls bring it (keys also with the hint window up).
     void onMouseMove();
     void onKey(int key);
     void onClick();
@@ -79,12 +90,13 @@ public:
     const FieldHud& hud() const { return *m_hud; }
 
 private:
-    void updatePlaying(float dtMs);
-    void updateLevelEnding(float dtMs);
+    void takeInput(const PlayerControls& controls);
+    void steerPlane(float dtMs, const PlayerControls& controls);
+    void updatePlaying(float dtMs, const PlayerControls& controls);
+    void updateLevelEnding(float dtMs, const PlayerControls& controls);
     void replaceLostPlane();
     void showTitle();
     void dropLevel();
-    void placeCursorOnPlane();
     void playExtraLife();
 
     FieldStatus m_status = FieldStatus::Idle;
@@ -95,6 +107,7 @@ private:
     int m_levelNumber = 1;
     int m_lives = kStartLives;
     int m_mouseMoves = 0;
+    SteeringPoint m_steer;
     std::unique_ptr<EndLabel> m_gameOver;
     std::unique_ptr<EndLabel> m_victory;
     std::string m_cheatBuffer;

@@ -5,6 +5,7 @@
 #include "screens/MainMenu.h"
 #include "score/Profiles.h"
 #include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "platform/KeyTable.h"
 #include "world/ProfileLink.h"
 

@@ -8,6 +8,7 @@
 #include "platform/KClock.h"
 #include "platform/KInjection.h"
 #include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "platform/KeyTable.h"
 #include "score/Profiles.h"
 

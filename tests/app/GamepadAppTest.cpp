@@ -6,6 +6,7 @@
 #include "platform/KClock.h"
 #include "platform/KInjection.h"
 #include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "platform/KeyTable.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,16 @@ public:
         return menu;
     }
     std::unique_ptr<Control> makeGame(bool) override { return std::make_unique<Game>(); }
+    // The game keeps the steering point where the controls put it.
+    void updateGame(Control& game, float dt, const NVolant::PlayerControls& controls) override
+    {
+        if (controls.steer)
+            steering = *controls.steer;
+        game.update(dt);
+    }
+    NVolant::SteeringPoint steeringPoint(Control&) override { return steering; }
+    void placeSteering(Control&, NVolant::SteeringPoint point) override { steering = point; }
+    NVolant::SteeringPoint steering;
     bool hasLevel(Control&) override { return true; }
     Menu* menuSeen = nullptr;
 };
@@ -174,10 +185,10 @@ TEST_F(GamepadApp, TheMenusWorkWithoutAMouseAndPlayTakesTheSameButtons)
     EXPECT_FALSE(isCursorVisible());
 
     // In play the stick steers at the arrow keys' pace, the buttons hold the weapons.
-    const int x = getMouseX();
+    const int x = m_kit->steering.x;
     stick(1, 0);
     frames(10);
-    EXPECT_NEAR(getMouseX() - x, 0.3 * 10 * 16.666, 8);
+    EXPECT_NEAR(m_kit->steering.x - x, 0.3 * 10 * 16.666, 8);
     stick(0, 0);
     KInjection::gamepadButton(m_pad, KPadButton::South, true);
     KInjection::gamepadAxis(m_pad, KPadAxis::LeftTrigger, 1);

@@ -1,6 +1,6 @@
 #include "app/GameApp.h"
 
-#include "screens/Autopilot.h"
+#include "pilots/Autopilot.h"
 #include "screens/EndLevelWnd.h"
 #include "screens/Game.h"
 #include "screens/MainMenu.h"
@@ -14,6 +14,7 @@
 #include "platform/KClock.h"
 #include "platform/KInjection.h"
 #include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "world/GameField.h"
 #include "world/World.h"
 
@@ -86,17 +87,18 @@ protected:
     // and its missiles on the left trigger. Drawing is skipped: a whole valley takes minutes.
     void flyFrame(NVolant::Autopilot& pilot, const NVolant::GameField& field)
     {
-        const NVolant::FrameInput want = pilot.next(field);
-        const float dx = static_cast<float>(want.x - getMouseX()),
-                    dy = static_cast<float>(want.y - getMouseY());
+        const NVolant::PlayerControls want = pilot.next(field);
+        const NVolant::SteeringPoint at = field.steeringPoint();
+        const float dx = static_cast<float>(want.steer->x - at.x),
+                    dy = static_cast<float>(want.steer->y - at.y);
         const float length = std::hypot(dx, dy);
         // Full deflection moves 5 px a frame; less than that is asked for with a gentler push.
         const float push = length < 1.5f ? 0.0f : length >= 5.0f ? 1.0f : 0.25f + 0.75f * length / 5.0f;
         stick(push > 0 ? push * dx / length : 0, push > 0 ? push * dy / length : 0);
-        if (want.left != m_fire)
-            KInjection::gamepadButton(m_pad, KPadButton::South, m_fire = want.left);
-        if (want.right != m_missile)
-            KInjection::gamepadAxis(m_pad, KPadAxis::LeftTrigger, (m_missile = want.right) ? 1.0f : 0.0f);
+        if (want.cannon != m_fire)
+            KInjection::gamepadButton(m_pad, KPadButton::South, m_fire = want.cannon);
+        if (want.missiles != m_missile)
+            KInjection::gamepadAxis(m_pad, KPadAxis::LeftTrigger, (m_missile = want.missiles) ? 1.0f : 0.0f);
         m_app->platformWindow()->pumpMessages();
         m_app->update(NLib::Window::kFrameStep);
         advanceManualClock(NLib::Window::kFrameStep);

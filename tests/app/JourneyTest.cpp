@@ -284,6 +284,7 @@ TEST_F(JourneyTest, APlayerFliesALevelSeesItsFiguresAndAfterTheGameTheTopTen)
 
     // A key starts the flight; a few seconds of it, then Escape to the menu.
     key('W');
+    run(1);
     EXPECT_EQ(playing->fieldStatus(), NVolant::FieldStatus::Playing);
     run(90);
     shot("journey_21_game");

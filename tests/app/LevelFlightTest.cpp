@@ -1,8 +1,9 @@
 #include "app/GameApp.h"
 #include "app/LevelFlight.h"
 
-#include "screens/Autopilot.h"
-#include "screens/ReplayFile.h"
+#include "pilots/Autopilot.h"
+#include "pilots/PilotHand.h"
+#include "pilots/ReplayFile.h"
 #include "world/MemoryProfile.h"
 #include "world/ProfileLink.h"
 
@@ -72,13 +73,15 @@ TEST_F(LevelFlightTest, ARecordedFlightPlaysBackToTheSameWorldInANewApplication)
         ASSERT_TRUE(app.started());
         LevelFlight flight(app);
         NVolant::Autopilot pilot(recording.seed);
+        NVolant::PilotHand hand;
         flown = flight.fly(
             {5, 21, -1, 3},
-            [&](const NVolant::GameField& field) -> std::optional<NVolant::FrameInput> {
+            [&](const NVolant::GameField& field) -> std::optional<NVolant::PlayerControls> {
                 if (recording.frameCount >= kFrames)
                     return std::nullopt;
-                recording.append(pilot.next(field));
-                return recording.changes.back().second;
+                const NVolant::PlayerControls controls = hand.controls(pilot.next(field));
+                recording.append(controls);
+                return controls;
             },
             kFrames + 1);
     }
@@ -95,7 +98,7 @@ TEST_F(LevelFlightTest, ARecordedFlightPlaysBackToTheSameWorldInANewApplication)
     NVolant::ReplayCursor cursor(*replay);
     const FlightReport replayed = flight.fly(
         {replay->level, replay->seed, -1, 3},
-        [&](const NVolant::GameField&) -> std::optional<NVolant::FrameInput> {
+        [&](const NVolant::GameField&) -> std::optional<NVolant::PlayerControls> {
             if (cursor.atEnd())
                 return std::nullopt;
             return cursor.next();
@@ -110,7 +113,7 @@ TEST_F(LevelFlightTest, ARecordedFlightPlaysBackToTheSameWorldInANewApplication)
 TEST_F(LevelFlightTest, TheReplayTestsFlightsEndAsRecordedInTheDrawnApplication)
 {
     // Those flights were recorded on the game screen alone, never drawn; the application draws
-    // every frame and moves the pointer itself. Neither may change the world.
+    // every frame. That may not change the world.
     const char* source = std::getenv("SKYVANE_SOURCE_DIR");
     ASSERT_NE(source, nullptr);
     for (const char* name : {"level01_mouse", "level07_continued"}) {
@@ -124,7 +127,7 @@ TEST_F(LevelFlightTest, TheReplayTestsFlightsEndAsRecordedInTheDrawnApplication)
         NVolant::ReplayCursor cursor(*replay);
         const FlightReport report = flight.fly(
             {replay->level, replay->seed, replay->continueAtBridge, replay->continueLives},
-            [&](const NVolant::GameField&) -> std::optional<NVolant::FrameInput> {
+            [&](const NVolant::GameField&) -> std::optional<NVolant::PlayerControls> {
                 if (cursor.atEnd())
                     return std::nullopt;
                 return cursor.next();
@@ -146,7 +149,7 @@ TEST_F(LevelFlightTest, ComputerRunsLeaveTheSaveFileAlone)
         int frames = 0;
         const FlightReport report = flight.fly(
             {2, 0, -1, 3},
-            [&](const NVolant::GameField& field) -> std::optional<NVolant::FrameInput> {
+            [&](const NVolant::GameField& field) -> std::optional<NVolant::PlayerControls> {
                 if (++frames > 120)
                     return std::nullopt;
                 return pilot.next(field);

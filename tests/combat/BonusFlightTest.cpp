@@ -8,7 +8,7 @@
 #include "content/ParticleSystem.h"
 #include "content/Sprite.h"
 #include "enemies/Enemies.h"
-#include "platform/KInjection.h"
+#include "gameplay/PlayerControls.h"
 #include "player/Plane.h"
 #include "score/Scores.h"
 #include "world/Level.h"
@@ -31,7 +31,6 @@ class BonusFlightTest : public BonusFixture {
 protected:
     void TearDown() override
     {
-        KInjection::mouseButton(1, false, 400, 500);
         plane.reset();
         level.reset();
         BonusFixture::TearDown();
@@ -85,17 +84,16 @@ TEST_F(BonusFlightTest, ThePlaneTakesEveryBonusOfLevelOneOnItsWayUp)
     plane = std::make_unique<Plane>(arena);
     plane->setStart(level->cameraPosition());
     level->setCamera(plane->cameraOffset());
-    platform().moveMouse(400, 500);
-    KInjection::mouseButton(1, true, 400, 500); // the cannon fires all the way
+    NVolant::PlayerControls controls;
+    controls.cannon = true; // the cannon fires all the way
 
     int taken = 0, picturesOfTexts = 0;
     std::size_t next = 0;
     for (int frame = 0; frame < 60 * 60 && next < lying.size(); ++frame) {
         // Steer under the next bonus; the valley brings it down the screen.
         const Vector4 at = lying[next]->position();
-        platform().moveMouse(static_cast<int>(at.x), 500);
-        platform().pump();
-        plane->update(kFrame);
+        controls.steer = NVolant::SteeringPoint{static_cast<int>(at.x), 500};
+        plane->update(kFrame, controls);
         level->update(kFrame);
         level->setCamera(plane->cameraOffset());
         ASSERT_EQ(plane->state(), NVolant::PlaneState::Flying);
@@ -106,8 +104,7 @@ TEST_F(BonusFlightTest, ThePlaneTakesEveryBonusOfLevelOneOnItsWayUp)
             const Bonus* bonus = lying[next];
             ASSERT_TRUE(bonus->collected());
             for (int i = 0; i < 5; ++i) {
-                platform().pump();
-                plane->update(kFrame);
+                plane->update(kFrame, controls);
                 level->update(kFrame);
                 level->setCamera(plane->cameraOffset());
             }

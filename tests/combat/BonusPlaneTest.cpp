@@ -10,6 +10,7 @@
 #include "enemies/Enemies.h"
 #include "enemies/EnemyList.h"
 #include "gameplay/PlaneParams.h"
+#include "gameplay/PlayerControls.h"
 #include "player/AimSight.h"
 #include "player/Plane.h"
 #include "score/Scores.h"
@@ -33,7 +34,6 @@ protected:
     void SetUp() override
     {
         BonusFixture::SetUp();
-        platform().moveMouse(400, 500);
     }
 
     void TearDown() override
@@ -58,8 +58,7 @@ protected:
     void fly(Plane& plane, int frames = 1)
     {
         for (int i = 0; i < frames; ++i) {
-            platform().pump();
-            plane.update(kFrame);
+            plane.update(kFrame, NVolant::PlayerControls{});
             arena.shots().update(kFrame);
             bonuses.update(kFrame);
             if (enemies)

@@ -6,6 +6,7 @@
 #include "platform/KGraphic.h"
 #include "platform/KInjection.h"
 #include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "platform/KeyTable.h"
 
 #include <SDL.h>
@@ -133,20 +134,24 @@ TEST(Window, HeldKeysAndButtonsComeFromPumpedEvents)
     EXPECT_FALSE(isKeyDownAtPosition(kGameKeyW));
     EXPECT_FALSE(isRightButtonDown());
 
-    // The game putting the pointer somewhere is no move of the player's, however the system
-    // reports the warp back; the player's next move is.
+    // The mouse's travel adds up until it is taken; a motion that travels nowhere is no move.
+    int dx = 0, dy = 0;
+    takePointerMotion(dx, dy);
     events.clear();
-    setMousePosition(300, 200);
-    platform.pump();
-    KInjection::mouseMove(300, 200);
+    KInjection::mouseMove(getMouseX(), getMouseY());
     platform.pump();
     EXPECT_TRUE(events.empty());
-    EXPECT_EQ(getMouseX(), 300);
-    KInjection::mouseMove(301, 200);
+    const int x = getMouseX();
+    KInjection::mouseMove(x + 3, 200);
+    KInjection::mouseMove(x + 1, 200);
     platform.pump();
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].type, K_EVENT_MOUSE_MOVE);
-    EXPECT_EQ(events[0].mouseX, 301);
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[1].type, K_EVENT_MOUSE_MOVE);
+    EXPECT_EQ(events[1].mouseX, x + 1);
+    takePointerMotion(dx, dy);
+    EXPECT_EQ(dx, 1);
+    takePointerMotion(dx, dy);
+    EXPECT_EQ(dx, 0);
 }
 
 TEST(Window, PointerMapsExactlyThroughTheLetterbox)
@@ -180,6 +185,21 @@ TEST(Window, PointerMapsExactlyThroughTheLetterbox)
     setMousePosition(640, 480);
     EXPECT_EQ(getMouseX(), 640);
     EXPECT_EQ(getMouseY(), 480);
+    // Steering travels as the pointer crosses the picture: 30 window pixels at scale 1.5 are 20
+    // logical ones, and a fraction waits for the next move.
+    int dx = 0, dy = 0, moves = 0;
+    takePointerMotion(dx, dy);
+    KInjection::mouseMoveWindow(200 + 960 + 30, 720);
+    KInjection::mouseMoveWindow(200 + 960 + 31, 720);
+    platform.pump();
+    takePointerMotion(dx, dy, &moves);
+    EXPECT_EQ(dx, 20);
+    EXPECT_EQ(moves, 2);
+    EXPECT_EQ(getMouseX(), 660);
+    KInjection::mouseMoveWindow(200 + 960 + 32, 720);
+    platform.pump();
+    takePointerMotion(dx, dy);
+    EXPECT_EQ(dx, 1);
 
     // The picture itself fills the space between the bars.
     platform.beginFrame(1, 1, 1);

@@ -5,7 +5,7 @@
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
 #include "enemies/EnemyList.h"
-#include "platform/KInjection.h"
+#include "gameplay/PlayerControls.h"
 #include "player/AimSight.h"
 #include "player/Plane.h"
 
@@ -30,7 +30,6 @@ protected:
     void SetUp() override
     {
         ShotTestWorld::SetUp();
-        platform->moveMouse(400, 500);
         enemies = std::make_unique<Enemies>(arena);
     }
 
@@ -51,12 +50,13 @@ protected:
         return r;
     }
 
+    NVolant::PlayerControls controls;
+
     // One frame in the level's order: plane, effects, shots, enemies, then the new camera.
     void play(Plane& plane, int frames = 1)
     {
         for (int i = 0; i < frames; ++i) {
-            platform->pump();
-            plane.update(kFrame);
+            plane.update(kFrame, controls);
             arena.effects().update(kFrame);
             arena.shots().update(kFrame);
             enemies->update(kFrame);
@@ -87,13 +87,13 @@ TEST_F(PlaneAgainstEnemiesTest, EightCannonRoundsDestroyATankAndEachHitCounts)
     ASSERT_EQ(enemies->all().size(), 1u);
     ASSERT_EQ(enemies->all().front()->hull(), 60);
 
-    KInjection::mouseButton(1, true, 400, 500);
+    controls.cannon = true;
     int frames = 0;
     while (!enemies->all().empty() && frames < 300) {
         play(plane);
         ++frames;
     }
-    KInjection::mouseButton(1, false, 400, 500);
+    controls.cannon = false;
     EXPECT_TRUE(enemies->all().empty()) << "the tank survived " << frames << " frames of fire";
     EXPECT_EQ(arena.scores().shotsHittedCount(), 8); // 60 hull at 8 a round
     EXPECT_EQ(arena.scores().planesKilled(), 1);
@@ -114,9 +114,9 @@ TEST_F(PlaneAgainstEnemiesTest, LockedMissilesHomeOnTheEnemyTheSightPicked)
     ASSERT_EQ(plane.aimSight().targetId(), tank);
     EXPECT_LT(plane.aimSight().bulletAngle(), 0.0f) << "rounds turned right toward the tank";
 
-    KInjection::mouseButton(2, true, 400, 500);
+    controls.missiles = true;
     play(plane);
-    KInjection::mouseButton(2, false, 400, 500);
+    controls.missiles = false;
     const auto& shots = arena.shots().playerShots();
     ASSERT_EQ(shots.size(), 1u);
     EXPECT_EQ(static_cast<const NVolant::Missile&>(*shots.front()).target(), tank);

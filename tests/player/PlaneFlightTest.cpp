@@ -5,7 +5,7 @@
 #include "combat/Bullet.h"
 #include "combat/Missile.h"
 #include "content/Sprite.h"
-#include "platform/KInjection.h"
+#include "gameplay/PlayerControls.h"
 #include "platform/KeyTable.h"
 #include "player/Plane.h"
 #include "world/Level.h"
@@ -47,7 +47,7 @@ protected:
         plane = std::make_unique<Plane>(arena);
         plane->setStart(level->cameraPosition());
         level->setCamera(plane->cameraOffset());
-        platform->moveMouse(400, 500);
+        controls.steer = NVolant::SteeringPoint{400, 500};
     }
 
     void TearDown() override
@@ -57,12 +57,14 @@ protected:
         ShotTestWorld::TearDown();
     }
 
+    NVolant::PlayerControls controls;
+
     // One frame as the game runs it while playing: the field's update, then the picture.
     void play(int frames = 1)
     {
         for (int i = 0; i < frames; ++i) {
-            platform->pump();
-            plane->update(kFrame);
+            plane->update(kFrame, controls);
+            controls.steer.reset();
             level->update(kFrame);
             level->setCamera(plane->cameraOffset());
             if (plane->alpha() >= 1.0f)
@@ -102,7 +104,7 @@ TEST_F(PlaneFlightTest, FramesShowThePlaneBankingItsRoundsAndMissilesInFlightAnd
     whole().save("player", "flight-straight");
 
     // Hard left: the full left bank shows a different picture of the plane.
-    platform->moveMouse(150, 450);
+    controls.steer = NVolant::SteeringPoint{150, 450};
     play();
     EXPECT_EQ(plane->sprite().currentGroup, 0);
     const Frame left = alone([&] { plane->draw(); });
@@ -116,16 +118,16 @@ TEST_F(PlaneFlightTest, FramesShowThePlaneBankingItsRoundsAndMissilesInFlightAnd
         }
     EXPECT_GT(differing, 200);
     play(40);
-    platform->moveMouse(650, 450);
+    controls.steer = NVolant::SteeringPoint{650, 450};
     play();
     EXPECT_EQ(plane->sprite().currentGroup, plane->sprite().groupCount - 1);
     whole().save("player", "flight-bank-right");
     play(30);
 
     // Both weapons: the cannon on the left Ctrl key, missiles on the right button.
-    platform->moveMouse(400, 420);
-    platform->pressKey(VKey::LControl);
-    KInjection::mouseButton(2, true, 400, 420);
+    controls.steer = NVolant::SteeringPoint{400, 420};
+    controls.cannon = true;
+    controls.missiles = true;
     play(20);
     const auto& shots = arena.shots().playerShots();
     ASSERT_GE(shots.size(), 3u);
@@ -148,8 +150,8 @@ TEST_F(PlaneFlightTest, FramesShowThePlaneBankingItsRoundsAndMissilesInFlightAnd
 
     // Rounds give out after 400 px and missiles after 600: each leaves its impact.
     play(40);
-    platform->releaseKey(VKey::LControl);
-    KInjection::mouseButton(2, false, 400, 420);
+    controls.cannon = false;
+    controls.missiles = false;
     play(5);
     auto* effects = (&arena.effects());
     ASSERT_GT(effects->animationCount(), 0u);

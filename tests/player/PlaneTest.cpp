@@ -1,4 +1,4 @@
-// The player's plane over many frames at 60 fps, driven through the real input pump: steering and
+// The player's plane over many frames at 60 fps, driven by the player's controls: steering and
 // its limits, banking and its animation, the fire rates of both weapons, the sight's lock marker
 // between missiles, bonus weapons, hull and smoke, the explosion over the wreck, a lost life and
 // the replacement plane, and the climb-out at the end of a level.
@@ -7,15 +7,12 @@
 #include "content/ParticleSystem.h"
 #include "content/Sprite.h"
 #include "gameplay/PlaneParams.h"
-#include "platform/KInjection.h"
-#include "platform/KInput.h"
+#include "gameplay/PlayerControls.h"
 #include "platform/KeyTable.h"
 #include "player/AimSight.h"
 #include "player/Plane.h"
 
 #include "combat/ShotTestWorld.h"
-
-#include <SDL.h>
 
 #include <cmath>
 
@@ -32,23 +29,31 @@ protected:
     void SetUp() override
     {
         ShotTestWorld::SetUp();
-        platform->moveMouse(400, 500);
     }
 
-    // One frame of play: input as the window pumped it, then the plane.
+    // Frames of play with the controls held; a steering point given goes with the first only.
     void fly(Plane& plane, int frames = 1)
     {
         for (int i = 0; i < frames; ++i) {
-            platform->pump();
-            plane.update(kFrame);
+            plane.update(kFrame, m_controls);
+            m_controls.steer.reset();
         }
     }
 
-    void hold(int button, bool down)
+    void steerTo(int x, int y) { m_controls.steer = NVolant::SteeringPoint{x, y}; }
+    // Button 1 the cannon, 2 the missiles.
+    void hold(int button, bool down) { (button == 1 ? m_controls.cannon : m_controls.missiles) = down; }
+    void holdKey(int key, bool down)
     {
-        KInjection::mouseButton(button, down, getMouseX(), getMouseY());
-        platform->pump();
+        bool* pushed[] = {&m_controls.steerLeft, &m_controls.steerUp, &m_controls.steerRight,
+                          &m_controls.steerDown, &m_controls.cannon,  &m_controls.missiles};
+        const int keys[] = {VKey::Left, VKey::Up, VKey::Right, VKey::Down, VKey::LControl, VKey::Space};
+        for (int i = 0; i < 6; ++i)
+            if (keys[i] == key)
+                *pushed[i] = down;
     }
+
+    NVolant::PlayerControls m_controls;
 
     static float halfWidth(const Plane& p) { return p.sprite().frameWidth / 2.0f; }
     static float halfHeight(const Plane& p) { return p.sprite().frameHeight / 2.0f; }
@@ -90,7 +95,7 @@ TEST_F(PlaneTest, StartsWhereTheLevelSaysAndAccelerates)
 
     EXPECT_EQ(plane.hull(), NVolant::Images::instance()->playerParams->hull);
     EXPECT_EQ(plane.sprite().currentGroup, plane.sprite().groupCount / 2);
-    platform->moveMouse(300, 500);
+    steerTo(300, 500);
     fly(plane, 10);
     EXPECT_NEAR(plane.speed(), 0.05f, 1e-5f);
     fly(plane, 30);
@@ -100,59 +105,35 @@ TEST_F(PlaneTest, StartsWhereTheLevelSaysAndAccelerates)
     EXPECT_NEAR(plane.cameraOffset().y - camera, 0.1f * kFrame, 1e-3f);
 }
 
-TEST_F(PlaneTest, SettlesAtThePointerAndKeysPushThePointer)
+TEST_F(PlaneTest, SettlesAtTheSteeringPointAndKeysPushIt)
 {
     Plane plane(arena);
-    platform->moveMouse(250, 320);
+    steerTo(250, 320);
     fly(plane, 60);
     EXPECT_NEAR(plane.position().x, 250.0f, 0.5f);
     EXPECT_NEAR(plane.position().y, 320.0f, 0.5f);
 
     // Right and Left together go right; Up and Down together go up.
     for (int key : {VKey::Right, VKey::Left, VKey::Up, VKey::Down})
-        platform->pressKey(key);
+        holdKey(key, true);
     fly(plane);
     EXPECT_NEAR(plane.target().x, 250.0f + 0.3f * kFrame, 0.01f);
     EXPECT_NEAR(plane.target().y, 320.0f - 0.3f * kFrame, 0.01f);
-    // The pointer follows, so keyboard steering adds up frame after frame.
-    EXPECT_EQ(getMouseX(), static_cast<int>(plane.target().x));
+    // The steering point follows, so keyboard steering adds up frame after frame.
     fly(plane, 9);
     EXPECT_NEAR(plane.target().x, 300.0f, 10.0f);
     for (int key : {VKey::Right, VKey::Left, VKey::Up, VKey::Down})
-        platform->releaseKey(key);
-
-    platform->pressKey('A');
-    platform->pressKey('S');
-    const Vector4 before = plane.target();
-    fly(plane);
-    EXPECT_LT(plane.target().x, before.x - 4.0f);
-    EXPECT_GT(plane.target().y, before.y + 4.0f);
-    platform->releaseKey('A');
-    platform->releaseKey('S');
-
-    // AZERTY: the key labelled Z sits where W is, and steers up; the one labelled W (where Z
-    // is) does not.
-    const auto steerWith = [&](int label, SDL_Scancode place) {
-        const Vector4 from = plane.target();
-        KInjection::keyAt(label, place, true);
-        platform->pump();
-        fly(plane);
-        KInjection::keyAt(label, place, false);
-        platform->pump();
-        return plane.target() - from;
-    };
-    EXPECT_LT(steerWith('Z', SDL_SCANCODE_W).y, -4.0f);
-    EXPECT_EQ(steerWith('W', SDL_SCANCODE_Z).y, 0.0f);
+        holdKey(key, false);
 }
 
 TEST_F(PlaneTest, TargetStaysTenPixelsInsideTheEdgesAndAboveTheBottomBand)
 {
     Plane plane(arena);
-    platform->moveMouse(0, 0);
+    steerTo(0, 0);
     fly(plane);
     EXPECT_FLOAT_EQ(plane.target().x, halfWidth(plane) + 10.0f);
     EXPECT_FLOAT_EQ(plane.target().y, halfHeight(plane) + 10.0f);
-    platform->moveMouse(799, 599);
+    steerTo(799, 599);
     fly(plane);
     EXPECT_FLOAT_EQ(plane.target().x, 790.0f - halfWidth(plane));
     EXPECT_FLOAT_EQ(plane.target().y, 540.0f - halfHeight(plane));
@@ -176,10 +157,10 @@ TEST_F(PlaneTest, BanksThroughTheSpriteGroupsBySidewaysStep)
                          Case{9, 6}, Case{17, 7}, Case{200, 7}}) {
         Plane p(arena);
         fly(p);
-        platform->moveMouse(static_cast<int>(p.position().x) + c.pointerOffset, 500);
+        steerTo(static_cast<int>(p.position().x) + c.pointerOffset, 500);
         fly(p);
         EXPECT_EQ(p.sprite().currentGroup, c.group) << "pointer offset " << c.pointerOffset;
-        platform->moveMouse(400, 500);
+        steerTo(400, 500);
     }
 }
 
@@ -189,7 +170,7 @@ TEST_F(PlaneTest, EveryBankButTheFullLeftOneAnimatesTwiceAsFast)
     const auto animation = [&](int key, int expectedGroup) {
         Plane plane(arena);
         if (key != 0)
-            platform->pressKey(key);
+            holdKey(key, true);
         fly(plane, 12);
         int moved = 0;
         for (int i = 0; i < 30; ++i) {
@@ -200,8 +181,8 @@ TEST_F(PlaneTest, EveryBankButTheFullLeftOneAnimatesTwiceAsFast)
             moved += (plane.sprite().getFrame() - before + frames) % frames;
         }
         if (key != 0)
-            platform->releaseKey(key);
-        platform->moveMouse(400, 500);
+            holdKey(key, false);
+        steerTo(400, 500);
         return moved;
     };
     const int level = animation(0, 4);
@@ -246,9 +227,9 @@ TEST_F(PlaneTest, DoubleFireFiresBothGunsAndCountsOneShot)
     EXPECT_EQ(plane.bulletKind(), 2);
     fly(plane, 2);
     const float x = plane.worldPosition().x;
-    platform->pressKey(VKey::LControl);
+    holdKey(VKey::LControl, true);
     fly(plane, 2); // the first frame fires, the second reloads
-    platform->releaseKey(VKey::LControl);
+    holdKey(VKey::LControl, false);
     const auto& shots = arena.shots().playerShots();
     ASSERT_EQ(shots.size(), 2u);
     EXPECT_EQ(arena.scores().shotsCount(), 1);
@@ -283,9 +264,9 @@ TEST_F(PlaneTest, MissilesLeaveEveryFiveHundredMillisecondsOrNineHundredInFours)
     four.enableDoubleMissile(); // four stays on and wins
     fly(four);
     const Vector4 w = four.worldPosition();
-    platform->pressKey(VKey::Space);
+    holdKey(VKey::Space, true);
     fly(four, 119);
-    platform->releaseKey(VKey::Space);
+    holdKey(VKey::Space, false);
     const auto& salvo = arena.shots().playerShots();
     ASSERT_EQ(salvo.size(), 12u); // frames 2, 58, 114
     EXPECT_EQ(arena.scores().shotsCount(), 4 + 3);

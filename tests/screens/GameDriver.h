@@ -1,6 +1,5 @@
 #pragma once
 
-#include "screens/FrameInput.h"
 #include "screens/Game.h"
 
 #include "combat/Bonus.h"
@@ -12,7 +11,9 @@
 #include "enemies/EBridge.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
-#include "platform/KInjection.h"
+#include "gameplay/PlayerControls.h"
+#include "pilots/PilotHand.h"
+#include "platform/KeyTable.h"
 #include "player/Plane.h"
 #include "score/Scores.h"
 #include "world/Level.h"
@@ -24,56 +25,54 @@
 #include <cstring>
 #include <vector>
 
-using NVolant::FrameInput;
+using NVolant::PlayerControls;
 
-// Plays a game screen as the application does: input goes through the real event pump (the plane
-// reads the held state from it) and to the screen's handlers, then the world takes one step.
+// What a player's hands do in one frame: where the mouse is, its buttons, the keys held (virtual
+// keys, each where a US keyboard has it).
+struct FrameInput {
+    int x = 400;
+    int y = 500;
+    bool left = false;
+    bool right = false;
+    std::vector<int> keys; // ascending
+};
+
+// Plays a game screen as the application does: each frame's hands become the frame's controls
+// (the mouse a steering point when it moves, keys by their place), then the world takes one step.
 class GameDriver {
 public:
     static constexpr float kStep = 16.666666f;
 
     GameDriver(HeadlessPlatform& platform, NVolant::Game& game) : m_platform(platform), m_game(game) {}
 
-    void step(const FrameInput& in)
+    // The controls those hands give after the last frame's.
+    PlayerControls controls(const FrameInput& in)
     {
-        if (in.x != m_held.x || in.y != m_held.y) {
-            KInjection::mouseMove(in.x, in.y);
-            m_game.onMouseMove(static_cast<float>(in.x), static_cast<float>(in.y));
-        }
-        if (in.left != m_held.left) {
-            KInjection::mouseButton(1, in.left, in.x, in.y);
-            if (in.left)
-                m_game.onLeftDown(static_cast<float>(in.x), static_cast<float>(in.y));
-            else
-                m_game.onLeftUp(static_cast<float>(in.x), static_cast<float>(in.y));
-        }
-        if (in.right != m_held.right) {
-            KInjection::mouseButton(2, in.right, in.x, in.y);
-            if (in.right)
-                m_game.onRightDown(static_cast<float>(in.x), static_cast<float>(in.y));
-            else
-                m_game.onRightUp(static_cast<float>(in.x), static_cast<float>(in.y));
-        }
-        for (const int key : m_held.keys)
-            if (!std::binary_search(in.keys.begin(), in.keys.end(), key))
-                KInjection::key(key, false);
+        PlayerControls wish;
+        wish.steer = NVolant::SteeringPoint{in.x, in.y};
+        wish.cannon = in.left;
+        PlayerControls c = m_hand.controls(wish);
+        const auto held = [&](int key) { return std::binary_search(in.keys.begin(), in.keys.end(), key); };
+        c.steerRight = held(VKey::Right) || held('D');
+        c.steerLeft = held(VKey::Left) || held('A');
+        c.steerUp = held(VKey::Up) || held('W');
+        c.steerDown = held(VKey::Down) || held('S');
+        c.cannon = in.left || held(VKey::LControl) || held(VKey::RControl);
+        c.missiles = in.right || held(VKey::Space);
         for (const int key : in.keys)
-            if (!std::binary_search(m_held.keys.begin(), m_held.keys.end(), key)) {
-                KInjection::key(key, true);
-                m_game.onKeyDown(key, 0);
-            }
-        m_platform.pump();
+            if (key != VKey::Escape && !std::binary_search(m_held.keys.begin(), m_held.keys.end(), key))
+                c.typed.push_back(key);
+        c.typed.insert(c.typed.end(), m_typed.begin(), m_typed.end());
+        m_typed.clear();
         m_held = in;
-        m_game.update(kStep);
+        return c;
     }
 
-    // A key pressed and let go within one frame (typing).
-    void type(int key)
-    {
-        KInjection::key(key, true);
-        m_game.onKeyDown(key, 0);
-        KInjection::key(key, false);
-    }
+    void step(const FrameInput& in) { m_game.update(kStep, controls(in)); }
+    void step(const PlayerControls& c) { m_game.update(kStep, c); }
+
+    // A key pressed and let go within the next frame (typing).
+    void type(int key) { m_typed.push_back(key); }
 
     Frame draw()
     {
@@ -87,5 +86,7 @@ public:
 private:
     HeadlessPlatform& m_platform;
     NVolant::Game& m_game;
+    NVolant::PilotHand m_hand;
     FrameInput m_held;
+    std::vector<int> m_typed;
 };

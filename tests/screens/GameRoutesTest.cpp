@@ -7,7 +7,7 @@
 #include "content/CXmlNode.h"
 #include "gameplay/Images.h"
 #include "platform/KClock.h"
-#include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "platform/KeyTable.h"
 #include "player/Plane.h"
 #include "world/Level.h"

@@ -3,6 +3,7 @@
 #include "world/RealGameData.h"
 
 #include "platform/KInput.h"
+#include "platform/KPointer.h"
 #include "world/Level.h"
 
 namespace {
@@ -101,7 +102,9 @@ TEST_F(GameScreenTest, EscapeDuringPlayAsksForTheMainMenuAndPauses)
 {
     Game game(false, profile);
     startNewGame(game, 2);
-    game.onKeyDown('D', 0);
+    NVolant::PlayerControls typed;
+    typed.typed = {'D'};
+    game.update(kStep, typed);
     EXPECT_EQ(game.fieldStatus(), FieldStatus::Playing);
     for (int i = 0; i < 40; ++i)
         game.update(kStep);
@@ -119,7 +122,9 @@ TEST_F(GameScreenTest, AnyOtherKeyStartsPlayEvenWithTheHintWindowOpen)
 {
     Game game(true, profile);
     startNewGame(game);
-    game.onKeyDown('M', 0);
+    NVolant::PlayerControls typed;
+    typed.typed = {'M'};
+    game.update(kStep, typed);
     EXPECT_NE(game.hintWindow(), nullptr);
     EXPECT_EQ(game.fieldStatus(), FieldStatus::Playing);
 }

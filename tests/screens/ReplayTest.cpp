@@ -2,7 +2,7 @@
 
 #include "world/RealGameData.h"
 
-#include "screens/ReplayFile.h"
+#include "pilots/ReplayFile.h"
 #include "world/World.h"
 #include "world/WorldChecksum.h"
 
@@ -22,14 +22,14 @@ namespace {
 
 using NVolant::Game;
 
-// A recorded game (screens/ReplayFile) expanded to every frame's input. The files are
+// A recorded game (pilots/ReplayFile) expanded to every frame's controls. The files are
 // regression tests of every rule the world follows; when a rule changes on purpose they are
 // recorded again on purpose (SKYVANE_RECORD_REPLAYS=1), never silently.
 struct Replay {
     int level = 1;
     int continueAtBridge = -1; // from a saved game at this checkpoint; -1: a new game
     int continueLives = 3;
-    std::vector<FrameInput> frames;
+    std::vector<PlayerControls> frames;
     NVolant::ReplayFile::Outcome expected;
 };
 
@@ -61,14 +61,15 @@ void writeReplay(const std::string& path, const Replay& replay, const std::strin
     file.level = replay.level;
     file.continueAtBridge = replay.continueAtBridge;
     file.continueLives = replay.continueLives;
-    file.setFrames(replay.frames);
+    for (const PlayerControls& c : replay.frames)
+        file.append(c);
     file.expected = replay.expected;
     file.save(path, what + " Recorded by the replay test with SKYVANE_RECORD_REPLAYS=1; record again only "
                            "when a rule of the game changes on purpose.");
 }
 
-// The pilots the replays were recorded with. They look at the world to choose their input; the
-// replay keeps only the input.
+// The pilots the replays were recorded with. They look at the world to choose what their hands do;
+// the replay keeps the controls those hands gave.
 using Pilot = std::function<FrameInput(int, const Game&)>;
 
 // The screen x of the nearest enemy ahead of the plane, or -1.
@@ -172,12 +173,12 @@ protected:
             GameDriver driver(*platform, game);
             if (pilot) {
                 for (int f = 0; f < frames; ++f) {
-                    replay.frames.push_back(pilot(f, game));
+                    replay.frames.push_back(driver.controls(pilot(f, game)));
                     driver.step(replay.frames.back());
                 }
             } else {
-                for (const FrameInput& in : replay.frames)
-                    driver.step(in);
+                for (const PlayerControls& c : replay.frames)
+                    driver.step(c);
             }
             outcome.score = game.field().world().arena().scores().score();
             outcome.lives = game.field().lives();

@@ -71,12 +71,23 @@ TEST_F(GameFieldTest, AStartedLevelWaitsForTheThirdMouseMove)
     EXPECT_EQ(field.status(), FieldStatus::Waiting);
     ASSERT_TRUE(field.hasLevel());
     ASSERT_NE(field.plane(), nullptr);
-    field.onMouseMove();
-    field.onMouseMove();
+    // A steering point put where the field keeps it moved nowhere; put elsewhere, it moved.
+    NVolant::PlayerControls still;
+    still.steer = field.steeringPoint();
+    field.update(kStep, still);
+    EXPECT_EQ(field.mouseMoves(), 0);
+    NVolant::PlayerControls moved;
+    moved.steer = NVolant::SteeringPoint{still.steer->x + 1, still.steer->y};
+    field.update(kStep, moved);
+    EXPECT_EQ(field.mouseMoves(), 1);
     run(field, 10);
     EXPECT_EQ(field.status(), FieldStatus::Waiting);
     EXPECT_EQ(field.plane()->speed(), 0.0f); // nothing moves while waiting
-    field.onMouseMove();
+    // Each move of the mouse counts, however many arrive in one frame: the third starts play.
+    NVolant::PlayerControls mouse;
+    mouse.pointerMoves = 2;
+    mouse.steer = NVolant::SteeringPoint{moved.steer->x + 2, moved.steer->y};
+    field.update(kStep, mouse);
     EXPECT_EQ(field.status(), FieldStatus::Playing);
     run(field, 10);
     EXPECT_GT(field.plane()->speed(), 0.0f);

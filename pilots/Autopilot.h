@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/FrameInput.h"
+#include "gameplay/PlayerControls.h"
 
 #include <cstdint>
 #include <vector>
@@ -10,16 +10,17 @@ namespace NVolant {
 class GameField;
 
 // A computer pilot. It looks at the world the way a player sees the screen and answers with the
-// input a player would give (pointer, buttons): it steers toward targets and bonuses, keeps away
-// from enemy fire and from anything that rams, holds the cannon while a target is in line and
+// controls a player would give (a point to steer to, cannon, missiles): it steers toward targets and bonuses,
+// keeps away from enemy fire and from anything that rams, holds the cannon while a target is in line and
 // launches missiles at bridges and crowds. Its choices depend only on the world and its seed, so
 // a level flown twice with the same seed is flown the same way.
 class Autopilot final {
 public:
     explicit Autopilot(std::uint32_t seed = 0);
 
-    // The input for the next frame.
-    FrameInput next(const GameField& field);
+    // The controls for the next frame; the steering point is always set (a PilotHand turns it into
+    // a mouse's moves).
+    PlayerControls next(const GameField& field);
 
 private:
     struct Point {

@@ -1,4 +1,4 @@
-#include "screens/Autopilot.h"
+#include "pilots/Autopilot.h"
 
 #include "combat/Arena.h"
 #include "combat/Bonus.h"
@@ -6,6 +6,7 @@
 #include "content/Sprite.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
+#include "gameplay/PlayConstants.h"
 #include "player/AimSight.h"
 #include "player/Plane.h"
 #include "world/GameField.h"
@@ -20,9 +21,8 @@ namespace NVolant {
 
 namespace {
 
-constexpr float kFrameMs = 16.666666f;
-// The plane closes this share of the distance to the pointer every frame.
-constexpr float kCloseRate = 1.0f / 4.1f;
+// The plane closes this share of the distance to its target every frame.
+constexpr float kCloseRate = 1.0f / Plane::kSteerDivisor;
 // How far ahead the pilot looks when it weighs a place to fly to.
 constexpr int kLookAheadFrames = 36;
 constexpr int kLookAheadStride = 3;
@@ -106,7 +106,7 @@ float Autopilot::danger(const Point& from, const Point& to) const
     for (int k = kLookAheadStride; k <= kLookAheadFrames; k += kLookAheadStride) {
         keep *= std::pow(1.0f - kCloseRate, static_cast<float>(kLookAheadStride));
         const Point p{to.x + (from.x - to.x) * keep, to.y + (from.y - to.y) * keep};
-        const float t = static_cast<float>(k) * kFrameMs;
+        const float t = static_cast<float>(k) * kFrameStepMs;
         const float soon = 1.0f / (1.0f + 0.08f * static_cast<float>(k));
         for (const Threat& threat : m_threats) {
             const float cx = threat.at.x + threat.velocity.x * t;
@@ -122,21 +122,20 @@ float Autopilot::danger(const Point& from, const Point& to) const
     return total;
 }
 
-FrameInput Autopilot::next(const GameField& field)
+PlayerControls Autopilot::next(const GameField& field)
 {
     ++m_frame;
-    FrameInput in;
+    PlayerControls in;
     const Plane* plane = field.plane();
     const Level* level = field.level();
     if (field.status() == FieldStatus::Waiting) {
         // The field starts on the player's first pointer moves.
-        in.x = static_cast<int>(m_aim.x) + static_cast<int>(m_frame % 2);
-        in.y = static_cast<int>(m_aim.y);
+        in.steer = SteeringPoint{static_cast<int>(m_aim.x) + static_cast<int>(m_frame % 2),
+                                 static_cast<int>(m_aim.y)};
         return in;
     }
     if (!plane || !level || field.status() != FieldStatus::Playing || plane->state() != PlaneState::Flying) {
-        in.x = static_cast<int>(m_aim.x);
-        in.y = static_cast<int>(m_aim.y);
+        in.steer = SteeringPoint{static_cast<int>(m_aim.x), static_cast<int>(m_aim.y)};
         return in;
     }
 
@@ -212,8 +211,8 @@ FrameInput Autopilot::next(const GameField& field)
             }
         }
     m_aim = best;
-    in.x = std::clamp(static_cast<int>(best.x), 0, 799);
-    in.y = std::clamp(static_cast<int>(best.y), 0, 599);
+    in.steer = SteeringPoint{std::clamp(static_cast<int>(best.x), 0, 799),
+                             std::clamp(static_cast<int>(best.y), 0, 599)};
 
     // The cannon while a target is in line (the sight leads the bullets when it has one).
     bool inLine = false;
@@ -231,12 +230,12 @@ FrameInput Autopilot::next(const GameField& field)
             break;
         }
     }
-    in.left = inLine || sighted;
+    in.cannon = inLine || sighted;
     // Missiles at a bridge ahead, or when the screen is busy.
     const bool bridgeAhead =
         target && target->type() == Enemy::kBridge && cam.y + 600.0f - target->position().y > 0.0f;
-    in.right = (bridgeAhead || targetsOnScreen >= 3 || (sighted && target && target->hull() >= 40)) &&
-               plane->missileCooldown() < 0.0f;
+    in.missiles = (bridgeAhead || targetsOnScreen >= 3 || (sighted && target && target->hull() >= 40)) &&
+                  plane->missileCooldown() < 0.0f;
     return in;
 }
 

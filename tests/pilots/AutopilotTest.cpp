@@ -1,8 +1,9 @@
-#include "GameDriver.h"
+#include "screens/GameDriver.h"
 
 #include "world/RealGameData.h"
 
-#include "screens/Autopilot.h"
+#include "pilots/Autopilot.h"
+#include "pilots/PilotHand.h"
 #include "world/WorldChecksum.h"
 #include "world/World.h"
 
@@ -14,7 +15,7 @@ using NVolant::Autopilot;
 using NVolant::Game;
 
 struct Flight {
-    std::vector<FrameInput> inputs;
+    std::vector<PlayerControls> inputs;
     std::uint32_t checksum = 0;
     NVolant::FieldStatus status = NVolant::FieldStatus::Idle;
     int lives = 0;
@@ -35,13 +36,14 @@ protected:
         game.startLevel();
         GameDriver driver(*platform, game);
         Autopilot pilot(seed);
+        NVolant::PilotHand hand;
         for (int f = 0; f < frames; ++f) {
             const NVolant::FieldStatus s = game.fieldStatus();
             if (s == NVolant::FieldStatus::LevelComplete || s == NVolant::FieldStatus::GameOver)
                 break;
             flight.inputs.push_back(pilot.next(game.field()));
-            flight.missilesHeld += flight.inputs.back().right ? 1 : 0;
-            driver.step(flight.inputs.back());
+            flight.missilesHeld += flight.inputs.back().missiles ? 1 : 0;
+            driver.step(hand.controls(flight.inputs.back()));
         }
         flight.checksum = NVolant::WorldChecksum::of(game.field());
         flight.status = game.fieldStatus();
@@ -70,12 +72,14 @@ TEST_F(AutopilotTest, FinishesTheFirstLevelsFightingAndWithLivesToSpare)
         EXPECT_GE(flight.lives, 2) << "level " << level;
         EXPECT_GT(flight.score, 0) << "level " << level;
         EXPECT_GT(flight.missilesHeld, 0) << "level " << level;
-        // It starts the level with pointer moves, as a player does, and stays on the screen.
+        // It starts the level with moves of the steering point, as a player does, and stays on
+        // the screen.
         ASSERT_GE(flight.inputs.size(), 3u);
-        EXPECT_NE(flight.inputs[0].x, flight.inputs[1].x);
-        for (const FrameInput& in : flight.inputs) {
-            EXPECT_TRUE(in.x >= 0 && in.x < 800 && in.y >= 0 && in.y < 600);
-            EXPECT_TRUE(in.keys.empty());
+        EXPECT_NE(flight.inputs[0].steer->x, flight.inputs[1].steer->x);
+        for (const PlayerControls& in : flight.inputs) {
+            ASSERT_TRUE(in.steer.has_value());
+            EXPECT_TRUE(in.steer->x >= 0 && in.steer->x < 800 && in.steer->y >= 0 && in.steer->y < 600);
+            EXPECT_TRUE(in.typed.empty());
         }
     }
 }

@@ -1,4 +1,4 @@
-#include "screens/ReplayFile.h"
+#include "pilots/ReplayFile.h"
 
 #include <algorithm>
 #include <charconv>
@@ -49,9 +49,6 @@ bool keyList(std::string_view word, std::vector<int>& keys)
         int key = 0;
         if (!number(word.substr(start, comma - start), key, 1, 255))
             return false;
-        // Ascending and each key once: the same held set always reads the same.
-        if (!keys.empty() && key <= keys.back())
-            return false;
         keys.push_back(key);
         if (keys.size() > ReplayFile::kMaxKeys)
             return false;
@@ -70,7 +67,81 @@ std::string keysText(const std::vector<int>& keys)
     return text;
 }
 
+constexpr std::string_view kLetters = "UDLRCMK";
+
+bool* flagOf(PlayerControls& c, char letter)
+{
+    switch (letter) {
+    case 'U':
+        return &c.steerUp;
+    case 'D':
+        return &c.steerDown;
+    case 'L':
+        return &c.steerLeft;
+    case 'R':
+        return &c.steerRight;
+    case 'C':
+        return &c.cannon;
+    case 'M':
+        return &c.missiles;
+    case 'K':
+        return &c.click;
+    default:
+        return nullptr;
+    }
+}
+
+// Each letter once, in the order of kLetters, so the same controls always read the same.
+bool flagList(std::string_view word, PlayerControls& c)
+{
+    if (word == "-")
+        return true;
+    std::size_t at = 0;
+    for (const char letter : word) {
+        const std::size_t place = kLetters.find(letter, at);
+        if (place == std::string_view::npos)
+            return false;
+        *flagOf(c, letter) = true;
+        at = place + 1;
+    }
+    return true;
+}
+
+std::string flagsText(PlayerControls c)
+{
+    std::string text;
+    for (const char letter : kLetters)
+        if (*flagOf(c, letter))
+            text += letter;
+    return text.empty() ? "-" : text;
+}
+
+bool steerPoint(std::string_view x, std::string_view y, std::optional<SteeringPoint>& steer)
+{
+    if (x == "-" && y == "-") {
+        steer.reset();
+        return true;
+    }
+    SteeringPoint p;
+    if (!number(x, p.x, 0, 799) || !number(y, p.y, 0, 599))
+        return false;
+    steer = p;
+    return true;
+}
+
 } // namespace
+
+PlayerControls ReplayFile::heldPart(const PlayerControls& c)
+{
+    PlayerControls held;
+    held.steerUp = c.steerUp;
+    held.steerDown = c.steerDown;
+    held.steerLeft = c.steerLeft;
+    held.steerRight = c.steerRight;
+    held.cannon = c.cannon;
+    held.missiles = c.missiles;
+    return held;
+}
 
 std::optional<ReplayFile> ReplayFile::parse(std::string_view text, std::string* error)
 {
@@ -121,22 +192,16 @@ std::optional<ReplayFile> ReplayFile::parse(std::string_view text, std::string* 
                 replay.expected = o;
         } else {
             int frame = 0;
-            FrameInput in;
-            int left = 0;
-            int right = 0;
+            PlayerControls in;
             if (!framesSeen)
                 problem = where + "input before the frame count";
-            else if (w.size() != 6 || !number(w[0], frame, 0, replay.frameCount - 1) ||
-                     !number(w[1], in.x, 0, 799) || !number(w[2], in.y, 0, 599) ||
-                     !number(w[3], left, 0, 1) || !number(w[4], right, 0, 1) || !keyList(w[5], in.keys))
-                problem = where + "expected: frame x y left right keys, each in range";
+            else if (w.size() != 5 || !number(w[0], frame, 0, replay.frameCount - 1) ||
+                     !steerPoint(w[1], w[2], in.steer) || !flagList(w[3], in) || !keyList(w[4], in.typed))
+                problem = where + "expected: frame x y letters keys, each in range";
             else if (replay.changes.empty() ? frame != 0 : frame <= replay.changes.back().first)
                 problem = where + "frames must rise, starting at 0";
-            else {
-                in.left = left != 0;
-                in.right = right != 0;
+            else
                 replay.changes.emplace_back(frame, std::move(in));
-            }
         }
     }
     if (problem.empty() && !versionSeen)
@@ -183,15 +248,21 @@ std::string ReplayFile::text(const std::string& comment) const
         out << "# " << comment.substr(start, end - start) << "\n";
         start = end + 1;
     }
-    out << "# Input of every frame: from-frame x y left right keys.\n";
+    out << "# Controls: frame, steering point, letters (U D L R steer, C cannon, M missiles, K click), "
+           "typed keys.\n";
     out << "level " << level << "\n";
     out << "seed " << seed << "\n";
     if (continueAtBridge >= 0)
         out << "continue " << continueAtBridge << " " << continueLives << "\n";
     out << "frames " << frameCount << "\n";
-    for (const auto& [frame, in] : changes)
-        out << frame << " " << in.x << " " << in.y << " " << in.left << " " << in.right << " "
-            << keysText(in.keys) << "\n";
+    for (const auto& [frame, in] : changes) {
+        out << frame << " ";
+        if (in.steer)
+            out << in.steer->x << " " << in.steer->y;
+        else
+            out << "- -";
+        out << " " << flagsText(in) << " " << keysText(in.typed) << "\n";
+    }
     if (expected) {
         char hex[16];
         std::snprintf(hex, sizeof hex, "%08x", expected->checksum);
@@ -209,9 +280,9 @@ bool ReplayFile::save(const std::string& path, const std::string& comment) const
     return static_cast<bool>(out);
 }
 
-std::vector<FrameInput> ReplayFile::frames() const
+std::vector<PlayerControls> ReplayFile::frames() const
 {
-    std::vector<FrameInput> all;
+    std::vector<PlayerControls> all;
     all.reserve(static_cast<std::size_t>(std::max(frameCount, 0)));
     ReplayCursor cursor(*this);
     while (!cursor.atEnd())
@@ -219,27 +290,23 @@ std::vector<FrameInput> ReplayFile::frames() const
     return all;
 }
 
-void ReplayFile::setFrames(const std::vector<FrameInput>& frames)
+void ReplayFile::append(const PlayerControls& controls)
 {
-    changes.clear();
-    frameCount = 0;
-    for (const FrameInput& in : frames)
-        append(in);
-}
-
-void ReplayFile::append(const FrameInput& input)
-{
-    if (changes.empty() || !(changes.back().second == input))
-        changes.emplace_back(frameCount, input);
+    // A frame that only goes on holding what the last line held needs no line.
+    const bool same = !changes.empty() && controls == heldPart(changes.back().second);
+    if (!same)
+        changes.emplace_back(frameCount, controls);
     ++frameCount;
 }
 
-const FrameInput& ReplayCursor::next()
+PlayerControls ReplayCursor::next()
 {
-    while (m_change < m_replay.changes.size() && m_replay.changes[m_change].first <= m_frame)
-        m_current = m_replay.changes[m_change++].second;
+    PlayerControls current = ReplayFile::heldPart(m_held);
+    if (m_change < m_replay.changes.size() && m_replay.changes[m_change].first <= m_frame)
+        current = m_replay.changes[m_change++].second;
+    m_held = current;
     ++m_frame;
-    return m_current;
+    return current;
 }
 
 } // namespace NVolant

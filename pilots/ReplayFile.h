@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/FrameInput.h"
+#include "gameplay/PlayerControls.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,22 +11,26 @@
 
 namespace NVolant {
 
-// A recorded game: where it starts, the input of every frame (one line whenever it changes) and,
-// when known, how it ended. Text, so a replay can be read and mended by hand:
+// A recorded game: where it starts, the controls of every frame and, when known, how it ended.
+// Text, so a replay can be read and mended by hand:
 //
-//   skyvane-replay 1
+//   skyvane-replay 2
 //   level 3
 //   seed 0
 //   continue 1 2            (optional: from a saved game at bridge 1 with 2 lives)
 //   frames 2400
-//   0 400 500 0 0 -         from-frame x y left right keys (held virtual keys, ascending, or -)
+//   0 412 480 C -           frame, steering point (or "- -"), held and pressed (or -), typed keys (or -)
 //   expect 1234 3 2 89abcdef  score lives status checksum (optional)
 //
-// Lines starting with '#' are comments. Replays come from outside, so every number is checked
-// against its range and a file of another version is refused, never guessed at.
+// The letters: U D L R the steering pushes, C cannon, M missiles, K a click. A line gives the
+// controls of its frame; the frames up to the next line keep its held letters (U D L R C M) and
+// have nothing else: no new steering point, no click, no key typed. Lines starting with '#' are
+// comments. Replays come from outside, so every number is checked against its range and a file
+// of another version (also version 1, which held the mouse and keys rather than the controls) is
+// refused, never guessed at.
 class ReplayFile final {
 public:
-    static constexpr int kVersion = 1;
+    static constexpr int kVersion = 2;
     static constexpr const char* kMagic = "skyvane-replay";
     // An hour of play at 60 frames per second.
     static constexpr int kMaxFrames = 216000;
@@ -39,7 +43,7 @@ public:
         std::uint32_t checksum = 0;
         bool operator==(const Outcome&) const = default;
     };
-    using Change = std::pair<int, FrameInput>;
+    using Change = std::pair<int, PlayerControls>;
 
     int level = 1;
     std::uint32_t seed = 0;
@@ -56,12 +60,13 @@ public:
     std::string text(const std::string& comment = {}) const;
     bool save(const std::string& path, const std::string& comment = {}) const;
 
-    // Every frame's input, expanded (for short replays).
-    std::vector<FrameInput> frames() const;
-    // Keeps only the frames where the input changes.
-    void setFrames(const std::vector<FrameInput>& frames);
+    // Every frame's controls, expanded (for short replays).
+    std::vector<PlayerControls> frames() const;
     // Records one more frame.
-    void append(const FrameInput& input);
+    void append(const PlayerControls& controls);
+
+    // What a frame after `controls` holds when nothing new happens: the held letters only.
+    static PlayerControls heldPart(const PlayerControls& controls);
 };
 
 // Walks a replay frame by frame without expanding it.
@@ -69,12 +74,12 @@ class ReplayCursor final {
 public:
     explicit ReplayCursor(const ReplayFile& replay) : m_replay(replay) {}
     bool atEnd() const { return m_frame >= m_replay.frameCount; }
-    // The input of the next frame.
-    const FrameInput& next();
+    // The controls of the next frame.
+    PlayerControls next();
 
 private:
     const ReplayFile& m_replay;
-    FrameInput m_current;
+    PlayerControls m_held;
     int m_frame = 0;
     std::size_t m_change = 0;
 };
