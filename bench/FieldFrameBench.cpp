@@ -140,43 +140,4 @@ void BM_Level30FrameDraw(benchmark::State& state)
 }
 BENCHMARK(BM_Level30FrameDraw)->Unit(benchmark::kMillisecond);
 
-// The terrain alone (water and three passes over the visible cells), for comparison.
-void BM_Level30TerrainDraw(benchmark::State& state)
-{
-    KWindow& window = *setup().window;
-    std::unique_ptr<NVolant::GameField> field = setup().busyField();
-    for (auto _ : state) {
-        window.setClearColor(0, 0, 0, 1);
-        window.setViewTransform(0, 0, 0, 1, true);
-        field->level()->terrain().draw();
-        window.presentFrame(false, false);
-    }
-    field.reset();
-}
-BENCHMARK(BM_Level30TerrainDraw)->Unit(benchmark::kMillisecond);
-
-// Update and draw together: one whole frame.
-void BM_Level30WholeFrame(benchmark::State& state)
-{
-    KWindow& window = *setup().window;
-    std::unique_ptr<NVolant::GameField> field = setup().busyField();
-    int frames = 0;
-    for (auto _ : state) {
-        field->update(kStep);
-        window.setClearColor(0, 0, 0, 1);
-        window.setViewTransform(0, 0, 0, 1, true);
-        field->draw();
-        window.presentFrame(false, false);
-        if (++frames == 120) {
-            state.PauseTiming();
-            field.reset();
-            field = setup().busyField();
-            frames = 0;
-            state.ResumeTiming();
-        }
-    }
-    field.reset();
-}
-BENCHMARK(BM_Level30WholeFrame)->Unit(benchmark::kMillisecond);
-
 } // namespace

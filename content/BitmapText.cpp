@@ -27,13 +27,6 @@ BitmapText::BitmapText(const ResourceArchive& archive, const std::string& path)
         LOG_ERROR("font image %s holds %d glyphs instead of %d", path.c_str(), m_glyphsFound, kGlyphCount);
 }
 
-BitmapText::BitmapText(const std::uint8_t* rgba, int width, int height)
-    : m_imageWidth(width), m_imageHeight(height)
-{
-    if (rgba && width > 0 && height > 0)
-        scan(rgba);
-}
-
 BitmapText::~BitmapText() = default;
 
 bool BitmapText::rowHasInk(const std::uint8_t* rgba, int row) const

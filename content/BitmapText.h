@@ -28,8 +28,6 @@ public:
 
     // Reads and scans the font image; a missing image gives a font that draws nothing.
     BitmapText(const ResourceArchive& archive, const std::string& path);
-    // For tests and tools: scan already decoded pixels (RGBA, rows from the top).
-    BitmapText(const std::uint8_t* rgba, int width, int height);
     BitmapText(const BitmapText&) = delete;
     BitmapText& operator=(const BitmapText&) = delete;
     virtual ~BitmapText();

@@ -27,7 +27,6 @@ public:
 
     void setLooping(bool looping);
     bool looping() const { return m_looping; }
-    int maxInstances() const { return m_maxInstances; }
 
     // restart: from the beginning on a fresh channel; otherwise a playing sound carries on.
     // volume < 0 plays at full level (that is, at the system's effect volume).
@@ -47,7 +46,6 @@ public:
     void setInstanceVolume(std::uint32_t key, int volume);
     bool isInstancePlaying(std::uint32_t key) const;
     void stopInstance(std::uint32_t key);
-    std::size_t instanceCount() const { return m_instances.size(); }
     // Once per frame: instances not refreshed for their keep-alive span stop.
     void tick();
 

@@ -45,7 +45,6 @@ public:
 
     Kind kind() const { return m_kind; }
     float getFrameDuration() const { return m_frameDuration; }
-    float getElapsed() const { return m_elapsed; }
     // The image of the current frame (framed) or the sheet (strip); null for an empty sprite.
     KGraphic* currentImage() const;
 

@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     profiles.loadBytes(std::vector<std::uint8_t>(data, data + size));
     std::vector<NVolant::TopTenEntry> top;
     profiles.collectTopTen(top);
-    if (top.size() > 10 ||
-        (profiles.currentProfile() == nullptr) != (profiles.profileCurrent() >= profiles.profileCount()))
+    const NVolant::Profile* current = profiles.currentProfile();
+    if (top.size() > 10 || (current && profiles.findProfile(current->name()) != current))
         std::abort();
 
     const std::string text = profiles.toText();

@@ -66,7 +66,6 @@ public:
     const Profile* currentProfile() const;
     Profile* profileAt(std::size_t index);
     std::size_t profileCount() const { return m_profiles.size(); }
-    std::uint32_t profileCurrent() const { return m_profileCurrent; }
 
     // The ten best scores of all profiles together, highest first; among equal scores, profiles
     // keep their list order.

@@ -15,8 +15,6 @@ public:
     bool onLeftUp(float x, float y) override;
 
     void setFlipped(bool flipped) { m_flipped = flipped; }
-    bool isFlipped() const { return m_flipped; }
-    bool isPressed() const { return m_pressed; }
 
 private:
     bool m_flipped = false;

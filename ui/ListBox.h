@@ -41,10 +41,8 @@ public:
     // Empty when nothing (or nothing that exists) is selected.
     std::string getSelectedText() const;
     const std::vector<std::string>& items() const { return m_items; }
-    int firstVisibleRow() const { return m_firstVisible; }
     float rowHeight() const { return m_fontSize + 2.0f; }
     int visibleRows() const;
-    ScrollBar* scrollBar() const { return m_scrollBar; }
 
 private:
     int scrollBarWidth() const { return m_scrollBar ? m_scrollBar->getWidth() : 0; }

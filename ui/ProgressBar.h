@@ -34,7 +34,6 @@ public:
     int getValue() const { return m_value; }
     int getMinimum() const { return m_minimum; }
     int getMaximum() const { return m_maximum; }
-    bool isDragging() const { return m_dragging; }
     Button& thumb() { return *m_thumb; }
 
 private:

@@ -34,8 +34,6 @@ public:
     int getValue() const { return m_value; }
     int getMinimum() const { return m_minimum; }
     int getMaximum() const { return m_maximum; }
-    ArrowButton* firstArrow() const { return m_first; }
-    ArrowButton* secondArrow() const { return m_second; }
 
 private:
     void build(KGraphic* image);

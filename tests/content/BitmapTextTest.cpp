@@ -37,10 +37,20 @@ struct FontImage {
     }
 };
 
-TEST(BitmapText, ScanFindsLinesMarksAndGlyphs)
+// The font read as the game reads it: a picture in the data folder, through the archive.
+class BitmapText : public WorldFixture {
+protected:
+    std::unique_ptr<NLib::BitmapText> load(const FontImage& image)
+    {
+        writePng("menu/font.png", image.width, image.height, image.rgba);
+        return std::make_unique<NLib::BitmapText>(*archive, "menu/font.png");
+    }
+};
+
+TEST_F(BitmapText, ScanFindsLinesMarksAndGlyphs)
 {
-    const FontImage image(94, 20);
-    const NLib::BitmapText font(image.rgba.data(), image.width, image.height);
+    const auto loaded = load(FontImage(94, 20));
+    const NLib::BitmapText& font = *loaded;
     EXPECT_TRUE(font.scanSucceeded());
     EXPECT_FLOAT_EQ(font.lineHeight(), 9.0f); // bottom row minus top row
     // "!" is the first glyph after the mark: ink at 4..5, rectangle one column wider each side.
@@ -51,22 +61,20 @@ TEST(BitmapText, ScanFindsLinesMarksAndGlyphs)
     EXPECT_FLOAT_EQ(font.glyph(20).lineTop, 13.0f);
     EXPECT_FLOAT_EQ(font.glyph(20).left, 3.0f);
 
-    const FontImage shortFont(50, 20);
-    EXPECT_FALSE(NLib::BitmapText(shortFont.rgba.data(), shortFont.width, shortFont.height).scanSucceeded());
+    EXPECT_FALSE(load(FontImage(50, 20))->scanSucceeded());
 }
 
-TEST(BitmapText, InkOnTheLastColumnIsNotAGlyph)
+TEST_F(BitmapText, InkOnTheLastColumnIsNotAGlyph)
 {
     FontImage image(3, 3);
     image.ink(image.width - 1, 3, 1, 4);
-    const NLib::BitmapText font(image.rgba.data(), image.width, image.height);
-    EXPECT_EQ(font.glyphsFound(), 3);
+    EXPECT_EQ(load(image)->glyphsFound(), 3);
 }
 
-TEST(BitmapText, MeasuringFollowsThePenRules)
+TEST_F(BitmapText, MeasuringFollowsThePenRules)
 {
-    const FontImage image(94, 94);
-    const NLib::BitmapText font(image.rgba.data(), image.width, image.height);
+    const auto loaded = load(FontImage(94, 94));
+    const NLib::BitmapText& font = *loaded;
     const float size = font.lineHeight(); // zoom 1
     const auto width = [&](char c) { return font.glyph(c - 33).right - font.glyph(c - 33).left; };
     const float em = width('A');
@@ -87,9 +95,7 @@ TEST(BitmapText, MeasuringFollowsThePenRules)
     EXPECT_FLOAT_EQ(font.measureText("AB", 2 * size), 2 * font.measureText("AB", size));
 }
 
-class BitmapTextDrawing : public WorldFixture {};
-
-TEST_F(BitmapTextDrawing, TextAppearsWhereItIsDrawnInItsColour)
+TEST_F(BitmapText, TextAppearsWhereItIsDrawnInItsColour)
 {
     const FontImage image(94, 20);
     writePng("menu/font.png", image.width, image.height, [&] {

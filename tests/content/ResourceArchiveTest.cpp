@@ -158,14 +158,4 @@ TEST_F(ResourceArchiveTest, XmlLoadsThroughTheArchive)
     }
 }
 
-TEST(ResourceArchiveSingleton, CreateReplacesTheInstance)
-{
-    ResourceArchive* first = ResourceArchive::create();
-    first->setPassword("x");
-    ResourceArchive* second = ResourceArchive::create();
-    EXPECT_EQ(ResourceArchive::instance(), second);
-    ResourceArchive::destroy();
-    EXPECT_EQ(ResourceArchive::existing(), nullptr);
-}
-
 } // namespace

@@ -64,13 +64,19 @@ TEST_F(SpriteTest, AnimationLoopsAndIndicesOutOfRangeFallBackToZero)
     // 450 ms computes frame 4 of 4: it wraps to frame 0 with the 50 ms left over.
     sprite.update(450.0f);
     EXPECT_EQ(sprite.getFrame(), 0);
-    EXPECT_FLOAT_EQ(sprite.getElapsed(), 50.0f);
-
-    sprite.setFrame(2);
-    EXPECT_FLOAT_EQ(sprite.getElapsed(), 200.0f);
-    sprite.setFrame(4);
+    sprite.update(49.0f);
     EXPECT_EQ(sprite.getFrame(), 0);
-    EXPECT_FLOAT_EQ(sprite.getElapsed(), 0.0f);
+    sprite.update(1.0f);
+    EXPECT_EQ(sprite.getFrame(), 1);
+
+    // A frame set by hand is shown from its start; one out of range is frame 0 from its start.
+    for (const auto& [set, shown] : {std::pair{2, 2}, std::pair{4, 0}}) {
+        sprite.setFrame(set);
+        sprite.update(99.0f);
+        EXPECT_EQ(sprite.getFrame(), shown);
+        sprite.update(1.0f);
+        EXPECT_EQ(sprite.getFrame(), shown + 1);
+    }
     sprite.setGroup(1);
     EXPECT_EQ(sprite.currentGroup, 1);
     sprite.setGroup(2);

@@ -6,11 +6,11 @@
 #include "platform/KInjection.h"
 #include "ui/Control.h"
 
+#include "support/GeneratedData.h"
 #include "support/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,10 +35,7 @@ protected:
     {
         platform = std::make_unique<HeadlessPlatform>();
         ASSERT_TRUE(platform->ok());
-        NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
-        archive->setPassword(NLib::ResourceArchive::kGamePassword);
-        const char* build = std::getenv("SKYVANE_BUILD_DIR");
-        ASSERT_TRUE(archive->open(std::string(build ? build : ".") + "/data.pk")) << "no generated data pack";
+        ASSERT_TRUE(openGeneratedData()) << "no generated data pack";
         platform->window().setEventCallback([this](const KEvent& e) {
             const float x = static_cast<float>(e.mouseX);
             const float y = static_cast<float>(e.mouseY);
@@ -55,7 +52,7 @@ protected:
     {
         root.releaseChildren();
         font.reset();
-        NLib::ResourceArchive::destroy();
+        closeGeneratedData();
         platform.reset();
     }
 

@@ -12,7 +12,6 @@
 #include <fstream>
 #include <iterator>
 
-#include <jpeglib.h>
 #include <unistd.h>
 
 namespace arttest {
@@ -108,11 +107,6 @@ std::string pathOf(const std::string& relative)
     return artTree() + "/" + relative;
 }
 
-bool exists(const std::string& relative)
-{
-    return std::ifstream(pathOf(relative)).good();
-}
-
 std::vector<unsigned char> readBytes(const std::string& relative)
 {
     std::ifstream in(pathOf(relative), std::ios::binary);
@@ -143,26 +137,6 @@ Picture loadPng(const std::string& relative)
     }
     cairo_surface_destroy(s);
     return pic;
-}
-
-bool jpegSize(const std::string& relative, int& width, int& height)
-{
-    std::vector<unsigned char> bytes = readBytes(relative);
-    width = height = 0;
-    if (bytes.size() < 4 || bytes[0] != 0xFF || bytes[1] != 0xD8)
-        return false;
-    jpeg_decompress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
-    const bool ok = jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK;
-    if (ok) {
-        width = static_cast<int>(info.image_width);
-        height = static_cast<int>(info.image_height);
-    }
-    jpeg_destroy_decompress(&info);
-    return ok;
 }
 
 SpriteInfo loadSprite(const std::string& xmlPath)

@@ -8,13 +8,18 @@
 
 namespace arttest {
 
+// "07" for 7: the numbering of unit folders.
+inline std::string num2(int n)
+{
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
 // The art half of the data tree, generated once per test binary into a temporary folder.
 const std::string& artTree();
 // A second, independent generation for the determinism check.
 const std::string& secondArtTree();
 
 std::string pathOf(const std::string& relative);
-bool exists(const std::string& relative);
 std::vector<unsigned char> readBytes(const std::string& relative);
 
 struct Picture {
@@ -29,8 +34,6 @@ struct Picture {
 };
 // Decodes a PNG of the tree; an empty picture when it is missing or broken.
 Picture loadPng(const std::string& relative);
-// Width and height of a JPEG of the tree, 0 x 0 when it does not decode.
-bool jpegSize(const std::string& relative, int& width, int& height);
 
 // A sprite description read with the game's XML reader.
 struct SpriteInfo {

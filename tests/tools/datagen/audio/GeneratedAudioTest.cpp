@@ -33,37 +33,35 @@ struct Expected {
     Kind kind;
 };
 
-const Expected kFiles[] = {
-    {"helic1", Kind::Loop},
-    {"helic2", Kind::Loop},
-    {"helic3", Kind::Loop},
-    {"helic4", Kind::Loop},
-    {"helic_expl", Kind::Effect},
-    {"plane1", Kind::Loop},
-    {"plane2", Kind::Loop},
-    {"plane3", Kind::Loop},
-    {"plane4", Kind::Loop},
-    {"plane_expl", Kind::Effect},
-    {"boat_hit", Kind::Effect},
-    {"boat_expl1", Kind::Effect},
-    {"boat_expl2", Kind::Effect},
-    {"boat_expl3", Kind::Effect},
-    {"bonus", Kind::Effect},
-    {"addlife", Kind::Effect},
-    {"player_plane", Kind::Loop},
-    {"player_missile", Kind::Effect},
-    {"player_bullet", Kind::Effect},
-    {"player_missile_expl", Kind::Effect},
-    {"player_hit_small", Kind::Effect},
-    {"player_hit_big", Kind::Effect},
-    {"tank_missile", Kind::Effect},
-    {"arc9", Kind::Effect},
-    {"music_menu1", Kind::Music},
-    {"music_game1", Kind::Music},
-    {"music_game2", Kind::Music},
-    {"music_game3", Kind::Music},
-    {"music_game4", Kind::Music},
-};
+const Expected kFiles[] = {{"helic1", Kind::Loop},
+                           {"helic2", Kind::Loop},
+                           {"helic3", Kind::Loop},
+                           {"helic4", Kind::Loop},
+                           {"helic_expl", Kind::Effect},
+                           {"plane1", Kind::Loop},
+                           {"plane2", Kind::Loop},
+                           {"plane3", Kind::Loop},
+                           {"plane4", Kind::Loop},
+                           {"plane_expl", Kind::Effect},
+                           {"boat_hit", Kind::Effect},
+                           {"boat_expl1", Kind::Effect},
+                           {"boat_expl2", Kind::Effect},
+                           {"boat_expl3", Kind::Effect},
+                           {"bonus", Kind::Effect},
+                           {"addlife", Kind::Effect},
+                           {"player_plane", Kind::Loop},
+                           {"player_missile", Kind::Effect},
+                           {"player_bullet", Kind::Effect},
+                           {"player_missile_expl", Kind::Effect},
+                           {"player_hit_small", Kind::Effect},
+                           {"player_hit_big", Kind::Effect},
+                           {"tank_missile", Kind::Effect},
+                           {"arc9", Kind::Effect},
+                           {"music_menu1", Kind::Music},
+                           {"music_game1", Kind::Music},
+                           {"music_game2", Kind::Music},
+                           {"music_game3", Kind::Music},
+                           {"music_game4", Kind::Music}};
 
 void PrintTo(const Expected& file, std::ostream* out)
 {
@@ -117,24 +115,10 @@ double levelDifference(double a, double b)
 void checkShape(const Expected& file, const DecodedAudio& audio)
 {
     EXPECT_EQ(audio.rate, 44100);
+    EXPECT_EQ(audio.channels, file.kind == Kind::Music ? 2 : 1);
     const double seconds = audio.seconds();
-    switch (file.kind) {
-    case Kind::Music:
-        EXPECT_EQ(audio.channels, 2);
-        EXPECT_GE(seconds, 90.0);
-        EXPECT_LE(seconds, 180.0);
-        break;
-    case Kind::Loop:
-        EXPECT_EQ(audio.channels, 1);
-        EXPECT_GE(seconds, 1.0);
-        EXPECT_LE(seconds, 4.0);
-        break;
-    case Kind::Effect:
-        EXPECT_EQ(audio.channels, 1);
-        EXPECT_GE(seconds, 0.1);
-        EXPECT_LE(seconds, 4.0);
-        break;
-    }
+    EXPECT_GE(seconds, file.kind == Kind::Music ? 90.0 : file.kind == Kind::Loop ? 1.0 : 0.1);
+    EXPECT_LE(seconds, file.kind == Kind::Music ? 180.0 : 4.0);
 }
 
 void checkLevels(const Expected& file, const DecodedAudio& audio)

@@ -1,11 +1,15 @@
-// The level generator's cost: one level in memory (river, map, units, bonuses and the checker's
-// retries), the shared terrain pictures, and composing a level's sector graphics as the game
-// does at load time.
+// The content generator's cost: one level in memory, composing a level's sector graphics as the
+// game does at load time, and the whole audio run as the build does it.
+#include "Generators.h"
+#include "common/DataTree.h"
 #include "levels/LevelGenerator.h"
 #include "levels/TerrainArt.h"
 #include "levels/TerrainComposer.h"
 
 #include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
 
 namespace {
 
@@ -17,14 +21,7 @@ void BM_MakeLevel(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(makeLevel(static_cast<int>(state.range(0)), catalog));
 }
-BENCHMARK(BM_MakeLevel)->Arg(1)->Arg(15)->Arg(30)->Unit(benchmark::kMillisecond);
-
-void BM_TerrainPictures(benchmark::State& state)
-{
-    for (auto _ : state)
-        benchmark::DoNotOptimize(terrain_art::allPictures());
-}
-BENCHMARK(BM_TerrainPictures)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MakeLevel)->Arg(1)->Arg(30)->Unit(benchmark::kMillisecond);
 
 void BM_ComposeLevel30(benchmark::State& state)
 {
@@ -37,5 +34,18 @@ void BM_ComposeLevel30(benchmark::State& state)
         }));
 }
 BENCHMARK(BM_ComposeLevel30)->Unit(benchmark::kMillisecond);
+
+void BM_GenerateAllAudio(benchmark::State& state)
+{
+    const std::string folder = (std::filesystem::temp_directory_path() / "skyvane-audio-bench").string();
+    for (auto _ : state)
+        datagen::generateAudio(datagen::DataTree(folder));
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_GenerateAllAudio)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 } // namespace
