@@ -2,7 +2,8 @@
 
 namespace NVolant {
 
-Arena::Arena(std::uint32_t seed) : m_random(seed), m_effects(m_random), m_bonuses(m_sounds), m_shots(m_scores)
+Arena::Arena(std::uint32_t seed, std::uint32_t integerSeed)
+    : m_random(seed, integerSeed), m_effects(m_random), m_bonuses(m_sounds), m_shots(m_scores)
 {
 }
 

@@ -20,7 +20,8 @@ class TargetLookup;
 // per game and hands it down; nothing here outlives the game.
 class Arena final {
 public:
-    explicit Arena(std::uint32_t seed = 0);
+    explicit Arena(std::uint32_t seed = 0) : Arena(seed, seed) {}
+    Arena(std::uint32_t seed, std::uint32_t integerSeed);
     Arena(const Arena&) = delete;
     Arena& operator=(const Arena&) = delete;
     ~Arena();

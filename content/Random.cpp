@@ -2,10 +2,10 @@
 
 namespace NLib {
 
-Random::Random(std::uint32_t seed) : m_state(seed)
+Random::Random(std::uint32_t seed, std::uint32_t integerSeed) : m_state(seed)
 {
     // The additive feedback table of glibc's random_r (TYPE_3), seeded as its srandom_r does.
-    const std::int32_t start = seed == 0 ? 1 : static_cast<std::int32_t>(seed);
+    const std::int32_t start = integerSeed == 0 ? 1 : static_cast<std::int32_t>(integerSeed);
     m_table[0] = static_cast<std::uint32_t>(start);
     std::int32_t word = start;
     for (std::size_t i = 1; i < kDegree; ++i) {

@@ -9,7 +9,10 @@ namespace NLib {
 // draw from it in a fixed order, so the same input on the same seed plays the same game.
 class Random final {
 public:
-    explicit Random(std::uint32_t seed = 0);
+    explicit Random(std::uint32_t seed = 0) : Random(seed, seed) {}
+    // The integer choices from a seed of their own (a game started by the player takes it from
+    // the clock, as the choices always did, while the sequence above starts at seed).
+    Random(std::uint32_t seed, std::uint32_t integerSeed);
 
     // The game's own 32-bit linear congruential generator, spread over min..max.
     float between(float min, float max);

@@ -13,6 +13,7 @@
 #include "world/SavedGameText.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 namespace NVolant {
@@ -235,13 +236,21 @@ void GameField::placeCursorOnPlane()
     setMousePosition(m_steer.x, m_steer.y);
 }
 
+std::unique_ptr<World> GameField::newWorld() const
+{
+    if (m_seed)
+        return std::make_unique<World>(*m_seed);
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::make_unique<World>(0u, static_cast<std::uint32_t>(now.count()));
+}
+
 void GameField::newGame()
 {
     dropLevel();
     m_levelNumber = 1;
     m_mouseMoves = 0;
     m_status = FieldStatus::Idle;
-    m_world = std::make_unique<World>(m_seed);
+    m_world = newWorld();
 }
 
 void GameField::setLevel(int levelNumber)
@@ -344,7 +353,7 @@ void GameField::loadSaved()
     m_lives = saved.lives;
 
     m_plane.reset();
-    m_world = std::make_unique<World>(m_seed);
+    m_world = newWorld();
     Level& flown = m_world->loadLevel(Level::folderFor(m_levelNumber));
     m_plane = std::make_unique<Plane>(m_world->arena());
     flown.setCheckpoint(saved.bridges);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace NVolant {
@@ -39,7 +40,9 @@ public:
     // A frame in which the player does nothing.
     void update(float dtMs) { update(dtMs, PlayerControls{}); }
 
-    // The seed of the worlds that new and loaded games start (a recorded flight).
+    // The seed of the worlds that new and loaded games start (a recorded flight). Without one a
+    // game's sequence starts at 0 and its integer choices (explosion pictures, bursts) from the
+    // clock, so that no two games the player starts play out alike.
     void setSeed(std::uint32_t seed) { m_seed = seed; }
 
     // Game flow, as the game screen passes it on. A new game is a new world.
@@ -97,10 +100,11 @@ private:
     void replaceLostPlane();
     void showTitle();
     void dropLevel();
+    std::unique_ptr<World> newWorld() const;
     void playExtraLife();
 
     FieldStatus m_status = FieldStatus::Idle;
-    std::uint32_t m_seed = 0;
+    std::optional<std::uint32_t> m_seed;
     std::unique_ptr<World> m_world;
     std::unique_ptr<Plane> m_plane;
     std::unique_ptr<FieldHud> m_hud;

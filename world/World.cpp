@@ -4,7 +4,7 @@
 
 namespace NVolant {
 
-World::World(std::uint32_t seed) : m_arena(seed)
+World::World(std::uint32_t seed, std::uint32_t integerSeed) : m_arena(seed, integerSeed)
 {
 }
 

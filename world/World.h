@@ -17,7 +17,8 @@ class Level;
 class World final {
 public:
     // The game's random sequence starts at seed: the same seed and input play the same game.
-    explicit World(std::uint32_t seed = 0);
+    explicit World(std::uint32_t seed = 0) : World(seed, seed) {}
+    World(std::uint32_t seed, std::uint32_t integerSeed);
     World(const World&) = delete;
     World& operator=(const World&) = delete;
     ~World();

@@ -155,6 +155,7 @@ protected:
         NVolant::ReplayFile::Outcome outcome;
         {
             Game game(false, profile);
+            game.field().setSeed(0); // the flights were recorded at seed 0
             if (replay.continueAtBridge >= 0) {
                 Xml::CXmlNode save;
                 save.setName("save");

@@ -8,6 +8,8 @@
 #include "enemies/Enemies.h"
 #include "world/FieldHud.h"
 #include "world/EndLabel.h"
+#include "world/World.h"
+#include "content/Random.h"
 #include "world/Level.h"
 #include "world/SavedGameText.h"
 #include "world/Terrain.h"
@@ -502,3 +504,22 @@ TEST_F(GameFieldTest, SavedGameTextRoundTrips)
 }
 
 } // namespace
+
+TEST_F(GameFieldTest, GamesThePlayerStartsDrawTheirIntegerChoicesFromTheClockASeededOneFromItsSeed)
+{
+    const auto draws = [](GameField& field) {
+        NLib::Random& random = field.world().arena().random();
+        return std::vector<int>{random.integer(), random.integer(), random.integer()};
+    };
+    GameField first, second, seeded, again;
+    first.newGame();
+    second.newGame();
+    EXPECT_NE(draws(first), draws(second));
+    seeded.setSeed(7);
+    again.setSeed(7);
+    seeded.newGame();
+    again.newGame();
+    EXPECT_EQ(draws(seeded), draws(again));
+    // The game's own sequence starts at 0 either way.
+    EXPECT_EQ(first.world().arena().random().state(), 0u);
+}
