@@ -65,10 +65,6 @@ TEST_F(ProfileScreensTest, TheListShowsEveryProfileUnderTheCreateEntryWithTheCur
     profiles().selectProfile("BOB");
     ChangeProfile& panel = openChange();
     EXPECT_EQ(panel.getPosition(), Vector4(260, 100, 0, 1));
-    EXPECT_EQ(panel.okButton()->getPosition(), Vector4(10, 330, 0, 1));
-    EXPECT_EQ(panel.cancelButton()->getPosition(), Vector4(145, 330, 0, 1));
-    EXPECT_EQ(panel.deleteButton()->getPosition(), Vector4(80, 290, 0, 1));
-    EXPECT_EQ(panel.list()->getPosition(), Vector4(20, 50, 0, 1));
     EXPECT_EQ(panel.list()->items(), (std::vector<std::string>{"Create a new user", "ACE", "BOB", "CID"}));
     EXPECT_EQ(panel.list()->getSelected(), 2);
     EXPECT_TRUE(panel.deleteButton()->isActive());
@@ -182,7 +178,6 @@ TEST_F(ProfileScreensTest, TheNameKeyboardTypesFourteenCharactersAtMost)
 {
     CreateProfile& panel = openCreate();
     EXPECT_EQ(panel.getPosition(), Vector4(144, 172, 0, 1));
-    EXPECT_EQ(panel.backButton()->getPosition(), Vector4(330, 140, 0, 1));
     EXPECT_FALSE(panel.okButton()->isActive());
     // BACK on an empty name does nothing.
     click(144 + 330 + 50, 172 + 140 + 16);
