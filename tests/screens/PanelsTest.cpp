@@ -2,6 +2,7 @@
 #include "screens/PlayGamePanel.h"
 #include "screens/ShadowText.h"
 #include "screens/Top10Panel.h"
+#include "platform/KGraphic.h"
 #include "ui/WidgetImage.h"
 
 #include "ScreenFixture.h"
@@ -40,10 +41,6 @@ TEST_F(PanelsTest, TheMessagePanelAnswersOkOrCancelToItsOwner)
     MessagePanel panel("Are you sure you want to\n     quit the game?", &owner);
     NVolant::Panel::centreOn(panel, owner);
     screen = &panel;
-    ASSERT_EQ(panel.getWidth(), 512);
-    ASSERT_EQ(panel.getHeight(), 256);
-    EXPECT_EQ(panel.getPosition(), Vector4(144, 172, 0, 1));
-    // 120-wide buttons centred in each half, 60 from the bottom.
     render("message_panel");
 
     click(144 + 68 + 60, 172 + 196 + 19);
@@ -53,12 +50,11 @@ TEST_F(PanelsTest, TheMessagePanelAnswersOkOrCancelToItsOwner)
     EXPECT_EQ(owner.heard, (std::vector{NControls::ScreenCommand::Ok, NControls::ScreenCommand::Cancel}));
 }
 
-TEST_F(PanelsTest, ThePlayPanelOffersTheSavedGameFirstAndTheGameInHandLater)
+TEST_F(PanelsTest, ThePlayPanelOffersTheSavedGameFirstTheGameInHandLaterAndNothingWithoutOne)
 {
     PlayGamePanel first(&owner, true);
     NVolant::Panel::centreOn(first, owner);
     screen = &first;
-    EXPECT_EQ(first.getPosition(), Vector4(260, 100, 0, 1));
     const Frame saved = render("play_panel_saved");
 
     PlayGamePanel later(&owner, true);
@@ -81,18 +77,15 @@ TEST_F(PanelsTest, ThePlayPanelOffersTheSavedGameFirstAndTheGameInHandLater)
     click(400, 430 + 19);
     EXPECT_EQ(later.getCommand(), NControls::ScreenCommand::MainMenu);
     EXPECT_EQ(owner.heard.size(), 3u);
-}
 
-TEST_F(PanelsTest, WithoutAGameToContinueThereIsNoContinueButton)
-{
-    PlayGamePanel panel(&owner, false);
-    NVolant::Panel::centreOn(panel, owner);
-    screen = &panel;
-    EXPECT_FALSE(panel.continueButton()->isVisible());
+    // Without a game to continue there is no continue button to press.
+    PlayGamePanel none(&owner, false);
+    NVolant::Panel::centreOn(none, owner);
+    screen = &none;
+    EXPECT_FALSE(none.continueButton()->isVisible());
     click(400, 160 + 23);
-    EXPECT_TRUE(owner.heard.empty());
-    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::None);
-    render("play_panel_no_continue");
+    EXPECT_EQ(owner.heard.size(), 3u);
+    EXPECT_EQ(none.getCommand(), NControls::ScreenCommand::None);
 }
 
 TEST_F(PanelsTest, TheTopTenSaysEmptyOnRowsWithoutAScore)

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "content/ResourceArchive.h"
 #include "gameplay/Images.h"
 #include "score/Profiles.h"
-#include "platform/KGraphic.h"
 #include "platform/KInjection.h"
 #include "screens/ScreenHost.h"
 #include "ui/Control.h"
 
+#include "support/GeneratedData.h"
 #include "support/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,12 +48,7 @@ protected:
     {
         platform = std::make_unique<HeadlessPlatform>();
         ASSERT_TRUE(platform->ok());
-        NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
-        archive->setPassword(NLib::ResourceArchive::kGamePassword);
-        const char* build = std::getenv("SKYVANE_BUILD_DIR");
-        ASSERT_TRUE(archive->open(std::string(build ? build : ".") + "/data.pk")) << "no generated data pack";
-        setImageFileReader(
-            [](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
+        ASSERT_TRUE(openGeneratedData()) << "no generated data pack";
         platform->window().setEventCallback([this](const KEvent& e) {
             if (!screen)
                 return true;
@@ -75,8 +68,7 @@ protected:
         screen = nullptr;
         NVolant::Profiles::destroy();
         NVolant::Images::destroy();
-        setImageFileReader(nullptr);
-        NLib::ResourceArchive::destroy();
+        closeGeneratedData();
         platform.reset();
     }
 
