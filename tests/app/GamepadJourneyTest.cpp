@@ -124,6 +124,8 @@ TEST_F(GamepadJourney, ANewPlayerNamesAProfilePlaysPausesAndFliesTheFirstLevelTo
     // CONTINUE with the south button: on into level 2.
     padPress(spot::kEndContinue);
     EXPECT_EQ(app->current(), playing);
+    EXPECT_EQ(app->endLevel(), nullptr);
+    EXPECT_FALSE(isCursorVisible());
     EXPECT_EQ(playing->field().levelNumber(), 2);
     EXPECT_GE(NVolant::Profiles::instance()->currentProfile()->m_levelMax, 2u);
 

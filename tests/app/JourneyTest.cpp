@@ -37,6 +37,16 @@ protected:
         typeName(name, [this](Spot at) { click(at); });
     }
     bool showing(const NControls::Control* screen) const { return screen && app->current() == screen; }
+    // Flying the whole valley would take minutes headless: the plane is put near its end, and
+    // the world updated (undrawn) until the level's figures show.
+    NVolant::EndLevelWnd* flyToTheEnd(NVolant::Game& playing)
+    {
+        const NVolant::Terrain& valley = playing.field().level()->terrain();
+        playing.field().plane()->setStart(
+            Vector4(400.0f, static_cast<float>(valley.rows() * valley.cellSize()) - 600.0f, 0.0f, 1.0f));
+        runUntil([&] { return showing(app->endLevel()); }, 3000, false);
+        return dynamic_cast<NVolant::EndLevelWnd*>(app->current());
+    }
     // Play, then a choice of the play panel, then frames until the game has taken over from the menu.
     void playFromMenu(Spot choice)
     {
@@ -67,6 +77,7 @@ TEST_F(JourneyTest, APlayerWalksEveryMenuFliesALevelAndCarriesOnAfterARestartUnt
     EXPECT_TRUE(isCursorVisible());
     EXPECT_EQ(NVolant::Profiles::instance()->profileCount(), 0u);
     ASSERT_NE(menu().createPanel(), nullptr);
+    EXPECT_FALSE(menu().createPanel()->cancelButton()->isActive()) << "the first profile cannot be refused";
     settle("journey_01_create_profile");
     type("MAVERICK");
     click(spot::kPanelLeft); // CREATE
@@ -91,32 +102,6 @@ TEST_F(JourneyTest, APlayerWalksEveryMenuFliesALevelAndCarriesOnAfterARestartUnt
     click(spot::kPanelRight);
     app->frame();
     EXPECT_FALSE(app->platformWindow()->isQuitRequested());
-    settleSlide();
-
-    // A second profile through the profile list, then back to the first and the second deleted.
-    click(spot::kChangeProfile);
-    ASSERT_NE(menu().changePanel(), nullptr);
-    settle("journey_05_change_profile");
-    click(spot::kProfileRow0); // "Create a new user"
-    ASSERT_NE(menu().changePanel()->createPanel(), nullptr);
-    type("GOOSE");
-    click(spot::kPanelLeft);
-    app->frame();
-    EXPECT_EQ(NVolant::Profiles::instance()->currentProfile()->name(), "GOOSE");
-    EXPECT_EQ(menu().changePanel()->list()->getSelected(), 2);
-    click({spot::kProfileRow0.x, spot::kProfileRow0.y + 18}); // MAVERICK
-    click(spot::kProfileOk);
-    app->frame();
-    EXPECT_EQ(menu().changePanel(), nullptr);
-    EXPECT_EQ(NVolant::Profiles::instance()->currentProfile()->name(), "MAVERICK");
-    click(spot::kChangeProfile);
-    click({spot::kProfileRow0.x, spot::kProfileRow0.y + 36}); // GOOSE
-    click(spot::kProfileDelete);
-    ASSERT_NE(menu().changePanel()->confirmPanel(), nullptr);
-    click(spot::kPanelLeft); // OK
-    app->frame();
-    EXPECT_EQ(NVolant::Profiles::instance()->profileCount(), 1u);
-    click(spot::kProfileCancel);
     settleSlide();
 
     // The top ten, empty so far.
@@ -187,12 +172,7 @@ TEST_F(JourneyTest, APlayerWalksEveryMenuFliesALevelAndCarriesOnAfterARestartUnt
     EXPECT_EQ(playing->fieldStatus(), FieldStatus::Waiting);
     key('W');
 
-    // Flying the whole valley would take minutes headless: the plane is put near its end.
-    const NVolant::Terrain& valley = playing->field().level()->terrain();
-    playing->field().plane()->setStart(
-        Vector4(400.0f, static_cast<float>(valley.rows() * valley.cellSize()) - 600.0f, 0.0f, 1.0f));
-    runUntil([&] { return showing(app->endLevel()); }, 3000, false);
-    auto* figures = dynamic_cast<NVolant::EndLevelWnd*>(app->current());
+    auto* figures = flyToTheEnd(*playing);
     ASSERT_NE(figures, nullptr);
     EXPECT_TRUE(figures->continueButton()->isVisible());
     EXPECT_FALSE(app->music()->isPlaying());
@@ -206,8 +186,52 @@ TEST_F(JourneyTest, APlayerWalksEveryMenuFliesALevelAndCarriesOnAfterARestartUnt
     settleSlide();
     playFromMenu(spot::kContinue);
     ASSERT_EQ(app->current(), figures);
+    click(spot::kEndMainMenu);
+    settleSlide();
 
-    // On into level 2: the progress, and the settings as they are now, are in the save file at once.
+    // A second profile through the profile list, then back to the first and the second deleted:
+    // the figures go with the game in hand, and the first player's saved game comes.
+    click(spot::kChangeProfile);
+    ASSERT_NE(menu().changePanel(), nullptr);
+    settle("journey_05_change_profile");
+    click(spot::kProfileRow0); // "Create a new user"
+    ASSERT_NE(menu().changePanel()->createPanel(), nullptr);
+    type("GOOSE");
+    click(spot::kPanelLeft);
+    app->frame();
+    EXPECT_EQ(NVolant::Profiles::instance()->currentProfile()->name(), "GOOSE");
+    EXPECT_EQ(app->endLevel(), nullptr);
+    EXPECT_FALSE(menu().continueEnabled());
+    EXPECT_EQ(menu().changePanel()->list()->getSelected(), 2);
+    click({spot::kProfileRow0.x, spot::kProfileRow0.y + 18}); // MAVERICK
+    click(spot::kProfileOk);
+    app->frame();
+    EXPECT_EQ(menu().changePanel(), nullptr);
+    EXPECT_EQ(NVolant::Profiles::instance()->currentProfile()->name(), "MAVERICK");
+    EXPECT_TRUE(menu().continueEnabled());
+    click(spot::kChangeProfile);
+    click({spot::kProfileRow0.x, spot::kProfileRow0.y + 36}); // GOOSE
+    click(spot::kProfileDelete);
+    ASSERT_NE(menu().changePanel()->confirmPanel(), nullptr);
+    click(spot::kPanelLeft); // OK
+    app->frame();
+    EXPECT_EQ(NVolant::Profiles::instance()->profileCount(), 1u);
+    click(spot::kProfileCancel);
+    settleSlide();
+
+    // Continue: the saved game from the level's start rather than the figures, made without the
+    // hint window, paused.
+    playing = game();
+    playFromMenu(spot::kContinue);
+    ASSERT_EQ(app->current(), playing);
+    EXPECT_EQ(app->endLevel(), nullptr);
+    EXPECT_EQ(playing->hintWindow(), nullptr);
+    EXPECT_EQ(playing->fieldStatus(), FieldStatus::Waiting);
+
+    // Down the valley again, and CONTINUE on the figures: level 2, whose start is in the save file
+    // at once, with the settings as they are now.
+    key('W');
+    ASSERT_NE(flyToTheEnd(*playing), nullptr);
     click(spot::kEndContinue);
     ASSERT_EQ(app->current(), playing);
     EXPECT_EQ(app->endLevel(), nullptr);
@@ -221,6 +245,7 @@ TEST_F(JourneyTest, APlayerWalksEveryMenuFliesALevelAndCarriesOnAfterARestartUnt
         EXPECT_EQ(written->m_isWindowed, 1);
         EXPECT_EQ(written->m_musicVolume, 30);
     }
+
     // Escape, hints off in the options, then the window's close button over the panel: nothing
     // chosen so far is lost.
     key(VKey::Escape);
@@ -251,17 +276,20 @@ TEST_F(JourneyTest, APlayerWalksEveryMenuFliesALevelAndCarriesOnAfterARestartUnt
     ASSERT_NE(game(), nullptr);
     EXPECT_EQ(game()->field().levelNumber(), 2);
     EXPECT_EQ(app->current(), app->mainMenu());
-    // Hints back on: a continued game still comes without the hint window.
+
+    // CHOOSE LEVEL, level 2 on the grid of the levels reached, OK: a new game there.
     settleSlide();
-    click(spot::kOptions);
-    click(spot::kHintsBox);
-    EXPECT_TRUE(NVolant::Profiles::instance()->currentProfile()->m_isShowHints);
-    click(spot::kOptionsBack);
+    click(spot::kPlay);
     settleSlide();
+    click({400, 100 + 220 + 23});
+    ASSERT_NE(menu().customPanel(), nullptr);
+    settleSlide();
+    click({144 + 50 + 45 + 10, 172 + 70 + 20});
+    click(spot::kPanelLeft);
+    runUntil([this] { return app->current() != app->mainMenu(); }, 60);
     playing = game();
-    playFromMenu(spot::kContinue);
     ASSERT_EQ(app->current(), playing);
-    EXPECT_EQ(playing->hintWindow(), nullptr);
+    EXPECT_EQ(playing->field().levelNumber(), 2);
     EXPECT_EQ(playing->fieldStatus(), FieldStatus::Waiting);
     key('W');
     frames(30);
