@@ -33,14 +33,6 @@ protected:
         platform->endFrame();
         return platform->readFrame();
     }
-    static int differences(const Frame& a, const Frame& b, int x1, int y1, int x2, int y2)
-    {
-        int count = 0;
-        for (int y = y1; y < y2; ++y)
-            for (int x = x1; x < x2; ++x)
-                count += std::abs(a.at(x, y).r - b.at(x, y).r) > 8;
-        return count;
-    }
 
     LevelStats m_stats;
 };

@@ -29,13 +29,6 @@ protected:
         NAudio::AudioSystem::destroy();
         ScreenFixture::TearDown();
     }
-    // The audio system on the headless driver with every sound loaded, as the game has them.
-    NAudio::AudioSystem& audio()
-    {
-        NAudio::AudioSystem* system = NAudio::AudioSystem::create();
-        NVolant::Sounds::instance();
-        return *system;
-    }
     // Drags a slider's thumb (absolute centre x) along its row to x.
     void drag(int fromX, int y, int toX)
     {
@@ -112,7 +105,9 @@ TEST_F(OptionsTest, TheHintWindowKeepsTheChoiceInItsProfileAndCloses)
 
 TEST_F(OptionsTest, TheSlidersSetTheVolumesAndTheMusicComesBackWithTheMenuTheme)
 {
-    NAudio::AudioSystem& system = audio();
+    // The audio system on the headless driver with every sound loaded, as the game has them.
+    NAudio::AudioSystem& system = *NAudio::AudioSystem::create();
+    NVolant::Sounds::instance();
     ASSERT_NE(NVolant::Sounds::existing()->helicExplode(), nullptr) << "no audio device on the headless driver";
     system.setStreamVolume(40);
     system.setSoundVolume(80);

@@ -113,11 +113,7 @@ TEST_F(PanelsTest, TheTopTenSaysEmptyOnRowsWithoutAScore)
         return platform->readFrame();
     };
     const auto band = [&](const Frame& expected, int i) {
-        int count = 0;
-        for (int y = 82 + 30 * i + 2; y < 82 + 30 * i + 28; ++y)
-            for (int x = 40; x < static_cast<int>(width) - 40; ++x)
-                count += std::abs(frame.at(x, y).r - expected.at(x, y).r) > 8;
-        return count;
+        return differences(frame, expected, 40, 82 + 30 * i + 2, static_cast<int>(width) - 40, 82 + 30 * i + 28);
     };
     for (int i = 1; i < 10; ++i)
         EXPECT_EQ(band(row(i, "Empty", "0"), i), 0) << "row " << i;

@@ -8,18 +8,15 @@ namespace {
 using NVolant::ChangeProfile;
 using NVolant::CreateProfile;
 
-// Stands in for the main menu: 800 x 600 at the origin.
-class Menu final : public NControls::Control {
-public:
-    Menu()
-    {
-        setSize(800, 600);
-        setPosition(0, 0);
-    }
-};
-
 class ProfileScreensTest : public ScreenFixture {
 protected:
+    // The main menu's stand-in: 800 x 600 at the origin.
+    void SetUp() override
+    {
+        ScreenFixture::SetUp();
+        m_menu.setSize(800, 600);
+        m_menu.setPosition(0, 0);
+    }
     // The change panel centred on the menu, at (260, 100).
     ChangeProfile& openChange()
     {
@@ -52,7 +49,7 @@ protected:
     void clickLeftButton() { click(144 + 68 + 60, 172 + 196 + 19); }
     void clickRightButton() { click(144 + 324 + 60, 172 + 196 + 19); }
 
-    Menu m_menu;
+    NControls::Control m_menu;
     std::unique_ptr<ChangeProfile> m_change;
     std::unique_ptr<CreateProfile> m_create;
 };

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -122,6 +123,15 @@ protected:
         }
     }
     NVolant::Profiles& profiles() { return *NVolant::Profiles::instance(); }
+    // Pixels of a rectangle whose red differs between two frames by more than a rounding.
+    static int differences(const Frame& a, const Frame& b, int x1, int y1, int x2, int y2)
+    {
+        int count = 0;
+        for (int y = y1; y < y2; ++y)
+            for (int x = x1; x < x2; ++x)
+                count += std::abs(a.at(x, y).r - b.at(x, y).r) > 8;
+        return count;
+    }
 
     std::unique_ptr<HeadlessPlatform> platform;
     RecordingHost host;
