@@ -73,8 +73,7 @@ protected:
                                               const std::string& home, const std::string& stderrFile,
                                               const std::string& videoDriver = "dummy")
     {
-        return std::make_unique<GameProcess>(program, std::vector<std::string>{}, folder,
-                                             sessionEnvironment(home, videoDriver), stderrFile);
+        return std::make_unique<GameProcess>(program, folder, sessionEnvironment(home, videoDriver), stderrFile);
     }
 
     static std::unique_ptr<TempDir> s_stage;

@@ -1,4 +1,3 @@
-#include "screens/MessagePanel.h"
 #include "screens/PlayGamePanel.h"
 #include "screens/ShadowText.h"
 #include "screens/Top10Panel.h"
@@ -9,7 +8,6 @@
 
 namespace {
 
-using NVolant::MessagePanel;
 using NVolant::PlayGamePanel;
 
 // An owner that keeps the results its panels told it, in order.
@@ -35,20 +33,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(PanelsTest, TheMessagePanelAnswersOkOrCancelToItsOwner)
-{
-    MessagePanel panel("Are you sure you want to\n     quit the game?", &owner);
-    NVolant::Panel::centreOn(panel, owner);
-    screen = &panel;
-    render("message_panel");
-
-    click(144 + 68 + 60, 172 + 196 + 19);
-    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::Ok);
-    click(144 + 324 + 60, 172 + 196 + 19);
-    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::Cancel);
-    EXPECT_EQ(owner.heard, (std::vector{NControls::ScreenCommand::Ok, NControls::ScreenCommand::Cancel}));
-}
 
 TEST_F(PanelsTest, ThePlayPanelOffersTheSavedGameFirstTheGameInHandLaterAndNothingWithoutOne)
 {
