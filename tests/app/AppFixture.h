@@ -30,9 +30,9 @@ struct Spot {
 
 namespace spot {
 // The menu's column, and the change-profile line at the top.
-constexpr Spot kPlay{640, 143}, kOptions{640, 203}, kTopTen{640, 263}, kExit{640, 383}, kChangeProfile{400, 65};
-// Panels centred on the menu: the message and name panels' two buttons.
-constexpr Spot kPanelLeft{144 + 68 + 60, 172 + 196 + 19}, kPanelRight{144 + 324 + 60, 172 + 196 + 19};
+constexpr Spot kPlay{640, 143}, kOptions{640, 203}, kExit{640, 383}, kChangeProfile{400, 65};
+// Panels centred on the menu: the left button of the message and name panels.
+constexpr Spot kPanelLeft{144 + 68 + 60, 172 + 196 + 19};
 // The play panel.
 constexpr Spot kContinue{400, 100 + 60 + 23}, kNewGame{400, 100 + 140 + 23}, kPlayCancel{400, 100 + 330 + 19};
 // The options panel.

@@ -96,21 +96,6 @@ TEST_F(JourneyTest, APlayerWalksEveryMenuFliesALevelAndCarriesOnAfterARestartUnt
     settleSlide();
     EXPECT_EQ(menu().playPanel(), nullptr);
 
-    // Exit asks first; CANCEL keeps the game running.
-    click(spot::kExit);
-    settle("journey_04_exit_question");
-    click(spot::kPanelRight);
-    app->frame();
-    EXPECT_FALSE(app->platformWindow()->isQuitRequested());
-    settleSlide();
-
-    // The top ten, empty so far.
-    click(spot::kTopTen);
-    ASSERT_NE(menu().topTenPanel(), nullptr);
-    settle("journey_06_top_ten");
-    click(spot::kTopTenClose);
-    settleSlide();
-
     // New game: it waits for the menu's slide, the pointer goes hidden to the bottom middle, the
     // first game track plays, and the hint window comes first.
     click(spot::kPlay);
