@@ -51,24 +51,14 @@ TEST_F(PanelsTest, ThePlayPanelOffersTheSavedGameFirstTheGameInHandLaterAndNothi
             differ += std::abs(saved.at(x, y).r - inHand.at(x, y).r) > 30;
     EXPECT_GT(differ, 200); // "CONTINUE SAVED" against "CONTINUE"
 
-    // Each choice is told to the owner at once, but cancelling only leaves its result.
-    click(400, 160 + 23);
-    click(400, 240 + 23);
-    click(400, 320 + 23);
-    EXPECT_EQ(owner.heard,
-              (std::vector{NControls::ScreenCommand::ContinueGame, NControls::ScreenCommand::NewGame,
-                           NControls::ScreenCommand::OpenCustomLevel}));
-    click(400, 430 + 19);
-    EXPECT_EQ(later.getCommand(), NControls::ScreenCommand::MainMenu);
-    EXPECT_EQ(owner.heard.size(), 3u);
-
-    // Without a game to continue there is no continue button to press.
+    // Without a game to continue there is no continue button to press. (The menus' tests press
+    // the others.)
     PlayGamePanel none(&owner, false);
     NVolant::Panel::centreOn(none, owner);
     screen = &none;
     EXPECT_FALSE(none.continueButton()->isVisible());
     click(400, 160 + 23);
-    EXPECT_EQ(owner.heard.size(), 3u);
+    EXPECT_TRUE(owner.heard.empty());
     EXPECT_EQ(none.getCommand(), NControls::ScreenCommand::None);
 }
 
