@@ -59,8 +59,6 @@ TEST_F(OptionsTest, TheFullScreenBoxShowsTheModeTheWindowIsReallyIn)
     EXPECT_FALSE(panel.fullScreenBox()->isChecked());
     EXPECT_EQ(host.calls, (std::vector<std::string>{"full screen", "full screen", "windowed"}));
     render("options");
-    click(240 + 160, 100 + 330 + 19); // BACK
-    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::MainMenu);
 }
 
 TEST_F(OptionsTest, TheHintsBoxEditsTheCurrentProfileOnly)
@@ -79,7 +77,7 @@ TEST_F(OptionsTest, TheHintsBoxEditsTheCurrentProfileOnly)
     EXPECT_FALSE(profiles().currentProfile()->m_isShowHints);
 }
 
-TEST_F(OptionsTest, TheHintWindowKeepsTheChoiceInItsProfileAndCloses)
+TEST_F(OptionsTest, TheHintWindowKeepsTheChoiceInItsProfile)
 {
     ASSERT_TRUE(profiles().addProfile("ACE"));
     NVolant::Profile* profile = profiles().findProfile("ACE");
@@ -91,8 +89,6 @@ TEST_F(OptionsTest, TheHintWindowKeepsTheChoiceInItsProfileAndCloses)
     click(static_cast<int>(box.x), static_cast<int>(box.y));
     EXPECT_FALSE(profile->m_isShowHints);
     EXPECT_FALSE(hints.isClosed());
-    click(710, 569);
-    EXPECT_TRUE(hints.isClosed());
 
     // Without a profile the box is only a box.
     HintWnd anonymous(nullptr);
