@@ -11,17 +11,12 @@
 #include <thread>
 #include <unistd.h>
 
-GameProcess::GameProcess(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::string& workingFolder,
+GameProcess::GameProcess(const std::string& program, const std::string& workingFolder,
                          const std::map<std::string, std::string>& environment, const std::string& stderrFile)
 {
     // Everything the child needs is built before the fork.
-    std::vector<std::string> args = {program};
-    args.insert(args.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
+    std::string name = program;
+    char* argv[] = {name.data(), nullptr};
     std::vector<std::string> env;
     for (const auto& [name, value] : environment)
         env.push_back(name + "=" + value);
@@ -39,7 +34,7 @@ GameProcess::GameProcess(const std::string& program, const std::vector<std::stri
         dup2(nothing, 0);
         dup2(nothing, 1);
         dup2(err, 2);
-        execve(program.c_str(), argv.data(), envp.data());
+        execve(program.c_str(), argv, envp.data());
         _exit(127);
     }
 }

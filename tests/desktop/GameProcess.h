@@ -9,9 +9,8 @@
 // exactly the given variables and its standard error caught in a file.
 class GameProcess final {
 public:
-    GameProcess(const std::string& program, const std::vector<std::string>& arguments,
-                const std::string& workingFolder, const std::map<std::string, std::string>& environment,
-                const std::string& stderrFile);
+    GameProcess(const std::string& program, const std::string& workingFolder,
+                const std::map<std::string, std::string>& environment, const std::string& stderrFile);
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;

@@ -1,26 +1,31 @@
-#include "screens/GameDriver.h"
-
 #include "world/RealGameData.h"
 
+#include "content/CXmlNode.h"
+#include "enemies/Enemies.h"
 #include "pilots/Autopilot.h"
 #include "pilots/PilotHand.h"
+#include "screens/Game.h"
+#include "world/Level.h"
+#include "world/SavedGameText.h"
 #include "world/WorldChecksum.h"
-#include "world/World.h"
 
 #include <vector>
 
 namespace {
 
 using NVolant::Autopilot;
+using NVolant::FieldStatus;
 using NVolant::Game;
+using NVolant::PlayerControls;
 
 struct Flight {
     std::vector<PlayerControls> inputs;
     std::uint32_t checksum = 0;
-    NVolant::FieldStatus status = NVolant::FieldStatus::Idle;
+    FieldStatus status = FieldStatus::Idle;
     int lives = 0;
     int score = 0;
     int missilesHeld = 0;
+    int checkpoints = 0;
 };
 
 class AutopilotTest : public RealGameData {
@@ -34,22 +39,46 @@ protected:
         game.newGame();
         game.setLevel(level);
         game.startLevel();
-        GameDriver driver(*platform, game);
         Autopilot pilot(seed);
         NVolant::PilotHand hand;
+        int saves = profile->savesWritten();
         for (int f = 0; f < frames; ++f) {
-            const NVolant::FieldStatus s = game.fieldStatus();
-            if (s == NVolant::FieldStatus::LevelComplete || s == NVolant::FieldStatus::GameOver)
+            if (game.fieldStatus() == FieldStatus::LevelComplete || game.fieldStatus() == FieldStatus::GameOver)
                 break;
             flight.inputs.push_back(pilot.next(game.field()));
             flight.missilesHeld += flight.inputs.back().missiles ? 1 : 0;
-            driver.step(hand.controls(flight.inputs.back()));
+            game.update(16.666666f, hand.controls(flight.inputs.back()));
+            if (profile->savesWritten() != saves && game.fieldStatus() == FieldStatus::Playing)
+                checkSavedGame(game, flight);
+            saves = profile->savesWritten();
         }
         flight.checksum = NVolant::WorldChecksum::of(game.field());
         flight.status = game.fieldStatus();
         flight.lives = game.field().lives();
         flight.score = game.field().world().arena().scores().score();
         return flight;
+    }
+
+    // The saved game written at a checkpoint in flight names where the game stands; the first
+    // one's picture is whole (terrain under the frame, nothing left black).
+    void checkSavedGame(Game& game, Flight& flight)
+    {
+        Xml::CXmlNode record;
+        ASSERT_TRUE(NVolant::decodeSavedGame(profile->savedGame(), record));
+        const NVolant::Enemies& enemies = game.field().level()->enemies();
+        const int passed = enemies.bridgesPassed();
+        const bool last = passed == static_cast<int>(enemies.bridges().size());
+        EXPECT_EQ(record.getInt("m_levelNum", 0), game.field().levelNumber() + (last ? 1 : 0));
+        EXPECT_EQ(record.getInt("bridgeNum", -1), last ? 0 : passed);
+        EXPECT_EQ(record.getInt("m_livesCount", 0), game.field().lives());
+        const Xml::CXmlNode* scores = record.findChild("scores");
+        ASSERT_NE(scores, nullptr);
+        EXPECT_EQ(scores->getInt("m_score", -1), game.field().world().arena().scores().score());
+        if (flight.checkpoints++ == 0) {
+            platform->beginFrame();
+            game.draw();
+            EXPECT_GT(platform->readFrame().countNot(0, 0, 0, 4), 800 * 600 * 9 / 10);
+        }
     }
 };
 
@@ -67,11 +96,14 @@ TEST_F(AutopilotTest, FinishesTheFirstLevelsFightingAndWithLivesToSpare)
 {
     // A level is about two minutes of play; the pilot must get through, not merely survive.
     for (const int level : {1, 3}) {
+        SCOPED_TRACE(level);
         const Flight flight = fly(level, 0, 20000);
-        EXPECT_EQ(flight.status, NVolant::FieldStatus::LevelComplete) << "level " << level;
-        EXPECT_GE(flight.lives, 2) << "level " << level;
-        EXPECT_GT(flight.score, 0) << "level " << level;
-        EXPECT_GT(flight.missilesHeld, 0) << "level " << level;
+        EXPECT_EQ(flight.status, FieldStatus::LevelComplete);
+        EXPECT_EQ(profile->levelMax(), level + 1);
+        EXPECT_GE(flight.checkpoints, 1);
+        EXPECT_GE(flight.lives, 2);
+        EXPECT_GT(flight.score, 0);
+        EXPECT_GT(flight.missilesHeld, 0);
         // It starts the level with moves of the steering point, as a player does, and stays on
         // the screen.
         ASSERT_GE(flight.inputs.size(), 3u);

@@ -52,50 +52,54 @@ TEST(ReplayFile, WrittenTextReadsBackToTheSameFramesAndOutcome)
     EXPECT_EQ(*back->expected, *replay.expected);
 }
 
-TEST(ReplayFile, AnotherVersionOrNoHeaderIsRefusedWithAClearMessage)
-{
-    // Version 1 held the mouse and keys, not the controls: refused rather than guessed at.
-    EXPECT_EQ(parseError("skyvane-replay 1\nframes 1\n0 1 1 0 0 -\n"),
-              "replay format version 1; this Skyvane reads version 2");
-    EXPECT_NE(parseError("level 3\nframes 1\n0 1 1 - -\n").find("not a Skyvane replay"), std::string::npos);
-    EXPECT_NE(parseError("").find("not a Skyvane replay"), std::string::npos);
-    EXPECT_NE(parseError("# only a comment\n").find("not a Skyvane replay"), std::string::npos);
-    // CR LF line ends (a file mended on another system) still read.
-    EXPECT_TRUE(ReplayFile::parse("skyvane-replay 2\r\nframes 2\r\n0 5 6 C 27\r\n").has_value());
-}
-
-TEST(ReplayFile, EveryNumberAndLetterIsCheckedAgainstItsRange)
+TEST(ReplayFile, ABadFileIsRefusedWithAMessageThatSaysWhy)
 {
     const std::string h = kHeader;
+    const std::string one = "frames 1\n0 1 1 - -\n";
+    struct Case {
+        std::string text;
+        std::string says; // a part of the message; empty: any refusal
+    };
+    const Case cases[] = {
+        // Version 1 held the mouse and keys, not the controls: refused rather than guessed at.
+        {"skyvane-replay 1\nframes 1\n0 1 1 0 0 -\n", "replay format version 1; this Skyvane reads version 2"},
+        {"level 3\nframes 1\n0 1 1 - -\n", "not a Skyvane replay"},
+        {"", "not a Skyvane replay"},
+        {"# only a comment\n", "not a Skyvane replay"},
+        // Frames start at zero, rise and follow their count.
+        {h + "1 1 1 - -\n", "rise"},
+        {h + "0 1 1 - -\n3 1 1 - -\n3 2 1 - -\n", "rise"},
+        {h + "0 1 1 - -\n3 1 1 - -\n2 2 1 - -\n", "rise"},
+        {"skyvane-replay 2\n0 1 1 - -\nframes 3\n", "before the frame count"},
+        {"skyvane-replay 2\nframes 3\nframes 4\n0 1 1 - -\n", "once"},
+        {h, "no frames"},
+        // Every number and letter of the header and the outcome against its range.
+        {"skyvane-replay 2\nlevel 31\n" + one, ""},
+        {"skyvane-replay 2\nlevel 0\n" + one, ""},
+        {"skyvane-replay 2\nframes 0\n", ""},
+        {"skyvane-replay 2\nframes 216001\n0 1 1 - -\n", ""},
+        {"skyvane-replay 2\nseed 4294967296\n" + one, ""},
+        {"skyvane-replay 2\ncontinue 100 2\n" + one, ""},
+        {h + "0 1 1 - -\nexpect 1 2 9 ff\n", ""},
+        {h + "0 1 1 - -\nexpect 1 2 3 fffffffff\n", ""},
+        {h + "0 1 1 - -\nexpect 1 2 3 xyz\n", ""},
+        {h + "0 1 1 - -\nwhatever 1\n", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_NE(parseError(c.text).find(c.says), std::string::npos) << c.text;
+    // And of a frame's line.
     for (const char* bad :
          {"0 800 1 - -", "0 -1 1 - -", "0 1 600 - -", "0 1 - - -", "0 - 1 - -", "0 1 1 X -", "0 1 1 CU -",
           "0 1 1 CC -", "0 1 1 - 0", "0 1 1 - 256", "0 1 1 - 5,", "0 1 1 - ,5", "10 1 1 - -", "0 1 1 -",
           "0 1 1 - - extra", "0 99999999999999999999 1 - -", "0 1x 1 - -",
           "0 1 1 - 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17"})
         EXPECT_NE(parseError(h + bad + "\n").find("line 5"), std::string::npos) << bad;
-    EXPECT_FALSE(ReplayFile::parse("skyvane-replay 2\nlevel 31\nframes 1\n0 1 1 - -\n"));
-    EXPECT_FALSE(ReplayFile::parse("skyvane-replay 2\nlevel 0\nframes 1\n0 1 1 - -\n"));
-    EXPECT_FALSE(ReplayFile::parse("skyvane-replay 2\nframes 0\n"));
-    EXPECT_FALSE(ReplayFile::parse("skyvane-replay 2\nframes 216001\n0 1 1 - -\n"));
-    EXPECT_FALSE(ReplayFile::parse("skyvane-replay 2\nseed 4294967296\nframes 1\n0 1 1 - -\n"));
-    EXPECT_FALSE(ReplayFile::parse("skyvane-replay 2\ncontinue 100 2\nframes 1\n0 1 1 - -\n"));
-    EXPECT_FALSE(ReplayFile::parse(h + "0 1 1 - -\nexpect 1 2 9 ff\n"));
-    EXPECT_FALSE(ReplayFile::parse(h + "0 1 1 - -\nexpect 1 2 3 fffffffff\n"));
-    EXPECT_FALSE(ReplayFile::parse(h + "0 1 1 - -\nexpect 1 2 3 xyz\n"));
-    EXPECT_FALSE(ReplayFile::parse(h + "0 1 1 - -\nwhatever 1\n"));
-}
 
-TEST(ReplayFile, FramesMustStartAtZeroRiseAndFollowTheirCount)
-{
-    const std::string h = kHeader;
-    EXPECT_NE(parseError(h + "1 1 1 - -\n").find("rise"), std::string::npos);
-    EXPECT_NE(parseError(h + "0 1 1 - -\n3 1 1 - -\n3 2 1 - -\n").find("rise"), std::string::npos);
-    EXPECT_NE(parseError(h + "0 1 1 - -\n3 1 1 - -\n2 2 1 - -\n").find("rise"), std::string::npos);
-    EXPECT_NE(parseError("skyvane-replay 2\n0 1 1 - -\nframes 3\n").find("before the frame count"),
-              std::string::npos);
-    EXPECT_NE(parseError("skyvane-replay 2\nframes 3\nframes 4\n0 1 1 - -\n").find("once"),
-              std::string::npos);
-    EXPECT_EQ(parseError(h), "no frames");
+    // CR LF line ends (a file mended on another system) still read.
+    EXPECT_TRUE(ReplayFile::parse("skyvane-replay 2\r\nframes 2\r\n0 5 6 C 27\r\n").has_value());
+    std::string error;
+    EXPECT_FALSE(ReplayFile::load("/nonexistent/flight.replay", &error));
+    EXPECT_NE(error.find("cannot read"), std::string::npos);
 }
 
 TEST(ReplayFile, TheFramesBetweenLinesHoldOnlyWhatIsHeld)
@@ -115,13 +119,6 @@ TEST(ReplayFile, TheFramesBetweenLinesHoldOnlyWhatIsHeld)
     EXPECT_TRUE(frames[8].typed.empty()) << "a key is typed once";
     EXPECT_TRUE(frames[9].missiles);
     EXPECT_FALSE(frames[9].cannon || frames[9].steer.has_value());
-}
-
-TEST(ReplayFile, AMissingFileSaysSo)
-{
-    std::string error;
-    EXPECT_FALSE(ReplayFile::load("/nonexistent/flight.replay", &error));
-    EXPECT_NE(error.find("cannot read"), std::string::npos);
 }
 
 } // namespace

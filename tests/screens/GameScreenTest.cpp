@@ -65,7 +65,7 @@ TEST_F(GameScreenTest, TheHintWindowComesOnlyWhenHintsAreAllowedAndWanted)
     EXPECT_EQ(Game(true, nullptr).hintWindow(), nullptr);
 }
 
-TEST_F(GameScreenTest, EscapeWithTheHintWindowOnlyClosesIt)
+TEST_F(GameScreenTest, WithTheHintWindowOpenEscapeOnlyClosesItAndAnyOtherKeyStartsPlay)
 {
     Game game(true, profile);
     startNewGame(game);
@@ -79,6 +79,14 @@ TEST_F(GameScreenTest, EscapeWithTheHintWindowOnlyClosesIt)
     EXPECT_EQ(game.getCommand(), NControls::ScreenCommand::None);
     EXPECT_EQ(game.fieldStatus(), FieldStatus::Waiting);
     EXPECT_TRUE(game.hasLevel());
+
+    Game another(true, profile);
+    startNewGame(another);
+    NVolant::PlayerControls typed;
+    typed.typed = {'M'};
+    another.update(kStep, typed);
+    EXPECT_NE(another.hintWindow(), nullptr);
+    EXPECT_EQ(another.fieldStatus(), FieldStatus::Playing);
 }
 
 TEST_F(GameScreenTest, ClosingTheHintWindowHandsThePointerToThePlane)
@@ -98,10 +106,14 @@ TEST_F(GameScreenTest, ClosingTheHintWindowHandsThePointerToThePlane)
     EXPECT_FALSE(isCursorVisible());
 }
 
-TEST_F(GameScreenTest, EscapeDuringPlayAsksForTheMainMenuAndPauses)
+TEST_F(GameScreenTest, TheScreenDrawsTheWholeFieldAndEscapeDuringPlayAsksForTheMainMenu)
 {
     Game game(false, profile);
     startNewGame(game, 2);
+    // Terrain and frame cover the picture: nothing of the clear colour shows.
+    platform->beginFrame(1, 0, 1);
+    game.draw();
+    EXPECT_EQ(platform->readFrame().countNot(255, 0, 255, 8), 800 * 600);
     NVolant::PlayerControls typed;
     typed.typed = {'D'};
     game.update(kStep, typed);
@@ -116,28 +128,6 @@ TEST_F(GameScreenTest, EscapeDuringPlayAsksForTheMainMenuAndPauses)
     EXPECT_EQ(game.field().titleFade(), 1.0f);
     game.pause();
     EXPECT_EQ(game.fieldStatus(), FieldStatus::Waiting);
-}
-
-TEST_F(GameScreenTest, AnyOtherKeyStartsPlayEvenWithTheHintWindowOpen)
-{
-    Game game(true, profile);
-    startNewGame(game);
-    NVolant::PlayerControls typed;
-    typed.typed = {'M'};
-    game.update(kStep, typed);
-    EXPECT_NE(game.hintWindow(), nullptr);
-    EXPECT_EQ(game.fieldStatus(), FieldStatus::Playing);
-}
-
-TEST_F(GameScreenTest, TheGameScreenDrawsTheWholeField)
-{
-    Game game(false, profile);
-    startNewGame(game, 1);
-    platform->beginFrame(1, 0, 1);
-    game.draw();
-    const Frame frame = platform->readFrame();
-    // Terrain and frame cover the picture: nothing of the clear colour shows.
-    EXPECT_EQ(frame.countNot(255, 0, 255, 8), 800 * 600);
 }
 
 } // namespace

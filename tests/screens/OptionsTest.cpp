@@ -29,13 +29,6 @@ protected:
         NAudio::AudioSystem::destroy();
         ScreenFixture::TearDown();
     }
-    // The audio system on the headless driver with every sound loaded, as the game has them.
-    NAudio::AudioSystem& audio()
-    {
-        NAudio::AudioSystem* system = NAudio::AudioSystem::create();
-        NVolant::Sounds::instance();
-        return *system;
-    }
     // Drags a slider's thumb (absolute centre x) along its row to x.
     void drag(int fromX, int y, int toX)
     {
@@ -49,22 +42,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(OptionsTest, ThePanelsWidgetsSitWhereItsPicturePaintsThem)
-{
-    OptionsPanel& panel = openOptions();
-    EXPECT_EQ(panel.getPosition(), Vector4(240, 100, 0, 1));
-    EXPECT_EQ(panel.fullScreenBox()->getCentre(), Vector4(53, 91, 0, 1));
-    EXPECT_EQ(panel.stereoBox()->getCentre(), Vector4(53, 130, 0, 1));
-    EXPECT_EQ(panel.hintsBox()->getCentre(), Vector4(53, 169, 0, 1));
-    EXPECT_EQ(panel.soundSlider()->getPosition(), Vector4(69, 298, 0, 1));
-    EXPECT_EQ(panel.musicSlider()->getPosition(), Vector4(69, 233, 0, 1));
-    EXPECT_EQ(panel.soundSlider()->getWidth(), 178);
-    EXPECT_EQ(panel.soundSlider()->getMaximum(), 100);
-    render("options");
-    click(240 + 160, 100 + 330 + 19);
-    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::MainMenu);
-}
 
 TEST_F(OptionsTest, TheFullScreenBoxShowsTheModeTheWindowIsReallyIn)
 {
@@ -81,6 +58,7 @@ TEST_F(OptionsTest, TheFullScreenBoxShowsTheModeTheWindowIsReallyIn)
     click(240 + 53, 100 + 91);
     EXPECT_FALSE(panel.fullScreenBox()->isChecked());
     EXPECT_EQ(host.calls, (std::vector<std::string>{"full screen", "full screen", "windowed"}));
+    render("options");
 }
 
 TEST_F(OptionsTest, TheHintsBoxEditsTheCurrentProfileOnly)
@@ -99,21 +77,18 @@ TEST_F(OptionsTest, TheHintsBoxEditsTheCurrentProfileOnly)
     EXPECT_FALSE(profiles().currentProfile()->m_isShowHints);
 }
 
-TEST_F(OptionsTest, TheHintWindowKeepsTheChoiceInItsProfileAndCloses)
+TEST_F(OptionsTest, TheHintWindowKeepsTheChoiceInItsProfile)
 {
     ASSERT_TRUE(profiles().addProfile("ACE"));
     NVolant::Profile* profile = profiles().findProfile("ACE");
     HintWnd hints(profile);
     screen = &hints;
-    EXPECT_EQ(hints.hintsBox()->getPosition(), Vector4(30, 540, 0, 1));
     EXPECT_TRUE(hints.hintsBox()->isChecked());
     render("hint_window");
     const Vector4 box = hints.hintsBox()->getCentre();
     click(static_cast<int>(box.x), static_cast<int>(box.y));
     EXPECT_FALSE(profile->m_isShowHints);
     EXPECT_FALSE(hints.isClosed());
-    click(710, 569);
-    EXPECT_TRUE(hints.isClosed());
 
     // Without a profile the box is only a box.
     HintWnd anonymous(nullptr);
@@ -124,9 +99,12 @@ TEST_F(OptionsTest, TheHintWindowKeepsTheChoiceInItsProfileAndCloses)
     EXPECT_FALSE(profile->m_isShowHints);
 }
 
-TEST_F(OptionsTest, TheMusicSliderSwitchesTheMusicOffAtZeroAndBackOnWithTheMenuTheme)
+TEST_F(OptionsTest, TheSlidersSetTheVolumesAndTheMusicComesBackWithTheMenuTheme)
 {
-    NAudio::AudioSystem& system = audio();
+    // The audio system on the headless driver with every sound loaded, as the game has them.
+    NAudio::AudioSystem& system = *NAudio::AudioSystem::create();
+    NVolant::Sounds::instance();
+    ASSERT_NE(NVolant::Sounds::existing()->helicExplode(), nullptr) << "no audio device on the headless driver";
     system.setStreamVolume(40);
     system.setSoundVolume(80);
     system.setInvertStereo(true);
@@ -153,24 +131,17 @@ TEST_F(OptionsTest, TheMusicSliderSwitchesTheMusicOffAtZeroAndBackOnWithTheMenuT
 
     click(240 + 53, 100 + 130);
     EXPECT_FALSE(system.invertStereo());
-}
 
-TEST_F(OptionsTest, ReleasingTheSoundSliderPlaysTheTestSoundOnceAtTheNewVolume)
-{
-    NAudio::AudioSystem& system = audio();
-    ASSERT_NE(NVolant::Sounds::existing()->helicExplode(), nullptr)
-        << "no audio device on the headless driver";
-    system.setSoundVolume(100);
-    OptionsPanel& panel = openOptions();
-    const int left = 240 + 69, y = 100 + 298 + 13;
-    press(left + 178, y);
-    move(left + 120, y);
+    // The sound row, from 80 %: off at zero while dragged, and the test sound once on release.
+    const int soundY = 100 + 298 + 13;
+    press(left + 142, soundY);
+    move(left + 120, soundY);
     EXPECT_FALSE(NVolant::Sounds::existing()->helicExplode()->isPlaying());
-    move(left - 20, y);
+    move(left - 20, soundY);
     EXPECT_EQ(system.soundVolume(), 0);
     EXPECT_FALSE(system.soundsEnabled());
-    move(left + 89, y);
-    release(left + 89, y);
+    move(left + 89, soundY);
+    release(left + 89, soundY);
     EXPECT_EQ(panel.soundSlider()->getValue(), 50);
     EXPECT_EQ(system.soundVolume(), 50);
     EXPECT_TRUE(system.soundsEnabled());

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "content/ResourceArchive.h"
 #include "gameplay/Images.h"
 #include "score/Profiles.h"
-#include "platform/KGraphic.h"
 #include "platform/KInjection.h"
 #include "screens/ScreenHost.h"
 #include "ui/Control.h"
 
+#include "support/GeneratedData.h"
 #include "support/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>
@@ -50,12 +49,7 @@ protected:
     {
         platform = std::make_unique<HeadlessPlatform>();
         ASSERT_TRUE(platform->ok());
-        NLib::ResourceArchive* archive = NLib::ResourceArchive::create();
-        archive->setPassword(NLib::ResourceArchive::kGamePassword);
-        const char* build = std::getenv("SKYVANE_BUILD_DIR");
-        ASSERT_TRUE(archive->open(std::string(build ? build : ".") + "/data.pk")) << "no generated data pack";
-        setImageFileReader(
-            [](const std::string& path) { return NLib::ResourceArchive::instance()->readFile(path); });
+        ASSERT_TRUE(openGeneratedData()) << "no generated data pack";
         platform->window().setEventCallback([this](const KEvent& e) {
             if (!screen)
                 return true;
@@ -75,8 +69,7 @@ protected:
         screen = nullptr;
         NVolant::Profiles::destroy();
         NVolant::Images::destroy();
-        setImageFileReader(nullptr);
-        NLib::ResourceArchive::destroy();
+        closeGeneratedData();
         platform.reset();
     }
 
@@ -130,6 +123,15 @@ protected:
         }
     }
     NVolant::Profiles& profiles() { return *NVolant::Profiles::instance(); }
+    // Pixels of a rectangle whose red differs between two frames by more than a rounding.
+    static int differences(const Frame& a, const Frame& b, int x1, int y1, int x2, int y2)
+    {
+        int count = 0;
+        for (int y = y1; y < y2; ++y)
+            for (int x = x1; x < x2; ++x)
+                count += std::abs(a.at(x, y).r - b.at(x, y).r) > 8;
+        return count;
+    }
 
     std::unique_ptr<HeadlessPlatform> platform;
     RecordingHost host;
