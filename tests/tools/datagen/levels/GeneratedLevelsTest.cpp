@@ -42,8 +42,9 @@ protected:
     static const LevelData& level(int n) { return (*s_levels)[static_cast<std::size_t>(n - 1)]; }
     static int count(const LevelData& l, EnemyKind k)
     {
-        return static_cast<int>(std::count_if(l.enemies.begin(), l.enemies.end(),
-                                              [&](const EnemyRecord& e) { return enemyKindOf(e.type) == k; }));
+        return static_cast<int>(std::count_if(l.enemies.begin(), l.enemies.end(), [&](const EnemyRecord& e) {
+            return enemyKindOf(e.type) == k;
+        }));
     }
     static bool firesFlak(const LevelData& l)
     {
@@ -58,7 +59,8 @@ protected:
 TempDir* GeneratedLevels::s_dir = nullptr;
 std::vector<LevelData>* GeneratedLevels::s_levels = nullptr;
 
-TEST_F(GeneratedLevels, FilesReadBackAsBuilt)
+// What is written reads back as built, and building again gives the same bytes.
+TEST_F(GeneratedLevels, FilesReadBackAsBuiltAndRebuildTheSame)
 {
     for (int n : {1, 14, 30}) {
         LevelData back;
@@ -73,18 +75,13 @@ TEST_F(GeneratedLevels, FilesReadBackAsBuilt)
         EXPECT_EQ(back.textures.size(), built.textures.size());
         EXPECT_EQ(back.waterPath, built.waterPath);
     }
-}
-
-TEST_F(GeneratedLevels, GenerationIsDeterministic)
-{
     const LevelData again = makeLevel(7, testCatalog());
     EXPECT_EQ(LevelFiles::encodeMap(again.map), LevelFiles::encodeMap(level(7).map));
     EXPECT_EQ(LevelFiles::encodeEnemies(again.enemies), LevelFiles::encodeEnemies(level(7).enemies));
     EXPECT_EQ(LevelFiles::encodeBonuses(again.bonuses), LevelFiles::encodeBonuses(level(7).bonuses));
     EXPECT_EQ(levelXmlText(again), levelXmlText(level(7)));
-    const Image a = terrain_art::texture(Landscape::Forest, 3),
-                b = terrain_art::texture(Landscape::Forest, 3);
-    EXPECT_EQ(encodePng(a), encodePng(b));
+    EXPECT_EQ(encodePng(terrain_art::texture(Landscape::Forest, 3)),
+              encodePng(terrain_art::texture(Landscape::Forest, 3)));
     EXPECT_EQ(encodePng(terrain_art::water(Water::Cold)), encodePng(terrain_art::water(Water::Cold)));
 }
 
@@ -137,29 +134,24 @@ TEST_F(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
     EXPECT_GT(level(15).enemies.size(), level(2).enemies.size());
 }
 
-TEST_F(GeneratedLevels, BonusesHelpWhenTheyMatter)
-{
-    for (int n = 1; n <= 30; ++n) {
-        const LevelData& l = level(n);
-        // A fresh plane every level: a cannon upgrade in the first half minute.
-        EXPECT_TRUE(std::any_of(l.bonuses.begin(), l.bonuses.end(),
-                                [](const BonusRecord& b) { return b.kind == kAddDamage && b.position.y < 3000; }))
-            << "level " << n;
-        const auto repairs = std::count_if(l.bonuses.begin(), l.bonuses.end(), [](const BonusRecord& b) {
-            return b.kind == kRepair || b.kind == kRepairAll;
-        });
-        EXPECT_GE(repairs, 1) << "level " << n;
-        EXPECT_TRUE(std::is_sorted(l.bonuses.begin(), l.bonuses.end(),
-                                   [](const BonusRecord& a, const BonusRecord& b) { return a.position.y < b.position.y; }));
-    }
-}
-
-TEST_F(GeneratedLevels, LandscapesChangeAcrossLevelsAndAtBridges)
+// Every level: a cannon upgrade in the first half minute for the fresh plane, a repair, bonuses in
+// flying order, and at least two landscapes; hardly two levels look alike.
+TEST_F(GeneratedLevels, EveryLevelHasItsHelpAndItsOwnLook)
 {
     std::set<std::string> looks;
     for (int n = 1; n <= 30; ++n) {
+        SCOPED_TRACE(n);
         const LevelData& l = level(n);
-        EXPECT_GE(l.sectors.size(), 2u) << "level " << n;
+        EXPECT_TRUE(std::any_of(l.bonuses.begin(), l.bonuses.end(), [](const BonusRecord& b) {
+            return b.kind == kAddDamage && b.position.y < 3000;
+        }));
+        EXPECT_TRUE(std::any_of(l.bonuses.begin(), l.bonuses.end(), [](const BonusRecord& b) {
+            return b.kind == kRepair || b.kind == kRepairAll;
+        }));
+        EXPECT_TRUE(std::is_sorted(
+            l.bonuses.begin(), l.bonuses.end(),
+            [](const BonusRecord& a, const BonusRecord& b) { return a.position.y < b.position.y; }));
+        EXPECT_GE(l.sectors.size(), 2u);
         std::string look;
         for (const SectorDef& s : l.sectors)
             look += s.name + " ";

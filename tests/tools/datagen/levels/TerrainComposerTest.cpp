@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 
 namespace {
@@ -11,14 +12,8 @@ using namespace datagen::levels;
 Image solid(int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a = 255)
 {
     Image img(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            std::uint8_t* p = img.at(x, y);
-            p[0] = r;
-            p[1] = g;
-            p[2] = b;
-            p[3] = a;
-        }
+    for (std::size_t i = 0; i < img.rgba.size(); ++i)
+        img.rgba[i] = std::array{r, g, b, a}[i % 4];
     return img;
 }
 
