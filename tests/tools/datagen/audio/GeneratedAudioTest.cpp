@@ -5,6 +5,8 @@
 #include "audio/SoundFiles.h"
 #include "audio/VorbisDecoder.h"
 
+#include "AudioTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,6 +19,7 @@
 #include <string>
 #include <vector>
 
+using audiotest::rms;
 using datagen::audio::DecodedAudio;
 using datagen::audio::decodeVorbis;
 
@@ -68,14 +71,6 @@ std::vector<std::uint8_t> generatedBytes(const std::string& name)
             return readFileBytes(path);
     }
     return datagen::audio::makeSoundFile(relative);
-}
-
-double rms(const std::vector<float>& s, std::size_t from, std::size_t to)
-{
-    double sum = 0.0;
-    for (std::size_t i = from; i < to; ++i)
-        sum += static_cast<double>(s[i]) * s[i];
-    return std::sqrt(sum / static_cast<double>(std::max<std::size_t>(1, to - from)));
 }
 
 // A click at the loop point shows as a jump from the last sample to the first that the signal
@@ -139,7 +134,7 @@ void checkLoop(const Expected& file, const DecodedAudio& audio)
         const std::size_t half = 1102;
         std::vector<float> seam(s.end() - static_cast<long>(half), s.end());
         seam.insert(seam.end(), s.begin(), s.begin() + static_cast<long>(half));
-        const double across = rms(seam, 0, seam.size());
+        const double across = rms(seam);
         double quietest = 1e9;
         double loudest = 0.0;
         for (std::size_t from = 0; from + 2 * half <= n; from += half) {
@@ -149,7 +144,7 @@ void checkLoop(const Expected& file, const DecodedAudio& audio)
         EXPECT_GE(across, quietest * 0.9) << name;
         EXPECT_LE(across, loudest * 1.1) << name;
         if (file.kind == Kind::Music) {
-            const double whole = rms(s, 0, n);
+            const double whole = rms(s);
             EXPECT_LT(levelDifference(rms(s, n - 44100, n), whole), 12.0) << name;
             EXPECT_LT(levelDifference(rms(s, 0, 44100), whole), 12.0) << name;
         }
