@@ -108,8 +108,9 @@ bool has(const std::string& text, const char* part)
 } // namespace
 
 // Every hit circle sits on the drawn body in every direction, mostly inside it, and together
-// the circles cover most of the solid body (rotor blades are deliberately left out).
-TEST(ArtGeometry, HitCirclesMatchTheSilhouette)
+// the circles cover most of the solid body (rotor blades are deliberately left out). The outline
+// points of boats, helicopters and the player's plane lie on the hull's edge.
+TEST(ArtGeometry, HitShapesMatchTheSilhouette)
 {
     for (const Shape& s : shapes()) {
         SCOPED_TRACE(s.sprite);
@@ -149,15 +150,8 @@ TEST(ArtGeometry, HitCirclesMatchTheSilhouette)
                 EXPECT_GE(inside * 2, total) << "group " << g << " circle " << c.x << "," << c.y;
             }
         }
-    }
-}
-
-TEST(ArtGeometry, OutlinePointsLieOnTheHullEdge)
-{
-    for (const Shape& s : shapes()) {
         if (!has(s.params, "boat") && !has(s.params, "helic") && !has(s.params, "player"))
             continue;
-        SCOPED_TRACE(s.params);
         const std::vector<Pt> points = Params(s.params).list("collition_points");
         ASSERT_GE(points.size(), 4u);
         const Picture cell = spriteCell(s.sprite, 0, has(s.sprite, "player") ? 4 : 0);

@@ -19,53 +19,53 @@ namespace {
 
 using namespace datagen::levels;
 
-// All thirty levels, built once for the suite, written into a scratch data tree.
-class GeneratedLevels : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
+// All thirty levels, built once, written into a scratch data tree.
+struct Built {
+    TempDir dir;
+    std::vector<LevelData> levels;
+    Built()
     {
-        s_dir = new TempDir;
-        s_levels = new std::vector<LevelData>;
-        const datagen::DataTree tree(s_dir->path());
+        const datagen::DataTree tree(dir.path());
         for (const auto& [path, image] : terrain_art::allPictures())
             tree.writeBytes(path, encodePng(image));
         for (int n = 1; n <= 30; ++n) {
-            s_levels->push_back(makeLevel(n, testCatalog()));
-            writeLevel(tree, s_levels->back());
+            levels.push_back(makeLevel(n, testCatalog()));
+            writeLevel(tree, levels.back());
         }
     }
-    static void TearDownTestSuite()
-    {
-        delete s_levels;
-        delete s_dir;
-    }
-    static const LevelData& level(int n) { return (*s_levels)[static_cast<std::size_t>(n - 1)]; }
-    static int count(const LevelData& l, EnemyKind k)
-    {
-        return static_cast<int>(std::count_if(l.enemies.begin(), l.enemies.end(), [&](const EnemyRecord& e) {
-            return enemyKindOf(e.type) == k;
-        }));
-    }
-    static bool firesFlak(const LevelData& l)
-    {
-        return std::any_of(l.enemies.begin(), l.enemies.end(), [](const EnemyRecord& e) {
-            return enemyKindOf(e.type) == EnemyKind::Tank && testCatalog().shapeOf(e.type).flak != 0;
-        });
-    }
-
-    static TempDir* s_dir;
-    static std::vector<LevelData>* s_levels;
 };
-TempDir* GeneratedLevels::s_dir = nullptr;
-std::vector<LevelData>* GeneratedLevels::s_levels = nullptr;
+
+const Built& built()
+{
+    static const Built once;
+    return once;
+}
+
+const LevelData& level(int n)
+{
+    return built().levels[static_cast<std::size_t>(n - 1)];
+}
+
+int count(const LevelData& l, EnemyKind k)
+{
+    return static_cast<int>(std::count_if(l.enemies.begin(), l.enemies.end(),
+                                          [&](const EnemyRecord& e) { return enemyKindOf(e.type) == k; }));
+}
+
+bool firesFlak(const LevelData& l)
+{
+    return std::any_of(l.enemies.begin(), l.enemies.end(), [](const EnemyRecord& e) {
+        return enemyKindOf(e.type) == EnemyKind::Tank && testCatalog().shapeOf(e.type).flak != 0;
+    });
+}
 
 // What is written reads back as built, and building again gives the same bytes.
-TEST_F(GeneratedLevels, FilesReadBackAsBuiltAndRebuildTheSame)
+TEST(GeneratedLevels, FilesReadBackAsBuiltAndRebuildTheSame)
 {
     for (int n : {1, 14, 30}) {
         LevelData back;
         std::string why;
-        ASSERT_TRUE(readLevel(s_dir->path(), n, back, why)) << why;
+        ASSERT_TRUE(readLevel(built().dir.path(), n, back, why)) << why;
         const LevelData& built = level(n);
         EXPECT_EQ(back.map, built.map);
         EXPECT_EQ(back.enemies, built.enemies);
@@ -85,7 +85,7 @@ TEST_F(GeneratedLevels, FilesReadBackAsBuiltAndRebuildTheSame)
     EXPECT_EQ(encodePng(terrain_art::water(Water::Cold)), encodePng(terrain_art::water(Water::Cold)));
 }
 
-TEST_F(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
+TEST(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
 {
     for (int n = 2; n <= 30; ++n)
         EXPECT_GE(level(n).endScroll(), level(n - 1).endScroll());
@@ -136,7 +136,7 @@ TEST_F(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
 
 // Every level: a cannon upgrade in the first half minute for the fresh plane, a repair, bonuses in
 // flying order, and at least two landscapes; hardly two levels look alike.
-TEST_F(GeneratedLevels, EveryLevelHasItsHelpAndItsOwnLook)
+TEST(GeneratedLevels, EveryLevelHasItsHelpAndItsOwnLook)
 {
     std::set<std::string> looks;
     for (int n = 1; n <= 30; ++n) {
