@@ -98,10 +98,8 @@ const Breach kBreaches[] = {
          l.map.at(12, 40) = static_cast<int>(l.sectors.size()) * 1000 + tiles::kGradientFirst;
      },
      "would show"},
-    {"a cell of a sector the level does not have",
-     [](LevelData& l) {
-         l.map.at(12, 40) = static_cast<int>(l.sectors.size() + 1) * 1000 + tiles::kFullFirst;
-     },
+    {"a land cell numbered past the last sector",
+     [](LevelData& l) { l.map.at(12, 40) = static_cast<int>(l.sectors.size()) * 1000 + tiles::kFullFirst; },
      "names no tile"},
     {"a bonus at the very edge",
      [](LevelData& l) {
