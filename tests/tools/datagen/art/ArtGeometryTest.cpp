@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct Pt {
     double x, y, r;
 };
 
+// A unit's params.xml read with the game's XML reader.
 struct Params {
     Xml::CXmlNode root;
     explicit Params(const std::string& path)
@@ -44,14 +46,27 @@ const double kPlaneAngle[8] = {0, -45, 0, -135, 0, 135, 0, 45};
 // The player's plane never turns: its groups are bank positions.
 const double kNoTurn[8] = {0, 0, 0, 0, 0, 0, 0, 0};
 
-// A shape point in the unit's frame, placed for a group, in pixels of the sprite cell.
+double radians(double degrees)
+{
+    return degrees * std::numbers::pi / 180.0;
+}
+
+// A shape point in the unit's frame (y up), turned for a group, in pixels of the sprite cell.
 void toCell(const Pt& p, double angleDeg, const Picture& cell, double& x, double& y)
 {
-    const double a = angleDeg * 3.14159265358979 / 180.0;
-    const double wx = std::cos(a) * p.x - std::sin(a) * p.y;
-    const double wy = std::sin(a) * p.x + std::cos(a) * p.y;
-    x = cell.width / 2.0 + wx;
-    y = cell.height / 2.0 - wy;
+    const double a = radians(angleDeg);
+    x = cell.width / 2.0 + std::cos(a) * p.x - std::sin(a) * p.y;
+    y = cell.height / 2.0 - (std::sin(a) * p.x + std::cos(a) * p.y);
+}
+
+// The most opaque pixel within reach of a point: is something drawn there?
+int alphaNear(const Picture& cell, double x, double y, int reach)
+{
+    int best = 0;
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx)
+            best = std::max(best, cell.alpha(static_cast<int>(x) + dx, static_cast<int>(y) + dy));
+    return best;
 }
 
 struct Shape {
@@ -60,114 +75,90 @@ struct Shape {
     const double* angles;
 };
 
+// Every unit with a hit shape, with the direction groups the game draws it in.
 std::vector<Shape> shapes()
 {
     std::vector<Shape> out;
     const std::vector<int> all = {0, 1, 2, 3, 4, 5, 6, 7};
     for (int i = 1; i <= 4; ++i) {
-        out.push_back({"dat/boat" + num2(i) + "/boat" + num2(i) + ".xml",
-                       "dat/boat" + num2(i) + "/params.xml", all, kUnitAngle});
-        out.push_back({"dat/helic" + num2(i) + "/helic" + num2(i) + ".xml",
-                       "dat/helic" + num2(i) + "/params.xml", all, kUnitAngle});
-        out.push_back({"dat/plane" + num2(i) + "/plane" + num2(i) + ".xml",
-                       "dat/plane" + num2(i) + "/params.xml",
-                       {1, 2, 3, 4, 5, 6, 7},
-                       kPlaneAngle});
+        const std::string boat = "dat/boat" + num2(i), helic = "dat/helic" + num2(i),
+                          plane = "dat/plane" + num2(i);
+        out.push_back({boat + "/boat" + num2(i) + ".xml", boat + "/params.xml", all, kUnitAngle});
+        out.push_back({helic + "/helic" + num2(i) + ".xml", helic + "/params.xml", all, kUnitAngle});
+        out.push_back(
+            {plane + "/plane" + num2(i) + ".xml", plane + "/params.xml", {1, 2, 3, 4, 5, 6, 7}, kPlaneAngle});
     }
     for (int i = 1; i <= 5; ++i)
         out.push_back(
             {"dat/tank" + num2(i) + "/sprite.xml", "dat/tank" + num2(i) + "/params.xml", all, kUnitAngle});
-    for (int i = 1; i <= 12; ++i)
-        out.push_back({"dat/building" + num2(i) + "/sprite.xml",
-                       "dat/building" + num2(i) + "/params.xml",
-                       {0},
-                       kUnitAngle});
+    for (int i = 1; i <= 12; ++i) {
+        const std::string building = "dat/building" + num2(i);
+        out.push_back({building + "/sprite.xml", building + "/params.xml", {0}, kUnitAngle});
+    }
     out.push_back({"dat/bridge/bridge.xml", "dat/bridge/params.xml", {0}, kUnitAngle});
     out.push_back({"dat/player_plane/plane.xml", "dat/player_plane/params.xml", {0, 4, 7}, kNoTurn});
     return out;
 }
 
+bool has(const std::string& text, const char* part)
+{
+    return text.find(part) != std::string::npos;
+}
+
 } // namespace
 
-TEST(ArtGeometry, CirclesSitInsideTheSilhouette)
+// Every hit circle sits on the drawn body in every direction, mostly inside it, and together
+// the circles cover most of the solid body (rotor blades are deliberately left out). The outline
+// points of boats, helicopters and the player's plane lie on the hull's edge.
+TEST(ArtGeometry, HitShapesMatchTheSilhouette)
 {
     for (const Shape& s : shapes()) {
-        const Params params(s.params);
-        const std::vector<Pt> circles = params.list("collition_circles");
-        ASSERT_FALSE(circles.empty()) << s.params;
+        SCOPED_TRACE(s.sprite);
+        const std::vector<Pt> circles = Params(s.params).list("collition_circles");
+        ASSERT_FALSE(circles.empty());
         for (int g : s.groups) {
             const Picture cell = spriteCell(s.sprite, 0, g);
-            ASSERT_GT(cell.width, 0) << s.sprite;
+            ASSERT_GT(cell.width, 0);
+            if (g == s.groups[0] && !has(s.sprite, "helic")) {
+                int solid = 0, covered = 0;
+                for (int y = 0; y < cell.height; ++y)
+                    for (int x = 0; x < cell.width; ++x) {
+                        if (cell.alpha(x, y) < 250)
+                            continue;
+                        ++solid;
+                        covered += std::any_of(circles.begin(), circles.end(), [&](const Pt& c) {
+                            double cx, cy;
+                            toCell(c, s.angles[g], cell, cx, cy);
+                            return std::hypot(x + 0.5 - cx, y + 0.5 - cy) <= c.r + 4;
+                        });
+                    }
+                EXPECT_GT(solid, 0);
+                EXPECT_GE(covered, 0.6 * solid);
+            }
             for (const Pt& c : circles) {
                 double x, y;
                 toCell(c, s.angles[g], cell, x, y);
                 EXPECT_GE(cell.alpha(static_cast<int>(x), static_cast<int>(y)), 128)
-                    << s.sprite << " group " << g << " circle " << c.x << "," << c.y;
-                // and the circle is mostly on the body, not hanging off it
+                    << "group " << g << " circle " << c.x << "," << c.y;
                 int inside = 0, total = 0;
                 for (double dy = -c.r; dy <= c.r; dy += 1)
-                    for (double dx = -c.r; dx <= c.r; dx += 1) {
-                        if (dx * dx + dy * dy > c.r * c.r)
-                            continue;
-                        ++total;
-                        if (cell.alpha(static_cast<int>(x + dx), static_cast<int>(y + dy)) >= 64)
-                            ++inside;
-                    }
-                EXPECT_GE(inside * 2, total) << s.sprite << " group " << g << " circle " << c.x << "," << c.y;
+                    for (double dx = -c.r; dx <= c.r; dx += 1)
+                        if (dx * dx + dy * dy <= c.r * c.r) {
+                            ++total;
+                            inside += cell.alpha(static_cast<int>(x + dx), static_cast<int>(y + dy)) >= 64;
+                        }
+                EXPECT_GE(inside * 2, total) << "group " << g << " circle " << c.x << "," << c.y;
             }
         }
-    }
-}
-
-TEST(ArtGeometry, CirclesCoverTheSolidBody)
-{
-    for (const Shape& s : shapes()) {
-        if (s.sprite.find("helic") != std::string::npos)
-            continue; // rotor blades are deliberately not part of the hit shape
-        const Params params(s.params);
-        const std::vector<Pt> circles = params.list("collition_circles");
-        const Picture cell = spriteCell(s.sprite, 0, s.groups[0]);
-        int solid = 0, covered = 0;
-        for (int y = 0; y < cell.height; ++y)
-            for (int x = 0; x < cell.width; ++x) {
-                if (cell.alpha(x, y) < 250)
-                    continue;
-                ++solid;
-                for (const Pt& c : circles) {
-                    double cx, cy;
-                    toCell(c, s.angles[s.groups[0]], cell, cx, cy);
-                    if (std::hypot(x + 0.5 - cx, y + 0.5 - cy) <= c.r + 4) {
-                        ++covered;
-                        break;
-                    }
-                }
-            }
-        ASSERT_GT(solid, 0) << s.sprite;
-        EXPECT_GE(static_cast<double>(covered) / solid, 0.6) << s.sprite;
-    }
-}
-
-TEST(ArtGeometry, OutlinePointsLieOnTheHullEdge)
-{
-    for (const Shape& s : shapes()) {
-        if (s.params.find("boat") == std::string::npos && s.params.find("helic") == std::string::npos &&
-            s.params.find("player") == std::string::npos)
+        if (!has(s.params, "boat") && !has(s.params, "helic") && !has(s.params, "player"))
             continue;
-        const std::string &sprite = s.sprite, &path = s.params;
-        const Params params(path);
-        const std::vector<Pt> points = params.list("collition_points");
-        ASSERT_GE(points.size(), 4u) << path;
-        const int group = sprite.find("player") != std::string::npos ? 4 : 0;
-        const Picture cell = spriteCell(sprite, 0, group);
+        const std::vector<Pt> points = Params(s.params).list("collition_points");
+        ASSERT_GE(points.size(), 4u);
+        const Picture cell = spriteCell(s.sprite, 0, has(s.sprite, "player") ? 4 : 0);
         for (const Pt& p : points) {
             double x, y;
             toCell(p, 0, cell, x, y);
-            int nearestSolid = 99;
-            for (int dy = -6; dy <= 6; ++dy)
-                for (int dx = -6; dx <= 6; ++dx)
-                    if (cell.alpha(static_cast<int>(x) + dx, static_cast<int>(y) + dy) >= 160)
-                        nearestSolid = std::min(nearestSolid, std::max(std::abs(dx), std::abs(dy)));
-            EXPECT_LE(nearestSolid, 4) << path << " point " << p.x << "," << p.y;
+            EXPECT_GE(alphaNear(cell, x, y, 4), 160) << "point " << p.x << "," << p.y;
         }
     }
 }
@@ -175,21 +166,22 @@ TEST(ArtGeometry, OutlinePointsLieOnTheHullEdge)
 TEST(ArtGeometry, BoatWakesAndGunsFitTheHull)
 {
     for (int i = 1; i <= 4; ++i) {
+        SCOPED_TRACE(i);
         const Params params("dat/boat" + num2(i) + "/params.xml");
         const std::vector<Pt> tail = params.list("tailPos");
         ASSERT_EQ(tail.size(), 8u);
-        const SpriteInfo sprite = loadSprite("dat/boat" + num2(i) + "/boat" + num2(i) + ".xml");
+        const double halfWidth =
+            loadSprite("dat/boat" + num2(i) + "/boat" + num2(i) + ".xml").frameWidth / 2.0;
         for (int g = 0; g < 8; ++g) {
-            // tailPos is a screen offset: it must point away from the heading (screen y down)
-            const double a = kUnitAngle[g] * 3.14159265358979 / 180.0;
-            const double hx = -std::sin(a), hy = -std::cos(a);
-            EXPECT_LT(tail[g].x * hx + tail[g].y * hy, 0) << "boat " << i << " group " << g;
-            EXPECT_LT(std::hypot(tail[g].x, tail[g].y), sprite.frameWidth / 2.0);
+            // tailPos is a screen offset (y down): it points away from the heading
+            const double a = radians(kUnitAngle[g]);
+            EXPECT_LT(tail[g].x * -std::sin(a) + tail[g].y * -std::cos(a), 0) << "group " << g;
+            EXPECT_LT(std::hypot(tail[g].x, tail[g].y), halfWidth);
         }
         const std::vector<Pt> guns = params.list("guns");
         EXPECT_FALSE(guns.empty());
         for (const Pt& gun : guns)
-            EXPECT_LT(std::hypot(gun.x, gun.y), sprite.frameWidth / 2.0);
+            EXPECT_LT(std::hypot(gun.x, gun.y), halfWidth);
     }
 }
 
@@ -204,19 +196,13 @@ TEST(ArtGeometry, TankShotsLeaveFromTheMuzzles)
         const std::size_t n = shoot.size() / 8;
         for (int g = 0; g < 8; ++g) {
             const Picture cell = spriteCell("dat/tank" + num2(i) + "/sprite.xml", 0, g);
-            const double a = kUnitAngle[g] * 3.14159265358979 / 180.0;
-            const double hx = -std::sin(a), hy = std::cos(a); // world heading
+            const double a = radians(kUnitAngle[g]);
             for (std::size_t k = 0; k < n; ++k) {
                 const Pt& p = shoot[g * n + k];
-                EXPECT_GT(p.x * hx + p.y * hy, 5) << "group " << g; // ahead of the centre
-                // the muzzle is drawn: solid pixels within a few pixels (world y up, cell y down)
-                const int x = static_cast<int>(cell.width / 2.0 + p.x),
-                          y = static_cast<int>(cell.height / 2.0 - p.y);
-                int best = 0;
-                for (int dy = -3; dy <= 3; ++dy)
-                    for (int dx = -3; dx <= 3; ++dx)
-                        best = std::max(best, cell.alpha(x + dx, y + dy));
-                EXPECT_GE(best, 160) << "group " << g;
+                // ahead of the centre along the world heading, where the muzzle is drawn
+                EXPECT_GT(p.x * -std::sin(a) + p.y * std::cos(a), 5) << "group " << g;
+                EXPECT_GE(alphaNear(cell, cell.width / 2.0 + p.x, cell.height / 2.0 - p.y, 3), 160)
+                    << "group " << g;
             }
         }
         const int flak = params.value("flak", -1);

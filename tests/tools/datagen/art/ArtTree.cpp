@@ -5,8 +5,8 @@
 #include "content/CXmlNode.h"
 #include "support/TempDir.h"
 
-#include <cstddef>
-#include <cstdio>
+#include <cairo.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,30 +18,11 @@ namespace arttest {
 
 namespace {
 
-std::string generate(const TempDir& dir)
+const std::string& generateInto(const TempDir& dir)
 {
-    const datagen::DataTree tree(dir.path());
-    datagen::generateArt(tree);
+    datagen::generateArt(datagen::DataTree(dir.path()));
     return dir.path();
 }
-
-struct Reader {
-    const std::vector<unsigned char>* bytes;
-    std::size_t pos = 0;
-};
-
-cairo_status_t readChunk(void* closure, unsigned char* data, unsigned int length)
-{
-    auto* r = static_cast<Reader*>(closure);
-    if (r->pos + length > r->bytes->size())
-        return CAIRO_STATUS_READ_ERROR;
-    std::copy(r->bytes->begin() + static_cast<std::ptrdiff_t>(r->pos),
-              r->bytes->begin() + static_cast<std::ptrdiff_t>(r->pos + length), data);
-    r->pos += length;
-    return CAIRO_STATUS_SUCCESS;
-}
-
-} // namespace
 
 // Every test runs in its own process, so the tree is kept in the build folder between them and
 // regenerated whenever the test binary (and so the generator linked into it) changes.
@@ -85,55 +66,46 @@ std::string cachedTree()
     return cache.string();
 }
 
+} // namespace
+
 const std::string& artTree()
 {
-    static const TempDir dir;
+    static const TempDir scratch;
     static const std::string root = [] {
         const std::string cached = cachedTree();
-        return cached.empty() ? generate(dir) : cached;
+        return cached.empty() ? generateInto(scratch) : cached;
     }();
     return root;
 }
 
-const std::string& secondArtTree()
+const std::string& freshArtTree()
 {
     static const TempDir dir;
-    static const std::string root = generate(dir);
+    static const std::string& root = generateInto(dir);
     return root;
-}
-
-std::string pathOf(const std::string& relative)
-{
-    return artTree() + "/" + relative;
 }
 
 std::vector<unsigned char> readBytes(const std::string& relative)
 {
-    std::ifstream in(pathOf(relative), std::ios::binary);
+    std::ifstream in(artTree() + "/" + relative, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 Picture loadPng(const std::string& relative)
 {
     Picture pic;
-    const std::vector<unsigned char> bytes = readBytes(relative);
-    if (bytes.empty())
-        return pic;
-    Reader reader{&bytes};
-    cairo_surface_t* s = cairo_image_surface_create_from_png_stream(readChunk, &reader);
+    cairo_surface_t* s = cairo_image_surface_create_from_png((artTree() + "/" + relative).c_str());
     if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
         pic.width = cairo_image_surface_get_width(s);
         pic.height = cairo_image_surface_get_height(s);
         const int stride = cairo_image_surface_get_stride(s);
         const unsigned char* data = cairo_image_surface_get_data(s);
-        const bool hasAlpha = cairo_image_surface_get_format(s) == CAIRO_FORMAT_ARGB32;
-        pic.argb.resize(static_cast<std::size_t>(pic.width) * pic.height);
-        for (int y = 0; y < pic.height; ++y)
-            for (int x = 0; x < pic.width; ++x) {
-                unsigned v =
-                    reinterpret_cast<const unsigned*>(data + static_cast<std::size_t>(y) * stride)[x];
-                pic.argb[static_cast<std::size_t>(y) * pic.width + x] = hasAlpha ? v : (v | 0xFF000000u);
-            }
+        const unsigned opaque = cairo_image_surface_get_format(s) == CAIRO_FORMAT_ARGB32 ? 0 : 0xFF000000u;
+        for (int y = 0; y < pic.height; ++y) {
+            const auto* row = reinterpret_cast<const unsigned*>(data + static_cast<std::size_t>(y) * stride);
+            for (int x = 0; x < pic.width; ++x)
+                pic.argb.push_back(row[x] | opaque);
+        }
     }
     cairo_surface_destroy(s);
     return pic;
@@ -143,67 +115,55 @@ SpriteInfo loadSprite(const std::string& xmlPath)
 {
     SpriteInfo info;
     const std::vector<unsigned char> bytes = readBytes(xmlPath);
-    if (bytes.empty()) {
-        info.error = "missing " + xmlPath;
-        return info;
-    }
     Xml::CXmlNode root;
     try {
         root.load(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     } catch (...) {
-        info.error = "unparsable " + xmlPath;
+        info.error = "missing or unparsable " + xmlPath;
         return info;
     }
     if (root.name() == "spriteSolid") {
-        info.kind = 1;
         info.frames = root.getInt("frames", 0);
         info.groups = root.getInt("groups", 0);
         const Xml::CXmlNode* tex = root.findChild("texture");
-        if (!tex) {
-            info.error = "no texture in " + xmlPath;
-            return info;
-        }
-        info.texture = tex->text();
+        info.texture = tex ? tex->text() : std::string();
         const Picture sheet = loadPng(info.texture);
-        if (sheet.width == 0 || info.frames <= 0 || info.groups <= 0) {
-            info.error = "bad sheet " + info.texture;
-            return info;
-        }
-        if (sheet.width % info.frames || sheet.height % info.groups) {
-            info.error = "sheet not divisible " + info.texture;
+        if (sheet.width == 0 || info.frames <= 0 || info.groups <= 0 || sheet.width % info.frames ||
+            sheet.height % info.groups) {
+            info.error = "no sheet that divides into the cells of " + xmlPath;
             return info;
         }
         info.frameWidth = sheet.width / info.frames;
         info.frameHeight = sheet.height / info.groups;
-        info.ok = true;
     } else if (root.name() == "spriteFramed") {
-        info.kind = 2;
         for (const Xml::CXmlNode* group : root.getChildren()) {
             info.framePaths.emplace_back();
             for (const Xml::CXmlNode* frame : group->getChildren())
                 info.framePaths.back().push_back(frame->text());
         }
         info.groups = static_cast<int>(info.framePaths.size());
-        if (info.groups == 0 || info.framePaths[0].empty()) {
-            info.error = "empty framed sprite " + xmlPath;
-            return info;
-        }
-        info.frames = static_cast<int>(info.framePaths[0].size());
-        const Picture first = loadPng(info.framePaths[0][0]);
-        info.frameWidth = first.width;
-        info.frameHeight = first.height;
+        info.frames = info.groups ? static_cast<int>(info.framePaths[0].size()) : 0;
         for (const auto& group : info.framePaths)
             for (const std::string& p : group) {
                 const Picture pic = loadPng(p);
-                if (pic.width != info.frameWidth || pic.height != info.frameHeight || pic.width == 0) {
-                    info.error = "frame of another size " + p;
+                if (info.frameWidth == 0) {
+                    info.frameWidth = pic.width;
+                    info.frameHeight = pic.height;
+                }
+                if (pic.width == 0 || pic.width != info.frameWidth || pic.height != info.frameHeight) {
+                    info.error = "missing frame or frame of another size " + p;
                     return info;
                 }
             }
-        info.ok = true;
+        if (info.frames == 0) {
+            info.error = "empty framed sprite " + xmlPath;
+            return info;
+        }
     } else {
         info.error = "unknown root in " + xmlPath;
+        return info;
     }
+    info.ok = true;
     return info;
 }
 
@@ -212,18 +172,18 @@ Picture spriteCell(const std::string& xmlPath, int frame, int group)
     const SpriteInfo info = loadSprite(xmlPath);
     if (!info.ok)
         return {};
-    if (info.kind == 2)
+    if (!info.framePaths.empty())
         return loadPng(info.framePaths[group][frame]);
     const Picture sheet = loadPng(info.texture);
     Picture cell;
     cell.width = info.frameWidth;
     cell.height = info.frameHeight;
-    cell.argb.resize(static_cast<std::size_t>(cell.width) * cell.height);
-    for (int y = 0; y < cell.height; ++y)
-        for (int x = 0; x < cell.width; ++x)
-            cell.argb[static_cast<std::size_t>(y) * cell.width + x] =
-                sheet.argb[static_cast<std::size_t>(group * cell.height + y) * sheet.width +
-                           frame * cell.width + x];
+    for (int y = 0; y < cell.height; ++y) {
+        const auto row = sheet.argb.begin() +
+                         static_cast<std::ptrdiff_t>(group * cell.height + y) * sheet.width +
+                         frame * cell.width;
+        cell.argb.insert(cell.argb.end(), row, row + cell.width);
+    }
     return cell;
 }
 

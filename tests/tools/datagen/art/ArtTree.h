@@ -1,8 +1,5 @@
 #pragma once
 
-#include <cairo.h>
-
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,12 +11,11 @@ inline std::string num2(int n)
     return (n < 10 ? "0" : "") + std::to_string(n);
 }
 
-// The art half of the data tree, generated once per test binary into a temporary folder.
+// The art half of the data tree, generated once per test binary (and kept in the build folder).
 const std::string& artTree();
-// A second, independent generation for the determinism check.
-const std::string& secondArtTree();
+// A generation of the art into a fresh folder, for the determinism check.
+const std::string& freshArtTree();
 
-std::string pathOf(const std::string& relative);
 std::vector<unsigned char> readBytes(const std::string& relative);
 
 struct Picture {
@@ -35,10 +31,10 @@ struct Picture {
 // Decodes a PNG of the tree; an empty picture when it is missing or broken.
 Picture loadPng(const std::string& relative);
 
-// A sprite description read with the game's XML reader.
+// A sprite description read with the game's XML reader: a strip (one sheet cut into frames and
+// groups) or framed (one picture per cell). ok when every cell is there and of the same size.
 struct SpriteInfo {
     bool ok = false;
-    int kind = 0; // 1 strip, 2 framed
     int frames = 0, groups = 0;
     int frameWidth = 0, frameHeight = 0;
     std::vector<std::vector<std::string>> framePaths; // framed sprites

@@ -5,6 +5,8 @@
 #include "audio/SoundFiles.h"
 #include "audio/VorbisDecoder.h"
 
+#include "AudioTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,7 +16,10 @@
 #include <fstream>
 #include <iterator>
 #include <ostream>
+#include <string>
+#include <vector>
 
+using audiotest::rms;
 using datagen::audio::DecodedAudio;
 using datagen::audio::decodeVorbis;
 
@@ -29,39 +34,26 @@ std::vector<std::uint8_t> readFileBytes(const std::string& path)
 enum class Kind { Effect, Loop, Music };
 
 struct Expected {
-    const char* name;
+    std::string name;
     Kind kind;
 };
 
-const Expected kFiles[] = {{"helic1", Kind::Loop},
-                           {"helic2", Kind::Loop},
-                           {"helic3", Kind::Loop},
-                           {"helic4", Kind::Loop},
-                           {"helic_expl", Kind::Effect},
-                           {"plane1", Kind::Loop},
-                           {"plane2", Kind::Loop},
-                           {"plane3", Kind::Loop},
-                           {"plane4", Kind::Loop},
-                           {"plane_expl", Kind::Effect},
-                           {"boat_hit", Kind::Effect},
-                           {"boat_expl1", Kind::Effect},
-                           {"boat_expl2", Kind::Effect},
-                           {"boat_expl3", Kind::Effect},
-                           {"bonus", Kind::Effect},
-                           {"addlife", Kind::Effect},
-                           {"player_plane", Kind::Loop},
-                           {"player_missile", Kind::Effect},
-                           {"player_bullet", Kind::Effect},
-                           {"player_missile_expl", Kind::Effect},
-                           {"player_hit_small", Kind::Effect},
-                           {"player_hit_big", Kind::Effect},
-                           {"tank_missile", Kind::Effect},
-                           {"arc9", Kind::Effect},
-                           {"music_menu1", Kind::Music},
-                           {"music_game1", Kind::Music},
-                           {"music_game2", Kind::Music},
-                           {"music_game3", Kind::Music},
-                           {"music_game4", Kind::Music}};
+// Every file the sound registry and the music player name.
+std::vector<Expected> expectedFiles()
+{
+    std::vector<Expected> files;
+    for (const char* loop :
+         {"helic1", "helic2", "helic3", "helic4", "plane1", "plane2", "plane3", "plane4", "player_plane"})
+        files.push_back({loop, Kind::Loop});
+    for (const char* effect :
+         {"helic_expl", "plane_expl", "boat_hit", "boat_expl1", "boat_expl2", "boat_expl3", "bonus",
+          "addlife", "player_missile", "player_bullet", "player_missile_expl", "player_hit_small",
+          "player_hit_big", "tank_missile", "arc9"})
+        files.push_back({effect, Kind::Effect});
+    for (const char* music : {"music_menu1", "music_game1", "music_game2", "music_game3", "music_game4"})
+        files.push_back({music, Kind::Music});
+    return files;
+}
 
 void PrintTo(const Expected& file, std::ostream* out)
 {
@@ -79,14 +71,6 @@ std::vector<std::uint8_t> generatedBytes(const std::string& name)
             return readFileBytes(path);
     }
     return datagen::audio::makeSoundFile(relative);
-}
-
-double rms(const std::vector<float>& s, std::size_t from, std::size_t to)
-{
-    double sum = 0.0;
-    for (std::size_t i = from; i < to; ++i)
-        sum += static_cast<double>(s[i]) * s[i];
-    return std::sqrt(sum / static_cast<double>(std::max<std::size_t>(1, to - from)));
 }
 
 // A click at the loop point shows as a jump from the last sample to the first that the signal
@@ -150,7 +134,7 @@ void checkLoop(const Expected& file, const DecodedAudio& audio)
         const std::size_t half = 1102;
         std::vector<float> seam(s.end() - static_cast<long>(half), s.end());
         seam.insert(seam.end(), s.begin(), s.begin() + static_cast<long>(half));
-        const double across = rms(seam, 0, seam.size());
+        const double across = rms(seam);
         double quietest = 1e9;
         double loudest = 0.0;
         for (std::size_t from = 0; from + 2 * half <= n; from += half) {
@@ -160,7 +144,7 @@ void checkLoop(const Expected& file, const DecodedAudio& audio)
         EXPECT_GE(across, quietest * 0.9) << name;
         EXPECT_LE(across, loudest * 1.1) << name;
         if (file.kind == Kind::Music) {
-            const double whole = rms(s, 0, n);
+            const double whole = rms(s);
             EXPECT_LT(levelDifference(rms(s, n - 44100, n), whole), 12.0) << name;
             EXPECT_LT(levelDifference(rms(s, 0, 44100), whole), 12.0) << name;
         }
@@ -194,16 +178,14 @@ TEST_P(GeneratedSound, DecodesAndIsMasteredAndLoopsCleanly)
         checkLoop(file, audio);
 }
 
-INSTANTIATE_TEST_SUITE_P(Registry, GeneratedSound, ::testing::ValuesIn(kFiles),
-                         [](const ::testing::TestParamInfo<Expected>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Registry, GeneratedSound, ::testing::ValuesIn(expectedFiles()),
+                         [](const ::testing::TestParamInfo<Expected>& info) { return info.param.name; });
 
 TEST(SoundFiles, TheGeneratorMakesExactlyTheRegistrysFiles)
 {
     std::vector<std::string> expected;
-    for (const Expected& file : kFiles)
-        expected.push_back(std::string("sounds/") + file.name + ".ogg");
+    for (const Expected& file : expectedFiles())
+        expected.push_back("sounds/" + file.name + ".ogg");
     std::vector<std::string> made = datagen::audio::soundFilePaths();
     std::sort(expected.begin(), expected.end());
     std::sort(made.begin(), made.end());

@@ -80,19 +80,32 @@ TEST(Harmony, VoiceLeadingMovesVoicesLittle)
     }
 }
 
-TEST(Composer, EveryPieceHasSectionsOfTheRightLength)
+// Every piece: its length, sections, parts and notes in range; its main theme comes back whenever
+// its chords do, and the notes that start a bar are tones of the chord under them. No two pieces
+// share a tempo, a key or a bass rhythm.
+TEST(Composer, EveryPieceIsWellFormedKeepsItsThemeAndIsItsOwn)
 {
+    std::set<double> tempos;
+    std::set<int> keys;
+    std::set<std::string> bassLines;
     for (const MusicRecipe& recipe : musicCatalogue()) {
+        SCOPED_TRACE(recipe.path);
         const TrackStyle style = recipe.style();
-        const Song song = Composer(style).compose();
+        tempos.insert(style.bpm);
+        keys.insert(style.scale.tonic % 12);
+        bassLines.insert(style.bassRhythm);
+        const Composer composer(style);
+        const Song song = composer.compose();
         const double seconds = song.beatsTotal() * song.secondsPerBeat();
-        EXPECT_GE(seconds, 90.0) << recipe.path;
-        EXPECT_LE(seconds, 180.0) << recipe.path;
-        EXPECT_GE(style.sections.size(), 5u) << recipe.path;
-        EXPECT_GE(song.bpm, recipe.path.find("menu") == std::string::npos ? 120.0 : 80.0) << recipe.path;
-        for (const char* name : {"lead", "bass", "pad", "arp"})
-            EXPECT_NE(findPart(song, name), nullptr) << recipe.path << " " << name;
-        EXPECT_GT(song.drums.size(), 200u) << recipe.path;
+        EXPECT_GE(seconds, 90.0);
+        EXPECT_LE(seconds, 180.0);
+        EXPECT_GE(style.sections.size(), 5u);
+        EXPECT_GE(song.bpm, recipe.path.find("menu") == std::string::npos ? 120.0 : 80.0);
+        for (const char* name : {"bass", "pad", "arp"})
+            EXPECT_NE(findPart(song, name), nullptr) << name;
+        EXPECT_GT(song.drums.size(), 200u);
+        const SongPart* lead = findPart(song, "lead");
+        ASSERT_NE(lead, nullptr);
         // Every note lies inside the piece (its release may ring over the loop point).
         for (const SongPart& part : song.parts)
             for (const NoteEvent& note : part.notes) {
@@ -102,17 +115,6 @@ TEST(Composer, EveryPieceHasSectionsOfTheRightLength)
                 ASSERT_GE(note.midi, 24);
                 ASSERT_LE(note.midi, 100);
             }
-    }
-}
-
-TEST(Composer, ThemeRecursWheneverItsChordsRecurAndLandsOnChordTones)
-{
-    for (const MusicRecipe& recipe : musicCatalogue()) {
-        const TrackStyle style = recipe.style();
-        const Composer composer(style);
-        const Song song = composer.compose();
-        const SongPart* lead = findPart(song, "lead");
-        ASSERT_NE(lead, nullptr);
         // Group the main theme's notes by section start; sections with the same chords and
         // octave must carry the same tune.
         std::map<std::string, std::vector<std::pair<double, int>>> tunes;
@@ -130,13 +132,13 @@ TEST(Composer, ThemeRecursWheneverItsChordsRecurAndLandsOnChordTones)
                     key += chord + " ";
                 auto [it, inserted] = tunes.emplace(key, tune);
                 if (!inserted) {
-                    EXPECT_EQ(it->second, tune) << recipe.path << " section " << section.name;
+                    EXPECT_EQ(it->second, tune) << "section " << section.name;
                     ++repeats;
                 }
             }
             beat = end;
         }
-        EXPECT_GE(repeats, 1) << recipe.path << ": the main theme never comes back";
+        EXPECT_GE(repeats, 1) << "the main theme never comes back";
 
         // Notes that start a bar are tones of the chord under them.
         const std::vector<Composer::ChordSpan> timeline = composer.chordTimeline();
@@ -151,21 +153,8 @@ TEST(Composer, ThemeRecursWheneverItsChordsRecurAndLandsOnChordTones)
                     span.chord.hasTone(style.scale, note.midi))
                     ++chordTones;
         }
-        ASSERT_GT(onBar, 8) << recipe.path;
-        EXPECT_GE(chordTones * 10, onBar * 9) << recipe.path;
-    }
-}
-
-TEST(Composer, PiecesAreDistinct)
-{
-    std::set<double> tempos;
-    std::set<int> keys;
-    std::set<std::string> bassLines;
-    for (const MusicRecipe& recipe : musicCatalogue()) {
-        const TrackStyle style = recipe.style();
-        tempos.insert(style.bpm);
-        keys.insert(style.scale.tonic % 12);
-        bassLines.insert(style.bassRhythm);
+        ASSERT_GT(onBar, 8);
+        EXPECT_GE(chordTones * 10, onBar * 9);
     }
     EXPECT_EQ(tempos.size(), musicCatalogue().size());
     EXPECT_EQ(keys.size(), musicCatalogue().size());

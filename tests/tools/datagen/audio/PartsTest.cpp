@@ -10,48 +10,26 @@
 #include "audio/Random.h"
 #include "audio/Reverb.h"
 
+#include "AudioTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 
 using namespace datagen::audio;
+using audiotest::crossings;
+using audiotest::rms;
 
 namespace {
-
-double rmsOf(const Signal& s, std::size_t from = 0, std::size_t to = SIZE_MAX)
-{
-    to = std::min(to, s.size());
-    double sum = 0.0;
-    for (std::size_t i = from; i < to; ++i)
-        sum += static_cast<double>(s[i]) * s[i];
-    return to > from ? std::sqrt(sum / static_cast<double>(to - from)) : 0.0;
-}
-
-Signal tone(double frequency, double seconds)
-{
-    Signal s(samplesFor(seconds));
-    for (std::size_t i = 0; i < s.size(); ++i)
-        s[i] = static_cast<float>(std::sin(2.0 * std::numbers::pi * frequency * i / kSampleRate));
-    return s;
-}
 
 // Level of a tone after a filter, in dB, measured after the filter has settled.
 template <typename Filter> double gainAt(Filter filter, double frequency)
 {
-    Signal s = tone(frequency, 0.3);
+    Signal s = audiotest::sine(frequency, 1.0, 0.3);
     for (float& x : s)
         x = filter(x);
-    return toDecibels(rmsOf(s, samplesFor(0.1)) * std::numbers::sqrt2);
-}
-
-int crossings(const Signal& s, std::size_t from, std::size_t to)
-{
-    int count = 0;
-    for (std::size_t i = from + 1; i < to; ++i)
-        if ((s[i - 1] < 0.0f) != (s[i] < 0.0f))
-            ++count;
-    return count;
+    return toDecibels(rms(s, samplesFor(0.1)) * std::numbers::sqrt2);
 }
 
 } // namespace
@@ -114,9 +92,9 @@ TEST(Effects, DelayReverbAndMixerBehave)
     impulse[0] = 1.0f;
     StereoBuffer out(impulse.size());
     Reverb({0.8f, 0.4f, 1.0f}).process(impulse, out, 1.0f);
-    EXPECT_GT(rmsOf(out.left, samplesFor(0.1), samplesFor(0.5)), 1e-4);
+    EXPECT_GT(rms(out.left, samplesFor(0.1), samplesFor(0.5)), 1e-4);
     EXPECT_NE(out.left, out.right);
-    EXPECT_LT(rmsOf(out.left, samplesFor(3.5)), rmsOf(out.left, samplesFor(0.1), samplesFor(0.5)) * 0.05);
+    EXPECT_LT(rms(out.left, samplesFor(3.5)), rms(out.left, samplesFor(0.1), samplesFor(0.5)) * 0.05);
 
     // Folding a tail over the start of a loop.
     StereoBuffer buffer(10);
@@ -154,7 +132,7 @@ TEST(Instrument, NotesHaveTheirPitchLengthAndNoClicks)
     EXPECT_NEAR(a4.front(), 0.0f, 0.01f);
     EXPECT_NEAR(a4.back(), 0.0f, 0.01f);
     const Signal quiet = renderNote(plain, 69, 0.5, 0.25f, 1);
-    EXPECT_NEAR(rmsOf(quiet) / rmsOf(a4), 0.25, 0.01);
+    EXPECT_NEAR(rms(quiet) / rms(a4), 0.25, 0.01);
 
     // Every shared patch, FM ones included, sounds and stays bounded.
     for (const Patch& patch :
@@ -203,12 +181,12 @@ EngineProfile profileOf(const std::string& name, const Signal& loop)
         Signal filtered = loop;
         for (float& x : filtered)
             x = band.process(x);
-        profile.bands.push_back(toDecibels(rmsOf(filtered) + 1e-9));
+        profile.bands.push_back(toDecibels(rms(filtered) + 1e-9));
     }
     const std::size_t frame = samplesFor(0.002);
     std::vector<double> envelope;
     for (std::size_t from = 0; from + frame <= loop.size(); from += frame)
-        envelope.push_back(rmsOf(loop, from, from + frame));
+        envelope.push_back(rms(loop, from, from + frame));
     double mean = 0.0;
     for (double e : envelope)
         mean += e / static_cast<double>(envelope.size());

@@ -19,51 +19,53 @@ namespace {
 
 using namespace datagen::levels;
 
-// All thirty levels, built once for the suite, written into a scratch data tree.
-class GeneratedLevels : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
+// All thirty levels, built once, written into a scratch data tree.
+struct Built {
+    TempDir dir;
+    std::vector<LevelData> levels;
+    Built()
     {
-        s_dir = new TempDir;
-        s_levels = new std::vector<LevelData>;
-        const datagen::DataTree tree(s_dir->path());
+        const datagen::DataTree tree(dir.path());
         for (const auto& [path, image] : terrain_art::allPictures())
             tree.writeBytes(path, encodePng(image));
         for (int n = 1; n <= 30; ++n) {
-            s_levels->push_back(makeLevel(n, testCatalog()));
-            writeLevel(tree, s_levels->back());
+            levels.push_back(makeLevel(n, testCatalog()));
+            writeLevel(tree, levels.back());
         }
     }
-    static void TearDownTestSuite()
-    {
-        delete s_levels;
-        delete s_dir;
-    }
-    static const LevelData& level(int n) { return (*s_levels)[static_cast<std::size_t>(n - 1)]; }
-    static int count(const LevelData& l, EnemyKind k)
-    {
-        return static_cast<int>(std::count_if(l.enemies.begin(), l.enemies.end(),
-                                              [&](const EnemyRecord& e) { return enemyKindOf(e.type) == k; }));
-    }
-    static bool firesFlak(const LevelData& l)
-    {
-        return std::any_of(l.enemies.begin(), l.enemies.end(), [](const EnemyRecord& e) {
-            return enemyKindOf(e.type) == EnemyKind::Tank && testCatalog().shapeOf(e.type).flak != 0;
-        });
-    }
-
-    static TempDir* s_dir;
-    static std::vector<LevelData>* s_levels;
 };
-TempDir* GeneratedLevels::s_dir = nullptr;
-std::vector<LevelData>* GeneratedLevels::s_levels = nullptr;
 
-TEST_F(GeneratedLevels, FilesReadBackAsBuilt)
+const Built& built()
+{
+    static const Built once;
+    return once;
+}
+
+const LevelData& level(int n)
+{
+    return built().levels[static_cast<std::size_t>(n - 1)];
+}
+
+int count(const LevelData& l, EnemyKind k)
+{
+    return static_cast<int>(std::count_if(l.enemies.begin(), l.enemies.end(),
+                                          [&](const EnemyRecord& e) { return enemyKindOf(e.type) == k; }));
+}
+
+bool firesFlak(const LevelData& l)
+{
+    return std::any_of(l.enemies.begin(), l.enemies.end(), [](const EnemyRecord& e) {
+        return enemyKindOf(e.type) == EnemyKind::Tank && testCatalog().shapeOf(e.type).flak != 0;
+    });
+}
+
+// What is written reads back as built, and building again gives the same bytes.
+TEST(GeneratedLevels, FilesReadBackAsBuiltAndRebuildTheSame)
 {
     for (int n : {1, 14, 30}) {
         LevelData back;
         std::string why;
-        ASSERT_TRUE(readLevel(s_dir->path(), n, back, why)) << why;
+        ASSERT_TRUE(readLevel(built().dir.path(), n, back, why)) << why;
         const LevelData& built = level(n);
         EXPECT_EQ(back.map, built.map);
         EXPECT_EQ(back.enemies, built.enemies);
@@ -73,22 +75,17 @@ TEST_F(GeneratedLevels, FilesReadBackAsBuilt)
         EXPECT_EQ(back.textures.size(), built.textures.size());
         EXPECT_EQ(back.waterPath, built.waterPath);
     }
-}
-
-TEST_F(GeneratedLevels, GenerationIsDeterministic)
-{
     const LevelData again = makeLevel(7, testCatalog());
     EXPECT_EQ(LevelFiles::encodeMap(again.map), LevelFiles::encodeMap(level(7).map));
     EXPECT_EQ(LevelFiles::encodeEnemies(again.enemies), LevelFiles::encodeEnemies(level(7).enemies));
     EXPECT_EQ(LevelFiles::encodeBonuses(again.bonuses), LevelFiles::encodeBonuses(level(7).bonuses));
     EXPECT_EQ(levelXmlText(again), levelXmlText(level(7)));
-    const Image a = terrain_art::texture(Landscape::Forest, 3),
-                b = terrain_art::texture(Landscape::Forest, 3);
-    EXPECT_EQ(encodePng(a), encodePng(b));
+    EXPECT_EQ(encodePng(terrain_art::texture(Landscape::Forest, 3)),
+              encodePng(terrain_art::texture(Landscape::Forest, 3)));
     EXPECT_EQ(encodePng(terrain_art::water(Water::Cold)), encodePng(terrain_art::water(Water::Cold)));
 }
 
-TEST_F(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
+TEST(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
 {
     for (int n = 2; n <= 30; ++n)
         EXPECT_GE(level(n).endScroll(), level(n - 1).endScroll());
@@ -137,29 +134,24 @@ TEST_F(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
     EXPECT_GT(level(15).enemies.size(), level(2).enemies.size());
 }
 
-TEST_F(GeneratedLevels, BonusesHelpWhenTheyMatter)
-{
-    for (int n = 1; n <= 30; ++n) {
-        const LevelData& l = level(n);
-        // A fresh plane every level: a cannon upgrade in the first half minute.
-        EXPECT_TRUE(std::any_of(l.bonuses.begin(), l.bonuses.end(),
-                                [](const BonusRecord& b) { return b.kind == kAddDamage && b.position.y < 3000; }))
-            << "level " << n;
-        const auto repairs = std::count_if(l.bonuses.begin(), l.bonuses.end(), [](const BonusRecord& b) {
-            return b.kind == kRepair || b.kind == kRepairAll;
-        });
-        EXPECT_GE(repairs, 1) << "level " << n;
-        EXPECT_TRUE(std::is_sorted(l.bonuses.begin(), l.bonuses.end(),
-                                   [](const BonusRecord& a, const BonusRecord& b) { return a.position.y < b.position.y; }));
-    }
-}
-
-TEST_F(GeneratedLevels, LandscapesChangeAcrossLevelsAndAtBridges)
+// Every level: a cannon upgrade in the first half minute for the fresh plane, a repair, bonuses in
+// flying order, and at least two landscapes; hardly two levels look alike.
+TEST(GeneratedLevels, EveryLevelHasItsHelpAndItsOwnLook)
 {
     std::set<std::string> looks;
     for (int n = 1; n <= 30; ++n) {
+        SCOPED_TRACE(n);
         const LevelData& l = level(n);
-        EXPECT_GE(l.sectors.size(), 2u) << "level " << n;
+        EXPECT_TRUE(std::any_of(l.bonuses.begin(), l.bonuses.end(), [](const BonusRecord& b) {
+            return b.kind == kAddDamage && b.position.y < 3000;
+        }));
+        EXPECT_TRUE(std::any_of(l.bonuses.begin(), l.bonuses.end(), [](const BonusRecord& b) {
+            return b.kind == kRepair || b.kind == kRepairAll;
+        }));
+        EXPECT_TRUE(std::is_sorted(
+            l.bonuses.begin(), l.bonuses.end(),
+            [](const BonusRecord& a, const BonusRecord& b) { return a.position.y < b.position.y; }));
+        EXPECT_GE(l.sectors.size(), 2u);
         std::string look;
         for (const SectorDef& s : l.sectors)
             look += s.name + " ";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 
 namespace {
@@ -11,14 +12,8 @@ using namespace datagen::levels;
 Image solid(int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a = 255)
 {
     Image img(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            std::uint8_t* p = img.at(x, y);
-            p[0] = r;
-            p[1] = g;
-            p[2] = b;
-            p[3] = a;
-        }
+    for (std::size_t i = 0; i < img.rgba.size(); ++i)
+        img.rgba[i] = std::array{r, g, b, a}[i % 4];
     return img;
 }
 
@@ -77,28 +72,25 @@ TEST(TerrainComposer, FillsBlocksColumnByColumnAndBlendsMarkedBlocks)
     EXPECT_EQ(t.water.width, 16);
 }
 
-TEST(TerrainComposer, OwnSectorNumbersInTheBoundaryRowAreNotBlended)
+TEST(TerrainComposer, OwnSectorNumbersAreNotBlendedAndSectorsWithoutABoundaryOrTextureGetNoGraphic)
 {
-    Fixture f;
-    f.level.map.at(1, 1) = 3; // tile 3 of sector 0 itself: 3 - 2000 < 0
-    const ComposedTerrain t = f.compose();
+    Fixture own;
+    own.level.map.at(1, 1) = 3; // tile 3 of sector 0 itself: 3 - 2000 < 0
+    const ComposedTerrain t = own.compose();
     ASSERT_EQ(t.graphics.size(), 2u);
     EXPECT_EQ(t.graphics[0].at(40, 63)[0], 255);
-}
 
-TEST(TerrainComposer, ASectorMissingFromTheFirstColumnGetsNoGraphic)
-{
-    Fixture f;
-    f.level.sectors.push_back({"red", "base"}); // three sectors; sector 1 is no longer last
-    for (int r = 0; r < f.level.map.rows; ++r)
-        if (f.level.map.at(0, r) / 1000 == 1)
-            f.level.map.at(0, r) = 2011;
-    const ComposedTerrain t = f.compose();
-    EXPECT_EQ(t.graphics.size(), 2u) << "sector 1 has no boundary row, so the later graphic moves down";
+    Fixture three;
+    three.level.sectors.push_back({"red", "base"}); // sector 1 is no longer last
+    for (int r = 0; r < three.level.map.rows; ++r)
+        if (three.level.map.at(0, r) / 1000 == 1)
+            three.level.map.at(0, r) = 2011;
+    EXPECT_EQ(three.compose().graphics.size(), 2u)
+        << "sector 1 has no boundary row in the first column, so the later graphic moves down";
 
-    Fixture g;
-    g.level.sectors[0].name = "nothing"; // a sector without a texture of its name
-    EXPECT_EQ(g.compose().graphics.size(), 1u);
+    Fixture untextured;
+    untextured.level.sectors[0].name = "nothing"; // a sector without a texture of its name
+    EXPECT_EQ(untextured.compose().graphics.size(), 1u);
 }
 
 } // namespace
