@@ -19,8 +19,8 @@ protected:
     void SetUp() override
     {
         ListeningTest::SetUp();
-        files.write("music/low.ogg", toneOgg(441.0, 3.0, 0.5, true));
-        files.write("music/high.ogg", toneOgg(882.0, 0.5, 0.5, true));
+        data.write("music/low.ogg", toneOgg(441.0, 3.0, true));
+        data.write("music/high.ogg", toneOgg(882.0, 0.5, true));
     }
 
     // Runs frames (the music's update) until done says so; false after ten seconds.
@@ -42,9 +42,8 @@ TEST_F(MusicTest, PlaysFollowsItsVolumePausesAndMovesOnToTheNextTrack)
     StreamMusic music;
     music.add("music/low.ogg");
     music.add("music/high.ogg");
-    std::size_t mark = disk.mark();
+    const std::size_t mark = disk.mark();
     music.playNext();
-    EXPECT_TRUE(music.isPlaying());
     EXPECT_EQ(music.index(), 0);
     DiskAudio::Clip clip = disk.listen(mark, 0.2);
     EXPECT_NEAR(clip.frequency(), 441.0, 5.0);
@@ -79,7 +78,6 @@ TEST_F(MusicTest, OneTrackReplaysAndSwitchingMusicOffStopsItAtTheNextUpdate)
     StreamMusic music;
     music.add("music/high.ogg");
     music.playNext();
-    EXPECT_EQ(music.index(), 0);
     music.playNext();
     EXPECT_EQ(music.index(), 0);
     EXPECT_TRUE(music.isPlaying());
@@ -97,7 +95,7 @@ TEST_F(MusicTest, OneTrackReplaysAndSwitchingMusicOffStopsItAtTheNextUpdate)
 TEST_F(MusicTest, ABrokenOrMissingTrackIsPassedOver)
 {
     setLogEcho(false);
-    files.write("music/broken.ogg", std::string("OggS and then nothing"));
+    data.write("music/broken.ogg", std::string("OggS and then nothing"));
     StreamMusic music;
     music.add("music/missing.ogg");
     music.add("music/broken.ogg");
@@ -113,7 +111,7 @@ TEST_F(MusicTest, ABrokenOrMissingTrackIsPassedOver)
     const std::vector<std::uint8_t> stuck =
         readFileBytes(std::string(source) + "/fuzz/corpus/sound/opens-but-does-not-play.ogg");
     ASSERT_FALSE(stuck.empty());
-    files.write("music/stuck.ogg", stuck);
+    data.write("music/stuck.ogg", stuck);
     music.clear();
     music.add("music/stuck.ogg");
     music.add("music/high.ogg");
@@ -137,7 +135,6 @@ TEST_F(MusicTest, ShuffleKeepsTheTracks)
 {
     StreamMusic music;
     music.shuffle();
-    EXPECT_TRUE(music.tracks().empty());
     for (const char* track : {"a", "b", "c", "d"})
         music.add(track);
     music.shuffle();

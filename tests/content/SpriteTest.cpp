@@ -57,7 +57,6 @@ TEST_F(SpriteTest, AnimationLoopsAndIndicesOutOfRangeFallBackToZero)
 {
     writeSheet(" fps=\"10\"");
     NLib::Sprite sprite(*archive, "dat/sheet/sprite.xml");
-    EXPECT_FLOAT_EQ(sprite.getFrameDuration(), 100.0f);
     sprite.update(250.0f);
     EXPECT_EQ(sprite.getFrame(), 2);
     sprite.setFrame(0);
@@ -90,11 +89,9 @@ TEST_F(SpriteTest, AbsurdRatesGiveASaneFrameDurationAndTheAnimationKeepsRunning)
 {
     // Each rate as a description may carry it: the duration stays finite and at least a
     // millisecond, and long updates never push the frame out of range.
-    const std::pair<const char*, float> cases[] = {{"inf", 1.0f},
-                                                   {"1e30", 1.0f},
-                                                   {"nan", 1000.0f / 60.0f},
-                                                   {"-5", 1000.0f / 60.0f},
-                                                   {"-inf", 1000.0f / 60.0f}};
+    const std::pair<const char*, float> cases[] = {{"10", 100.0f},          {"inf", 1.0f},
+                                                   {"1e30", 1.0f},          {"nan", 1000.0f / 60.0f},
+                                                   {"-5", 1000.0f / 60.0f}, {"-inf", 1000.0f / 60.0f}};
     for (const auto& [fps, duration] : cases) {
         writeSheet(std::string(" fps=\"") + fps + "\"");
         NLib::Sprite sprite(*archive, "dat/sheet/sprite.xml");

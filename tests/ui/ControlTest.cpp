@@ -55,7 +55,7 @@ std::unique_ptr<Probe> probe(const std::string& tag, std::vector<std::string>& l
 
 } // namespace
 
-TEST(Control, HitTestIsStrictOnEveryEdge)
+TEST(Control, HitTestIsStrictOnEveryEdgeAndTheCentreFollowsThePosition)
 {
     Control c;
     c.setSize(10, 20);
@@ -66,11 +66,8 @@ TEST(Control, HitTestIsStrictOnEveryEdge)
     EXPECT_FALSE(c.hitTest(6, 7));
     EXPECT_FALSE(c.hitTest(15, 8));
     EXPECT_FALSE(c.hitTest(6, 27));
-}
 
-TEST(Control, PositionAndCentreFollowEachOtherWithIntegerHalves)
-{
-    Control c;
+    // Position and centre follow each other with integer halves.
     c.setSize(11, 7);
     c.setPosition(100, 50, 3);
     EXPECT_EQ(c.getCentre(), Vector4(105, 53, 3, 1));
