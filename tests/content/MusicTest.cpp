@@ -37,7 +37,7 @@ protected:
     }
 };
 
-TEST_F(MusicTest, PlaysFollowsItsVolumePausesAndMovesOnToTheNextTrack)
+TEST_F(MusicTest, PlaysFollowsItsVolumePausesMovesOnToTheNextTrackAndObeysTheMusicSwitch)
 {
     StreamMusic music;
     music.add("music/low.ogg");
@@ -71,23 +71,20 @@ TEST_F(MusicTest, PlaysFollowsItsVolumePausesAndMovesOnToTheNextTrack)
     music.stop();
     EXPECT_FALSE(music.isPlaying());
     EXPECT_LT(disk.listen(disk.mark(), 0.2).level(), 1e-4);
-}
 
-TEST_F(MusicTest, OneTrackReplaysAndSwitchingMusicOffStopsItAtTheNextUpdate)
-{
-    StreamMusic music;
+    // One track replays; switching music off stops it at the next update, and it does not start
+    // while off.
+    music.clear();
     music.add("music/high.ogg");
     music.playNext();
     music.playNext();
     EXPECT_EQ(music.index(), 0);
     EXPECT_TRUE(music.isPlaying());
-
     audio->setStreamsEnabled(false);
     EXPECT_TRUE(music.isPlaying());
     music.update();
     EXPECT_FALSE(music.isPlaying());
     EXPECT_LT(disk.listen(disk.mark(), 0.2).level(), 1e-4);
-    // Nor does it start while off.
     music.playNext();
     EXPECT_FALSE(music.isPlaying());
 }
