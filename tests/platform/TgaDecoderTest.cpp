@@ -35,68 +35,38 @@ DecodedImage decode(const std::vector<std::uint8_t>& bytes)
     return decodeTga(bytes.data(), bytes.size());
 }
 
-Px at(const DecodedImage& image, int x, int y)
-{
-    const std::uint8_t* p = image.rgba.data() + (static_cast<std::size_t>(y) * image.width + x) * 4;
-    return {p[0], p[1], p[2], p[3]};
-}
-
-struct Expected {
-    int x, y;
-    Px pixel;
-};
-
-struct Case {
-    const char* what;
-    std::vector<std::uint8_t> file;
-    int width, height;
-    std::vector<Expected> pixels;
-};
-
 } // namespace
 
 TEST(TgaDecoder, EveryLayoutTheGameReads)
 {
-    const Case cases[] = {
-        {"24 bits, rows from the bottom by default, blue first",
-         tga(2, 2, 2, 24, 0, {255, 0, 0, 0, 255, 0, 0, 0, 255, 10, 20, 30}),
-         2,
-         2,
-         {{0, 1, {0, 0, 255, 255}},
-          {1, 1, {0, 255, 0, 255}},
-          {0, 0, {255, 0, 0, 255}},
-          {1, 0, {30, 20, 10, 255}}}},
-        {"32 bits top down keep alpha",
-         tga(2, 2, 1, 32, 0x28, {1, 2, 3, 4, 5, 6, 7, 8}),
-         2,
-         1,
-         {{0, 0, {3, 2, 1, 4}}, {1, 0, {7, 6, 5, 8}}}},
-        {"right to left", tga(2, 2, 1, 32, 0x38, {1, 2, 3, 4, 5, 6, 7, 8}), 2, 1, {{0, 0, {7, 6, 5, 8}}}},
-        {"run length: three red, one raw green",
-         tga(10, 4, 1, 24, 0x20, {0x82, 0, 0, 255, 0x00, 0, 255, 0}),
-         4,
-         1,
-         {{2, 0, {255, 0, 0, 255}}, {3, 0, {0, 255, 0, 255}}}},
-        {"grey",
-         tga(3, 2, 1, 8, 0x20, {17, 240}),
-         2,
-         1,
-         {{0, 0, {17, 17, 17, 255}}, {1, 0, {240, 240, 240, 255}}}},
-        {"colour mapped, the last index outside the map",
-         tga(1, 3, 1, 8, 0x20, {0, 0, 255, 255, 0, 0, 1, 0, 7}, 2, 24),
-         3,
-         1,
-         {{0, 0, {0, 0, 255, 255}}, {1, 0, {255, 0, 0, 255}}, {2, 0, {0, 0, 0, 255}}}},
-        // 0x7C00: pure red with the top bit clear, which is alpha only with alpha bits.
-        {"16 bits with alpha", tga(2, 1, 1, 16, 0x21, {0x00, 0x7C}), 1, 1, {{0, 0, {255, 0, 0, 0}}}},
-        {"16 bits opaque", tga(2, 1, 1, 16, 0x20, {0x00, 0x7C}), 1, 1, {{0, 0, {255, 0, 0, 255}}}},
+    // A file and its pixels as RGBA, top row first.
+    const std::pair<std::vector<std::uint8_t>, std::vector<Px>> cases[] = {
+        // 24 bits are blue first, rows from the bottom by default.
+        {tga(2, 2, 2, 24, 0, {255, 0, 0, 0, 255, 0, 0, 0, 255, 10, 20, 30}),
+         {{255, 0, 0, 255}, {30, 20, 10, 255}, {0, 0, 255, 255}, {0, 255, 0, 255}}},
+        // 32 bits keep their alpha; top down, then also right to left.
+        {tga(2, 2, 1, 32, 0x28, {1, 2, 3, 4, 5, 6, 7, 8}), {{3, 2, 1, 4}, {7, 6, 5, 8}}},
+        {tga(2, 2, 1, 32, 0x38, {1, 2, 3, 4, 5, 6, 7, 8}), {{7, 6, 5, 8}, {3, 2, 1, 4}}},
+        // Run length: a run of three red, then one raw green.
+        {tga(10, 4, 1, 24, 0x20, {0x82, 0, 0, 255, 0x00, 0, 255, 0}),
+         {{255, 0, 0, 255}, {255, 0, 0, 255}, {255, 0, 0, 255}, {0, 255, 0, 255}}},
+        {tga(3, 2, 1, 8, 0x20, {17, 240}), {{17, 17, 17, 255}, {240, 240, 240, 255}}},
+        // Colour mapped with two 24-bit entries; the last index lies outside the map.
+        {tga(1, 3, 1, 8, 0x20, {0, 0, 255, 255, 0, 0, 1, 0, 7}, 2, 24),
+         {{0, 0, 255, 255}, {255, 0, 0, 255}, {0, 0, 0, 255}}},
+        // 0x7C00 is pure red with the top bit clear, which is alpha only with alpha bits.
+        {tga(2, 1, 1, 16, 0x21, {0x00, 0x7C}), {{255, 0, 0, 0}}},
+        {tga(2, 1, 1, 16, 0x20, {0x00, 0x7C}), {{255, 0, 0, 255}}},
     };
-    for (const Case& c : cases) {
-        const DecodedImage image = decode(c.file);
-        ASSERT_EQ(image.width, c.width) << c.what;
-        ASSERT_EQ(image.height, c.height) << c.what;
-        for (const Expected& e : c.pixels)
-            EXPECT_EQ(at(image, e.x, e.y), e.pixel) << c.what << " at " << e.x << "," << e.y;
+    for (std::size_t n = 0; n < std::size(cases); ++n) {
+        const auto& [file, pixels] = cases[n];
+        const DecodedImage image = decode(file);
+        ASSERT_EQ(image.width, file[12]) << "case " << n;
+        ASSERT_EQ(image.height, file[14]) << "case " << n;
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            const std::uint8_t* p = image.rgba.data() + i * 4;
+            EXPECT_EQ((Px{p[0], p[1], p[2], p[3]}), pixels[i]) << "case " << n << ", pixel " << i;
+        }
     }
 }
 
