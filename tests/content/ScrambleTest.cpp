@@ -35,11 +35,12 @@ TEST(Scramble, KeyStreamFollowsTheKeyedIndexRule)
     // K[(489, 490, 491) mod 3] = "abc".
     EXPECT_EQ(scrambled(std::vector<std::uint8_t>(6, 0), "abc"),
               (std::vector<std::uint8_t>{'b' ^ 'a', 'c' ^ 'b', 'a' ^ 'c', 'b' ^ 'a', 'c' ^ 'b', 'a' ^ 'c'}));
-    // Key bytes are signed: 0xFF counts as -1, S = 96. Pass one: (-1 + 96, 97 + 96) mod 2 = 1, 1
-    // -> "aa"; pass two adds K[1] = 97: (192, 290) mod 2 = 0, 0 -> "\xff\xff".
-    EXPECT_EQ(scrambled(std::vector<std::uint8_t>(2, 0), "\xff"
-                                                         "a"),
-              (std::vector<std::uint8_t>{'a' ^ 0xff, 'a' ^ 0xff}));
+    // Key bytes are signed: with "\xff" "ab", 0xFF counts as -1 and S = -1 + 97 + 98 = 194. Pass
+    // one picks K[(193, 291, 292) mod 3] = "a\xffa"; pass two (offset K[1] = 97) picks
+    // K[(290, 388, 389) mod 3] = "bab".
+    EXPECT_EQ(scrambled(std::vector<std::uint8_t>(3, 0), "\xff"
+                                                         "ab"),
+              (std::vector<std::uint8_t>{'a' ^ 'b', 0xff ^ 'a', 'a' ^ 'b'}));
 }
 
 } // namespace
