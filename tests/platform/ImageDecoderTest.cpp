@@ -65,7 +65,6 @@ TEST(PngDecoder, ExpandsEveryLayoutToRgba)
     palette.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255, 9, 8, 7};
     palette.paletteAlpha = {255, 128};
     ImageFiles::PngOptions background;
-    background.background = true;
     background.backgroundBlue = 255;
     ImageFiles::PngOptions linear = options(PNG_COLOR_TYPE_GRAY);
     linear.gamma = 1.0;

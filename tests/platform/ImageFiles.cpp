@@ -52,13 +52,9 @@ std::vector<std::uint8_t> png(int width, int height, const std::vector<std::uint
             png_set_tRNS(png, info, options.paletteAlpha.data(),
                          static_cast<int>(options.paletteAlpha.size()), nullptr);
     }
-    if (options.background) {
+    if (options.backgroundBlue > 0) {
         png_color_16 bg{};
-        bg.index = options.backgroundIndex;
-        bg.red = options.backgroundRed;
-        bg.green = options.backgroundGreen;
         bg.blue = options.backgroundBlue;
-        bg.gray = options.backgroundGrey;
         png_set_bKGD(png, info, &bg);
     }
     if (options.gamma > 0)
