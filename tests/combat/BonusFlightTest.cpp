@@ -2,6 +2,7 @@
 // down the screen, firing all the way, and the frames show the bonus swelling over the plane as it
 // is taken and the floating score texts of what the cannon destroyed.
 #include "combat/Bonus.h"
+#include "content/LevelFiles.h"
 #include "combat/Bonuses.h"
 #include "combat/Effects.h"
 #include "combat/Shots.h"
@@ -73,7 +74,7 @@ TEST_F(BonusFlightTest, ThePlaneTakesEveryBonusOfLevelOneOnItsWayUp)
 {
     level = std::make_unique<NVolant::Level>(arena, NVolant::Level::folderFor(1));
     const auto file = NLib::ResourceArchive::instance()->readFile("levels/01/bonuses.dat");
-    const std::size_t inFile = Bonuses::parse(file).size();
+    const std::size_t inFile = NVolant::LevelFiles::readBonuses(file).size();
     ASSERT_GT(inFile, 0u);
     ASSERT_EQ(arena.bonuses().size(), inFile) << "the level places every bonus of its file";
     std::vector<const Bonus*> lying;

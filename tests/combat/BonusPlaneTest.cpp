@@ -8,7 +8,7 @@
 #include "content/ParticleSystem.h"
 #include "content/Sprite.h"
 #include "enemies/Enemies.h"
-#include "enemies/EnemyList.h"
+#include "content/LevelFiles.h"
 #include "gameplay/PlaneParams.h"
 #include "gameplay/PlayerControls.h"
 #include "player/AimSight.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "combat/Arena.h"
-#include "enemies/EnemyList.h"
+#include "content/LevelFiles.h"
 #include "enemies/GroundQuery.h"
 #include "platform/Vector4.h"
 

@@ -10,7 +10,7 @@
 #include "enemies/EBridge.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
-#include "enemies/EnemyList.h"
+#include "content/LevelFiles.h"
 #include "world/Level.h"
 
 namespace {

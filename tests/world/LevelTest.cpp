@@ -7,7 +7,7 @@
 #include "enemies/EBridge.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
-#include "enemies/EnemyList.h"
+#include "content/LevelFiles.h"
 #include "world/Terrain.h"
 
 #include <algorithm>
@@ -102,7 +102,7 @@ TEST_F(LevelTest, ContinuingAtTheSecondBridgeSkipsWhatLiesBeforeIt)
     EXPECT_FALSE(enemies.bridges()[2]->destroyed());
     // Every entry from the second bridge's on, and the bridges before it.
     const auto bytes = NLib::ResourceArchive::instance()->readFile(Level::folderFor(4) + "enemies.dat");
-    const auto records = NVolant::EnemyList::read(bytes);
+    const auto records = NVolant::LevelFiles::readEnemies(bytes);
     ASSERT_EQ(records.size(), enemiesInFile);
     const auto expected = std::count_if(records.begin(), records.end(), [&](const NVolant::EnemyRecord& r) {
         return r.index >= secondBridgeEntry || r.type == 300;
