@@ -31,38 +31,14 @@ protected:
     double silence() const { return disk.listen(disk.mark(), 0.2).level(); }
 };
 
-TEST_F(SoundTest, PanningAndTheStereoSwapPlaceTheSound)
+TEST_F(SoundTest, VolumesScaleAndPanningAndTheStereoSwapPlaceTheSound)
 {
     std::unique_ptr<Sound> sound = Sound::load("sounds/tone.ogg", 1);
     ASSERT_TRUE(sound);
-    sound->setPan(-100);
-    DiskAudio::Clip clip = hear(*sound);
-    EXPECT_GT(clip.leftLevel(), 0.2);
-    EXPECT_LT(clip.rightLevel(), 0.01);
-    EXPECT_NEAR(clip.frequency(), kTone, 5.0);
-
-    // Half way the far side is at half its level; centred both sides are alike.
-    for (const auto& [pan, db] : {std::pair{-50, -6.0}, std::pair{0, 0.0}}) {
-        sound->setPan(pan);
-        clip = hear(*sound);
-        EXPECT_NEAR(decibels(clip.rightLevel(), clip.leftLevel()), db, 0.5) << pan;
-    }
-
-    audio->setInvertStereo(true);
-    sound->setPan(-100);
-    clip = hear(*sound);
-    EXPECT_LT(clip.leftLevel(), 0.01);
-    EXPECT_GT(clip.rightLevel(), 0.2);
-}
-
-TEST_F(SoundTest, HalfVolumeIsSixDecibelsDownWhicheverVolumeIsHalved)
-{
-    std::unique_ptr<Sound> sound = Sound::load("sounds/tone.ogg", 1);
-    ASSERT_TRUE(sound);
+    // Half volume is six decibels down, whichever volume is halved.
     const double full = hear(*sound, 100).level();
     EXPECT_GT(full, 0.2);
     EXPECT_NEAR(decibels(hear(*sound, 50).level(), full), -6.02, 0.3);
-
     // The player's effect volume scales the sound's own.
     audio->setSoundVolume(50);
     EXPECT_NEAR(decibels(hear(*sound, 100).level(), full), -6.02, 0.3);
@@ -70,9 +46,27 @@ TEST_F(SoundTest, HalfVolumeIsSixDecibelsDownWhicheverVolumeIsHalved)
     EXPECT_NEAR(decibels(hear(*sound, 50).level(), full), -12.04, 0.4);
     audio->setSoundVolume(0);
     EXPECT_LT(hear(*sound).level(), 1e-4);
+    audio->setSoundVolume(100);
+
+    sound->setPan(-100);
+    DiskAudio::Clip clip = hear(*sound);
+    EXPECT_GT(clip.leftLevel(), 0.2);
+    EXPECT_LT(clip.rightLevel(), 0.01);
+    EXPECT_NEAR(clip.frequency(), kTone, 5.0);
+    // Half way the far side is at half its level; centred both sides are alike.
+    for (const auto& [pan, db] : {std::pair{-50, -6.0}, std::pair{0, 0.0}}) {
+        sound->setPan(pan);
+        clip = hear(*sound);
+        EXPECT_NEAR(decibels(clip.rightLevel(), clip.leftLevel()), db, 0.5) << pan;
+    }
+    audio->setInvertStereo(true);
+    sound->setPan(-100);
+    clip = hear(*sound);
+    EXPECT_LT(clip.leftLevel(), 0.01);
+    EXPECT_GT(clip.rightLevel(), 0.2);
 }
 
-TEST_F(SoundTest, AnEngineSoundsWhileItsOwnerRefreshesItAndStopsAfter)
+TEST_F(SoundTest, AnEngineSoundsWhileItsOwnersRefreshItWithAtMostMaxInstancesAtOnce)
 {
     std::unique_ptr<Sound> engine = Sound::load("sounds/engine.ogg", 3);
     ASSERT_TRUE(engine);
@@ -94,39 +88,30 @@ TEST_F(SoundTest, AnEngineSoundsWhileItsOwnerRefreshesItAndStopsAfter)
     EXPECT_GT(clip.rightLevel(), 0.2);
     EXPECT_LT(clip.leftLevel(), 0.01);
     EXPECT_TRUE(engine->isInstancePlaying(owner));
-
     frame(false);
     EXPECT_TRUE(engine->hasInstance(owner));
     frame(false);
     EXPECT_FALSE(engine->hasInstance(owner)) << "gone on the third tick after the last refresh";
     EXPECT_LT(silence(), 1e-4);
-}
 
-TEST_F(SoundTest, AtMostMaxInstancesSoundAndAFreedOneIsTakenUp)
-{
-    std::unique_ptr<Sound> engine = Sound::load("sounds/engine.ogg", 3);
-    ASSERT_TRUE(engine);
-    engine->setLooping(true);
-    for (std::uint32_t owner = 1; owner <= 3; ++owner) {
-        ASSERT_TRUE(engine->acquire(owner, 3));
-        engine->playInstance(owner, false);
-        engine->setInstanceVolume(owner, 33);
+    for (std::uint32_t other = 1; other <= 3; ++other) {
+        ASSERT_TRUE(engine->acquire(other, 3));
+        engine->playInstance(other, false);
+        engine->setInstanceVolume(other, 33);
     }
     EXPECT_FALSE(engine->acquire(4, 3));
     EXPECT_FALSE(engine->hasInstance(4));
     EXPECT_FALSE(engine->acquire(2, 3)) << "a refresh makes nothing new";
     EXPECT_GT(silence(), 0.05);
-
     // A destroyed owner stops its instance at once; the waiting one gets it on its next refresh.
     engine->stopInstance(2);
     EXPECT_FALSE(engine->isInstancePlaying(2));
     EXPECT_TRUE(engine->isInstancePlaying(3));
     EXPECT_TRUE(engine->acquire(4, 3));
-
     // Stopping the sound silences every instance, and owners still about start theirs afresh.
     engine->stop();
-    for (std::uint32_t owner = 1; owner <= 4; ++owner)
-        EXPECT_FALSE(engine->hasInstance(owner));
+    for (std::uint32_t other = 1; other <= 4; ++other)
+        EXPECT_FALSE(engine->hasInstance(other));
     EXPECT_LT(silence(), 1e-4);
     EXPECT_TRUE(engine->acquire(1, 3));
 }
