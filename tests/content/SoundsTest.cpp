@@ -56,7 +56,8 @@ TEST_F(SoundsTest, EverySlotLoadsAndTheEnginesLoop)
 
 TEST_F(SoundsTest, StopAllSparesTheCannonAndHitsAndTickEnginesAgesOnlyEnginesAndEnemyRockets)
 {
-    for (NAudio::Sound* sound : {sounds->playerBullet(0), sounds->playerHitBig(), sounds->arc(), sounds->bonus()})
+    for (NAudio::Sound* sound :
+         {sounds->playerBullet(0), sounds->playerHitBig(), sounds->arc(), sounds->bonus()})
         sound->play(true, false, 100);
     NAudio::Sound* engine = sounds->helicEngine(1);
     ASSERT_TRUE(engine->acquire(5, 3));
