@@ -1,5 +1,5 @@
-// A whole frame of play on level 30 where it is busiest: the world's update, the software draw
-// of everything on screen, and the level's load.
+// A frame of play on level 30 where it is busiest: the world's update and the software draw of
+// everything on screen.
 #include "content/ResourceArchive.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
@@ -11,9 +11,7 @@
 #include "player/Plane.h"
 #include "score/Scores.h"
 #include "world/GameField.h"
-#include "combat/Arena.h"
 #include "world/Level.h"
-#include "world/Terrain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -90,17 +88,6 @@ Setup& setup()
     static Setup s;
     return s;
 }
-
-void BM_Level30Load(benchmark::State& state)
-{
-    setup();
-    NVolant::Arena arena;
-    for (auto _ : state) {
-        NVolant::Level level(arena, NVolant::Level::folderFor(30));
-        benchmark::DoNotOptimize(level.enemies().all().size());
-    }
-}
-BENCHMARK(BM_Level30Load)->Unit(benchmark::kMillisecond);
 
 // Only the world's step: plane, terrain, effects, shots, bonuses, enemies, scores, collisions.
 void BM_Level30WorldUpdate(benchmark::State& state)

@@ -62,10 +62,8 @@ TEST_F(BitmapText, ScanFindsLinesMarksAndGlyphs)
     EXPECT_FLOAT_EQ(font.glyph(20).left, 3.0f);
 
     EXPECT_FALSE(load(FontImage(50, 20))->scanSucceeded());
-}
 
-TEST_F(BitmapText, InkOnTheLastColumnIsNotAGlyph)
-{
+    // Ink on the last column is not a glyph.
     FontImage image(3, 3);
     image.ink(image.width - 1, 3, 1, 4);
     EXPECT_EQ(load(image)->glyphsFound(), 3);

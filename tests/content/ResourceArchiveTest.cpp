@@ -39,47 +39,58 @@ protected:
     ResourceArchive archive;
 };
 
-TEST_F(ResourceArchiveTest, NamesAreFoundCaseInsensitivelyWithEitherSeparator)
-{
-    ASSERT_TRUE(
-        openPack(PackBytes(2).entry("Dat/Boat01/Boat01.xml", "<boat/>").entry("dir\\x.txt", "x").bytes));
-    EXPECT_EQ(str(archive.readFile("dat/boat01/boat01.xml")), "<boat/>");
-    EXPECT_EQ(str(archive.readFile("DAT\\BOAT01\\BOAT01.XML")), "<boat/>");
-    // A name stored with a backslash can never be asked for.
-    EXPECT_EQ(str(archive.readFile("dir\\x.txt")), "");
-    EXPECT_EQ(str(archive.readFile("dir/x.txt")), "");
-}
-
-TEST_F(ResourceArchiveTest, ScrambledEntriesAreUnscrambledWithThePassword)
-{
-    NLib::PackWriter writer(ResourceArchive::kGamePassword);
-    writer.add("a.xml", {'<', 'a', '/', '>'}, true);
-    writer.add("b.bin", {1, 2, 3}, false);
-    ASSERT_TRUE(openPack(writer.bytes()));
-    EXPECT_EQ(str(archive.readFile("a.xml")), "<a/>");
-    EXPECT_EQ(archive.readFile("b.bin"), (NLib::ByteBuffer{1, 2, 3}));
-
-    archive.setPassword("wrong");
-    EXPECT_NE(str(archive.readFile("a.xml")), "<a/>");
-}
-
-TEST_F(ResourceArchiveTest, LaterEntryOfARepeatedNameWinsAndEmptyEntriesAreEmpty)
-{
-    ASSERT_TRUE(openPack(PackBytes(3).entry("x", "first").entry("empty", "").entry("X", "second").bytes));
-    EXPECT_EQ(str(archive.readFile("x")), "second");
-    EXPECT_TRUE(archive.contains("empty"));
-    EXPECT_TRUE(archive.readFile("empty").empty());
-    EXPECT_EQ(archive.entryCount(), 2u);
-}
-
-TEST_F(ResourceArchiveTest, LooseFilesFillInForWhatThePackLacks)
+TEST_F(ResourceArchiveTest, NamesAreFoundCaseInsensitivelyAndLooseFilesFillInWhatThePackLacks)
 {
     dir.write("loose/levels/01/enemies.dat", "disk");
     dir.write("loose/menu/font.png", "disk font");
-    ASSERT_TRUE(openPack(PackBytes(1).entry("menu/font.png", "pack font").bytes));
-    EXPECT_EQ(str(archive.readFile("Levels\\01\\Enemies.dat")), "disk");
-    EXPECT_EQ(str(archive.readFile("menu/font.png")), "pack font");
-    EXPECT_TRUE(archive.readFile("nowhere.png").empty());
+    ASSERT_TRUE(openPack(PackBytes(6)
+                             .entry("Dat/Boat01/Boat01.xml", "<boat/>")
+                             .entry("dir\\x.txt", "x")
+                             .entry("x", "first")
+                             .entry("empty", "")
+                             .entry("X", "second")
+                             .entry("menu/font.png", "pack font")
+                             .bytes));
+    const std::pair<const char*, const char*> reads[] = {
+        {"dat/boat01/boat01.xml", "<boat/>"},
+        {"DAT\\BOAT01\\BOAT01.XML", "<boat/>"},
+        {"dir\\x.txt", ""}, // a name stored with a backslash can never be asked for
+        {"dir/x.txt", ""},
+        {"x", "second"}, // the later entry of a repeated name wins
+        {"Levels\\01\\Enemies.dat", "disk"},
+        {"menu/font.png", "pack font"},
+        {"nowhere.png", ""},
+    };
+    for (const auto& [name, content] : reads)
+        EXPECT_EQ(str(archive.readFile(name)), content) << name;
+    EXPECT_TRUE(archive.contains("empty"));
+    EXPECT_TRUE(archive.readFile("empty").empty());
+    EXPECT_EQ(archive.entryCount(), 5u);
+}
+
+TEST_F(ResourceArchiveTest, ScrambledEntriesAreUnscrambledWithThePasswordAndXmlLoadsThroughThem)
+{
+    NLib::PackWriter writer(ResourceArchive::kGamePassword);
+    const std::string doc = "<sprite frames=\"4\"><group/></sprite>";
+    writer.add("dat/sprite.xml", {doc.begin(), doc.end()}, true);
+    writer.add("b.bin", {1, 2, 3}, false);
+    ASSERT_TRUE(openPack(writer.bytes()));
+    EXPECT_EQ(str(archive.readFile("dat/sprite.xml")), doc);
+    EXPECT_EQ(archive.readFile("b.bin"), (NLib::ByteBuffer{1, 2, 3}));
+
+    Xml::CXmlNode node;
+    Xml::loadFromArchive(archive, "DAT/Sprite.xml", node);
+    EXPECT_EQ(node.getInt("frames", 0), 4);
+    EXPECT_NE(node.findChild("group"), nullptr);
+    try {
+        Xml::loadFromArchive(archive, "dat/missing.xml", node);
+        FAIL() << "a missing content file must throw";
+    } catch (const Xml::CXmlException& e) {
+        EXPECT_EQ(e.getMessage(), "Can't open file");
+    }
+
+    archive.setPassword("wrong");
+    EXPECT_NE(str(archive.readFile("dat/sprite.xml")), doc);
 }
 
 TEST_F(ResourceArchiveTest, EmptyMissingAndForeignPacks)
@@ -136,26 +147,6 @@ TEST_F(ResourceArchiveTest, HostileCountsAndLengthsDoNotAllocateOrCrash)
     big.u32(0x7fffffffu).bytes.insert(big.bytes.end(), {'n', 'a', 'b', 'c'});
     ASSERT_TRUE(openPack(big.bytes));
     EXPECT_EQ(str(archive.readFile("big")), "abc");
-}
-
-TEST_F(ResourceArchiveTest, XmlLoadsThroughTheArchive)
-{
-    NLib::PackWriter writer(ResourceArchive::kGamePassword);
-    const std::string doc = "<sprite frames=\"4\"><group/></sprite>";
-    writer.add("dat/sprite.xml", {doc.begin(), doc.end()}, true);
-    ASSERT_TRUE(openPack(writer.bytes()));
-
-    Xml::CXmlNode node;
-    Xml::loadFromArchive(archive, "DAT/Sprite.xml", node);
-    EXPECT_EQ(node.getInt("frames", 0), 4);
-    EXPECT_NE(node.findChild("group"), nullptr);
-
-    try {
-        Xml::loadFromArchive(archive, "dat/missing.xml", node);
-        FAIL() << "a missing content file must throw";
-    } catch (const Xml::CXmlException& e) {
-        EXPECT_EQ(e.getMessage(), "Can't open file");
-    }
 }
 
 } // namespace

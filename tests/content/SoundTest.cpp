@@ -17,8 +17,8 @@ protected:
     void SetUp() override
     {
         ListeningTest::SetUp();
-        files.write("sounds/tone.ogg", toneOgg(kTone, 0.5));
-        files.write("sounds/engine.ogg", toneOgg(kTone, 0.2));
+        data.write("sounds/tone.ogg", toneOgg(kTone, 0.5));
+        data.write("sounds/engine.ogg", toneOgg(kTone, 0.2));
     }
 
     // Plays the sound from the start and returns what is heard of it.
@@ -28,44 +28,17 @@ protected:
         sound.play(true, false, volume);
         return disk.listen(mark, 0.2);
     }
+    double silence() const { return disk.listen(disk.mark(), 0.2).level(); }
 };
 
-TEST_F(SoundTest, PannedLeftIsLouderOnTheLeftAndTheSwapMirrorsIt)
+TEST_F(SoundTest, VolumesScaleAndPanningAndTheStereoSwapPlaceTheSound)
 {
     std::unique_ptr<Sound> sound = Sound::load("sounds/tone.ogg", 1);
     ASSERT_TRUE(sound);
-
-    sound->setPan(-100);
-    DiskAudio::Clip clip = hear(*sound);
-    EXPECT_GT(clip.leftLevel(), 0.2);
-    EXPECT_LT(clip.rightLevel(), 0.01);
-    EXPECT_NEAR(clip.frequency(), kTone, 5.0);
-
-    // Half way: the far side at half its level.
-    sound->setPan(-50);
-    clip = hear(*sound);
-    EXPECT_NEAR(decibels(clip.rightLevel(), clip.leftLevel()), -6.0, 0.5);
-
-    // Centred: both sides alike.
-    sound->setPan(0);
-    clip = hear(*sound);
-    EXPECT_NEAR(decibels(clip.rightLevel(), clip.leftLevel()), 0.0, 0.2);
-
-    audio->setInvertStereo(true);
-    sound->setPan(-100);
-    clip = hear(*sound);
-    EXPECT_LT(clip.leftLevel(), 0.01);
-    EXPECT_GT(clip.rightLevel(), 0.2);
-}
-
-TEST_F(SoundTest, HalfVolumeIsSixDecibelsDownWhicheverVolumeIsHalved)
-{
-    std::unique_ptr<Sound> sound = Sound::load("sounds/tone.ogg", 1);
-    ASSERT_TRUE(sound);
+    // Half volume is six decibels down, whichever volume is halved.
     const double full = hear(*sound, 100).level();
     EXPECT_GT(full, 0.2);
     EXPECT_NEAR(decibels(hear(*sound, 50).level(), full), -6.02, 0.3);
-
     // The player's effect volume scales the sound's own.
     audio->setSoundVolume(50);
     EXPECT_NEAR(decibels(hear(*sound, 100).level(), full), -6.02, 0.3);
@@ -73,9 +46,27 @@ TEST_F(SoundTest, HalfVolumeIsSixDecibelsDownWhicheverVolumeIsHalved)
     EXPECT_NEAR(decibels(hear(*sound, 50).level(), full), -12.04, 0.4);
     audio->setSoundVolume(0);
     EXPECT_LT(hear(*sound).level(), 1e-4);
+    audio->setSoundVolume(100);
+
+    sound->setPan(-100);
+    DiskAudio::Clip clip = hear(*sound);
+    EXPECT_GT(clip.leftLevel(), 0.2);
+    EXPECT_LT(clip.rightLevel(), 0.01);
+    EXPECT_NEAR(clip.frequency(), kTone, 5.0);
+    // Half way the far side is at half its level; centred both sides are alike.
+    for (const auto& [pan, db] : {std::pair{-50, -6.0}, std::pair{0, 0.0}}) {
+        sound->setPan(pan);
+        clip = hear(*sound);
+        EXPECT_NEAR(decibels(clip.rightLevel(), clip.leftLevel()), db, 0.5) << pan;
+    }
+    audio->setInvertStereo(true);
+    sound->setPan(-100);
+    clip = hear(*sound);
+    EXPECT_LT(clip.leftLevel(), 0.01);
+    EXPECT_GT(clip.rightLevel(), 0.2);
 }
 
-TEST_F(SoundTest, AnEngineSoundsWhileItsOwnerRefreshesItAndStopsAfter)
+TEST_F(SoundTest, AnEngineSoundsWhileItsOwnersRefreshItWithAtMostMaxInstancesAtOnce)
 {
     std::unique_ptr<Sound> engine = Sound::load("sounds/engine.ogg", 3);
     ASSERT_TRUE(engine);
@@ -83,18 +74,13 @@ TEST_F(SoundTest, AnEngineSoundsWhileItsOwnerRefreshesItAndStopsAfter)
     const std::uint32_t owner = 42;
     // The owner's part of a frame, then the registry's tick.
     auto frame = [&](bool refresh) {
-        if (refresh) {
-            if (engine->acquire(owner, 3))
-                engine->playInstance(owner, false);
-            if (engine->hasInstance(owner)) {
-                engine->acquire(owner, 3);
-                engine->setInstancePan(owner, 100);
-                engine->setInstanceVolume(owner, 100);
-            }
+        if (refresh && engine->acquire(owner, 3)) {
+            engine->playInstance(owner, false);
+            engine->setInstancePan(owner, 100);
+            engine->setInstanceVolume(owner, 100);
         }
         engine->tick();
     };
-
     for (int i = 0; i < 5; ++i)
         frame(true);
     // Well past the sample's own 0.2 s: it loops.
@@ -102,47 +88,31 @@ TEST_F(SoundTest, AnEngineSoundsWhileItsOwnerRefreshesItAndStopsAfter)
     EXPECT_GT(clip.rightLevel(), 0.2);
     EXPECT_LT(clip.leftLevel(), 0.01);
     EXPECT_TRUE(engine->isInstancePlaying(owner));
-
     frame(false);
     EXPECT_TRUE(engine->hasInstance(owner));
     frame(false);
     EXPECT_FALSE(engine->hasInstance(owner)) << "gone on the third tick after the last refresh";
-    EXPECT_LT(disk.listen(disk.mark(), 0.2).level(), 1e-4);
-}
+    EXPECT_LT(silence(), 1e-4);
 
-TEST_F(SoundTest, AtMostMaxInstancesSoundAndAFreedOneIsTakenUp)
-{
-    std::unique_ptr<Sound> engine = Sound::load("sounds/engine.ogg", 3);
-    ASSERT_TRUE(engine);
-    engine->setLooping(true);
-    for (std::uint32_t owner = 1; owner <= 3; ++owner) {
-        ASSERT_TRUE(engine->acquire(owner, 3));
-        engine->playInstance(owner, false);
+    for (std::uint32_t other = 1; other <= 3; ++other) {
+        ASSERT_TRUE(engine->acquire(other, 3));
+        engine->playInstance(other, false);
+        engine->setInstanceVolume(other, 33);
     }
     EXPECT_FALSE(engine->acquire(4, 3));
     EXPECT_FALSE(engine->hasInstance(4));
     EXPECT_FALSE(engine->acquire(2, 3)) << "a refresh makes nothing new";
-    for (std::uint32_t owner = 1; owner <= 3; ++owner)
-        EXPECT_TRUE(engine->isInstancePlaying(owner));
-
-    // Three instances of one sample, each at a third of full level, add up to about full level.
-    for (std::uint32_t owner = 1; owner <= 3; ++owner)
-        engine->setInstanceVolume(owner, 33);
-    const double three = disk.listen(disk.mark(), 0.2).level();
-    EXPECT_GT(three, 0.05);
-
+    EXPECT_GT(silence(), 0.05);
     // A destroyed owner stops its instance at once; the waiting one gets it on its next refresh.
     engine->stopInstance(2);
     EXPECT_FALSE(engine->isInstancePlaying(2));
+    EXPECT_TRUE(engine->isInstancePlaying(3));
     EXPECT_TRUE(engine->acquire(4, 3));
-    engine->playInstance(4, false);
-    EXPECT_TRUE(engine->isInstancePlaying(4));
-
     // Stopping the sound silences every instance, and owners still about start theirs afresh.
     engine->stop();
-    for (std::uint32_t owner = 1; owner <= 4; ++owner)
-        EXPECT_FALSE(engine->hasInstance(owner));
-    EXPECT_LT(disk.listen(disk.mark(), 0.2).level(), 1e-4);
+    for (std::uint32_t other = 1; other <= 4; ++other)
+        EXPECT_FALSE(engine->hasInstance(other));
+    EXPECT_LT(silence(), 1e-4);
     EXPECT_TRUE(engine->acquire(1, 3));
 }
 
@@ -153,7 +123,6 @@ TEST_F(SoundTest, ASingleSoundCarriesOnUnlessRestartedAndObeysTheEffectsSwitch)
     EXPECT_FALSE(sound->looping());
     sound->play(false, true);
     EXPECT_TRUE(sound->looping());
-    EXPECT_TRUE(sound->isPlaying());
     EXPECT_GT(disk.listen(disk.mark(), 0.2, 0.3).level(), 0.2) << "looping past its end";
     sound->play(false, true);
     EXPECT_TRUE(sound->isPlaying());
@@ -165,69 +134,51 @@ TEST_F(SoundTest, ASingleSoundCarriesOnUnlessRestartedAndObeysTheEffectsSwitch)
     EXPECT_FALSE(sound->isPlaying());
 }
 
-TEST_F(SoundTest, AMissingOrBrokenFileGivesNoSound)
+TEST_F(SoundTest, AMissingOrBrokenFileGivesNoSoundAndIsLoggedOnce)
 {
     setLogEcho(false);
-    files.write("sounds/noise.ogg", std::string("OggS but nothing after it"));
-    files.write("sounds/text.ogg", std::string("not a sound at all"));
-    std::vector<std::uint8_t> cut = toneOgg(kTone, 0.5);
-    cut.resize(cut.size() / 3);
-    files.write("sounds/cut.ogg", cut);
+    data.write("sounds/noise.ogg", std::string("OggS but nothing after it"));
+    data.write("sounds/text.ogg", std::string("not a sound at all"));
 
     TempDir logs;
     setLogFolder(logs.path());
-    for (int twice = 0; twice < 2; ++twice) {
-        EXPECT_FALSE(Sound::load("sounds/none.ogg", 1));
-        EXPECT_FALSE(Sound::load("sounds/noise.ogg", 1));
-        EXPECT_FALSE(Sound::load("sounds/text.ogg", 3));
-    }
+    const char* names[] = {"sounds/none.ogg", "sounds/noise.ogg", "sounds/text.ogg"};
+    for (int twice = 0; twice < 2; ++twice)
+        for (const char* name : names)
+            EXPECT_FALSE(Sound::load(name, 1 + twice * 2)) << name;
     setLogFolder("");
-    // Each file named once, however often it was asked for.
     const std::string log = logs.read("errors.log");
-    for (const char* name : {"sounds/none.ogg", "sounds/noise.ogg", "sounds/text.ogg"}) {
+    for (const char* name : names) {
         const std::size_t first = log.find(name);
         EXPECT_NE(first, std::string::npos) << name;
         EXPECT_EQ(log.find(name, first + 1), std::string::npos) << name;
     }
-    // A cut file keeps whatever decodes of it, or nothing: never more.
-    if (std::unique_ptr<Sound> sound = Sound::load("sounds/cut.ogg", 1)) {
-        sound->play(true, false);
-        sound->stop();
-    }
     setLogEcho(true);
 }
 
-TEST(SoundWithoutDevice, EverythingIsSilentAndNothingFails)
+// Without a sound device (or after the output is gone) everything is silent and nothing fails.
+class SoundWithoutDevice : public WorldFixture {};
+
+TEST_F(SoundWithoutDevice, EverythingIsSilentAndVolumesStillClamp)
 {
     const char* old = std::getenv("SDL_AUDIODRIVER");
     const std::string previous = old ? old : "";
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     setLogEcho(false);
-    TempDir files;
-    files.write("sounds/tone.ogg", toneOgg(kTone, 0.2));
-    NLib::ResourceArchive::create()->setLooseFolder(files.path());
+    data.write("sounds/tone.ogg", toneOgg(kTone, 0.2));
     NAudio::AudioSystem* audio = NAudio::AudioSystem::create();
     EXPECT_FALSE(audio->deviceOk());
     EXPECT_FALSE(Sound::load("sounds/tone.ogg", 1));
     audio->pause();
     audio->resume();
     audio->update();
-    audio->setStreamVolume(30);
-    EXPECT_EQ(audio->streamVolume(), 30);
-    NAudio::AudioSystem::destroy();
-    NLib::ResourceArchive::destroy();
-    setLogEcho(true);
-    setenv("SDL_AUDIODRIVER", previous.c_str(), 1);
-}
-
-TEST(SoundSettings, VolumesClampAndSoundsOutliveNoSystem)
-{
-    NAudio::AudioSystem* audio = NAudio::AudioSystem::create();
     audio->setSoundVolume(250);
     EXPECT_EQ(audio->soundVolume(), 100);
     audio->setStreamVolume(-5);
     EXPECT_EQ(audio->streamVolume(), 0);
     NAudio::AudioSystem::destroy();
+    setLogEcho(true);
+    setenv("SDL_AUDIODRIVER", previous.c_str(), 1);
 
     // A sound left over after the output is gone does nothing, rather than touch it.
     Sound orphan(12345, false, 3);

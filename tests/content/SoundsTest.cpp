@@ -54,9 +54,10 @@ TEST_F(SoundsTest, EverySlotLoadsAndTheEnginesLoop)
     EXPECT_EQ(Sounds::instance(), sounds) << "loaded once";
 }
 
-TEST_F(SoundsTest, StopAllSparesTheCannonAndHits)
+TEST_F(SoundsTest, StopAllSparesTheCannonAndHitsAndTickEnginesAgesOnlyEnginesAndEnemyRockets)
 {
-    for (NAudio::Sound* sound : {sounds->playerBullet(0), sounds->playerHitBig(), sounds->arc(), sounds->bonus()})
+    for (NAudio::Sound* sound :
+         {sounds->playerBullet(0), sounds->playerHitBig(), sounds->arc(), sounds->bonus()})
         sound->play(true, false, 100);
     NAudio::Sound* engine = sounds->helicEngine(1);
     ASSERT_TRUE(engine->acquire(5, 3));
@@ -67,17 +68,14 @@ TEST_F(SoundsTest, StopAllSparesTheCannonAndHits)
     EXPECT_FALSE(sounds->arc()->isPlaying());
     EXPECT_FALSE(sounds->bonus()->isPlaying());
     EXPECT_FALSE(engine->hasInstance(5));
-}
 
-TEST_F(SoundsTest, TickEnginesAgesEnginesAndEnemyRocketsOnly)
-{
-    NAudio::Sound* engine = sounds->planeEngine(3);
+    NAudio::Sound* plane = sounds->planeEngine(3);
     NAudio::Sound* rocket = sounds->enemyMissile();
     NAudio::Sound* missile = sounds->playerMissile();
-    for (NAudio::Sound* sound : {engine, rocket, missile})
+    for (NAudio::Sound* sound : {plane, rocket, missile})
         ASSERT_TRUE(sound->acquire(9, 1));
     sounds->tickEngines();
-    EXPECT_FALSE(engine->hasInstance(9));
+    EXPECT_FALSE(plane->hasInstance(9));
     EXPECT_FALSE(rocket->hasInstance(9));
     // The player's missiles stop their own flight sound when they end.
     EXPECT_TRUE(missile->hasInstance(9));

@@ -8,27 +8,20 @@ using Xml::CXmlNode;
 
 namespace {
 
-TEST(XmlWriter, AttributesInNameOrderAndEmptyElementsOnTwoLines)
-{
-    CXmlNode a;
-    a.setName("a");
-    a.setInt("z", 1);
-    a.setInt("b", 2);
-    EXPECT_EQ(a.toText(), "<a b=\"2\" z=\"1\">\n</a>\n");
-}
-
-TEST(XmlWriter, ChildrenAreTabIndentedAndTextWinsOverChildren)
+TEST(XmlWriter, AttributesInNameOrderChildrenTabIndentedAndTextWinsOverChildren)
 {
     CXmlNode root;
     root.setName("root");
     CXmlNode* list = root.addChild("list");
     list->addChild("item")->setString("name", "first");
-    list->addChild("item")->setUnsigned("size", 4000000000u);
+    CXmlNode* second = list->addChild("item");
+    second->setUnsigned("size", 4000000000u);
+    second->setInt("b", 2);
     root.addChild("note")->setText("hello world");
     EXPECT_EQ(root.toText(), "<root>\n"
                              "\t<list>\n"
                              "\t\t<item name=\"first\">\n\t\t</item>\n"
-                             "\t\t<item size=\"4000000000\">\n\t\t</item>\n"
+                             "\t\t<item b=\"2\" size=\"4000000000\">\n\t\t</item>\n"
                              "\t</list>\n"
                              "\t<note>hello world</note>\n"
                              "</root>\n");

@@ -2,6 +2,7 @@
 #include "ImageFiles.h"
 #include "support/TempDir.h"
 
+#include "platform/FileBytes.h"
 #include "platform/KGraphic.h"
 #include "platform/KInjection.h"
 #include "platform/PngWriter.h"
@@ -9,6 +10,9 @@
 #include "platform/KRenderContext.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -113,30 +117,20 @@ TEST(Graphic, BlendModesAndTint)
     platform.endFrame();
     const Frame frame = platform.readFrame();
 
-    // Additive: destination + source x alpha (128 / 255).
-    auto p = frame.at(5, 5);
-    EXPECT_NEAR(p.r, 100 + 100, 2);
-    EXPECT_NEAR(p.g, 100 + 20, 2);
-    EXPECT_NEAR(p.b, 100 + 50, 2);
-    // Normal: source x alpha + destination x (1 - alpha).
-    p = frame.at(25, 5);
-    EXPECT_NEAR(p.r, 150, 2);
-    EXPECT_NEAR(p.g, 70, 2);
-    EXPECT_NEAR(p.b, 100, 2);
-    // Blending off: the source replaces the destination.
-    p = frame.at(45, 5);
-    EXPECT_EQ(p.r, 200);
-    EXPECT_EQ(p.g, 40);
-    EXPECT_EQ(p.b, 100);
-    // The tint multiplies.
-    p = frame.at(65, 5);
-    EXPECT_NEAR(p.r, 100, 2);
-    EXPECT_NEAR(p.g, 40, 1);
-    EXPECT_NEAR(p.b, 25, 2);
-    // A blit colour of alpha 0 leaves nothing behind.
-    p = frame.at(85, 5);
-    EXPECT_EQ(p.r, 100);
-    EXPECT_EQ(p.b, 100);
+    // Over grey 100 a colour (200, 40, 100) of alpha 128, drawn at x, gives (r, g, b).
+    const std::array<int, 4> expected[] = {
+        {5, 200, 120, 150},  // additive: destination + source x alpha
+        {25, 150, 70, 100},  // normal: source x alpha + destination x (1 - alpha)
+        {45, 200, 40, 100},  // blending off: the source replaces the destination
+        {65, 100, 40, 25},   // the tint multiplies
+        {85, 100, 100, 100}, // a blit colour of alpha 0 leaves nothing behind
+    };
+    for (const auto& [x, r, g, b] : expected) {
+        const Frame::Pixel p = frame.at(x, 5);
+        EXPECT_NEAR(p.r, r, 2) << x;
+        EXPECT_NEAR(p.g, g, 2) << x;
+        EXPECT_NEAR(p.b, b, 2) << x;
+    }
 }
 
 TEST(Graphic, ColourKeyAndSolidFill)
@@ -196,78 +190,53 @@ TEST(Graphic, DamagedAndMissingFilesLeaveAnEmptyImageThatDrawsNothing)
     EXPECT_EQ(platform.readFrame().countNot(0, 0, 0), 0);
 }
 
-TEST(Graphic, LoadsFromFilesThroughTheReaderAndNeedsARenderer)
+TEST(Graphic, ImagesLoadFromEverySourceAndRebuildThemselvesAfterALostRenderer)
 {
     {
         auto early = createGraphic();
         const auto rgba = solid(2, 2, 1, 2, 3, 255);
-        EXPECT_FALSE(early->loadFromPixels(rgba.data(), 2, 2));
+        EXPECT_FALSE(early->loadFromPixels(rgba.data(), 2, 2)) << "no renderer yet";
     }
     HeadlessPlatform platform;
+    const auto rgba = ImageFiles::pattern(16, 16);
+    const auto png = encodePng(16, 16, rgba);
     TempDir dir;
-    const auto rgba = ImageFiles::pattern(8, 8);
-    ASSERT_TRUE(writePng(dir.file("tile.png"), 8, 8, rgba));
-    auto image = createGraphic();
-    ASSERT_TRUE(image->loadFromFile(dir.file("tile.png")));
-    EXPECT_EQ(image->getWidth(), 8.0f);
-
+    ASSERT_TRUE(writePng(dir.file("disk.png"), 16, 16, rgba));
+    std::unique_ptr<KGraphic> images[4];
+    for (auto& image : images)
+        image = createGraphic();
+    ASSERT_TRUE(images[0]->loadFromPixels(rgba.data(), 16, 16));
+    ASSERT_TRUE(images[1]->loadFromMemory("memory.png", png.data(), png.size()));
+    ASSERT_TRUE(images[2]->loadFromFile(dir.file("disk.png")));
+    // With a reader (the game's archive) files come through it.
     std::vector<std::string> asked;
     setImageFileReader([&](const std::string& name) {
         asked.push_back(name);
-        return encodePng(8, 8, rgba);
+        return name == "menu/inpack.png" ? png : readFileBytes(name);
     });
-    auto packed = createGraphic();
-    EXPECT_TRUE(packed->loadFromFile("menu/inpack.png"));
-    setImageFileReader(nullptr);
-    EXPECT_EQ(asked, std::vector<std::string>{"menu/inpack.png"});
-}
+    ASSERT_TRUE(images[3]->loadFromFile("menu/inpack.png"));
+    EXPECT_EQ(images[3]->getWidth(), 16.0f);
 
-TEST(Graphic, ImagesRebuildThemselvesAfterARendererReset)
-{
-    HeadlessPlatform platform;
-    const auto rgba = ImageFiles::pattern(16, 16);
-    auto fromPixels = imageOf(rgba, 16, 16);
-    const auto png = encodePng(16, 16, rgba);
-    auto fromMemory = createGraphic();
-    ASSERT_TRUE(fromMemory->loadFromMemory("memory.png", png.data(), png.size()));
-    TempDir dir;
-    ASSERT_TRUE(writePng(dir.file("disk.png"), 16, 16, rgba));
-    auto fromFile = createGraphic();
-    ASSERT_TRUE(fromFile->loadFromFile(dir.file("disk.png")));
-
-    ASSERT_TRUE(KInjection::resetRenderer());
-    platform.beginFrame();
-    fromPixels->blendImageRect(0, 0, 16, 16, 0, 0);
-    fromMemory->blendImageRect(0, 0, 16, 16, 20, 0);
-    fromFile->blendImageRect(0, 0, 16, 16, 40, 0);
-    platform.endFrame();
-    const Frame frame = platform.readFrame();
-    for (int x0 : {0, 20, 40})
-        for (int i = 0; i < 16; ++i) {
-            EXPECT_EQ(frame.at(x0 + i, i).r, rgba[(i * 16 + i) * 4]) << x0;
-            EXPECT_EQ(frame.at(x0 + i, i).b, rgba[(i * 16 + i) * 4 + 2]) << x0;
+    // Both a renderer reset and a lost device bring every image back; files are read again.
+    for (int loss = 0; loss < 2; ++loss) {
+        asked.clear();
+        if (loss == 0) {
+            ASSERT_TRUE(KInjection::resetRenderer());
+        } else {
+            KInjection::deviceLost();
+            platform.pump();
         }
-}
-
-TEST(Graphic, ALostDeviceRereadsFilesThroughTheReader)
-{
-    HeadlessPlatform platform;
-    const auto rgba = ImageFiles::pattern(8, 8);
-    int reads = 0;
-    setImageFileReader([&](const std::string&) {
-        ++reads;
-        return encodePng(8, 8, rgba);
-    });
-    auto image = createGraphic();
-    ASSERT_TRUE(image->loadFromFile("terrain/tile.png"));
-    EXPECT_EQ(reads, 1);
-    KInjection::deviceLost();
-    platform.pump();
-    EXPECT_EQ(reads, 2);
+        EXPECT_EQ(std::count(asked.begin(), asked.end(), "menu/inpack.png"), 1) << loss;
+        platform.beginFrame();
+        for (int i = 0; i < 4; ++i)
+            images[i]->blendImageRect(0, 0, 16, 16, 20.0f * i, 0);
+        platform.endFrame();
+        const Frame frame = platform.readFrame();
+        for (int x0 : {0, 20, 40, 60})
+            for (int i = 0; i < 16; ++i) {
+                EXPECT_EQ(frame.at(x0 + i, i).r, rgba[(i * 16 + i) * 4]) << x0 << " after loss " << loss;
+                EXPECT_EQ(frame.at(x0 + i, i).b, rgba[(i * 16 + i) * 4 + 2]) << x0 << " after loss " << loss;
+            }
+    }
     setImageFileReader(nullptr);
-
-    platform.beginFrame();
-    image->blendImageRect(0, 0, 8, 8, 0, 0);
-    platform.endFrame();
-    EXPECT_EQ(platform.readFrame().at(7, 7).r, rgba[(7 * 8 + 7) * 4]);
 }

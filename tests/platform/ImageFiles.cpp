@@ -19,20 +19,12 @@ void flush(png_structp)
 {
 }
 
+// Samples per pixel (a palette index is one).
 int channels(int colourType)
 {
-    switch (colourType) {
-    case PNG_COLOR_TYPE_GRAY:
+    if (colourType & PNG_COLOR_MASK_PALETTE)
         return 1;
-    case PNG_COLOR_TYPE_GRAY_ALPHA:
-        return 2;
-    case PNG_COLOR_TYPE_RGB:
-        return 3;
-    case PNG_COLOR_TYPE_PALETTE:
-        return 1;
-    default:
-        return 4;
-    }
+    return ((colourType & PNG_COLOR_MASK_COLOR) ? 3 : 1) + ((colourType & PNG_COLOR_MASK_ALPHA) ? 1 : 0);
 }
 
 } // namespace
@@ -60,13 +52,9 @@ std::vector<std::uint8_t> png(int width, int height, const std::vector<std::uint
             png_set_tRNS(png, info, options.paletteAlpha.data(),
                          static_cast<int>(options.paletteAlpha.size()), nullptr);
     }
-    if (options.background) {
+    if (options.backgroundBlue > 0) {
         png_color_16 bg{};
-        bg.index = options.backgroundIndex;
-        bg.red = options.backgroundRed;
-        bg.green = options.backgroundGreen;
         bg.blue = options.backgroundBlue;
-        bg.gray = options.backgroundGrey;
         png_set_bKGD(png, info, &bg);
     }
     if (options.gamma > 0)

@@ -11,10 +11,8 @@ struct PngOptions {
     int colourType = 6; // PNG_COLOR_TYPE_RGB_ALPHA
     int bitDepth = 8;
     bool interlaced = false;
-    // bKGD in the file's own sample format (grey level, palette index or red/green/blue).
-    bool background = false;
-    std::uint16_t backgroundRed = 0, backgroundGreen = 0, backgroundBlue = 0, backgroundGrey = 0;
-    std::uint8_t backgroundIndex = 0;
+    // A bKGD chunk of pure blue at this level (colour types with red, green and blue).
+    std::uint16_t backgroundBlue = 0;
     double gamma = 0.0;                // gAMA chunk when > 0
     std::vector<std::uint8_t> palette; // RGB triples for colour type 3
     std::vector<std::uint8_t> paletteAlpha;

@@ -2,21 +2,23 @@
 
 #include <gtest/gtest.h>
 
-TEST(Letterbox, FitsEvenlyAndCentres)
+#include <array>
+
+TEST(Letterbox, FitsEvenlyCentresAndClampsTheBarsToThePicture)
 {
-    const KLetterbox same = KLetterbox::fit(800, 600, 800, 600);
-    EXPECT_FLOAT_EQ(same.scale, 1.0f);
-    EXPECT_FLOAT_EQ(same.offsetX, 0.0f);
-
-    const KLetterbox wide = KLetterbox::fit(800, 600, 1920, 1080);
-    EXPECT_FLOAT_EQ(wide.scale, 1.8f);
-    EXPECT_FLOAT_EQ(wide.offsetX, 240.0f);
-    EXPECT_FLOAT_EQ(wide.offsetY, 0.0f);
-
-    const KLetterbox tall = KLetterbox::fit(800, 600, 1280, 1024);
-    EXPECT_FLOAT_EQ(tall.scale, 1.6f);
-    EXPECT_FLOAT_EQ(tall.offsetX, 0.0f);
-    EXPECT_FLOAT_EQ(tall.offsetY, 32.0f);
+    // Window size, then scale and offsets.
+    const std::array<float, 5> fits[] = {
+        {800, 600, 1.0f, 0, 0}, {1920, 1080, 1.8f, 240, 0}, {1280, 1024, 1.6f, 0, 32}};
+    for (const auto& [w, h, scale, x, y] : fits) {
+        const KLetterbox box = KLetterbox::fit(800, 600, static_cast<int>(w), static_cast<int>(h));
+        EXPECT_FLOAT_EQ(box.scale, scale) << w;
+        EXPECT_FLOAT_EQ(box.offsetX, x) << w;
+        EXPECT_FLOAT_EQ(box.offsetY, y) << w;
+    }
+    const KLetterbox box = KLetterbox::fit(800, 600, 1920, 1080);
+    EXPECT_EQ(box.toLogicalX(10), 0);
+    EXPECT_EQ(box.toLogicalX(1919), 799);
+    EXPECT_EQ(box.toLogicalX(240 + 1.8f * 400), 400);
 }
 
 TEST(Letterbox, EveryLogicalPixelSurvivesTheRoundTrip)
@@ -28,13 +30,4 @@ TEST(Letterbox, EveryLogicalPixelSurvivesTheRoundTrip)
         for (int y = 0; y < 600; ++y)
             ASSERT_EQ(box.toLogicalY(static_cast<float>(box.toWindowY(y))), y) << w << "x" << h;
     }
-}
-
-TEST(Letterbox, BarsClampToThePictureEdge)
-{
-    const KLetterbox box = KLetterbox::fit(800, 600, 1920, 1080);
-    EXPECT_EQ(box.toLogicalX(10), 0);
-    EXPECT_EQ(box.toLogicalX(1919), 799);
-    EXPECT_EQ(box.toLogicalX(240), 0);
-    EXPECT_EQ(box.toLogicalX(240 + 1.8f * 400), 400);
 }

@@ -5,37 +5,46 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
+
+std::unique_ptr<KGraphic> imageOf(int width, int height, const std::function<bool(int x)>& red)
+{
+    std::vector<std::uint8_t> rgba;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t gb = red(x) ? 0 : 255;
+            rgba.insert(rgba.end(), {255, gb, gb, 255});
+        }
+    auto image = createGraphic();
+    image->loadFromPixels(rgba.data(), width, height);
+    return image;
+}
 
 // A white bar with a red tip at its right end: shows which way a turn went.
 std::unique_ptr<KGraphic> marker()
 {
-    std::vector<std::uint8_t> rgba;
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 21; ++x) {
-            const bool tip = x >= 17;
-            rgba.insert(rgba.end(), {255, static_cast<std::uint8_t>(tip ? 0 : 255),
-                                     static_cast<std::uint8_t>(tip ? 0 : 255), 255});
-        }
-    auto image = createGraphic();
-    image->loadFromPixels(rgba.data(), 21, 5);
-    return image;
+    return imageOf(21, 5, [](int x) { return x >= 17; });
 }
 
 std::unique_ptr<KGraphic> white(int size)
 {
-    const std::vector<std::uint8_t> rgba(static_cast<std::size_t>(size) * size * 4, 255);
-    auto image = createGraphic();
-    image->loadFromPixels(rgba.data(), size, size);
-    return image;
+    return imageOf(size, size, [](int) { return false; });
 }
 
 struct Bounds {
     int minX = 100000, minY = 100000, maxX = -1, maxY = -1, count = 0;
 };
 
-Bounds boundsOf(const Frame& frame, bool (*match)(const Frame::Pixel&))
+// Where the pixels that match lie in a frame drawn by draw.
+Bounds drawnBounds(HeadlessPlatform& platform, const std::function<void()>& draw,
+                   bool (*match)(const Frame::Pixel&))
 {
+    platform.beginFrame();
+    draw();
+    platform.endFrame();
+    const Frame frame = platform.readFrame();
     Bounds b;
     for (int y = 0; y < frame.height; ++y)
         for (int x = 0; x < frame.width; ++x)
@@ -61,93 +70,74 @@ bool isLit(const Frame::Pixel& p)
 
 } // namespace
 
-TEST(TransformedBlit, AlphaOrZoomZeroDrawsNothing)
+TEST(TransformedBlit, AlphaMultipliesTheBlitColourAndAlphaOrZoomZeroDrawsNothing)
 {
     HeadlessPlatform platform;
     auto image = white(8);
     platform.beginFrame();
     const auto calls = KInjection::drawCallCount();
-    image->blendImageRectEx(0, 0, 8, 8, 50, 50, 30, 1, 0);
-    image->blendImageRectEx(0, 0, 8, 8, 50, 50, 30, 0, 1);
-    image->blendImageRectEx(0, 0, 8, 8, 50, 50, 30, -1, 1);
-    image->blendImageRectEx(0, 0, 8, 8, 50, 50, 30, 1, -0.5f);
+    for (const auto& [zoom, alpha] : {std::pair{1.0f, 0.0f}, {0.0f, 1.0f}, {-1.0f, 1.0f}, {1.0f, -0.5f}})
+        image->blendImageRectEx(0, 0, 8, 8, 50, 50, 30, zoom, alpha);
     EXPECT_EQ(KInjection::drawCallCount(), calls);
     platform.endFrame();
     EXPECT_EQ(platform.readFrame().countNot(0, 0, 0), 0);
+
+    image->setModulateColor(1, 1, 1, 0.5f);
+    platform.beginFrame();
+    image->blendImageRectEx(0, 0, 8, 8, 0, 0, 0, 1, 0.5f);
+    platform.endFrame();
+    EXPECT_NEAR(platform.readFrame().at(4, 4).r, 255 / 4, 2);
 }
 
 TEST(TransformedBlit, PositiveAnglesTurnCounterClockwiseOnScreen)
 {
     HeadlessPlatform platform;
     auto image = marker();
-    // Unturned, centred on (400, 300): the tip points right.
-    platform.beginFrame();
-    image->blendImageRectEx(0, 0, 21, 5, 389.5f, 297.5f, 0, 1, 1);
-    platform.endFrame();
-    Bounds tip = boundsOf(platform.readFrame(), isRed);
+    // Centred on (400, 300); unturned the tip points right.
+    auto tipAt = [&](float angle) {
+        return drawnBounds(
+            platform, [&] { image->blendImageRectEx(0, 0, 21, 5, 389.5f, 297.5f, angle, 1, 1); }, isRed);
+    };
+    Bounds tip = tipAt(0);
     ASSERT_GT(tip.count, 0);
     EXPECT_GT(tip.minX, 400);
 
-    platform.beginFrame();
-    image->blendImageRectEx(0, 0, 21, 5, 389.5f, 297.5f, 90, 1, 1);
-    platform.endFrame();
-    platform.readFrame().save("platform", "marker-turned-90");
-    tip = boundsOf(platform.readFrame(), isRed);
+    tip = tipAt(90);
     ASSERT_GT(tip.count, 0);
     EXPECT_LT(tip.maxY, 295) << "the tip should point up";
     EXPECT_GE(tip.minX, 396);
     EXPECT_LE(tip.maxX, 404);
 
-    platform.beginFrame();
-    image->blendImageRectEx(0, 0, 21, 5, 389.5f, 297.5f, -90, 1, 1);
-    platform.endFrame();
-    tip = boundsOf(platform.readFrame(), isRed);
-    EXPECT_GT(tip.minY, 305) << "the tip should point down";
+    EXPECT_GT(tipAt(-90).minY, 305) << "the tip should point down";
 }
 
 TEST(TransformedBlit, ScalesAboutTheTopLeftThenTurnsAboutTheUnscaledCentre)
 {
     HeadlessPlatform platform;
     auto image = white(10);
-
-    platform.beginFrame();
-    image->blendImageRectEx(0, 0, 10, 10, 100, 100, 0, 2, 1);
-    platform.endFrame();
-    Bounds lit = boundsOf(platform.readFrame(), isLit);
-    EXPECT_EQ(lit.minX, 100);
-    EXPECT_EQ(lit.minY, 100);
-    EXPECT_EQ(lit.maxX, 119);
-    EXPECT_EQ(lit.maxY, 119);
-
-    // Half a turn about (105, 105): the doubled square 100..120 lands on 90..110.
-    platform.beginFrame();
-    image->blendImageRectEx(0, 0, 10, 10, 100, 100, 180, 2, 1);
-    platform.endFrame();
-    lit = boundsOf(platform.readFrame(), isLit);
-    EXPECT_NEAR(lit.minX, 90, 1);
-    EXPECT_NEAR(lit.maxX, 109, 1);
-    EXPECT_NEAR(lit.minY, 90, 1);
-    EXPECT_NEAR(lit.maxY, 109, 1);
-
-    // The pivot offset moves the turning point: about (115, 105) the square 100..110 goes to 120..130.
-    platform.beginFrame();
-    image->blendImageRectEx(0, 0, 10, 10, 100, 100, 180, 1, 1, false, false, 10, 0);
-    platform.endFrame();
-    lit = boundsOf(platform.readFrame(), isLit);
-    EXPECT_NEAR(lit.minX, 120, 1);
-    EXPECT_NEAR(lit.maxX, 129, 1);
-    EXPECT_NEAR(lit.minY, 100, 1);
-    EXPECT_NEAR(lit.maxY, 109, 1);
-}
-
-TEST(TransformedBlit, AlphaMultipliesTheBlitColour)
-{
-    HeadlessPlatform platform;
-    auto image = white(10);
-    image->setModulateColor(1, 1, 1, 0.5f);
-    platform.beginFrame();
-    image->blendImageRectEx(0, 0, 10, 10, 0, 0, 0, 1, 0.5f);
-    platform.endFrame();
-    // 255 x 0.25
-    EXPECT_NEAR(platform.readFrame().at(5, 5).r, 63, 2);
+    struct Case {
+        const char* what;
+        float angle, zoom, pivotX;
+        int minX, maxX, minY, maxY;
+    };
+    const Case cases[] = {
+        {"doubled", 0, 2, 0, 100, 119, 100, 119},
+        // Half a turn about (105, 105): the doubled square 100..120 lands on 90..110.
+        {"doubled and half a turn", 180, 2, 0, 90, 109, 90, 109},
+        // The pivot offset moves the turning point: about (115, 105) the square goes to 120..130.
+        {"half a turn about a pivot", 180, 1, 10, 120, 129, 100, 109},
+    };
+    for (const Case& c : cases) {
+        const Bounds lit = drawnBounds(
+            platform,
+            [&] {
+                image->blendImageRectEx(0, 0, 10, 10, 100, 100, c.angle, c.zoom, 1, false, false, c.pivotX,
+                                        0);
+            },
+            isLit);
+        EXPECT_NEAR(lit.minX, c.minX, 1) << c.what;
+        EXPECT_NEAR(lit.maxX, c.maxX, 1) << c.what;
+        EXPECT_NEAR(lit.minY, c.minY, 1) << c.what;
+        EXPECT_NEAR(lit.maxY, c.maxY, 1) << c.what;
+    }
 }

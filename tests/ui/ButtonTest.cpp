@@ -19,17 +19,36 @@ protected:
         button->setPosition(100, 200);
         return button;
     }
+
+    // One pointer action, then the look it leaves and how many commands the root has heard.
+    struct Step {
+        char action; // 'm'ove, 'p'ress, 'r'elease
+        int x, y;
+        float look;
+        std::size_t fired;
+    };
+    void play(const Button& button, std::initializer_list<Step> steps)
+    {
+        for (const Step& s : steps) {
+            if (s.action == 'm')
+                move(s.x, s.y);
+            else if (s.action == 'p')
+                press(s.x, s.y);
+            else
+                release(s.x, s.y);
+            EXPECT_EQ(button.look(), s.look) << s.action << " at " << s.x << "," << s.y;
+            EXPECT_EQ(root.senders.size(), s.fired) << s.action << " at " << s.x << "," << s.y;
+        }
+    }
 };
 
-// The sum of red, green and blue over a rectangle of a frame, to tell looks apart.
-long brightness(const Frame& frame, int x, int y, int w, int h)
+// The sum of red, green and blue over the OK button's rectangle, to tell looks apart.
+long brightness(const Frame& frame)
 {
     long sum = 0;
-    for (int j = y; j < y + h; ++j)
-        for (int i = x; i < x + w; ++i) {
-            const Frame::Pixel p = frame.at(i, j);
-            sum += p.r + p.g + p.b;
-        }
+    for (int y = 200; y < 238; ++y)
+        for (int x = 100; x < 220; ++x)
+            sum += frame.at(x, y).r + frame.at(x, y).g + frame.at(x, y).b;
     return sum;
 }
 
@@ -51,69 +70,46 @@ TEST_F(ButtonTest, TakesItsSizeFromTheStripAndHitsStrictlyAroundItsCentre)
     EXPECT_FALSE(button->hitTest(170, 219));
 }
 
-TEST_F(ButtonTest, FiresOnAReleaseInsideWhereverThePressWas)
+TEST_F(ButtonTest, FiresOnAReleaseInsideWhereverThePressWasAndNeverWhenInactiveOrHidden)
 {
     Button* button = okButton();
-    // Pressed outside, released inside: a click.
-    press(50, 50);
-    EXPECT_EQ(button->look(), 1.0f);
-    release(160, 219);
-    EXPECT_EQ(root.senders, std::vector<NControls::Control*>{button});
-    EXPECT_EQ(button->look(), 1.0f);
-
-    // Pressed inside, released outside: nothing.
-    root.senders.clear();
-    press(160, 219);
-    EXPECT_EQ(button->look(), 2.0f);
-    release(400, 400);
-    EXPECT_TRUE(root.senders.empty());
-    EXPECT_EQ(button->look(), 1.0f);
-
-    move(161, 220);
-    EXPECT_EQ(button->look(), 3.0f);
-    move(10, 10);
-    EXPECT_EQ(button->look(), 1.0f);
-
-    button->setVisible(false);
-    click(160, 219);
-    EXPECT_TRUE(root.senders.empty());
-}
-
-TEST_F(ButtonTest, AnInactiveButtonNeverFiresAndShowsItsBottomFrame)
-{
-    Button* button = okButton();
+    play(*button, {{'p', 50, 50, 1, 0},
+                   {'r', 160, 219, 1, 1}, // pressed outside, released inside: a click
+                   {'p', 160, 219, 2, 1},
+                   {'r', 400, 400, 1, 1}, // pressed inside, released outside: nothing
+                   {'m', 161, 220, 3, 1},
+                   {'m', 10, 10, 1, 1}});
     button->setActive(false);
-    for (auto step : {0, 1, 2}) {
-        (void)step;
-        move(160, 219);
-        EXPECT_EQ(button->look(), 0.0f);
-        press(160, 219);
-        EXPECT_EQ(button->look(), 0.0f);
-        release(160, 219);
-        EXPECT_EQ(button->look(), 0.0f);
-    }
-    EXPECT_TRUE(root.senders.empty());
+    EXPECT_EQ(button->look(), 0.0f);
+    play(*button, {{'m', 160, 219, 0, 1}, {'p', 160, 219, 0, 1}, {'r', 160, 219, 0, 1}});
     button->setActive(true);
     EXPECT_EQ(button->look(), 1.0f);
+    button->setVisible(false);
     click(160, 219);
-    EXPECT_EQ(root.senders.size(), 1u);
+    EXPECT_EQ(root.senders, std::vector<NControls::Control*>{button});
 }
 
 TEST_F(ButtonTest, EachLookDrawsItsOwnFrameAndNothingOutside)
 {
     Button* button = okButton();
     long looks[4];
-    for (int look = 0; look < 4; ++look) {
-        button->setLook(static_cast<float>(look));
+    auto draw = [&](int look) {
+        ASSERT_EQ(button->look(), static_cast<float>(look));
         const Frame frame = render("ok_look" + std::to_string(look));
-        looks[look] = brightness(frame, 100, 200, 120, 38);
-        // Nothing strays outside the button's rectangle.
+        looks[look] = brightness(frame);
         const int grey = frame.at(0, 0).r;
-        EXPECT_EQ(frame.at(99, 219).r, grey);
-        EXPECT_EQ(frame.at(220, 219).r, grey);
-        EXPECT_EQ(frame.at(160, 199).r, grey);
-        EXPECT_EQ(frame.at(160, 238).r, grey);
-    }
+        for (auto [x, y] : {std::pair{99, 219}, {220, 219}, {160, 199}, {160, 238}})
+            EXPECT_EQ(frame.at(x, y).r, grey) << "look " << look << " strays to " << x << "," << y;
+    };
+    move(10, 10);
+    draw(1);
+    move(161, 220);
+    draw(3);
+    press(160, 219);
+    draw(2);
+    release(400, 400);
+    button->setActive(false);
+    draw(0);
     // Under the pointer is the brightest look, inactive the dullest.
     EXPECT_GT(looks[3], looks[1]);
     EXPECT_LT(looks[0], looks[1]);
@@ -125,24 +121,19 @@ TEST_F(ButtonTest, EachLookDrawsItsOwnFrameAndNothingOutside)
 
 TEST_F(ButtonTest, AFlippedArrowDrawsUpsideDownAndFiresOnAClick)
 {
-    KGraphic* strip = nullptr;
     auto owner = std::make_unique<Button>("", "menu\\up_btn.png", nullptr);
-    strip = owner->image();
-    auto* up = root.add(std::make_unique<ArrowButton>(&root, strip));
-    auto* down = root.add(std::make_unique<ArrowButton>(&root, strip));
+    auto* up = root.add(std::make_unique<ArrowButton>(&root, owner->image()));
+    auto* down = root.add(std::make_unique<ArrowButton>(&root, owner->image()));
     down->setFlipped(true);
     up->setPosition(300, 100);
     down->setPosition(300, 140);
     const Frame frame = render("arrows");
     const int size = up->getWidth();
     ASSERT_EQ(size, 20);
-    // The same frame mirrored top to bottom.
     for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) {
-            const Frame::Pixel a = frame.at(300 + x, 100 + y);
-            const Frame::Pixel b = frame.at(300 + x, 140 + size - 1 - y);
-            ASSERT_NEAR(a.r, b.r, 2) << x << "," << y;
-        }
+        for (int x = 0; x < size; ++x)
+            ASSERT_NEAR(frame.at(300 + x, 100 + y).r, frame.at(300 + x, 140 + size - 1 - y).r, 2)
+                << x << "," << y;
 
     click(310, 110);
     EXPECT_EQ(root.senders, (std::vector<NControls::Control*>{up}));
@@ -154,32 +145,25 @@ TEST_F(ButtonTest, ACheckBoxTogglesOnReleaseToItsPlainLook)
     auto* box = root.add(std::make_unique<CheckBox>("SHOW_HINTS", "menu\\chb.png", &root));
     box->setCentre(53, 91);
     EXPECT_EQ(box->look(), 0.0f);
+    // The press alone changes nothing; the release goes to the plain look even under the pointer.
+    play(*box, {{'m', 53, 91, 1, 0},
+                {'p', 53, 91, 1, 0},
+                {'r', 53, 91, 2, 1},
+                {'m', 54, 91, 3, 1},
+                {'p', 54, 91, 3, 1},
+                {'r', 54, 91, 0, 2},
+                {'m', 53, 92, 1, 2},
+                {'m', 200, 200, 0, 2}});
     EXPECT_FALSE(box->isChecked());
 
-    // The press alone changes nothing.
-    move(53, 91);
-    EXPECT_EQ(box->look(), 1.0f);
-    press(53, 91);
-    EXPECT_EQ(box->look(), 1.0f);
-    release(53, 91);
+    // Setting the state keeps the pointer's highlight: 0 <-> 2 away from it, 1 <-> 3 under it.
+    box->setChecked(true);
+    EXPECT_EQ(box->look(), 2.0f);
     EXPECT_TRUE(box->isChecked());
-    EXPECT_EQ(box->look(), 2.0f);
-    move(54, 91);
-    EXPECT_EQ(box->look(), 3.0f);
-    click(54, 91);
-    EXPECT_FALSE(box->isChecked());
-    EXPECT_EQ(box->look(), 0.0f); // not 1, though the pointer stays on it
-    move(53, 92);
-    EXPECT_EQ(box->look(), 1.0f);
-    move(200, 200);
-    EXPECT_EQ(box->look(), 0.0f);
-    EXPECT_EQ(root.senders.size(), 2u);
-
     box->setChecked(true);
     EXPECT_EQ(box->look(), 2.0f);
-    box->setChecked(true);
-    EXPECT_EQ(box->look(), 2.0f);
-    box->setLook(1.0f);
+    box->setChecked(false);
+    move(53, 91);
     box->setChecked(true);
     EXPECT_EQ(box->look(), 3.0f);
     box->setChecked(false);
