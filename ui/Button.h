@@ -33,7 +33,6 @@ public:
     bool isActive() const { return m_active; }
     void setHitSize(int width, int height);
     float look() const { return m_look; }
-    void setLook(float look) { m_look = look; }
     KGraphic* image() const { return m_image; }
     Control* parent() const { return m_parent; }
 
