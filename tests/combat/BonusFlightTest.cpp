@@ -1,6 +1,6 @@
 // A flight up a real generated level: the plane steers for every bonus of the level as it comes
 // down the screen, firing all the way, and the frames show the bonus swelling over the plane as it
-// is taken and the floating score texts of what the cannon destroyed.
+// is taken.
 #include "combat/Bonus.h"
 #include "combat/Bonuses.h"
 #include "combat/Effects.h"
@@ -13,42 +13,31 @@
 #include "score/Scores.h"
 #include "world/Level.h"
 
-#include "BonusFixture.h"
+#include "ShotTestWorld.h"
 
 #include <cstdlib>
-#include <functional>
 
 namespace {
 
 using NVolant::Bonus;
 using NVolant::Bonuses;
 using NVolant::Plane;
-using NVolant::Scores;
 
 constexpr float kFrame = 1000.0f / 60.0f;
 
-class BonusFlightTest : public BonusFixture {
+class BonusFlightTest : public ShotTestWorld {
 protected:
-    void TearDown() override
+    // The picture of one moment, drawn as the game field draws it, with or without the bonuses.
+    Frame picture(bool withBonuses)
     {
-        plane.reset();
-        level.reset();
-        BonusFixture::TearDown();
-    }
-
-    // The picture of one moment, drawn as the game field draws it with some parts left out.
-    Frame picture(bool withBonuses, bool withTexts)
-    {
-        platform().beginFrame(0, 0, 0);
+        platform->beginFrame(0, 0, 0);
         level->drawGround();
         plane->draw();
         if (withBonuses)
             arena.bonuses().draw();
         arena.effects().drawAnimations();
-        if (withTexts)
-            arena.scores().draw(plane->cameraOffset());
-        Frame frame = platform().readFrame();
-        platform().endFrame();
+        Frame frame = platform->readFrame();
+        platform->endFrame();
         return frame;
     }
 
@@ -72,14 +61,10 @@ protected:
 TEST_F(BonusFlightTest, ThePlaneTakesEveryBonusOfLevelOneOnItsWayUp)
 {
     level = std::make_unique<NVolant::Level>(arena, NVolant::Level::folderFor(1));
-    const auto file = NLib::ResourceArchive::instance()->readFile("levels/01/bonuses.dat");
-    const std::size_t inFile = Bonuses::parse(file).size();
-    ASSERT_GT(inFile, 0u);
-    ASSERT_EQ(arena.bonuses().size(), inFile) << "the level places every bonus of its file";
+    ASSERT_GT(arena.bonuses().size(), 0u);
     std::vector<const Bonus*> lying;
     for (const auto& b : arena.bonuses().bonuses())
         lying.push_back(b.get());
-    const int expectedKinds = static_cast<int>(lying.size());
 
     plane = std::make_unique<Plane>(arena);
     plane->setStart(level->cameraPosition());
@@ -87,7 +72,7 @@ TEST_F(BonusFlightTest, ThePlaneTakesEveryBonusOfLevelOneOnItsWayUp)
     NVolant::PlayerControls controls;
     controls.cannon = true; // the cannon fires all the way
 
-    int taken = 0, picturesOfTexts = 0;
+    int taken = 0;
     std::size_t next = 0;
     for (int frame = 0; frame < 60 * 60 && next < lying.size(); ++frame) {
         // Steer under the next bonus; the valley brings it down the screen.
@@ -111,8 +96,8 @@ TEST_F(BonusFlightTest, ThePlaneTakesEveryBonusOfLevelOneOnItsWayUp)
             EXPECT_GT(bonus->scale(), 1.0f);
             const int sx = static_cast<int>(at.x);
             const int sy = static_cast<int>(plane->cameraOffset().y + 600 - at.y);
-            const Frame with = picture(true, false);
-            const Frame without = picture(false, false);
+            const Frame with = picture(true);
+            const Frame without = picture(false);
             with.save("combat", "flight-pickup-" + std::to_string(taken));
             EXPECT_GT(differing(with, without, sx - 30, sy - 30, sx + 30, sy + 30), 100)
                 << "taken bonus " << taken;
@@ -120,22 +105,8 @@ TEST_F(BonusFlightTest, ThePlaneTakesEveryBonusOfLevelOneOnItsWayUp)
         }
         while (next < lying.size() && lying[next]->position().y < plane->worldPosition().y - 300)
             ++next; // out of reach behind the plane: the test fails below
-
-        if (!arena.scores().floatingTexts().empty() && picturesOfTexts < 2 && frame % 10 == 0) {
-            const Scores::FloatingText text = arena.scores().floatingTexts().back();
-            const int tx = static_cast<int>(text.position.x);
-            const int ty = static_cast<int>(plane->cameraOffset().y + 600 - text.position.y);
-            if (tx > 0 && tx < 760 && ty > 0 && ty < 580) {
-                const Frame with = picture(true, true);
-                const Frame without = picture(true, false);
-                with.save("combat", "flight-text-" + std::to_string(picturesOfTexts));
-                EXPECT_GT(differing(with, without, tx, ty, tx + 40, ty + 16), 10) << text.text;
-                ++picturesOfTexts;
-            }
-        }
     }
-    EXPECT_EQ(taken, expectedKinds);
-    EXPECT_GT(picturesOfTexts, 0) << "the cannon destroyed nothing on the way";
+    EXPECT_EQ(taken, static_cast<int>(lying.size()));
     EXPECT_GT(arena.scores().score(), 0);
     EXPECT_GT(arena.scores().shotsCount(), 0);
     // Level one lies out the stronger cannon, a repair and double fire.

@@ -4,12 +4,13 @@
 #include "content/Sprite.h"
 #include "platform/Log.h"
 
-#include "BonusFixture.h"
+#include "ShotTestWorld.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -48,9 +49,9 @@ std::vector<int> kindsOf(const Bonuses& bonuses)
     return kinds;
 }
 
-class BonusesTest : public BonusFixture {
+class BonusesTest : public ShotTestWorld {
 protected:
-    Bonuses& bonuses = *(&arena.bonuses());
+    Bonuses& bonuses = arena.bonuses();
 };
 
 TEST_F(BonusesTest, TheReaderTakesOnlyWholeRecordsWhateverTheCountClaims)
@@ -73,7 +74,7 @@ TEST_F(BonusesTest, TheReaderTakesOnlyWholeRecordsWhateverTheCountClaims)
     EXPECT_EQ(Bonuses::parse(bytes).size(), 1u);
 }
 
-TEST_F(BonusesTest, LoadingSkipsUnknownKindsAndPlacesOffTheMapAndKeepsHeightOrder)
+TEST_F(BonusesTest, LoadingSkipsUnknownKindsAndPlacesOffTheMapAndKeepsHeightOrderAndMayFindNone)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const auto bytes = bonusFile({{9, 100, 900},
@@ -99,16 +100,13 @@ TEST_F(BonusesTest, LoadingSkipsUnknownKindsAndPlacesOffTheMapAndKeepsHeightOrde
     // Without a known length only the lower bound of the map counts; loading replaces the list.
     bonuses.loadBytes(bytes, "levels/99/bonuses.dat");
     EXPECT_EQ(kindsOf(bonuses), (std::vector<int>{10, 4, 6, 9, 7, 1}));
-    setLogEcho(true);
-}
-
-TEST_F(BonusesTest, AMissingOrEmptyFileGivesALevelWithoutBonuses)
-{
-    bonuses.loadBytes(bonusFile({{1, 10, 20}}), "x");
+    // A missing or empty file gives a level without bonuses.
     bonuses.load("levels/99/bonuses.dat");
     EXPECT_EQ(bonuses.size(), 0u);
+    bonuses.loadBytes(bytes, "x");
     bonuses.loadBytes(bonusFile({}), "x");
     EXPECT_EQ(bonuses.size(), 0u);
+    setLogEcho(true);
 }
 
 TEST_F(BonusesTest, EveryGeneratedLevelPlacesAllItsBonuses)
@@ -135,14 +133,14 @@ TEST_F(BonusesTest, PickUpsReachFromBelowTheScreenToWellAboveIt)
     bonuses.setCamera(Vector4(0, 1000, 0, 1));
     bonuses.loadBytes(bonusFile({{8, 100, 699.9f}, {8, 200, 700}, {8, 300, 1800}, {8, 400, 1800.1f}}), "x");
 
-    RecordingReceiver plane(Vector4(100, 699.9f));
-    EXPECT_FALSE(bonuses.checkPickup(plane)); // just below reach
-    plane.where = Vector4(200, 700);
-    EXPECT_TRUE(bonuses.checkPickup(plane)); // exactly camera - 300
-    plane.where = Vector4(300, 1800);
-    EXPECT_TRUE(bonuses.checkPickup(plane)); // exactly camera + 800
-    plane.where = Vector4(400, 1800.1f);
-    EXPECT_FALSE(bonuses.checkPickup(plane));
+    // From exactly camera - 300 up to exactly camera + 800.
+    RecordingReceiver plane;
+    for (const auto& [x, y, taken] :
+         {std::tuple{100.0f, 699.9f, false}, std::tuple{200.0f, 700.0f, true},
+          std::tuple{300.0f, 1800.0f, true}, std::tuple{400.0f, 1800.1f, false}}) {
+        plane.where = Vector4(x, y);
+        EXPECT_EQ(bonuses.checkPickup(plane), taken) << y;
+    }
     EXPECT_EQ(plane.effects.size(), 2u);
     EXPECT_EQ(chimes(), 2);
 }
@@ -220,8 +218,8 @@ TEST_F(BonusesTest, EveryKindDoesItsOwnThingOnceAndChimes)
         EXPECT_EQ(bonus->kind(), kind);
         EXPECT_GT(bonus->sprite().frameCount, 0);
         bonus->setPosition(400, 300, 0);
-        RecordingReceiver plane(
-            Vector4(400 + 32, 300)); // the touch circle reaches a little beyond the picture
+        // The touch circle reaches a little beyond the picture.
+        RecordingReceiver plane(Vector4(400 + 32, 300));
         EXPECT_TRUE(bonus->tryPickup(plane, arena.sounds())) << kind;
         EXPECT_FALSE(bonus->tryPickup(plane, arena.sounds())) << kind;
         EXPECT_EQ(plane.effects, std::vector<std::string>{expected[kind - 1]});
@@ -237,10 +235,10 @@ TEST_F(BonusesTest, BonusesAreDrawnWithTheirShadowWhereTheCameraShowsThem)
 {
     bonuses.loadBytes(bonusFile({{9, 200, 1300}, {1, 600, 1300}}), "x");
     bonuses.setCamera(Vector4(0, 1000, 0, 1)); // both at screen y 300
-    platform().beginFrame(0.5f, 0.5f, 0.5f);
+    platform->beginFrame(0.5f, 0.5f, 0.5f);
     bonuses.draw();
-    Frame frame = platform().readFrame();
-    platform().endFrame();
+    Frame frame = platform->readFrame();
+    platform->endFrame();
     frame.save("combat", "bonuses");
     const auto grey = [](const Frame::Pixel& p) {
         return std::abs(p.r - 128) < 3 && std::abs(p.g - 128) < 3;
@@ -256,10 +254,10 @@ TEST_F(BonusesTest, BonusesAreDrawnWithTheirShadowWhereTheCameraShowsThem)
     // Far below or above the screen nothing is drawn.
     for (float cameraY : {2000.0f, 600.0f}) {
         bonuses.setCamera(Vector4(0, cameraY, 0, 1));
-        platform().beginFrame(0.5f, 0.5f, 0.5f);
+        platform->beginFrame(0.5f, 0.5f, 0.5f);
         bonuses.draw();
-        const Frame empty = platform().readFrame();
-        platform().endFrame();
+        const Frame empty = platform->readFrame();
+        platform->endFrame();
         EXPECT_EQ(empty.countNot(128, 128, 128, 2), 0) << cameraY;
     }
 }

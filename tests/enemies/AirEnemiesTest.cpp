@@ -20,44 +20,21 @@ namespace {
 using NVolant::EHelic;
 using NVolant::EPlane;
 using NVolant::Images;
-using NVolant::Shots;
 
 class AirEnemiesTest : public EnemyFixture {
 protected:
     std::unique_ptr<EHelic> helic(int model, float x, float y, int group, int speedClass, int weaponRange = 0)
     {
-        Images* images = Images::instance();
         const auto i = static_cast<std::size_t>(model);
-        auto h = std::make_unique<EHelic>(*enemies, 100 + model, *images->helics[i], *images->helicParams[i]);
-        place(*h, x, y, group, speedClass, weaponRange);
-        return h;
+        return make<EHelic>(100 + model, *Images::instance()->helics[i], *Images::instance()->helicParams[i],
+                            x, y, group, speedClass, weaponRange);
     }
 
     std::unique_ptr<EPlane> plane(int model, float x, float y, int group, int speedClass)
     {
-        Images* images = Images::instance();
         const auto i = static_cast<std::size_t>(model);
-        auto p = std::make_unique<EPlane>(*enemies, 200 + model, *images->planes[i], *images->planeParams[i]);
-        place(*p, x, y, group, speedClass, 0);
-        return p;
-    }
-
-    static void place(NVolant::Enemy& e, float x, float y, int group, int speedClass, int weaponRange)
-    {
-        e.setStartPosition(Vector4(x, y));
-        e.setPosition(Vector4(x, y));
-        e.setDirection(group);
-        e.setInitialGroup(group);
-        e.setSpeedClass(speedClass);
-        e.setWeaponRange(weaponRange);
-    }
-
-    static NVolant::CollitionCircles playerAt(const Vector4& p)
-    {
-        NVolant::CollitionCircles circles;
-        circles.append(Vector4(0, 0), 12.0f);
-        circles.place(p, 0.0f);
-        return circles;
+        return make<EPlane>(200 + model, *Images::instance()->planes[i], *Images::instance()->planeParams[i],
+                            x, y, group, speedClass);
     }
 };
 

