@@ -139,13 +139,24 @@ TEST_F(GameFieldTest, AStartedLevelWaitsForTheThirdMouseMove)
     EXPECT_GT(field.plane()->speed(), 0.0f);
 }
 
-TEST_F(GameFieldTest, AnyKeyStartsPlayAndPauseFreezesItAgain)
+TEST_F(GameFieldTest, AnyKeyStartsPlayTheCentredTitleFadesWithinHalfASecondAndPauseFreezesPlay)
 {
     GameField field;
-    start(field, 2);
+    start(field, 12);
+    EXPECT_EQ(field.titleFade(), 1.0f);
+    platform->beginFrame();
+    field.draw();
+    const float width = NVolant::Images::instance()->font->measureText("Level 12", 24.0f);
+    EXPECT_FLOAT_EQ(field.hud().titleX(), (800.0f - width) / 2.0f);
+
     field.onKey('X');
     EXPECT_EQ(field.status(), FieldStatus::Playing);
-    run(field, 60);
+    run(field, 29);
+    EXPECT_GT(field.titleFade(), 0.0f);
+    EXPECT_GT(field.titleY(), GameField::kTitleY); // it rides down with the ground
+    run(field, 2);
+    EXPECT_LE(field.titleFade(), 0.0f);
+
     field.pause();
     EXPECT_EQ(field.status(), FieldStatus::Waiting);
     EXPECT_EQ(field.titleFade(), 1.0f);
@@ -157,24 +168,6 @@ TEST_F(GameFieldTest, AnyKeyStartsPlayAndPauseFreezesItAgain)
     // Pausing does nothing unless play runs.
     field.pause();
     EXPECT_EQ(field.status(), FieldStatus::Waiting);
-}
-
-TEST_F(GameFieldTest, TheTitleIsCentredAndFadesWithinHalfASecondOfPlay)
-{
-    GameField field;
-    start(field, 12);
-    EXPECT_EQ(field.titleFade(), 1.0f);
-    platform->beginFrame();
-    field.draw();
-    const float width = NVolant::Images::instance()->font->measureText("Level 12", 24.0f);
-    EXPECT_FLOAT_EQ(field.hud().titleX(), (800.0f - width) / 2.0f);
-
-    field.onKey(' ');
-    run(field, 29);
-    EXPECT_GT(field.titleFade(), 0.0f);
-    EXPECT_GT(field.titleY(), GameField::kTitleY); // it rides down with the ground
-    run(field, 2);
-    EXPECT_LE(field.titleFade(), 0.0f);
 }
 
 TEST_F(GameFieldTest, LevelNumbersAreClampedToTheThirtyLevels)
@@ -193,27 +186,23 @@ TEST_F(GameFieldTest, TheCheatAddsTwoLivesOnlyWhenTypedInOneGo)
 {
     GameField field;
     start(field, 1);
-    field.onKey('Q');
-    field.onKey('Z');
-    field.onKey('J');
+    const auto type = [&](const std::string& keys) {
+        for (const char key : keys)
+            field.onKey(key);
+    };
+    type("QZJ");
     EXPECT_EQ(field.lives(), 5);
     EXPECT_EQ(field.world().arena().sounds().plays(NVolant::SoundCue::ExtraLife), 1);
     EXPECT_FALSE(field.cheatInProgress());
-
-    field.onKey('Q');
-    field.onKey('X');
-    field.onKey('Z');
-    field.onKey('J');
+    type("QXZJ");
     EXPECT_EQ(field.lives(), 5);
     // Letters of the sequence in the wrong order keep it open but never match.
-    field.onKey('Q');
-    field.onKey('J');
-    field.onKey('Z');
+    type("QJZ");
     EXPECT_TRUE(field.cheatInProgress());
     EXPECT_EQ(field.cheatBuffer(), "QJZ");
-    field.onKey('J');
+    type("J");
     EXPECT_EQ(field.lives(), 5);
-    field.onKey('A');
+    type("A");
     EXPECT_FALSE(field.cheatInProgress());
     EXPECT_TRUE(field.cheatBuffer().empty());
 }
@@ -404,9 +393,8 @@ TEST_F(GameFieldTest, AContinuedGameStandsAtItsCheckpointWithItsScore)
     {
         GameField field;
         start(field, 4);
-        field.onKey('Q');
-        field.onKey('Z');
-        field.onKey('J');
+        for (const char key : {'Q', 'Z', 'J'})
+            field.onKey(key);
         field.world().arena().scores().addScore(777, Vector4());
         field.level()->setCheckpoint(2);
         field.saveProgress();
@@ -428,13 +416,13 @@ TEST_F(GameFieldTest, AContinuedGameStandsAtItsCheckpointWithItsScore)
 
 TEST_F(GameFieldTest, ASavedGameThatCannotBeTrustedCountsAsNone)
 {
-    const auto record = [](int level, int lives, int status = 1) {
+    const auto record = [](int level, int lives, int status = 1, int bridges = 0) {
         Xml::CXmlNode save;
         save.setName("save");
         save.setInt("m_status", status);
         save.setInt("m_levelNum", level);
         save.setInt("m_livesCount", lives);
-        save.setInt("bridgeNum", 0);
+        save.setInt("bridgeNum", bridges);
         return NVolant::encodeSavedGame(save);
     };
     const std::string good = record(2, 3);
@@ -470,13 +458,7 @@ TEST_F(GameFieldTest, ASavedGameThatCannotBeTrustedCountsAsNone)
     }
     // Numbers out of range where the game can make sense of them: an unknown status resumes
     // behind the title, a bridge count past the end goes back to the last checkpoint but one.
-    Xml::CXmlNode save;
-    save.setName("save");
-    save.setInt("m_status", 77);
-    save.setInt("m_levelNum", 3);
-    save.setInt("m_livesCount", 2);
-    save.setInt("bridgeNum", 1000000);
-    profile->setSavedGame(NVolant::encodeSavedGame(save));
+    profile->setSavedGame(record(3, 2, 77, 1000000));
     GameField field;
     field.loadSaved();
     ASSERT_TRUE(field.hasLevel());
