@@ -7,7 +7,6 @@
 #include "platform/KGraphic.h"
 #include "platform/Log.h"
 #include "gameplay/CollitionPoints.h"
-#include "world/SectorPicture.h"
 #include "world/TerrainTexture.h"
 #include "platform/Screen.h"
 
@@ -73,6 +72,29 @@ int Terrain::cell(int column, int row) const
                    static_cast<std::size_t>(column)];
 }
 
+void Terrain::fillSector(DecodedImage& base, TerrainTexture& texture, int cellSize)
+{
+    const int blocksX = base.width / cellSize;
+    const int blocksY = base.height / cellSize;
+    for (int bx = 0; bx < blocksX; ++bx)
+        for (int by = 0; by < blocksY; ++by) {
+            const DecodedImage* v = texture.nextVariant();
+            if (!v || v->empty())
+                continue;
+            const int x0 = bx * cellSize;
+            const int y0 = by * cellSize;
+            for (int y = y0; y < std::min(y0 + v->height, base.height); ++y)
+                for (int x = x0; x < std::min(x0 + v->width, base.width); ++x) {
+                    const std::uint8_t* src =
+                        &v->rgba[(static_cast<std::size_t>(y % v->height) * v->width + x % v->width) * 4];
+                    std::uint8_t* dst = &base.rgba[(static_cast<std::size_t>(y) * base.width + x) * 4];
+                    dst[0] = src[0];
+                    dst[1] = src[1];
+                    dst[2] = src[2];
+                }
+        }
+}
+
 int Terrain::boundaryRow(int sector) const
 {
     for (int r = m_rows - 1; r >= 0; --r)
@@ -81,12 +103,40 @@ int Terrain::boundaryRow(int sector) const
     return -1;
 }
 
-std::vector<std::int32_t> Terrain::rowCells(int row) const
+void Terrain::blendTransition(DecodedImage& base, int boundary, int sectorCount, TerrainTexture& next,
+                              NLib::Random& random) const
 {
-    std::vector<std::int32_t> cells;
-    for (int column = 0; column < m_columns; ++column)
-        cells.push_back(cell(column, row));
-    return cells;
+    if (boundary < 0)
+        return;
+    const int k = m_cellSize;
+    const int tilesPerColumn = base.height / k;
+    if (tilesPerColumn <= 0)
+        return;
+    for (int n = 0; n < m_columns; ++n) {
+        const int t = cell(n, boundary) - 1000 * sectorCount;
+        if (t < 0)
+            continue;
+        const DecodedImage* v = next.randomVariant(random);
+        if (!v || v->empty())
+            continue;
+        // A tile number from the map may point far outside the picture.
+        const long long column = t / tilesPerColumn;
+        if (column * k >= base.width)
+            continue;
+        const int x0 = static_cast<int>(column) * k;
+        const int y0 = (t % tilesPerColumn) * k;
+        // Top row keeps the base picture; towards the bottom it turns into the next texture.
+        for (int j = 0; j < v->height && y0 + j < base.height; ++j)
+            for (int i = 0; i < v->width && x0 + i < base.width; ++i) {
+                const int x = x0 + i;
+                const int y = y0 + j;
+                const std::uint8_t* src =
+                    &v->rgba[(static_cast<std::size_t>(y % v->height) * v->width + x % v->width) * 4];
+                std::uint8_t* dst = &base.rgba[(static_cast<std::size_t>(y) * base.width + x) * 4];
+                for (int c = 0; c < 3; ++c)
+                    dst[c] = static_cast<std::uint8_t>(dst[c] + (src[c] - dst[c]) * j / v->height);
+            }
+    }
 }
 
 void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path, NLib::Random& random)
@@ -121,7 +171,7 @@ void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path
         const auto own = textures.find(sectors[static_cast<std::size_t>(i)].name());
         if (!base || base->empty() || own == textures.end())
             continue;
-        SectorPicture::fill(*base, own->second, m_cellSize);
+        fillSector(*base, own->second, m_cellSize);
         if (i + 1 < sectorCount) {
             // A sector with no row of its own has nothing to hand over from: no graphic.
             const int boundary = boundaryRow(i);
@@ -129,8 +179,7 @@ void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path
                 continue;
             const auto next = textures.find(sectors[static_cast<std::size_t>(i + 1)].name());
             if (next != textures.end())
-                SectorPicture::blendIntoNext(*base, rowCells(boundary), m_cellSize, sectorCount, next->second,
-                                             random);
+                blendTransition(*base, boundary, sectorCount, next->second, random);
         }
         m_opaqueTiles.push_back(opaqueTiles(*base, m_cellSize));
         m_sectorGraphics.push_back(graphicFromPixels(*base));

@@ -18,6 +18,7 @@ class ResourceArchive;
 namespace NVolant {
 
 class CollitionPoints;
+class TerrainTexture;
 
 // The scrolling river valley: a grid of square cells, each naming a tile of one of the level's
 // composed sector pictures, over a scrolling water texture. Answers whether a point is on water,
@@ -64,6 +65,11 @@ public:
     // missing or the sizes are absurd; cells missing at the end of a short file stay 0.
     bool readMap(const std::uint8_t* data, std::size_t size);
 
+    // Paints texture variants over a sector's base picture and blends the block that borders the
+    // next sector into the next sector's texture. Exposed for tests.
+    static void fillSector(DecodedImage& base, TerrainTexture& texture, int cellSize);
+    void blendTransition(DecodedImage& base, int boundaryRow, int sectorCount, TerrainTexture& next,
+                         NLib::Random& random) const;
     // The highest row whose first cell belongs to the sector, or -1.
     int boundaryRow(int sector) const;
 
@@ -71,8 +77,6 @@ private:
     // The tile under a level point, or -1 when there is none to ask.
     int tileAt(const Vector4& point) const;
     void drawCells(int pass);
-    // The cells of one row, left to right.
-    std::vector<std::int32_t> rowCells(int row) const;
 
     // Whether a tile has no transparent pixel: drawn as a plain copy, and the shadows it covers
     // need not be drawn at all (the picture comes out the same, in a fraction of the time).

@@ -2,7 +2,6 @@
 #include "platform/KGraphic.h"
 #include "gameplay/CollitionPoints.h"
 #include "content/Random.h"
-#include "world/SectorPicture.h"
 #include "world/Terrain.h"
 #include "world/TerrainTexture.h"
 
@@ -109,7 +108,7 @@ TEST_F(TerrainTest, SectorsAreFilledWithVariantsAndBlendIntoTheNextSector)
     DecodedImage base{64, 64, solid(64, 64, 0, 0, 0, 77)};
     NVolant::TerrainTexture grass;
     grass.addPicture({32, 32, solid(32, 32, 100, 100, 100)});
-    NVolant::SectorPicture::fill(base, grass, 32);
+    NVolant::Terrain::fillSector(base, grass, 32);
     EXPECT_EQ(base.rgba[0], 100);
     EXPECT_EQ(base.rgba[3], 77); // alpha stays as loaded
 
@@ -123,7 +122,7 @@ TEST_F(TerrainTest, SectorsAreFilledWithVariantsAndBlendIntoTheNextSector)
     EXPECT_EQ(terrain.boundaryRow(3), -1);
     NVolant::TerrainTexture sand;
     sand.addPicture({32, 32, solid(32, 32, 200, 200, 200)});
-    NVolant::SectorPicture::blendIntoNext(base, {5, 2003}, 32, 2, sand, random);
+    terrain.blendTransition(base, terrain.boundaryRow(0), 2, sand, random);
     auto red = [&](int x, int y) { return base.rgba[(static_cast<std::size_t>(y) * 64 + x) * 4]; };
     EXPECT_EQ(red(40, 32), 100);                 // top row of the block: the base picture
     EXPECT_EQ(red(40, 48), 100 + 100 * 16 / 32); // halfway down
@@ -131,8 +130,10 @@ TEST_F(TerrainTest, SectorsAreFilledWithVariantsAndBlendIntoTheNextSector)
     EXPECT_EQ(red(10, 48), 100); // other blocks untouched
 
     // Tile numbers far beyond the picture blend nothing.
+    const std::vector<std::uint8_t> far = mapBytes(2, 2, 32, {2147483647, 2000000000, 1005, 1005});
+    ASSERT_TRUE(terrain.readMap(far.data(), far.size()));
     const std::vector<std::uint8_t> before = base.rgba;
-    NVolant::SectorPicture::blendIntoNext(base, {2147483647, 2000000000}, 32, 0, sand, random);
+    terrain.blendTransition(base, 0, 0, sand, random);
     EXPECT_EQ(base.rgba, before);
 }
 
