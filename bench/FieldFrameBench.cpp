@@ -3,7 +3,7 @@
 #include "content/ResourceArchive.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
-#include "enemies/EnemyList.h"
+#include "content/LevelFiles.h"
 #include "gameplay/Images.h"
 #include "platform/KGraphic.h"
 #include "platform/KWindow.h"
@@ -49,7 +49,7 @@ struct Setup {
     {
         const auto bytes =
             NLib::ResourceArchive::instance()->readFile(NVolant::Level::folderFor(level) + "enemies.dat");
-        const auto records = NVolant::EnemyList::read(bytes);
+        const auto records = NVolant::LevelFiles::readEnemies(bytes);
         float best = 0.0f;
         std::size_t most = 0;
         for (float camera = 0.0f; camera < 30000.0f; camera += 50.0f) {

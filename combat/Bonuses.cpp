@@ -1,8 +1,8 @@
 #include "combat/Bonuses.h"
 
 #include "combat/Bonus.h"
+#include "content/LevelFiles.h"
 #include "content/ResourceArchive.h"
-#include "platform/ByteReader.h"
 #include "platform/Log.h"
 
 #include <algorithm>
@@ -29,33 +29,7 @@ std::unique_ptr<Bonus> Bonuses::createBonus(int kind)
     return std::make_unique<Bonus>(static_cast<BonusKind>(kind));
 }
 
-std::vector<Bonuses::Record> Bonuses::parse(std::span<const std::uint8_t> bytes, std::uint32_t* announced)
-{
-    std::vector<Record> records;
-    ByteReader in(bytes);
-    const std::uint32_t count = in.u32();
-    if (announced)
-        *announced = count;
-    if (!in.ok())
-        return records;
-    // Never trust the count further than the bytes that follow it.
-    const std::size_t fit = in.remaining() / kRecordSize;
-    const std::size_t n = std::min<std::size_t>(count, fit);
-    records.reserve(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        Record r;
-        r.kind = in.i32();
-        const float x = in.f32();
-        const float y = in.f32();
-        const float z = in.f32();
-        in.f32(); // w is not used
-        r.position.set(x, y, z, 1.0f);
-        records.push_back(r);
-    }
-    return records;
-}
-
-bool Bonuses::placeable(const Record& record, float mapHeight)
+bool Bonuses::placeable(const BonusRecord& record, float mapHeight)
 {
     if (record.kind < 1 || record.kind > Bonus::kKindCount)
         return false;
@@ -77,14 +51,14 @@ void Bonuses::loadBytes(std::span<const std::uint8_t> bytes, const std::string& 
     if (bytes.empty())
         return;
     std::uint32_t claimed = 0;
-    const std::vector<Record> records = parse(bytes, &claimed);
+    const std::vector<BonusRecord> records = LevelFiles::readBonuses(bytes, &claimed);
     if (records.size() != claimed)
         LOG_ERROR("%s: %u bonuses announced, %zu present", name.c_str(), claimed, records.size());
     std::vector<std::unique_ptr<Bonus>> placed;
     placed.reserve(records.size());
     std::size_t skipped = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const Record& r = records[i];
+        const BonusRecord& r = records[i];
         if (!placeable(r, mapHeight)) {
             // A few lines say what is wrong; a file full of rubbish must not flood the log.
             if (++skipped <= kLoggedSkips)

@@ -13,6 +13,7 @@
 namespace NVolant {
 
 class Bonus;
+struct BonusRecord;
 class BonusReceiver;
 class GameSounds;
 
@@ -20,26 +21,15 @@ class GameSounds;
 // the pick-up test can stop at the first one above the screen.
 class Bonuses final {
 public:
-    // One record of "bonuses.dat": a 32-bit count, then per bonus its kind and x, y, z, w
-    // (little-endian, 20 bytes; w is not used).
-    struct Record {
-        std::int32_t kind = 0;
-        Vector4 position;
-    };
-    static constexpr std::size_t kRecordSize = 20;
     // Bonuses are picked up from a little below the screen to well above it.
     static constexpr float kReachBelow = 300.0f;
     static constexpr float kReachAbove = 800.0f;
 
     // The bonus of a kind number of "bonuses.dat" (1..10); null for any other number.
     static std::unique_ptr<Bonus> createBonus(int kind);
-    // The records of a file's bytes, in file order, as far as they are whole: a count larger than
-    // the file only yields the records that are there. announced, when given, receives the count
-    // the file claims.
-    static std::vector<Record> parse(std::span<const std::uint8_t> bytes, std::uint32_t* announced = nullptr);
     // Whether a record names a bonus that can be placed: a kind 1..10 at finite coordinates with
     // x on the screen's width and y between 0 and mapHeight.
-    static bool placeable(const Record& record, float mapHeight);
+    static bool placeable(const BonusRecord& record, float mapHeight);
 
     // Pick-ups chime through the game's sounds.
     explicit Bonuses(GameSounds& sounds);

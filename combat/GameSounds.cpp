@@ -3,6 +3,9 @@
 #include "content/Sound.h"
 #include "content/Sounds.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace NVolant {
 
 namespace {
@@ -91,9 +94,8 @@ void GameSounds::playAt(SoundCue cue, const Vector4& worldPosition, float distan
     NAudio::Sound* sound = soundOf(cue);
     if (!sound)
         return;
-    const Sounds& sounds = *Sounds::existing();
-    sound->setPan(sounds.pan(worldPosition));
-    sound->play(true, false, sounds.volumeAt(worldPosition, distance));
+    sound->setPan(pan(worldPosition));
+    sound->play(true, false, volumeAt(worldPosition, distance));
 }
 
 void GameSounds::keepFlying(SoundCue cue, int key, const Vector4& worldPosition)
@@ -109,9 +111,8 @@ void GameSounds::keepFlying(SoundCue cue, int key, const Vector4& worldPosition)
         sound->playInstance(id, false);
     if (!sound->hasInstance(id))
         return;
-    const Sounds& sounds = *Sounds::existing();
-    sound->setInstancePan(id, sounds.pan(worldPosition));
-    sound->setInstanceVolume(id, sounds.volumeAt(worldPosition, 300.0f));
+    sound->setInstancePan(id, pan(worldPosition));
+    sound->setInstanceVolume(id, volumeAt(worldPosition, 300.0f));
 }
 
 void GameSounds::stopFlying(SoundCue cue, int key)
@@ -131,14 +132,13 @@ void GameSounds::keepEngine(Engine engine, int model, int key, const Vector4& po
     NAudio::Sound* sound = engineSound(engine, model);
     if (!sound)
         return;
-    const Sounds& sounds = *Sounds::existing();
     const auto id = static_cast<std::uint32_t>(key);
     if (sound->acquire(id, 3))
         sound->playInstance(id, false);
     if (sound->hasInstance(id)) {
         sound->acquire(id, 3);
-        sound->setInstancePan(id, sounds.pan(position));
-        sound->setInstanceVolume(id, sounds.volumeAt(position, distance));
+        sound->setInstancePan(id, pan(position));
+        sound->setInstanceVolume(id, volumeAt(position, distance));
     }
 }
 
@@ -157,10 +157,24 @@ const GameSounds::Voice* GameSounds::engine(int key) const
     return it == m_engines.end() ? nullptr : &it->second;
 }
 
-void GameSounds::setListener(const Vector4& worldPosition)
+int GameSounds::pan(const Vector4& position) const
 {
-    if (Sounds* sounds = Sounds::existing())
-        sounds->setListener(worldPosition);
+    const float dx = std::clamp(position.x - m_listener.x, -300.0f, 300.0f);
+    if (std::isnan(dx))
+        return 0;
+    return static_cast<int>(dx * 100.0f / 300.0f);
+}
+
+int GameSounds::volumeAt(const Vector4& position, float distance) const
+{
+    const float d = (position - m_listener).length();
+    if (!(distance > 0.0f))
+        return d > 0.0f ? 10 : 100;
+    const float v = 100.0f - 100.0f * d / distance;
+    // Far away (or nowhere, for a position that is not a number) is still just audible.
+    if (!(v >= 10.0f))
+        return 10;
+    return static_cast<int>(v);
 }
 
 void GameSounds::tickEngines()

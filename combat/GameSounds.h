@@ -70,8 +70,13 @@ public:
     void stopEngine(Engine engine, int model, int key);
 
     // The field's duties each frame: the listener follows the plane, engines nobody kept go quiet.
-    void setListener(const Vector4& worldPosition);
+    void setListener(const Vector4& worldPosition) { m_listener = worldPosition; }
     void tickEngines();
+
+    // Stereo placement -100..100 of a sound at a position: 300 units either side is fully over.
+    int pan(const Vector4& position) const;
+    // 100 at the listener falling linearly to 0 at distance, never below 10.
+    int volumeAt(const Vector4& position, float distance) const;
 
     // How many times a cue was played in this game.
     int plays(SoundCue cue) const { return m_plays[static_cast<std::size_t>(cue)]; }
@@ -83,6 +88,7 @@ private:
     std::array<int, static_cast<std::size_t>(SoundCue::Count)> m_plays{};
     std::map<int, Voice> m_engines;
     std::map<int, SoundCue> m_flights;
+    Vector4 m_listener{0.0f, 0.0f, 0.0f, 1.0f};
 };
 
 } // namespace NVolant

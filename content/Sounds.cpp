@@ -46,34 +46,6 @@ Sounds::Sounds()
 
 Sounds::~Sounds() = default;
 
-int Sounds::pan(const Vector4& position) const
-{
-    const float dx = std::clamp(position.x - m_listener.x, -300.0f, 300.0f);
-    if (std::isnan(dx))
-        return 0;
-    return static_cast<int>(dx * 100.0f / 300.0f);
-}
-
-int Sounds::volumeAt(const Vector4& position, float distance) const
-{
-    const float d = (position - m_listener).length();
-    if (!(distance > 0.0f))
-        return d > 0.0f ? 10 : 100;
-    const float v = 100.0f - 100.0f * d / distance;
-    // Far away (or nowhere, for a position that is not a number) is still just audible.
-    if (!(v >= 10.0f))
-        return 10;
-    return static_cast<int>(v);
-}
-
-void Sounds::playAt(NAudio::Sound* sound, const Vector4& position) const
-{
-    if (!sound)
-        return;
-    sound->setPan(pan(position));
-    sound->play(true, false, volumeAt(position, 300.0f));
-}
-
 void Sounds::tickEngines()
 {
     for (auto& sound : m_helic)

@@ -3,16 +3,13 @@
 #include "content/Singleton.h"
 #include "content/Sound.h"
 
-#include "platform/Vector4.h"
-
 #include <array>
 #include <memory>
 
 namespace NVolant {
 
-// Every sound effect of the game, loaded once from the archive on first use, and the listener
-// (the player's plane) that effects are placed around in stereo. A slot is null when there is no
-// audio device or its file is missing or broken; callers skip null sounds.
+// Every sound effect of the game, loaded once from the archive on first use. A slot is null when
+// there is no audio device or its file is missing or broken; callers skip null sounds.
 class Sounds final : public NLib::Singleton<Sounds> {
 public:
     Sounds();
@@ -44,16 +41,6 @@ public:
     // The welding arc of the main menu.
     NAudio::Sound* arc() const { return m_arc.get(); }
 
-    const Vector4& listener() const { return m_listener; }
-    void setListener(const Vector4& position) { m_listener = position; }
-
-    // Stereo placement -100..100 of a sound at position: 300 units either side is fully over.
-    int pan(const Vector4& position) const;
-    // 100 at the listener falling linearly to 0 at distance, never below 10.
-    int volumeAt(const Vector4& position, float distance) const;
-    // Plays a one-off effect from the start, placed around the listener (heard up to 300 units).
-    void playAt(NAudio::Sound* sound, const Vector4& position) const;
-
     // Once per frame: the engine and enemy-rocket instances nobody refreshed fall silent.
     void tickEngines();
     // Silences everything but the cannon and the hit sounds.
@@ -79,7 +66,6 @@ private:
     std::unique_ptr<NAudio::Sound> m_enemyMissile;
     std::unique_ptr<NAudio::Sound> m_enemyMissileExpl;
     std::unique_ptr<NAudio::Sound> m_arc;
-    Vector4 m_listener{0.0f, 0.0f, 0.0f, 1.0f};
 };
 
 } // namespace NVolant

@@ -10,7 +10,7 @@
 #include "enemies/EPlane.h"
 #include "enemies/ETank.h"
 #include "enemies/Enemy.h"
-#include "enemies/EnemyList.h"
+#include "content/LevelFiles.h"
 #include "gameplay/Images.h"
 #include "gameplay/PlayConstants.h"
 #include "platform/Log.h"
@@ -58,27 +58,23 @@ Enemies::~Enemies()
 std::unique_ptr<Enemy> Enemies::create(int type)
 {
     Images* images = Images::instance();
-    if (type >= Enemy::kBoat && type < Enemy::kBoat + 4) {
-        const auto i = static_cast<std::size_t>(type - Enemy::kBoat);
+    const int model = enemyModelOf(type);
+    const auto i = static_cast<std::size_t>(model);
+    switch (enemyKindOf(type)) {
+    case EnemyKind::Boat:
         return std::make_unique<EBoat>(*this, type, *images->boats[i], *images->boatParams[i]);
-    }
-    if (type >= Enemy::kHelic && type < Enemy::kHelic + 4) {
-        const auto i = static_cast<std::size_t>(type - Enemy::kHelic);
+    case EnemyKind::Helic:
         return std::make_unique<EHelic>(*this, type, *images->helics[i], *images->helicParams[i]);
-    }
-    if (type >= Enemy::kPlane && type < Enemy::kPlane + 4) {
-        const auto i = static_cast<std::size_t>(type - Enemy::kPlane);
+    case EnemyKind::Plane:
         return std::make_unique<EPlane>(*this, type, *images->planes[i], *images->planeParams[i]);
-    }
-    if (type == Enemy::kBridge)
+    case EnemyKind::Bridge:
         return std::make_unique<EBridge>(*this, *images->bridge, *images->road, *images->bridgeParams);
-    if (type >= Enemy::kTank && type < Enemy::kTank + 5) {
-        const auto i = static_cast<std::size_t>(type - Enemy::kTank);
+    case EnemyKind::Tank:
         return std::make_unique<ETank>(*this, type, *images->tanks[i], *images->tankParams[i]);
-    }
-    if (type >= Enemy::kBuilding && type < Enemy::kBuilding + 12) {
-        const auto i = static_cast<std::size_t>(type - Enemy::kBuilding);
+    case EnemyKind::Building:
         return std::make_unique<EBuilding>(*this, type, *images->buildings[i], *images->buildingParams[i]);
+    case EnemyKind::Unknown:
+        break;
     }
     return nullptr;
 }
@@ -86,9 +82,9 @@ std::unique_ptr<Enemy> Enemies::create(int type)
 void Enemies::load(const std::string& path)
 {
     const auto buffer = NLib::ResourceArchive::instance()->readFile(path);
-    EnemyList::Report report;
+    LevelFiles::EnemyReport report;
     const auto records =
-        EnemyList::read(std::span<const std::uint8_t>(buffer.data(), buffer.size()), &report);
+        LevelFiles::readEnemies(std::span<const std::uint8_t>(buffer.data(), buffer.size()), &report);
     if (!report.clean())
         LOG_ERROR("%s: %u enemies declared, %zu present, %zu dropped, %zu clamped", path.c_str(),
                   report.declared, report.present, report.dropped, report.clamped);
@@ -97,8 +93,8 @@ void Enemies::load(const std::string& path)
 
 void Enemies::load(std::span<const std::uint8_t> bytes)
 {
-    EnemyList::Report report;
-    const auto records = EnemyList::read(bytes, &report);
+    LevelFiles::EnemyReport report;
+    const auto records = LevelFiles::readEnemies(bytes, &report);
     if (!report.clean())
         LOG_ERROR("enemy list: %u declared, %zu present, %zu dropped, %zu clamped", report.declared,
                   report.present, report.dropped, report.clamped);

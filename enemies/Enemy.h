@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/LevelFiles.h"
 #include "platform/Vector4.h"
 
 #include <memory>
@@ -21,12 +22,12 @@ class Shot;
 class Enemy {
 public:
     // Type codes of the level file: the base of each kind plus the model index.
-    static constexpr int kBoat = 0;
-    static constexpr int kHelic = 100;
-    static constexpr int kPlane = 200;
-    static constexpr int kBridge = 300;
-    static constexpr int kTank = 400;
-    static constexpr int kBuilding = 500;
+    static constexpr int kBoat = kBoatType;
+    static constexpr int kHelic = kHelicType;
+    static constexpr int kPlane = kPlaneType;
+    static constexpr int kBridge = kBridgeType;
+    static constexpr int kTank = kTankType;
+    static constexpr int kBuilding = kBuildingType;
 
     // Takes a copy of the kind's master sprite and the game's next enemy identifier; lives in
     // the manager that made it.

@@ -1,30 +1,101 @@
-// The level tools' readers of "enemies.dat", "bonuses.dat" and the map file on arbitrary
-// bytes: each must stay inside the buffer and reject sizes that disagree with their counts.
-#include "levels/LevelFormat.h"
+// The readers of a level's "enemies.dat", "bonuses.dat" and map on arbitrary bytes, the game's
+// forgiving ones and the tools' strict ones: each must stay inside the bytes, never believe a
+// count, and hand on only what its callers can use as it is.
+#include "combat/Bonuses.h"
+#include "content/LevelFiles.h"
 #include "levels/TerrainQuery.h"
 
+#include <cmath>
 #include <cstdint>
 #include <span>
 #include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+namespace {
+
+using namespace NVolant;
+
+void check(bool condition)
 {
-    using namespace datagen::levels;
-    const std::span<const std::uint8_t> bytes(data, size);
-    std::vector<EnemyRecord> enemies;
-    if (decodeEnemies(bytes, enemies) && encodeEnemies(enemies).size() != size)
+    if (!condition)
         __builtin_trap();
-    std::vector<BonusRecord> bonuses;
-    if (decodeBonuses(bytes, bonuses) && encodeBonuses(bonuses).size() != size)
-        __builtin_trap();
+}
+
+bool finite(const Vector4& p)
+{
+    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
+}
+
+void gameEnemies(std::span<const std::uint8_t> bytes)
+{
+    LevelFiles::EnemyReport report;
+    const auto records = LevelFiles::readEnemies(bytes, &report);
+    const std::size_t whole = bytes.size() < 4 ? 0 : (bytes.size() - 4) / LevelFiles::kEnemyRecordSize;
+    check(report.present <= whole && records.size() + report.dropped == report.present);
+    int last = -1;
+    for (const EnemyRecord& r : records) {
+        check(r.index > last && finite(r.position) && r.position.w == 1.0f && r.speedClass >= 0 && r.speedClass <= 3);
+        last = r.index;
+    }
+    // What was kept reads back unchanged, file indexes aside.
+    const auto again = LevelFiles::readEnemies(LevelFiles::encodeEnemies(records));
+    check(again.size() == records.size());
+    for (std::size_t i = 0; i < again.size(); ++i) {
+        EnemyRecord expected = records[i];
+        expected.index = static_cast<int>(i);
+        check(again[i] == expected);
+    }
+}
+
+void gameBonuses(std::span<const std::uint8_t> bytes)
+{
+    std::uint32_t announced = 0;
+    const auto records = LevelFiles::readBonuses(bytes, &announced);
+    check(records.size() <= announced && (records.empty() || 4 + records.size() * 20 <= bytes.size()));
+    for (const BonusRecord& r : records)
+        for (float mapHeight : {0.0f, 5000.0f, INFINITY, NAN})
+            if (Bonuses::placeable(r, mapHeight))
+                check(r.kind >= 1 && r.kind <= 10 && finite(r.position) && r.position.x >= 0 &&
+                      r.position.x <= 800 && r.position.y >= 0);
+}
+
+void gameMap(std::span<const std::uint8_t> bytes)
+{
     TileMap map;
-    if (decodeMap(bytes, map)) {
-        const TerrainQuery q(map);
+    if (!LevelFiles::readMap(bytes, map))
+        return;
+    check(map.columns > 0 && map.rows > 0 && map.cells.size() == static_cast<std::size_t>(map.columns) * map.rows);
+    for (std::int32_t cell : map.cells)
+        check(cell >= 0);
+}
+
+void toolFiles(std::span<const std::uint8_t> bytes)
+{
+    std::vector<EnemyRecord> enemies;
+    if (LevelFiles::decodeEnemies(bytes, enemies))
+        check(LevelFiles::encodeEnemies(enemies).size() == bytes.size());
+    std::vector<BonusRecord> bonuses;
+    if (LevelFiles::decodeBonuses(bytes, bonuses))
+        check(LevelFiles::encodeBonuses(bonuses).size() == bytes.size());
+    TileMap map;
+    if (LevelFiles::decodeMap(bytes, map)) {
+        check(LevelFiles::encodeMap(map).size() == bytes.size());
+        const datagen::levels::TerrainQuery query(map);
         for (float x : {-1.0f, 0.0f, 15.5f, 799.0f, 1e9f})
             for (float y : {-3.0f, 0.0f, 31.0f, 4000.0f, 1e9f}) {
-                q.tileAt(x, y);
-                q.rectGround(x, y, x + 40, y + 40);
+                query.tileAt(x, y);
+                query.rectGround(x, y, x + 40, y + 40);
             }
     }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::span<const std::uint8_t> bytes(data, size);
+    gameEnemies(bytes);
+    gameBonuses(bytes);
+    gameMap(bytes);
+    toolFiles(bytes);
     return 0;
 }

@@ -3,7 +3,6 @@
 #include "content/CXmlNode.h"
 #include "content/RequiredXml.h"
 #include "content/ResourceArchive.h"
-#include "platform/ByteReader.h"
 #include "platform/KGraphic.h"
 #include "platform/Log.h"
 #include "gameplay/CollitionPoints.h"
@@ -18,10 +17,6 @@
 namespace NVolant {
 
 namespace {
-
-// Far more cells than any level needs; a map claiming more is damaged.
-constexpr long long kMaxCells = 1LL << 22;
-constexpr int kMaxCellSize = 1024;
 
 std::unique_ptr<KGraphic> graphicFromPixels(const DecodedImage& picture)
 {
@@ -39,37 +34,12 @@ Terrain::~Terrain() = default;
 
 bool Terrain::readMap(const std::uint8_t* data, std::size_t size)
 {
-    ByteReader r(data, size);
-    const std::int32_t columns = r.i32();
-    const std::int32_t rows = r.i32();
-    const std::int32_t cellSize = r.i32();
-    // The level's height and width in pixels must fit the integers the scrolling works in.
-    if (!r.ok() || columns <= 0 || rows <= 0 || cellSize <= 0 || cellSize > kMaxCellSize ||
-        static_cast<long long>(columns) * rows > kMaxCells ||
-        static_cast<long long>(rows) * cellSize > INT32_MAX ||
-        static_cast<long long>(columns) * cellSize > INT32_MAX) {
-        return false;
-    }
-    m_columns = columns;
-    m_rows = rows;
-    m_cellSize = cellSize;
-    m_cells.assign(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), 0);
-    for (std::int32_t& cell : m_cells) {
-        const std::int32_t value = r.i32();
-        if (!r.ok())
-            break;
-        if (value >= 0)
-            cell = value;
-    }
-    return true;
+    return LevelFiles::readMap(std::span<const std::uint8_t>(data, size), m_map);
 }
 
 int Terrain::cell(int column, int row) const
 {
-    if (column < 0 || row < 0 || column >= m_columns || row >= m_rows)
-        return -1;
-    return m_cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columns) +
-                   static_cast<std::size_t>(column)];
+    return m_map.inside(column, row) ? m_map.at(column, row) : -1;
 }
 
 void Terrain::fillSector(DecodedImage& base, TerrainTexture& texture, int cellSize)
@@ -97,7 +67,7 @@ void Terrain::fillSector(DecodedImage& base, TerrainTexture& texture, int cellSi
 
 int Terrain::boundaryRow(int sector) const
 {
-    for (int r = m_rows - 1; r >= 0; --r)
+    for (int r = m_map.rows - 1; r >= 0; --r)
         if (cell(0, r) / 1000 == sector)
             return r;
     return -1;
@@ -108,11 +78,11 @@ void Terrain::blendTransition(DecodedImage& base, int boundary, int sectorCount,
 {
     if (boundary < 0)
         return;
-    const int k = m_cellSize;
+    const int k = m_map.cellSize;
     const int tilesPerColumn = base.height / k;
     if (tilesPerColumn <= 0)
         return;
-    for (int n = 0; n < m_columns; ++n) {
+    for (int n = 0; n < m_map.columns; ++n) {
         const int t = cell(n, boundary) - 1000 * sectorCount;
         if (t < 0)
             continue;
@@ -171,7 +141,7 @@ void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path
         const auto own = textures.find(sectors[static_cast<std::size_t>(i)].name());
         if (!base || base->empty() || own == textures.end())
             continue;
-        fillSector(*base, own->second, m_cellSize);
+        fillSector(*base, own->second, m_map.cellSize);
         if (i + 1 < sectorCount) {
             // A sector with no row of its own has nothing to hand over from: no graphic.
             const int boundary = boundaryRow(i);
@@ -181,7 +151,7 @@ void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path
             if (next != textures.end())
                 blendTransition(*base, boundary, sectorCount, next->second, random);
         }
-        m_opaqueTiles.push_back(opaqueTiles(*base, m_cellSize));
+        m_opaqueTiles.push_back(opaqueTiles(*base, m_map.cellSize));
         m_sectorGraphics.push_back(graphicFromPixels(*base));
     }
 
@@ -197,10 +167,10 @@ void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path
 
 int Terrain::tileAt(const Vector4& point) const
 {
-    if (m_cells.empty() || m_sectorGraphics.empty() || point.x < 0.0f || point.y < 0.0f)
+    if (m_map.cells.empty() || m_sectorGraphics.empty() || point.x < 0.0f || point.y < 0.0f)
         return -1;
-    const int c = cell(static_cast<int>(point.x / static_cast<float>(m_cellSize)),
-                       static_cast<int>(point.y / static_cast<float>(m_cellSize)));
+    const int c = cell(static_cast<int>(point.x / static_cast<float>(m_map.cellSize)),
+                       static_cast<int>(point.y / static_cast<float>(m_map.cellSize)));
     return c < 0 ? -1 : c % 1000;
 }
 
@@ -229,7 +199,7 @@ bool Terrain::anyTile(const CollitionPoints& points) const
 
 bool Terrain::isEndReached() const
 {
-    return m_position.y > static_cast<float>(m_rows * m_cellSize - 750);
+    return m_position.y > static_cast<float>(m_map.rows * m_map.cellSize - 750);
 }
 
 void Terrain::draw()
@@ -243,7 +213,7 @@ void Terrain::draw()
         const float offset = std::fmod(whole, h);
         m_water->putImageRect(0.0f, 0.0f, kScreenWidth, h + kScreenHeight, 0.0f, offset - h);
     }
-    if (m_cells.empty() || m_sectorGraphics.empty())
+    if (m_map.cells.empty() || m_sectorGraphics.empty())
         return;
     drawCells(1);
     drawCells(2);
@@ -271,15 +241,15 @@ bool Terrain::isOpaqueTile(std::size_t sector, int tile) const
 
 void Terrain::drawCells(int pass)
 {
-    const int k = m_cellSize;
+    const int k = m_map.cellSize;
     const int scroll = static_cast<int>(m_position.y);
     const int firstRow = std::max(0, scroll / k);
-    const int lastRow = std::min(m_rows - 1, firstRow + kScreenHeight / k + 1);
+    const int lastRow = std::min(m_map.rows - 1, firstRow + kScreenHeight / k + 1);
     for (int r = firstRow; r <= lastRow; ++r) {
         const int y = scroll + kScreenHeight - k - r * k;
         if (y < -2 * k || y > kScreenHeight)
             continue;
-        for (int column = 0; column < m_columns; ++column) {
+        for (int column = 0; column < m_map.columns; ++column) {
             const int value = cell(column, r);
             const int tile = value % 1000;
             const int sector = value / 1000;

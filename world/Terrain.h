@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/LevelFiles.h"
 #include "platform/ImageDecoder.h"
 #include "platform/Vector4.h"
 
@@ -51,18 +52,17 @@ public:
     bool anyTile(const CollitionPoints& points) const;
     bool isEndReached() const;
 
-    int columns() const { return m_columns; }
-    int rows() const { return m_rows; }
-    int cellSize() const { return m_cellSize; }
+    int columns() const { return m_map.columns; }
+    int rows() const { return m_map.rows; }
+    int cellSize() const { return m_map.cellSize; }
     // The cell's value, or -1 outside the map.
     int cell(int column, int row) const;
     std::size_t sectorGraphicCount() const { return m_sectorGraphics.size(); }
     const KGraphic* sectorGraphic(std::size_t i) const { return m_sectorGraphics[i].get(); }
     const KGraphic* water() const { return m_water.get(); }
 
-    // Reads a map file: columns, rows and cell size, then the cells from the bottom row up, all
-    // little-endian 32-bit. Negative cells read as 0. False (and nothing changed) when the header is
-    // missing or the sizes are absurd; cells missing at the end of a short file stay 0.
+    // Reads a map file as the level files are read: false (and nothing changed) when the header
+    // is missing or its sizes are absurd.
     bool readMap(const std::uint8_t* data, std::size_t size);
 
     // Paints texture variants over a sector's base picture and blends the block that borders the
@@ -86,10 +86,7 @@ private:
     std::vector<std::unique_ptr<KGraphic>> m_sectorGraphics;
     std::vector<std::vector<bool>> m_opaqueTiles;
     std::unique_ptr<KGraphic> m_water;
-    std::vector<std::int32_t> m_cells;
-    int m_columns = 0;
-    int m_rows = 0;
-    int m_cellSize = 32;
+    TileMap m_map;
     Vector4 m_position{0.0f, 0.0f, 0.0f, 1.0f};
 };
 

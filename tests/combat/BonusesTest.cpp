@@ -1,4 +1,5 @@
 #include "combat/Bonus.h"
+#include "content/LevelFiles.h"
 #include "combat/Bonuses.h"
 #include "content/ResourceArchive.h"
 #include "content/Sprite.h"
@@ -54,26 +55,6 @@ protected:
     Bonuses& bonuses = arena.bonuses();
 };
 
-TEST_F(BonusesTest, TheReaderTakesOnlyWholeRecordsWhateverTheCountClaims)
-{
-    std::uint32_t announced = 0;
-    EXPECT_TRUE(Bonuses::parse({}).empty());
-    EXPECT_TRUE(Bonuses::parse(bonusFile({}, 0)).empty());
-    auto bytes = bonusFile({{3, 10, 20, 30, 99}, {5, 1, 2}}, 1000000);
-    auto records = Bonuses::parse(bytes, &announced);
-    EXPECT_EQ(announced, 1000000u);
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].kind, 3);
-    EXPECT_EQ(records[0].position, Vector4(10, 20, 30, 1)); // w of the file is not used
-    bytes.pop_back();                                       // the second record is cut short
-    EXPECT_EQ(Bonuses::parse(bytes).size(), 1u);
-    bytes.resize(3); // not even a count
-    EXPECT_TRUE(Bonuses::parse(bytes).empty());
-    // Bytes beyond the announced records are ignored.
-    bytes = bonusFile({{1, 10, 20}, {2, 10, 30}}, 1);
-    EXPECT_EQ(Bonuses::parse(bytes).size(), 1u);
-}
-
 TEST_F(BonusesTest, LoadingSkipsUnknownKindsAndPlacesOffTheMapAndKeepsHeightOrderAndMayFindNone)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
@@ -118,7 +99,7 @@ TEST_F(BonusesTest, EveryGeneratedLevelPlacesAllItsBonuses)
         const auto bytes = NLib::ResourceArchive::instance()->readFile(path);
         ASSERT_GE(bytes.size(), 4u) << path;
         std::uint32_t announced = 0;
-        Bonuses::parse(bytes, &announced);
+        NVolant::LevelFiles::readBonuses(bytes, &announced);
         bonuses.load(path);
         EXPECT_EQ(bonuses.size(), announced) << path;
         for (std::size_t i = 1; i < bonuses.size(); ++i)

@@ -54,31 +54,10 @@ TEST_F(SoundsTest, EverySlotLoadsAndTheEnginesLoop)
     EXPECT_EQ(Sounds::instance(), sounds) << "loaded once";
 }
 
-TEST_F(SoundsTest, PlacementAroundTheListener)
-{
-    sounds->setListener(Vector4(400, 1000));
-    EXPECT_EQ(sounds->pan(Vector4(400, 1000)), 0);
-    EXPECT_EQ(sounds->volumeAt(Vector4(400, 1000), 300), 100);
-    EXPECT_EQ(sounds->pan(Vector4(700, 1000)), 100);
-    EXPECT_EQ(sounds->pan(Vector4(1400, 500)), 100);
-    EXPECT_EQ(sounds->pan(Vector4(250, 1000)), -50);
-    EXPECT_EQ(sounds->pan(Vector4(399, 0)), 0) << "truncated toward zero";
-    EXPECT_EQ(sounds->pan(Vector4(-200, 1000)), -100);
-    EXPECT_EQ(sounds->volumeAt(Vector4(400, 1600), 300), 10);
-    EXPECT_EQ(sounds->volumeAt(Vector4(400, 1150), 300), 50);
-    EXPECT_EQ(sounds->volumeAt(Vector4(400, 1269), 300), 10);
-    EXPECT_EQ(sounds->volumeAt(Vector4(400, 1001), 300), 99);
-    EXPECT_EQ(sounds->volumeAt(Vector4(400, 1000, 30), 300), 90) << "depth counts";
-    EXPECT_EQ(sounds->volumeAt(Vector4(400, 1000), 0), 100);
-    EXPECT_EQ(sounds->volumeAt(Vector4(401, 1000), 0), 10);
-}
-
 TEST_F(SoundsTest, StopAllSparesTheCannonAndHits)
 {
-    sounds->playAt(sounds->playerBullet(0), Vector4(0, 0));
-    sounds->playAt(sounds->playerHitBig(), Vector4(0, 0));
-    sounds->playAt(sounds->arc(), Vector4(0, 0));
-    sounds->playAt(sounds->bonus(), Vector4(0, 0));
+    for (NAudio::Sound* sound : {sounds->playerBullet(0), sounds->playerHitBig(), sounds->arc(), sounds->bonus()})
+        sound->play(true, false, 100);
     NAudio::Sound* engine = sounds->helicEngine(1);
     ASSERT_TRUE(engine->acquire(5, 3));
     engine->playInstance(5, false);
@@ -111,7 +90,6 @@ TEST(SoundsWithoutAudio, EverySlotIsEmptyAndCallsAreSafe)
     Sounds* sounds = Sounds::create();
     EXPECT_EQ(sounds->arc(), nullptr);
     EXPECT_EQ(sounds->helicEngine(9), nullptr);
-    sounds->playAt(sounds->bonus(), Vector4(1, 2));
     sounds->tickEngines();
     sounds->stopAll();
     Sounds::destroy();

@@ -7,7 +7,7 @@
 #include "enemies/EBridge.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
-#include "enemies/EnemyList.h"
+#include "content/LevelFiles.h"
 #include "gameplay/CollitionCircles.h"
 #include "score/Scores.h"
 
@@ -323,8 +323,8 @@ TEST_F(EnemiesTest, EveryGeneratedLevelLoadsWholeSortedAndRestartsBehindItsBridg
         std::snprintf(folder, sizeof folder, "levels/%02d/enemies.dat", level);
         SCOPED_TRACE(folder);
         const auto bytes = NLib::ResourceArchive::instance()->readFile(folder);
-        NVolant::EnemyList::Report report;
-        const auto records = NVolant::EnemyList::read(bytes, &report);
+        NVolant::LevelFiles::EnemyReport report;
+        const auto records = NVolant::LevelFiles::readEnemies(bytes, &report);
         ASSERT_TRUE(report.clean());
         enemies = std::make_unique<NVolant::Enemies>(arena);
         enemies->load(folder);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "combat/Arena.h"
+#include "content/LevelFiles.h"
 #include "enemies/Enemy.h"
-#include "enemies/EnemyList.h"
 #include "enemies/GroundQuery.h"
 #include "platform/Vector4.h"
 

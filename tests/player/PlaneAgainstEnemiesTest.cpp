@@ -4,7 +4,7 @@
 #include "combat/Missile.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
-#include "enemies/EnemyList.h"
+#include "content/LevelFiles.h"
 #include "gameplay/PlayerControls.h"
 #include "player/AimSight.h"
 #include "player/Plane.h"

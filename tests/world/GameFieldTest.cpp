@@ -13,7 +13,7 @@
 #include "enemies/EBridge.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
-#include "enemies/EnemyList.h"
+#include "content/LevelFiles.h"
 #include "world/EndLabel.h"
 #include "world/FieldHud.h"
 #include "world/Level.h"

@@ -18,16 +18,16 @@ struct Wish {
 bool spotFree(const LevelData& level, float x, float y)
 {
     for (const EnemyRecord& e : level.enemies) {
-        if (kindOf(e.type) == Kind::Plane || kindOf(e.type) == Kind::Bridge)
+        if (enemyKindOf(e.type) == EnemyKind::Plane || enemyKindOf(e.type) == EnemyKind::Bridge)
             continue;
-        if (std::hypot(e.x - x, e.y - y) < kClearOfEnemies)
+        if (std::hypot(e.position.x - x, e.position.y - y) < kClearOfEnemies)
             return false;
     }
     for (float by : level.bridges)
         if (std::fabs(by - y) < kClearOfBridges)
             return false;
     for (const BonusRecord& b : level.bonuses)
-        if (std::hypot(b.x - x, b.y - y) < 150)
+        if (std::hypot(b.position.x - x, b.position.y - y) < 150)
             return false;
     return true;
 }
@@ -84,13 +84,13 @@ void placeBonuses(LevelData& level, const std::vector<Encounter>& fights, Rng& r
                 std::round(std::clamp(want + static_cast<float>(rng.uniform(-spread, spread)), 600.0f, top));
             const float x = std::round(static_cast<float>(rng.uniform(110, 690)));
             if (spotFree(level, x, y)) {
-                level.bonuses.push_back({w.kind, x, y, 0, 1});
+                level.bonuses.push_back({w.kind, Vector4(x, y)});
                 done = true;
             }
         }
     }
     std::stable_sort(level.bonuses.begin(), level.bonuses.end(),
-                     [](const BonusRecord& a, const BonusRecord& b) { return a.y < b.y; });
+                     [](const BonusRecord& a, const BonusRecord& b) { return a.position.y < b.position.y; });
 }
 
 } // namespace datagen::levels

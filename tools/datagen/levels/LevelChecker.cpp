@@ -83,14 +83,14 @@ void LevelChecker::checkMap(const LevelData& level, std::vector<std::string>& ou
     const int hiddenFrom = (m.rows * m.cellSize - 150) / m.cellSize;
     auto underRoad = [&](int c, int r) {
         for (const EnemyRecord& e : level.enemies) {
-            if (e.type != kBridge || static_cast<int>(e.y) / m.cellSize != r)
+            if (e.type != kBridgeType || static_cast<int>(e.position.y) / m.cellSize != r)
                 continue;
             const std::vector<int> cols =
-                roadColumns(e.x, m_catalog.bridge.frameWidth, m_catalog.road.frameWidth, m.cellSize);
+                roadColumns(e.position.x, m_catalog.bridge.frameWidth, m_catalog.road.frameWidth, m.cellSize);
             const float band = std::min(m_catalog.road.frameHeight, 40.0f) / 2; // the road's opaque core
             const float rowMid = (static_cast<float>(r) + 0.5f) * static_cast<float>(m.cellSize);
             if (std::find(cols.begin(), cols.end(), c) != cols.end() &&
-                std::fabs(e.y - rowMid) + static_cast<float>(m.cellSize) / 2 <= band + 0.5f)
+                std::fabs(e.position.y - rowMid) + static_cast<float>(m.cellSize) / 2 <= band + 0.5f)
                 return true;
         }
         return false;
@@ -190,14 +190,14 @@ void LevelChecker::checkEnemies(const LevelData& level, std::vector<std::string>
     std::vector<Ground> ground;
     for (std::size_t i = 0; i < level.enemies.size(); ++i) {
         const EnemyRecord& e = level.enemies[i];
-        const Kind kind = kindOf(e.type);
-        if (i > 0 && e.y < level.enemies[i - 1].y)
+        const EnemyKind kind = enemyKindOf(e.type);
+        if (i > 0 && e.position.y < level.enemies[i - 1].position.y)
             out.push_back(where(level, "enemy %zu is out of height order", i));
         // Something to do all the way up the valley: never a long stretch without a target.
-        if (i > 0 && e.y - level.enemies[i - 1].y > kLongestQuiet)
+        if (i > 0 && e.position.y - level.enemies[i - 1].position.y > kLongestQuiet)
             out.push_back(where(level, "%.0f s without a target before enemy %zu",
-                                (e.y - level.enemies[i - 1].y) / 100, i));
-        if (kind == Kind::Unknown) {
+                                (e.position.y - level.enemies[i - 1].position.y) / 100, i));
+        if (kind == EnemyKind::Unknown) {
             out.push_back(where(level, "enemy %zu has unknown type %d", i, e.type));
             continue;
         }
@@ -205,50 +205,50 @@ void LevelChecker::checkEnemies(const LevelData& level, std::vector<std::string>
             e.weaponRange > 10)
             out.push_back(where(level, "enemy %zu (type %d) has group %d, speed %d, range %d", i, e.type,
                                 e.group, e.speedClass, e.weaponRange));
-        if (e.y < 0 || e.y > top)
-            out.push_back(where(level, "enemy %zu (type %d) lies outside the map at y %.0f", i, e.type, e.y));
+        if (e.position.y < 0 || e.position.y > top)
+            out.push_back(where(level, "enemy %zu (type %d) lies outside the map at y %.0f", i, e.type, e.position.y));
         const UnitShape& s = m_catalog.shapeOf(e.type);
-        const float minX = kind == Kind::Plane ? -20 : 0, maxX = kind == Kind::Plane ? 820 : 800;
-        if (e.x < minX || e.x > maxX)
-            out.push_back(where(level, "enemy %zu (type %d) lies outside the map at x %.0f", i, e.type, e.x));
+        const float minX = kind == EnemyKind::Plane ? -20 : 0, maxX = kind == EnemyKind::Plane ? 820 : 800;
+        if (e.position.x < minX || e.position.x > maxX)
+            out.push_back(where(level, "enemy %zu (type %d) lies outside the map at x %.0f", i, e.type, e.position.x));
         switch (kind) {
-        case Kind::Boat:
-            if (!placement::openWaterFit(q, s, e.group, e.x, e.y))
-                out.push_back(where(level, "boat %zu at (%.0f, %.0f) is not on open water", i, e.x, e.y));
+        case EnemyKind::Boat:
+            if (!placement::openWaterFit(q, s, e.group, e.position.x, e.position.y))
+                out.push_back(where(level, "boat %zu at (%.0f, %.0f) is not on open water", i, e.position.x, e.position.y));
             else if (e.speedClass > 0 &&
-                     placement::patrolRun(q, s, e.group, e.x, e.y, 300) < placement::minimumPatrol(s))
-                out.push_back(where(level, "boat %zu at (%.0f, %.0f) has no room to patrol", i, e.x, e.y));
+                     placement::patrolRun(q, s, e.group, e.position.x, e.position.y, 300) < placement::minimumPatrol(s))
+                out.push_back(where(level, "boat %zu at (%.0f, %.0f) has no room to patrol", i, e.position.x, e.position.y));
             break;
-        case Kind::Helic:
-            if (e.x - s.frameWidth / 2 < 0 || e.x + s.frameWidth / 2 > 800)
+        case EnemyKind::Helic:
+            if (e.position.x - s.frameWidth / 2 < 0 || e.position.x + s.frameWidth / 2 > 800)
                 out.push_back(
-                    where(level, "helicopter %zu at (%.0f, %.0f) sticks out of the screen", i, e.x, e.y));
-            else if (e.speedClass > 0 && !placement::onFlatWater(q, s, e.group, e.x, e.y) &&
-                     (!placement::openWaterFit(q, s, e.group, e.x, e.y) ||
-                      placement::patrolRun(q, s, e.group, e.x, e.y, 300) < placement::minimumPatrol(s)))
+                    where(level, "helicopter %zu at (%.0f, %.0f) sticks out of the screen", i, e.position.x, e.position.y));
+            else if (e.speedClass > 0 && !placement::onFlatWater(q, s, e.group, e.position.x, e.position.y) &&
+                     (!placement::openWaterFit(q, s, e.group, e.position.x, e.position.y) ||
+                      placement::patrolRun(q, s, e.group, e.position.x, e.position.y, 300) < placement::minimumPatrol(s)))
                 out.push_back(where(level, "helicopter %zu at (%.0f, %.0f) cannot patrol where it starts", i,
-                                    e.x, e.y));
+                                    e.position.x, e.position.y));
             break;
-        case Kind::Plane:
+        case EnemyKind::Plane:
             if (e.weaponRange != 0)
                 out.push_back(where(level, "plane %zu carries a weapon range", i));
             break;
-        case Kind::Tank:
-        case Kind::Building: {
-            if (!placement::groundFit(q, s, e.x, e.y) || e.x - s.frameWidth / 2 < 0 ||
-                e.x + s.frameWidth / 2 > 800)
+        case EnemyKind::Tank:
+        case EnemyKind::Building: {
+            if (!placement::groundFit(q, s, e.position.x, e.position.y) || e.position.x - s.frameWidth / 2 < 0 ||
+                e.position.x + s.frameWidth / 2 > 800)
                 out.push_back(where(level, "%s %zu at (%.0f, %.0f) is not on full land",
-                                    kind == Kind::Tank ? "tank" : "building", i, e.x, e.y));
+                                    kind == EnemyKind::Tank ? "tank" : "building", i, e.position.x, e.position.y));
             const Point h = placement::groundHalfExtents(s);
             for (const Ground& g : ground)
-                if (std::fabs(g.x - e.x) < g.hx + h.x && std::fabs(g.y - e.y) < g.hy + h.y)
+                if (std::fabs(g.x - e.position.x) < g.hx + h.x && std::fabs(g.y - e.position.y) < g.hy + h.y)
                     out.push_back(
-                        where(level, "ground unit %zu at (%.0f, %.0f) overlaps another", i, e.x, e.y));
+                        where(level, "ground unit %zu at (%.0f, %.0f) overlaps another", i, e.position.x, e.position.y));
             for (float by : level.bridges)
-                if (std::fabs(by - e.y) < m_catalog.road.frameHeight / 2 + h.y)
+                if (std::fabs(by - e.position.y) < m_catalog.road.frameHeight / 2 + h.y)
                     out.push_back(
-                        where(level, "ground unit %zu at (%.0f, %.0f) stands on a bridge road", i, e.x, e.y));
-            ground.push_back({e.x, e.y, h.x, h.y});
+                        where(level, "ground unit %zu at (%.0f, %.0f) stands on a bridge road", i, e.position.x, e.position.y));
+            ground.push_back({e.position.x, e.position.y, h.x, h.y});
             break;
         }
         default:
@@ -261,36 +261,36 @@ void LevelChecker::checkBridges(const LevelData& level, std::vector<std::string>
 {
     std::vector<const EnemyRecord*> bridges;
     for (const EnemyRecord& e : level.enemies)
-        if (e.type == kBridge)
+        if (e.type == kBridgeType)
             bridges.push_back(&e);
     if (bridges.size() < 2) {
         out.push_back(where(level, "%zu bridges, at least two wanted", bridges.size()));
         return;
     }
-    if (level.enemies.front().type == kBridge)
+    if (level.enemies.front().type == kBridgeType)
         out.push_back(where(level, "the lowest enemy is a bridge, which the game would start destroyed"));
     const TerrainQuery q(level.map);
     const float half = m_catalog.bridge.frameWidth / 2;
     float previous = 0;
     for (const EnemyRecord* b : bridges) {
-        const float gap = b->y - previous;
+        const float gap = b->position.y - previous;
         if (gap < 2900 || gap > 6100)
             out.push_back(
-                where(level, "bridge at %.0f comes %.0f s after the last checkpoint", b->y, gap / 100));
-        previous = b->y;
+                where(level, "bridge at %.0f comes %.0f s after the last checkpoint", b->position.y, gap / 100));
+        previous = b->position.y;
         // The water under the bridge lies within its span; road runs over land to both edges.
         for (float x = 16; x < 800; x += 32) {
-            const bool under = std::fabs(x - b->x) < half - 8;
-            if (!under && !q.groundAt(x, b->y) && q.emptyAt(x, b->y))
-                out.push_back(where(level, "bridge at %.0f: open water at x %.0f outside its span", b->y, x));
+            const bool under = std::fabs(x - b->position.x) < half - 8;
+            if (!under && !q.groundAt(x, b->position.y) && q.emptyAt(x, b->position.y))
+                out.push_back(where(level, "bridge at %.0f: open water at x %.0f outside its span", b->position.y, x));
         }
-        if (q.emptyAt(b->x - half + 8, b->y) || q.emptyAt(b->x + half - 8, b->y))
-            out.push_back(where(level, "bridge at %.0f: an end stands in open water", b->y));
-        if (b->x - half < 0 || b->x + half > 800)
-            out.push_back(where(level, "bridge at %.0f sticks out of the screen", b->y));
+        if (q.emptyAt(b->position.x - half + 8, b->position.y) || q.emptyAt(b->position.x + half - 8, b->position.y))
+            out.push_back(where(level, "bridge at %.0f: an end stands in open water", b->position.y));
+        if (b->position.x - half < 0 || b->position.x + half > 800)
+            out.push_back(where(level, "bridge at %.0f sticks out of the screen", b->position.y));
     }
     const float end = level.endScroll();
-    const float last = bridges.back()->y;
+    const float last = bridges.back()->position.y;
     if (last < end - 1000 || last > end + 450)
         out.push_back(
             where(level, "last bridge at %.0f is not near the end (scroll ends at %.0f)", last, end));
@@ -305,13 +305,13 @@ void LevelChecker::checkBonuses(const LevelData& level, std::vector<std::string>
         const BonusRecord& b = level.bonuses[i];
         if (b.kind < 1 || b.kind > 10)
             out.push_back(where(level, "bonus %zu has kind %d", i, b.kind));
-        if (b.x < minX || b.x > maxX || b.y < 300 || b.y > lastBridge - 150)
+        if (b.position.x < minX || b.position.x > maxX || b.position.y < 300 || b.position.y > lastBridge - 150)
             out.push_back(where(level, "bonus %zu (kind %d) at (%.0f, %.0f) is out of the plane's reach", i,
-                                b.kind, b.x, b.y));
+                                b.kind, b.position.x, b.position.y));
         for (const EnemyRecord& e : level.enemies) {
-            const Kind k = kindOf(e.type);
-            if (k != Kind::Plane && k != Kind::Bridge && std::hypot(e.x - b.x, e.y - b.y) < 60)
-                out.push_back(where(level, "bonus %zu at (%.0f, %.0f) lies under an enemy", i, b.x, b.y));
+            const EnemyKind k = enemyKindOf(e.type);
+            if (k != EnemyKind::Plane && k != EnemyKind::Bridge && std::hypot(e.position.x - b.position.x, e.position.y - b.position.y) < 60)
+                out.push_back(where(level, "bonus %zu at (%.0f, %.0f) lies under an enemy", i, b.position.x, b.position.y));
         }
     }
 }
@@ -330,11 +330,11 @@ std::vector<std::string> LevelChecker::checkFiles(const std::string& treeRoot, i
         return ec ? 0 : s;
     };
     const std::string folder = levelFolder(number);
-    if (size(folder + "enemies.dat") != 4 + kEnemyRecordSize * level.enemies.size())
+    if (size(folder + "enemies.dat") != 4 + LevelFiles::kEnemyRecordSize * level.enemies.size())
         out.push_back(where(level, "enemies.dat size does not match its count"));
-    if (size(folder + "bonuses.dat") != 4 + kBonusRecordSize * level.bonuses.size())
+    if (size(folder + "bonuses.dat") != 4 + LevelFiles::kBonusRecordSize * level.bonuses.size())
         out.push_back(where(level, "bonuses.dat size does not match its count"));
-    if (size(level.mapPath) != kMapHeaderSize + 4 * level.map.cells.size())
+    if (size(level.mapPath) != LevelFiles::kMapHeaderSize + 4 * level.map.cells.size())
         out.push_back(where(level, "map file size does not match its dimensions"));
     // Every picture named must exist and decode at the size its role needs.
     std::map<std::string, Image> cache;

@@ -1,12 +1,27 @@
 #pragma once
 
-#include "levels/LevelFormat.h"
+#include "content/LevelFiles.h"
 #include "levels/Progression.h"
 
 #include <string>
 #include <vector>
 
 namespace datagen::levels {
+
+// The generator writes the level files the game reads, with the game's own records and codes.
+using NVolant::BonusRecord;
+using NVolant::EnemyKind;
+using NVolant::enemyKindOf;
+using NVolant::enemyModelOf;
+using NVolant::EnemyRecord;
+using NVolant::LevelFiles;
+using NVolant::TileMap;
+using NVolant::kBoatType;
+using NVolant::kBridgeType;
+using NVolant::kBuildingType;
+using NVolant::kHelicType;
+using NVolant::kPlaneType;
+using NVolant::kTankType;
 
 struct TextureDef {
     std::string name;

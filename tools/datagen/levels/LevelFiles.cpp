@@ -55,9 +55,9 @@ std::string levelXmlText(const LevelData& level)
 void writeLevel(const DataTree& tree, const LevelData& level)
 {
     tree.writeText(level.folder + "level.xml", levelXmlText(level));
-    tree.writeBytes(level.mapPath, encodeMap(level.map));
-    tree.writeBytes(level.folder + "enemies.dat", encodeEnemies(level.enemies));
-    tree.writeBytes(level.folder + "bonuses.dat", encodeBonuses(level.bonuses));
+    tree.writeBytes(level.mapPath, LevelFiles::encodeMap(level.map));
+    tree.writeBytes(level.folder + "enemies.dat", LevelFiles::encodeEnemies(level.enemies));
+    tree.writeBytes(level.folder + "bonuses.dat", LevelFiles::encodeBonuses(level.bonuses));
 }
 
 bool readLevel(const std::string& treeRoot, int number, LevelData& out, std::string& why)
@@ -96,23 +96,23 @@ bool readLevel(const std::string& treeRoot, int number, LevelData& out, std::str
         return false;
     }
     std::vector<std::uint8_t> bytes;
-    if (!readBytes((fs::path(treeRoot) / out.mapPath).string(), bytes) || !decodeMap(bytes, out.map)) {
+    if (!readBytes((fs::path(treeRoot) / out.mapPath).string(), bytes) || !LevelFiles::decodeMap(bytes, out.map)) {
         why = "map file " + out.mapPath + " missing or its size does not match its dimensions";
         return false;
     }
     if (!readBytes((fs::path(treeRoot) / (out.folder + "enemies.dat")).string(), bytes) ||
-        !decodeEnemies(bytes, out.enemies)) {
+        !LevelFiles::decodeEnemies(bytes, out.enemies)) {
         why = out.folder + "enemies.dat missing or its size does not match its count";
         return false;
     }
     if (!readBytes((fs::path(treeRoot) / (out.folder + "bonuses.dat")).string(), bytes) ||
-        !decodeBonuses(bytes, out.bonuses)) {
+        !LevelFiles::decodeBonuses(bytes, out.bonuses)) {
         why = out.folder + "bonuses.dat missing or its size does not match its count";
         return false;
     }
     for (const EnemyRecord& e : out.enemies)
-        if (e.type == kBridge)
-            out.bridges.push_back(e.y);
+        if (e.type == kBridgeType)
+            out.bridges.push_back(e.position.y);
     return true;
 }
 

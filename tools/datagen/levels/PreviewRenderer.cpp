@@ -206,31 +206,31 @@ Image renderPreview(const LevelData& level, const ComposedTerrain& terrain, cons
                 if (e.type < window || e.type >= window + 20)
                     continue;
                 double px, py;
-                if (!place(e.x, e.y, px, py))
+                if (!place(e.position.x, e.position.y, px, py))
                     continue;
-                const Kind kind = kindOf(e.type);
-                const int group = kind == Kind::Plane && e.group == 0              ? 4
-                                  : kind == Kind::Building || kind == Kind::Bridge ? 0
+                const EnemyKind kind = enemyKindOf(e.type);
+                const int group = kind == EnemyKind::Plane && e.group == 0              ? 4
+                                  : kind == EnemyKind::Building || kind == EnemyKind::Bridge ? 0
                                                                                    : e.group;
                 paint(sprites->frame(spriteOfType(e.type), group), px, py,
-                      kind == Kind::Helic || kind == Kind::Plane);
-                if (kind == Kind::Bridge) {
+                      kind == EnemyKind::Helic || kind == EnemyKind::Plane);
+                if (kind == EnemyKind::Bridge) {
                     const Image* road = sprites->frame("dat/bridge/road.xml", 0);
                     const Image* bridge = sprites->frame(spriteOfType(e.type), 0);
                     if (road && bridge) {
-                        for (double x = e.x - bridge->width / 2.0 - road->width / 2.0; x > 0;
+                        for (double x = e.position.x - bridge->width / 2.0 - road->width / 2.0; x > 0;
                              x -= road->width)
-                            paint(road, px - e.x + x, py, false);
-                        for (double x = e.x + bridge->width / 2.0 + road->width / 2.0; x < 800;
+                            paint(road, px - e.position.x + x, py, false);
+                        for (double x = e.position.x + bridge->width / 2.0 + road->width / 2.0; x < 800;
                              x += road->width)
-                            paint(road, px - e.x + x, py, false);
+                            paint(road, px - e.position.x + x, py, false);
                     }
                 }
             }
         }
         for (const BonusRecord& b : level.bonuses) {
             double px, py;
-            if (place(b.x, b.y, px, py))
+            if (place(b.position.x, b.position.y, px, py))
                 paint(sprites->frame(spriteOfBonus(b.kind), 0), px, py, true);
         }
     }
@@ -238,24 +238,24 @@ Image renderPreview(const LevelData& level, const ComposedTerrain& terrain, cons
     cairo_set_line_width(cr, sprites ? 1.2 : 2);
     for (const EnemyRecord& e : level.enemies) {
         double px, py;
-        const Kind kind = kindOf(e.type);
+        const EnemyKind kind = enemyKindOf(e.type);
         const UnitShape& s = catalog.shapeOf(e.type);
-        if (!place(e.x, e.y, px, py))
+        if (!place(e.position.x, e.position.y, px, py))
             continue;
-        const Point dir = placement::directionOfGroup(kind == Kind::Plane && e.group == 0 ? 4 : e.group);
+        const Point dir = placement::directionOfGroup(kind == EnemyKind::Plane && e.group == 0 ? 4 : e.group);
         const double r = std::max(8.0, std::min(s.frameWidth, s.frameHeight) / 2.0);
         switch (kind) {
-        case Kind::Boat:
-        case Kind::Helic: {
-            const auto pts = placement::placedPoints(s, e.group, e.x, e.y);
-            if (kind == Kind::Boat)
+        case EnemyKind::Boat:
+        case EnemyKind::Helic: {
+            const auto pts = placement::placedPoints(s, e.group, e.position.x, e.position.y);
+            if (kind == EnemyKind::Boat)
                 cairo_set_source_rgb(cr, 0.3, 0.7, 1);
             else
                 cairo_set_source_rgb(cr, 1, 0.6, 0.1);
             if (pts.size() >= 3) {
                 for (std::size_t i = 0; i < pts.size(); ++i) {
                     // Relative to the unit, so that an outline never spans two strips.
-                    const double qx = px + (pts[i].x - e.x), qy = py - (pts[i].y - e.y);
+                    const double qx = px + (pts[i].x - e.position.x), qy = py - (pts[i].y - e.position.y);
                     if (i == 0)
                         cairo_move_to(cr, qx, qy);
                     else
@@ -267,13 +267,13 @@ Image renderPreview(const LevelData& level, const ComposedTerrain& terrain, cons
                 cairo_arc(cr, px, py, r, 0, 6.2832);
                 cairo_stroke(cr);
             }
-            if (kind == Kind::Helic) {
+            if (kind == EnemyKind::Helic) {
                 cairo_arc(cr, px, py, r, 0, 6.2832);
                 cairo_stroke(cr);
             }
             break;
         }
-        case Kind::Plane:
+        case EnemyKind::Plane:
             cairo_set_source_rgb(cr, 1, 0.25, 0.25);
             cairo_move_to(cr, px + dir.x * r, py - dir.y * r);
             cairo_line_to(cr, px - dir.x * r - dir.y * r * 0.7, py + dir.y * r - dir.x * r * 0.7);
@@ -281,7 +281,7 @@ Image renderPreview(const LevelData& level, const ComposedTerrain& terrain, cons
             cairo_close_path(cr);
             cairo_stroke(cr);
             break;
-        case Kind::Tank:
+        case EnemyKind::Tank:
             if (s.flak != 0)
                 cairo_set_source_rgb(cr, 1, 0.3, 1);
             else
@@ -289,17 +289,17 @@ Image renderPreview(const LevelData& level, const ComposedTerrain& terrain, cons
             cairo_rectangle(cr, px - r * 0.8, py - r * 0.8, r * 1.6, r * 1.6);
             cairo_stroke(cr);
             break;
-        case Kind::Building: {
+        case EnemyKind::Building: {
             const Point h = placement::groundHalfExtents(s);
             cairo_set_source_rgb(cr, 0.95, 0.85, 0.5);
             cairo_rectangle(cr, px - h.x, py - h.y, 2 * h.x, 2 * h.y);
             cairo_stroke(cr);
             break;
         }
-        case Kind::Bridge: {
+        case EnemyKind::Bridge: {
             const UnitShape& b = catalog.bridge;
             cairo_set_source_rgba(cr, 0.55, 0.5, 0.45, 0.8);
-            cairo_rectangle(cr, px - e.x, py - catalog.road.frameHeight / 4, 800,
+            cairo_rectangle(cr, px - e.position.x, py - catalog.road.frameHeight / 4, 800,
                             catalog.road.frameHeight / 2);
             cairo_fill(cr);
             cairo_set_source_rgb(cr, 1, 0.9, 0.2);
@@ -310,7 +310,7 @@ Image renderPreview(const LevelData& level, const ComposedTerrain& terrain, cons
         default:
             break;
         }
-        if (kind != Kind::Bridge && kind != Kind::Building) {
+        if (kind != EnemyKind::Bridge && kind != EnemyKind::Building) {
             // Heading, and a dot when the unit fires.
             cairo_move_to(cr, px, py);
             cairo_line_to(cr, px + dir.x * (r + 10), py - dir.y * (r + 10));
@@ -325,7 +325,7 @@ Image renderPreview(const LevelData& level, const ComposedTerrain& terrain, cons
                                           "4xMSL", "AIM", "REP", "REP+",  "HULL"};
     for (const BonusRecord& b : level.bonuses) {
         double px, py;
-        if (!place(b.x, b.y, px, py))
+        if (!place(b.position.x, b.position.y, px, py))
             continue;
         cairo_set_source_rgb(cr, 0.2, 1, 0.4);
         cairo_move_to(cr, px, py - 14);

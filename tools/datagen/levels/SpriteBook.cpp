@@ -1,6 +1,6 @@
 #include "levels/SpriteBook.h"
 
-#include "levels/LevelFormat.h"
+#include "content/LevelFiles.h"
 
 #include "content/CXmlNode.h"
 
@@ -9,6 +9,10 @@
 #include <fstream>
 
 namespace datagen::levels {
+
+using NVolant::EnemyKind;
+using NVolant::enemyKindOf;
+using NVolant::enemyModelOf;
 
 namespace {
 
@@ -85,19 +89,19 @@ const Image* SpriteBook::frame(const std::string& description, int group)
 
 std::string spriteOfType(int type)
 {
-    const int m = modelOf(type) + 1;
-    switch (kindOf(type)) {
-    case Kind::Boat:
+    const int m = enemyModelOf(type) + 1;
+    switch (enemyKindOf(type)) {
+    case EnemyKind::Boat:
         return "dat/boat" + two(m) + "/boat" + two(m) + ".xml";
-    case Kind::Helic:
+    case EnemyKind::Helic:
         return "dat/helic" + two(m) + "/helic" + two(m) + ".xml";
-    case Kind::Plane:
+    case EnemyKind::Plane:
         return "dat/plane" + two(m) + "/plane" + two(m) + ".xml";
-    case Kind::Bridge:
+    case EnemyKind::Bridge:
         return "dat/bridge/bridge.xml";
-    case Kind::Tank:
+    case EnemyKind::Tank:
         return "dat/tank" + two(m) + "/sprite.xml";
-    case Kind::Building:
+    case EnemyKind::Building:
         return "dat/building" + two(m) + "/sprite.xml";
     default:
         return "";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "levels/LevelFormat.h"
+#include "content/LevelFiles.h"
 #include "levels/TileSet.h"
 
 namespace datagen::levels {
@@ -9,7 +9,7 @@ namespace datagen::levels {
 // bottom edge), answered the way the game's terrain answers them.
 class TerrainQuery final {
 public:
-    explicit TerrainQuery(const TileMap& map) : m_map(map) {}
+    explicit TerrainQuery(const NVolant::TileMap& map) : m_map(map) {}
 
     // Tile number under a point; -1 outside the map.
     int tileAt(float x, float y) const;
@@ -26,7 +26,7 @@ public:
 
 private:
     template <typename F> bool allCells(float x0, float y0, float x1, float y1, F f) const;
-    const TileMap& m_map;
+    const NVolant::TileMap& m_map;
 };
 
 } // namespace datagen::levels

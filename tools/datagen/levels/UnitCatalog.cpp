@@ -1,6 +1,6 @@
 #include "levels/UnitCatalog.h"
 
-#include "levels/LevelFormat.h"
+#include "content/LevelFiles.h"
 
 #include "content/CXmlNode.h"
 
@@ -11,6 +11,10 @@
 #include <fstream>
 
 namespace datagen::levels {
+
+using NVolant::EnemyKind;
+using NVolant::enemyKindOf;
+using NVolant::enemyModelOf;
 
 namespace {
 
@@ -211,17 +215,17 @@ UnitCatalog UnitCatalog::load(const std::string& root)
 
 const UnitShape& UnitCatalog::shapeOf(int type) const
 {
-    const int m = modelOf(type);
-    switch (kindOf(type)) {
-    case Kind::Boat:
+    const int m = enemyModelOf(type);
+    switch (enemyKindOf(type)) {
+    case EnemyKind::Boat:
         return boats[m];
-    case Kind::Helic:
+    case EnemyKind::Helic:
         return helics[m];
-    case Kind::Plane:
+    case EnemyKind::Plane:
         return planes[m];
-    case Kind::Tank:
+    case EnemyKind::Tank:
         return tanks[m];
-    case Kind::Building:
+    case EnemyKind::Building:
         return buildings[m];
     default:
         return bridge;

@@ -92,7 +92,9 @@ void UnitPlacer::placeAll()
             guardBridge(by);
     }
     std::stable_sort(m_level.enemies.begin(), m_level.enemies.end(),
-                     [](const EnemyRecord& a, const EnemyRecord& b) { return a.y < b.y; });
+                     [](const EnemyRecord& a, const EnemyRecord& b) { return a.position.y < b.position.y; });
+    for (std::size_t i = 0; i < m_level.enemies.size(); ++i)
+        m_level.enemies[i].index = static_cast<int>(i); // the order of the file
     std::sort(m_encounters.begin(), m_encounters.end(),
               [](const Encounter& a, const Encounter& b) { return a.y0 < b.y0; });
 }
@@ -111,12 +113,12 @@ void UnitPlacer::placeBridges()
             }
         }
         EnemyRecord r;
-        r.type = kBridge;
-        r.x = std::round((lo + hi) / 2);
-        r.y = by;
+        r.type = kBridgeType;
+        r.position.x = std::round((lo + hi) / 2);
+        r.position.y = by;
         m_level.enemies.push_back(r);
         const UnitShape& b = m_catalog.bridge;
-        m_taken.push_back({r.x, r.y, std::max(b.frameWidth, b.frameHeight) / 2});
+        m_taken.push_back({r.position.x, r.position.y, std::max(b.frameWidth, b.frameHeight) / 2});
         m_level.notes.push_back({by, "bridge"});
     }
 }
@@ -257,16 +259,16 @@ bool UnitPlacer::placeFight(Fight f, float yc, float span)
 void UnitPlacer::add(const EnemyRecord& r, float radius, Encounter& e)
 {
     m_level.enemies.push_back(r);
-    m_taken.push_back({r.x, r.y, radius});
+    m_taken.push_back({r.position.x, r.position.y, radius});
     const UnitShape& s = m_catalog.shapeOf(r.type);
     float t = static_cast<float>(std::max(s.hull, 20)) / 100.0f;
     if (r.weaponRange > 0)
         t *= 1.0f + 0.35f * static_cast<float>(r.weaponRange);
-    if (kindOf(r.type) == Kind::Tank && s.flak != 0 && r.weaponRange > 0)
+    if (enemyKindOf(r.type) == EnemyKind::Tank && s.flak != 0 && r.weaponRange > 0)
         t *= 1.5f;
     e.threat += t;
-    e.y0 = std::min(e.y0, r.y);
-    e.y1 = std::max(e.y1, r.y);
+    e.y0 = std::min(e.y0, r.position.y);
+    e.y1 = std::max(e.y1, r.position.y);
 }
 
 bool UnitPlacer::freeOf(float x, float y, float r) const
@@ -334,13 +336,13 @@ bool UnitPlacer::boats(float yc, float span, Encounter& e)
         if (speed > 0 && placement::patrolRun(q, s, group, x, y, 300) < placement::minimumPatrol(s))
             continue;
         EnemyRecord rec;
-        rec.type = kBoat + model;
+        rec.type = kBoatType + model;
         rec.group = group;
         rec.speedClass = speed;
-        rec.x = std::round(x);
-        rec.y = std::round(y);
+        rec.position.x = std::round(x);
+        rec.position.y = std::round(y);
         rec.weaponRange = armedRange();
-        if (!placement::openWaterFit(q, s, group, rec.x, rec.y))
+        if (!placement::openWaterFit(q, s, group, rec.position.x, rec.position.y))
             continue;
         add(rec, r, e);
         ++placed;
@@ -383,11 +385,11 @@ bool UnitPlacer::convoy(float yc, float span, Encounter& e)
             placement::patrolRun(q, s, 4, bx, y, 300) < placement::minimumPatrol(s))
             continue;
         EnemyRecord rec;
-        rec.type = kBoat + model;
+        rec.type = kBoatType + model;
         rec.group = 4;
         rec.speedClass = speed;
-        rec.x = bx;
-        rec.y = y;
+        rec.position.x = bx;
+        rec.position.y = y;
         rec.weaponRange = armedRange(0.1f);
         add(rec, r * 0.8f, e);
         ++placed;
@@ -411,8 +413,8 @@ bool UnitPlacer::placeGround(int type, float x, float y, int group, int range, E
     EnemyRecord rec;
     rec.type = type;
     rec.group = group;
-    rec.x = x;
-    rec.y = y;
+    rec.position.x = x;
+    rec.position.y = y;
     rec.weaponRange = range;
     add(rec, r, e);
     return true;
@@ -433,7 +435,7 @@ bool UnitPlacer::groundGroup(float yc, float span, int tanks, int buildings, boo
             const float a = static_cast<float>(m_rng.uniform(0, 6.2831853));
             const float d = static_cast<float>(m_rng.uniform(0, radius));
             const bool large = e.label == "town" && m_rng.chance(0.6);
-            if (placeGround(kBuilding + buildingModel(large), ax + d * std::cos(a), ay + d * std::sin(a), 0,
+            if (placeGround(kBuildingType + buildingModel(large), ax + d * std::cos(a), ay + d * std::sin(a), 0,
                             0, e))
                 ++placedB;
         }
@@ -442,7 +444,7 @@ bool UnitPlacer::groundGroup(float yc, float span, int tanks, int buildings, boo
             const float d = static_cast<float>(m_rng.uniform(0, radius));
             const float x = ax + d * std::cos(a), y = ay + d * std::sin(a);
             const int group = m_rng.chance(0.5) ? 4 : groupTowardRiver(x);
-            if (placeGround(kTank + tankModel(flak), x, y, group, armedRange(0.15f), e))
+            if (placeGround(kTankType + tankModel(flak), x, y, group, armedRange(0.15f), e))
                 ++placedT;
         }
         if (placedT + placedB > 0)
@@ -466,7 +468,7 @@ bool UnitPlacer::battery(float yc, float span, Encounter& e)
             const float x = ax + (static_cast<float>(i) - static_cast<float>(want - 1) / 2) * gap;
             const float y = ay + static_cast<float>(m_rng.uniform(-6, 6));
             const int range = std::max(m_level.plan.rangeMin, armedRange(1.0f));
-            if (placeGround(kTank + model, x, y, 4, range, e))
+            if (placeGround(kTankType + model, x, y, 4, range, e))
                 ++placed;
         }
         if (placed > 0)
@@ -490,11 +492,11 @@ bool UnitPlacer::heliHover(float yc, float span, Encounter& e)
         if (!freeOf(x, y, r) || !offRoads(y, r))
             continue;
         EnemyRecord rec;
-        rec.type = kHelic + model;
+        rec.type = kHelicType + model;
         rec.group = m_rng.chance(0.6) ? 4 : (x < 400 ? 3 : 5);
         rec.speedClass = 0;
-        rec.x = x;
-        rec.y = y;
+        rec.position.x = x;
+        rec.position.y = y;
         rec.weaponRange = armedRange(0.3f);
         add(rec, r, e);
         ++placed;
@@ -517,11 +519,11 @@ bool UnitPlacer::heliPatrol(float yc, float span, Encounter& e)
             placement::patrolRun(q, s, group, x, y, 300) < placement::minimumPatrol(s))
             continue;
         EnemyRecord rec;
-        rec.type = kHelic + model;
+        rec.type = kHelicType + model;
         rec.group = group;
         rec.speedClass = speedClass(1);
-        rec.x = x;
-        rec.y = y;
+        rec.position.x = x;
+        rec.position.y = y;
         rec.weaponRange = armedRange();
         add(rec, r, e);
         return true;
@@ -559,11 +561,11 @@ bool UnitPlacer::heliLand(float yc, float span, Encounter& e)
             for (int c = c0; c < c0 + cw; ++c)
                 map.at(c, rr) = (map.at(c, rr) / 1000) * 1000 + tiles::kFlatWaterFirst + m_rng.range(0, 5);
         EnemyRecord rec;
-        rec.type = kHelic + model;
+        rec.type = kHelicType + model;
         rec.group = m_rng.chance(0.5) ? 2 : 6;
         rec.speedClass = speedClass(1);
-        rec.x = x;
-        rec.y = y;
+        rec.position.x = x;
+        rec.position.y = y;
         rec.weaponRange = armedRange(0.2f);
         if (!placement::onFlatWater(q, s, rec.group, x, y))
             rec.speedClass = 0;
@@ -616,15 +618,15 @@ bool UnitPlacer::planes(float yc, float span, Encounter& e)
     }
     for (const auto& [x, y] : at) {
         EnemyRecord rec;
-        rec.type = kPlane + model;
+        rec.type = kPlaneType + model;
         rec.group = group;
         rec.speedClass = speed;
-        rec.x = std::round(std::clamp(x, -20.0f, 820.0f));
-        rec.y = std::round(y);
+        rec.position.x = std::round(std::clamp(x, -20.0f, 820.0f));
+        rec.position.y = std::round(y);
         m_level.enemies.push_back(rec);
         e.threat += 0.6f;
-        e.y0 = std::min(e.y0, rec.y);
-        e.y1 = std::max(e.y1, rec.y);
+        e.y0 = std::min(e.y0, rec.position.y);
+        e.y1 = std::max(e.y1, rec.position.y);
     }
     return true;
 }
@@ -641,7 +643,7 @@ void UnitPlacer::guardBridge(float by)
         const int model = tankModel(flak);
         const float x = static_cast<float>(m_rng.uniform(40, 760));
         const float y = by + static_cast<float>(m_rng.uniform(70, 220));
-        if (placeGround(kTank + model, x, y, x < 400 ? 3 : 5,
+        if (placeGround(kTankType + model, x, y, x < 400 ? 3 : 5,
                         std::max(m_level.plan.rangeMin, armedRange(0.5f)), e))
             ++placed;
     }

@@ -40,15 +40,15 @@ protected:
         delete s_dir;
     }
     static const LevelData& level(int n) { return (*s_levels)[static_cast<std::size_t>(n - 1)]; }
-    static int count(const LevelData& l, Kind k)
+    static int count(const LevelData& l, EnemyKind k)
     {
         return static_cast<int>(std::count_if(l.enemies.begin(), l.enemies.end(),
-                                              [&](const EnemyRecord& e) { return kindOf(e.type) == k; }));
+                                              [&](const EnemyRecord& e) { return enemyKindOf(e.type) == k; }));
     }
     static bool firesFlak(const LevelData& l)
     {
         return std::any_of(l.enemies.begin(), l.enemies.end(), [](const EnemyRecord& e) {
-            return kindOf(e.type) == Kind::Tank && testCatalog().shapeOf(e.type).flak != 0;
+            return enemyKindOf(e.type) == EnemyKind::Tank && testCatalog().shapeOf(e.type).flak != 0;
         });
     }
 
@@ -78,9 +78,9 @@ TEST_F(GeneratedLevels, FilesReadBackAsBuilt)
 TEST_F(GeneratedLevels, GenerationIsDeterministic)
 {
     const LevelData again = makeLevel(7, testCatalog());
-    EXPECT_EQ(encodeMap(again.map), encodeMap(level(7).map));
-    EXPECT_EQ(encodeEnemies(again.enemies), encodeEnemies(level(7).enemies));
-    EXPECT_EQ(encodeBonuses(again.bonuses), encodeBonuses(level(7).bonuses));
+    EXPECT_EQ(LevelFiles::encodeMap(again.map), LevelFiles::encodeMap(level(7).map));
+    EXPECT_EQ(LevelFiles::encodeEnemies(again.enemies), LevelFiles::encodeEnemies(level(7).enemies));
+    EXPECT_EQ(LevelFiles::encodeBonuses(again.bonuses), LevelFiles::encodeBonuses(level(7).bonuses));
     EXPECT_EQ(levelXmlText(again), levelXmlText(level(7)));
     const Image a = terrain_art::texture(Landscape::Forest, 3),
                 b = terrain_art::texture(Landscape::Forest, 3);
@@ -95,11 +95,11 @@ TEST_F(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
 
     // Level 1 is gentle: boats, tanks and buildings only, few of them armed.
     const LevelData& first = level(1);
-    EXPECT_EQ(count(first, Kind::Helic), 0);
-    EXPECT_EQ(count(first, Kind::Plane), 0);
+    EXPECT_EQ(count(first, EnemyKind::Helic), 0);
+    EXPECT_EQ(count(first, EnemyKind::Plane), 0);
     EXPECT_FALSE(firesFlak(first));
-    EXPECT_GT(count(first, Kind::Boat), 0);
-    EXPECT_GT(count(first, Kind::Tank) + count(first, Kind::Building), 0);
+    EXPECT_GT(count(first, EnemyKind::Boat), 0);
+    EXPECT_GT(count(first, EnemyKind::Tank) + count(first, EnemyKind::Building), 0);
     auto armedShare = [](const LevelData& l) {
         const auto armed = std::count_if(l.enemies.begin(), l.enemies.end(),
                                          [](const EnemyRecord& e) { return e.weaponRange > 0; });
@@ -115,15 +115,15 @@ TEST_F(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
                 return n;
         return 99;
     };
-    const int helic = firstLevelWith([&](const LevelData& l) { return count(l, Kind::Helic) > 0; });
-    const int planes = firstLevelWith([&](const LevelData& l) { return count(l, Kind::Plane) > 0; });
+    const int helic = firstLevelWith([&](const LevelData& l) { return count(l, EnemyKind::Helic) > 0; });
+    const int planes = firstLevelWith([&](const LevelData& l) { return count(l, EnemyKind::Plane) > 0; });
     const int flak = firstLevelWith([&](const LevelData& l) { return firesFlak(l); });
     EXPECT_GT(helic, 1);
     EXPECT_GT(planes, helic);
     EXPECT_GT(flak, planes);
     for (int n = 20; n <= 30; ++n) {
-        EXPECT_GT(count(level(n), Kind::Helic), 0) << n;
-        EXPECT_GT(count(level(n), Kind::Plane), 0) << n;
+        EXPECT_GT(count(level(n), EnemyKind::Helic), 0) << n;
+        EXPECT_GT(count(level(n), EnemyKind::Plane), 0) << n;
     }
     // Density and firepower rise.
     auto threat = [&](const LevelData& l) {
@@ -143,14 +143,14 @@ TEST_F(GeneratedLevels, BonusesHelpWhenTheyMatter)
         const LevelData& l = level(n);
         // A fresh plane every level: a cannon upgrade in the first half minute.
         EXPECT_TRUE(std::any_of(l.bonuses.begin(), l.bonuses.end(),
-                                [](const BonusRecord& b) { return b.kind == kAddDamage && b.y < 3000; }))
+                                [](const BonusRecord& b) { return b.kind == kAddDamage && b.position.y < 3000; }))
             << "level " << n;
         const auto repairs = std::count_if(l.bonuses.begin(), l.bonuses.end(), [](const BonusRecord& b) {
             return b.kind == kRepair || b.kind == kRepairAll;
         });
         EXPECT_GE(repairs, 1) << "level " << n;
         EXPECT_TRUE(std::is_sorted(l.bonuses.begin(), l.bonuses.end(),
-                                   [](const BonusRecord& a, const BonusRecord& b) { return a.y < b.y; }));
+                                   [](const BonusRecord& a, const BonusRecord& b) { return a.position.y < b.position.y; }));
     }
 }
 

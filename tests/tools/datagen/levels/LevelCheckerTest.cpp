@@ -29,10 +29,10 @@ protected:
         return std::any_of(problems.begin(), problems.end(),
                            [&](const std::string& p) { return p.find(what) != std::string::npos; });
     }
-    EnemyRecord& first(Kind kind)
+    EnemyRecord& first(EnemyKind kind)
     {
         auto it = std::find_if(level.enemies.begin(), level.enemies.end(),
-                               [&](const EnemyRecord& e) { return kindOf(e.type) == kind; });
+                               [&](const EnemyRecord& e) { return enemyKindOf(e.type) == kind; });
         EXPECT_NE(it, level.enemies.end());
         return *it;
     }
@@ -58,25 +58,25 @@ TEST_F(LevelCheckerTest, AcceptsTheGeneratedLevel)
 TEST_F(LevelCheckerTest, BoatsMustFloat)
 {
     const auto [x, y] = landPoint();
-    EnemyRecord& boat = first(Kind::Boat);
-    boat.x = x;
-    boat.y = y;
+    EnemyRecord& boat = first(EnemyKind::Boat);
+    boat.position.x = x;
+    boat.position.y = y;
     std::stable_sort(level.enemies.begin(), level.enemies.end(),
-                     [](const EnemyRecord& a, const EnemyRecord& b) { return a.y < b.y; });
+                     [](const EnemyRecord& a, const EnemyRecord& b) { return a.position.y < b.position.y; });
     EXPECT_TRUE(mentions("is not on open water"));
 }
 
 TEST_F(LevelCheckerTest, GroundUnitsMustStandOnLandAndApart)
 {
     // A tank moved sideways into the river.
-    const EnemyRecord tank = first(Kind::Tank);
+    const EnemyRecord tank = first(EnemyKind::Tank);
     LevelData copy = level;
     EnemyRecord& t2 = *std::find_if(copy.enemies.begin(), copy.enemies.end(),
-                                    [](const EnemyRecord& e) { return kindOf(e.type) == Kind::Tank; });
+                                    [](const EnemyRecord& e) { return enemyKindOf(e.type) == EnemyKind::Tank; });
     const TerrainQuery q(copy.map);
     for (float x = 0; x < 800; x += 8)
-        if (q.emptyAt(x, t2.y)) {
-            t2.x = x;
+        if (q.emptyAt(x, t2.position.y)) {
+            t2.position.x = x;
             break;
         }
     const auto wet = checker.check(copy);
@@ -86,8 +86,8 @@ TEST_F(LevelCheckerTest, GroundUnitsMustStandOnLandAndApart)
 
     // A building dropped onto the tank overlaps it.
     EnemyRecord twin = tank;
-    twin.type = kBuilding;
-    twin.x += 4;
+    twin.type = kBuildingType;
+    twin.position.x += 4;
     level.enemies.insert(std::find(level.enemies.begin(), level.enemies.end(), tank) + 1, twin);
     EXPECT_TRUE(mentions("overlaps another"));
 }
@@ -98,7 +98,7 @@ TEST_F(LevelCheckerTest, BridgesAreCheckpointsNearTheEnd)
     LevelData few = level;
     int seen = 0;
     few.enemies.erase(std::remove_if(few.enemies.begin(), few.enemies.end(),
-                                     [&](const EnemyRecord& e) { return e.type == kBridge && seen++ > 0; }),
+                                     [&](const EnemyRecord& e) { return e.type == kBridgeType && seen++ > 0; }),
                       few.enemies.end());
     const auto p = checker.check(few);
     EXPECT_TRUE(std::any_of(p.begin(), p.end(), [](const std::string& s) {
@@ -106,17 +106,17 @@ TEST_F(LevelCheckerTest, BridgesAreCheckpointsNearTheEnd)
     }));
 
     auto last = std::find_if(level.enemies.rbegin(), level.enemies.rend(),
-                             [](const EnemyRecord& e) { return e.type == kBridge; });
-    last->y -= 1500;
+                             [](const EnemyRecord& e) { return e.type == kBridgeType; });
+    last->position.y -= 1500;
     std::stable_sort(level.enemies.begin(), level.enemies.end(),
-                     [](const EnemyRecord& a, const EnemyRecord& b) { return a.y < b.y; });
+                     [](const EnemyRecord& a, const EnemyRecord& b) { return a.position.y < b.position.y; });
     EXPECT_TRUE(mentions("not near the end")) << checker.check(level).front();
 }
 
 TEST_F(LevelCheckerTest, TheValleyHasNoLongStretchWithoutTargets)
 {
     // Everything between 5000 and 7000 gone: twenty seconds and more with nothing to shoot.
-    std::erase_if(level.enemies, [](const EnemyRecord& e) { return e.y > 5000 && e.y < 7000; });
+    std::erase_if(level.enemies, [](const EnemyRecord& e) { return e.position.y > 5000 && e.position.y < 7000; });
     EXPECT_TRUE(mentions("without a target"));
 }
 
@@ -141,9 +141,9 @@ TEST_F(LevelCheckerTest, MarkersAndSectorsMustStayHidden)
 
 TEST_F(LevelCheckerTest, BonusesMustBeReachable)
 {
-    level.bonuses.push_back({9, 5, 3000, 0, 1});
+    level.bonuses.push_back({9, Vector4(5, 3000)});
     EXPECT_TRUE(mentions("out of the plane's reach"));
-    level.bonuses.back() = {11, 400, 3000, 0, 1};
+    level.bonuses.back() = {11, Vector4(400, 3000)};
     EXPECT_TRUE(mentions("has kind 11"));
 }
 
