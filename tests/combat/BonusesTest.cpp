@@ -9,7 +9,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 #include <tuple>
 
@@ -18,28 +17,10 @@ namespace {
 using NVolant::Bonus;
 using NVolant::Bonuses;
 
-struct Entry {
-    std::int32_t kind;
-    float x, y, z = 0, w = 1;
-};
-
-// "bonuses.dat" bytes; count overrides the number of records announced.
-std::vector<std::uint8_t> bonusFile(const std::vector<Entry>& entries, long long count = -1)
+// "bonuses.dat" bytes holding these records.
+std::vector<std::uint8_t> bonusFile(const std::vector<NVolant::BonusRecord>& records)
 {
-    std::vector<std::uint8_t> out(4);
-    const std::uint32_t n =
-        count < 0 ? static_cast<std::uint32_t>(entries.size()) : static_cast<std::uint32_t>(count);
-    std::memcpy(out.data(), &n, 4);
-    for (const Entry& e : entries) {
-        const std::size_t at = out.size();
-        out.resize(at + 20);
-        std::memcpy(out.data() + at, &e.kind, 4);
-        std::memcpy(out.data() + at + 4, &e.x, 4);
-        std::memcpy(out.data() + at + 8, &e.y, 4);
-        std::memcpy(out.data() + at + 12, &e.z, 4);
-        std::memcpy(out.data() + at + 16, &e.w, 4);
-    }
-    return out;
+    return NVolant::LevelFiles::encodeBonuses(records);
 }
 
 std::vector<int> kindsOf(const Bonuses& bonuses)
@@ -58,20 +39,20 @@ protected:
 TEST_F(BonusesTest, LoadingSkipsUnknownKindsAndPlacesOffTheMapAndKeepsHeightOrderAndMayFindNone)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    const auto bytes = bonusFile({{9, 100, 900},
-                                  {0, 100, 500},
-                                  {11, 100, 500},
-                                  {4, 200, 300},
-                                  {-3, 100, 500},
-                                  {2, -5, 500},
-                                  {2, 805, 500},
-                                  {2, 400, -1},
-                                  {2, nan, 500},
-                                  {2, 400, std::numeric_limits<float>::infinity()},
-                                  {7, 300, 900},
-                                  {1, 500, 5000},
-                                  {10, 0, 0},
-                                  {6, 800, 300}});
+    const auto bytes = bonusFile({{9, {100, 900}},
+                                  {0, {100, 500}},
+                                  {11, {100, 500}},
+                                  {4, {200, 300}},
+                                  {-3, {100, 500}},
+                                  {2, {-5, 500}},
+                                  {2, {805, 500}},
+                                  {2, {400, -1}},
+                                  {2, {nan, 500}},
+                                  {2, {400, std::numeric_limits<float>::infinity()}},
+                                  {7, {300, 900}},
+                                  {1, {500, 5000}},
+                                  {10, {0, 0}},
+                                  {6, {800, 300}}});
     setLogEcho(false); // the skipped records are logged
     bonuses.loadBytes(bytes, "levels/99/bonuses.dat", 4000.0f);
     // Sorted by height; equal heights keep the file's order.
@@ -112,7 +93,8 @@ TEST_F(BonusesTest, EveryGeneratedLevelPlacesAllItsBonuses)
 TEST_F(BonusesTest, PickUpsReachFromBelowTheScreenToWellAboveIt)
 {
     bonuses.setCamera(Vector4(0, 1000, 0, 1));
-    bonuses.loadBytes(bonusFile({{8, 100, 699.9f}, {8, 200, 700}, {8, 300, 1800}, {8, 400, 1800.1f}}), "x");
+    bonuses.loadBytes(bonusFile({{8, {100, 699.9f}}, {8, {200, 700}}, {8, {300, 1800}}, {8, {400, 1800.1f}}}),
+                      "x");
 
     // From exactly camera - 300 up to exactly camera + 800.
     RecordingReceiver plane;
@@ -128,7 +110,7 @@ TEST_F(BonusesTest, PickUpsReachFromBelowTheScreenToWellAboveIt)
 
 TEST_F(BonusesTest, OfTwoTouchedBonusesOnlyTheEarlierIsTakenInAFrame)
 {
-    bonuses.loadBytes(bonusFile({{10, 410, 300}, {2, 400, 300}, {5, 405, 295}}), "x");
+    bonuses.loadBytes(bonusFile({{10, {410, 300}}, {2, {400, 300}}, {5, {405, 295}}}), "x");
     RecordingReceiver plane(Vector4(405, 300));
     EXPECT_TRUE(bonuses.checkPickup(plane));
     EXPECT_EQ(plane.effects, (std::vector<std::string>{"addStealth"}));
@@ -142,7 +124,7 @@ TEST_F(BonusesTest, OfTwoTouchedBonusesOnlyTheEarlierIsTakenInAFrame)
 
 TEST_F(BonusesTest, ATakenBonusSwellsAndFadesOutInAThirdOfASecond)
 {
-    bonuses.loadBytes(bonusFile({{9, 400, 300}, {9, 600, 300}}), "x");
+    bonuses.loadBytes(bonusFile({{9, {400, 300}}, {9, {600, 300}}}), "x");
     RecordingReceiver plane(Vector4(400, 300));
     ASSERT_TRUE(bonuses.checkPickup(plane));
     const Bonus& taken = *bonuses.bonuses()[0];
@@ -214,7 +196,7 @@ TEST_F(BonusesTest, EveryKindDoesItsOwnThingOnceAndChimes)
 
 TEST_F(BonusesTest, BonusesAreDrawnWithTheirShadowWhereTheCameraShowsThem)
 {
-    bonuses.loadBytes(bonusFile({{9, 200, 1300}, {1, 600, 1300}}), "x");
+    bonuses.loadBytes(bonusFile({{9, {200, 1300}}, {1, {600, 1300}}}), "x");
     bonuses.setCamera(Vector4(0, 1000, 0, 1)); // both at screen y 300
     platform->beginFrame(0.5f, 0.5f, 0.5f);
     bonuses.draw();
