@@ -156,32 +156,6 @@ TEST_F(AirEnemiesTest, APlaneWrapsRoundTheScreenOnlyWhileTheCameraIsBelowItsSpaw
     EXPECT_GT(right->position().x, 900.0f);
 }
 
-TEST_F(AirEnemiesTest, ShotDownAnAirEnemyScoresAndCountsRammedItGivesNeither)
-{
-    setCamera(0);
-    auto rammed = plane(0, 400, 300, 2, 0);
-    const int hull = rammed->hull();
-    EXPECT_EQ(rammed->collideWithPlayer(playerAt(Vector4(400, 800))), 0);
-    EXPECT_EQ(rammed->collideWithPlayer(playerAt(rammed->position())), hull);
-    EXPECT_TRUE(rammed->finished());
-    EXPECT_EQ(arena.scores().levelScores(), 0);
-    EXPECT_EQ(arena.scores().planesKilled(), 0);
-
-    auto shot = helic(0, 400, 300, 4, 0);
-    for (int i = 0; i < 10 && !shot->finished(); ++i) {
-        auto missile = std::make_unique<NVolant::Missile>(arena);
-        missile->setPosition(shot->position() - Vector4(0, 4));
-        missile->setAngle(0.0f);
-        missile->launch();
-        arena.shots().add(std::move(missile));
-        arena.shots().update(kStep);
-        shot->update(kStep);
-    }
-    ASSERT_TRUE(shot->finished());
-    EXPECT_EQ(arena.scores().levelScores(), shot->value());
-    EXPECT_EQ(arena.scores().helicsKilled(), 1);
-}
-
 TEST_F(AirEnemiesTest, EnginesAreKeptAliveEveryUpdateAndStoppedWithTheEnemy)
 {
     const NVolant::GameSounds& sounds = arena.sounds();
