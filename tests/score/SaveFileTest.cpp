@@ -76,15 +76,6 @@ protected:
     TempDir m_dir;
 };
 
-TEST_F(SaveFileTest, NoFileMeansTheDefaults)
-{
-    Profiles profiles;
-    EXPECT_FALSE(profiles.load(path()));
-    EXPECT_EQ(profiles.profileCount(), 0u);
-    EXPECT_FALSE(profiles.takeUnreadableNotice());
-    EXPECT_FALSE(exists("save.dat"));
-}
-
 TEST_F(SaveFileTest, AHandMadeFileLoadsEveryValueAndIsWrittenBackByteForByte)
 {
     m_dir.write("save.dat", scrambled(kKnownText));
@@ -116,27 +107,7 @@ TEST_F(SaveFileTest, AHandMadeFileLoadsEveryValueAndIsWrittenBackByteForByte)
     EXPECT_FALSE(exists("save.dat.tmp"));
 }
 
-TEST_F(SaveFileTest, ARestartKeepsTheBestTenScoresButNotTheRunTimeFlags)
-{
-    {
-        Profiles profiles;
-        profiles.load(path());
-        profiles.topTenChanged = true;
-        ASSERT_TRUE(profiles.addProfile("A1"));
-        for (std::uint32_t s = 100; s <= 1200; s += 100)
-            profiles.findProfile("A1")->addScore(s);
-        ASSERT_TRUE(profiles.save());
-    }
-    // The hand-made file above shows that every other field goes to disk and back.
-    Profiles profiles;
-    ASSERT_TRUE(profiles.load(path()));
-    EXPECT_FALSE(profiles.topTenChanged);
-    const Profile& a1 = *profiles.findProfile("A1");
-    EXPECT_EQ(std::vector<std::uint32_t>(a1.scores.begin(), a1.scores.end()),
-              (std::vector<std::uint32_t>{1200, 1100, 1000, 900, 800, 700, 600, 500, 400, 300}));
-}
-
-TEST_F(SaveFileTest, ProfileChangesAreSavedAtOnce)
+TEST_F(SaveFileTest, NoFileMeansTheDefaultsAndEveryChangeIsSavedAtOnce)
 {
     const auto onDisk = [this] {
         Profiles reader;
@@ -147,7 +118,11 @@ TEST_F(SaveFileTest, ProfileChangesAreSavedAtOnce)
         return names + "current " + (reader.currentProfile() ? reader.currentProfile()->name() : "none");
     };
     Profiles profiles;
-    profiles.load(path());
+    EXPECT_FALSE(profiles.load(path()));
+    EXPECT_EQ(profiles.profileCount(), 0u);
+    EXPECT_FALSE(profiles.takeUnreadableNotice());
+    EXPECT_FALSE(exists("save.dat"));
+
     ASSERT_TRUE(profiles.addProfile("ACE"));
     ASSERT_TRUE(profiles.addProfile("BOB"));
     EXPECT_EQ(onDisk(), "ACE BOB current ACE");
@@ -155,6 +130,19 @@ TEST_F(SaveFileTest, ProfileChangesAreSavedAtOnce)
     EXPECT_EQ(onDisk(), "ACE BOB current BOB");
     profiles.deleteProfile("BOB");
     EXPECT_EQ(onDisk(), "ACE current ACE");
+
+    // A restart keeps the best ten scores but not the flags of the running game (the hand-made
+    // file above shows that every other field goes to disk and back).
+    profiles.topTenChanged = true;
+    for (std::uint32_t s = 100; s <= 1200; s += 100)
+        profiles.findProfile("ACE")->addScore(s);
+    ASSERT_TRUE(profiles.save());
+    Profiles again;
+    ASSERT_TRUE(again.load(path()));
+    EXPECT_FALSE(again.topTenChanged);
+    const Profile& ace = *again.findProfile("ACE");
+    EXPECT_EQ(std::vector<std::uint32_t>(ace.scores.begin(), ace.scores.end()),
+              (std::vector<std::uint32_t>{1200, 1100, 1000, 900, 800, 700, 600, 500, 400, 300}));
 }
 
 TEST_F(SaveFileTest, AnUnreadableFileIsKeptAsideAndTheDefaultsTakeOver)
