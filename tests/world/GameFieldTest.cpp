@@ -290,24 +290,6 @@ TEST_F(GameFieldTest, FlyingOffTheEndOpensTheNextLevelAndAfterTheLastIsVictoryWh
     EXPECT_EQ(profile->scores().size(), 1u);
 }
 
-TEST_F(GameFieldTest, EveryLevelStartWritesTheSavedGame)
-{
-    GameField field;
-    start(field, 3);
-    Xml::CXmlNode record;
-    ASSERT_TRUE(decode(profile->savedGame(), record));
-    EXPECT_EQ(record.getName(), "save");
-    EXPECT_EQ(record.getInt("m_status", -1), 1);
-    EXPECT_EQ(record.getInt("m_levelNum", 0), 3);
-    EXPECT_EQ(record.getInt("m_livesCount", 0), 3);
-    EXPECT_EQ(record.getInt("bridgeNum", -1), 0);
-    EXPECT_NE(record.findChild("scores"), nullptr);
-    EXPECT_EQ(profile->levelMax(), 3);
-    // Upper-case hexadecimal, two digits a byte.
-    for (const char c : profile->savedGame())
-        EXPECT_TRUE((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')) << c;
-}
-
 TEST_F(GameFieldTest, PassingTheLastBridgeResumesAtTheNextLevelWithItsOwnFiguresAndNoBridgesAtItsStart)
 {
     {
@@ -388,11 +370,24 @@ TEST_F(GameFieldTest, PastTheLastBridgeOfTheLastLevelContinuingWinsTheGame)
     }
 }
 
-TEST_F(GameFieldTest, AContinuedGameStandsAtItsCheckpointWithItsScore)
+TEST_F(GameFieldTest, EveryLevelStartWritesTheSavedGameAndAContinuedGameStandsAtItsCheckpointWithItsScore)
 {
     {
         GameField field;
         start(field, 4);
+        Xml::CXmlNode record;
+        ASSERT_TRUE(decode(profile->savedGame(), record));
+        EXPECT_EQ(record.getName(), "save");
+        EXPECT_EQ(record.getInt("m_status", -1), 1);
+        EXPECT_EQ(record.getInt("m_levelNum", 0), 4);
+        EXPECT_EQ(record.getInt("m_livesCount", 0), 3);
+        EXPECT_EQ(record.getInt("bridgeNum", -1), 0);
+        EXPECT_NE(record.findChild("scores"), nullptr);
+        EXPECT_EQ(profile->levelMax(), 4);
+        // Upper-case hexadecimal, two digits a byte.
+        for (const char c : profile->savedGame())
+            EXPECT_TRUE((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')) << c;
+
         for (const char key : {'Q', 'Z', 'J'})
             field.onKey(key);
         field.world().arena().scores().addScore(777, Vector4());
