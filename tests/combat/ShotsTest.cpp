@@ -1,5 +1,5 @@
 // The shot manager: its two hit questions, the accuracy count, spent shots going with their
-// impacts, trails that outlive their missiles, and the view scrolling under flying shots.
+// impacts, and the trails of missiles, which stay put in the world and outlive them.
 #include "combat/Bullet.h"
 #include "combat/Missile.h"
 #include "combat/TankRocket.h"
@@ -84,13 +84,24 @@ TEST_F(ShotsTest, RoundsThatRunOutOfRangeAreRemovedAfterFourHundredPixels)
     EXPECT_EQ(arena.effects().animationCount(), 2u);
 }
 
-TEST_F(ShotsTest, AMissileTrailOutlivesItsMissileAndThenGoes)
+TEST_F(ShotsTest, AMissileTrailStaysPutInTheWorldWhenTheViewScrollsAndOutlivesItsMissile)
 {
     Shots* shots = &arena.shots();
     Effects* effects = &arena.effects();
-    auto missile = fired<Missile>(arena, Vector4(400.0f, 100.0f), 0.0f);
+    shots->setCamera(Vector4(0.0f, 1000.0f));
+    auto missile = fired<Missile>(arena, Vector4(400.0f, 1300.0f), 0.0f);
     missile->setRange(50.0f);
+    const NVolant::ParticleSystem* trail = missile->trail();
     shots->add(std::move(missile));
+    ASSERT_NE(trail, nullptr);
+    shots->update(kFrame);
+    ASSERT_GT(trail->aliveCount(), 0);
+    const float y = trail->particle(0).y;
+    const float emitterY = trail->locationY();
+    shots->setCamera(Vector4(0.0f, 1005.0f)); // 5 px further up the level: everything 5 px lower
+    EXPECT_FLOAT_EQ(trail->particle(0).y, y + 5.0f);
+    EXPECT_FLOAT_EQ(trail->locationY(), emitterY + 5.0f);
+
     int frames = 0;
     while (!shots->playerShots().empty() && frames < 100) {
         effects->update(kFrame);
@@ -102,23 +113,6 @@ TEST_F(ShotsTest, AMissileTrailOutlivesItsMissileAndThenGoes)
     for (int i = 0; i < 120 && effects->trailCount() > 0; ++i)
         effects->update(kFrame);
     EXPECT_EQ(effects->trailCount(), 0u);
-}
-
-TEST_F(ShotsTest, FlyingTrailsStayPutInTheWorldWhenTheViewScrolls)
-{
-    Shots* shots = &arena.shots();
-    shots->setCamera(Vector4(0.0f, 1000.0f));
-    auto missile = fired<Missile>(arena, Vector4(400.0f, 1300.0f), 0.0f);
-    const NVolant::ParticleSystem* trail = missile->trail();
-    shots->add(std::move(missile));
-    ASSERT_NE(trail, nullptr);
-    shots->update(kFrame);
-    ASSERT_GT(trail->aliveCount(), 0);
-    const float y = trail->particle(0).y;
-    const float emitterY = trail->locationY();
-    shots->setCamera(Vector4(0.0f, 1005.0f)); // 5 px further up the level: everything 5 px lower
-    EXPECT_FLOAT_EQ(trail->particle(0).y, y + 5.0f);
-    EXPECT_FLOAT_EQ(trail->locationY(), emitterY + 5.0f);
 }
 
 } // namespace

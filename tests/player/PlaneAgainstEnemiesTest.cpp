@@ -73,8 +73,6 @@ TEST_F(PlaneAgainstEnemiesTest, EightCannonRoundsDestroyATankAndEachHitCounts)
     controls.cannon = false;
     EXPECT_TRUE(enemies->all().empty()) << "the tank survived " << frames << " frames of fire";
     EXPECT_EQ(arena.scores().shotsHittedCount(), 8); // 60 hull at 8 a round
-    EXPECT_EQ(arena.scores().planesKilled(), 1);
-    EXPECT_EQ(arena.scores().levelScores(), 60);
     EXPECT_GE(arena.scores().shotsCount(), 8);
 }
 
