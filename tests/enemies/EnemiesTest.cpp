@@ -162,9 +162,9 @@ TEST_F(EnemiesTest, ANewGameNumbersItsEnemiesFromOneAndOnlyActiveEnemiesAreFound
     EXPECT_EQ(enemies->findById(-5), nullptr);
 }
 
-TEST_F(EnemiesTest, ABrokenBridgeBecomesTheCheckpointOnceAndScoresWithoutAKill)
+TEST_F(EnemiesTest, ABrokenBridgeBecomesTheCheckpointOnceAndScoresWithoutAKillTheLastEndsTheLevel)
 {
-    loadList({record(500, 100, 100), record(300, 400, 400), record(300, 400, 2000)});
+    loadList({record(500, 100, 100), record(300, 400, 400), record(300, 400, 1000)});
     EBridge& bridge = *enemies->bridges()[0];
     breakBridge(bridge);
     EXPECT_EQ(enemies->all().size(), 3u); // a wreck stays
@@ -183,16 +183,13 @@ TEST_F(EnemiesTest, ABrokenBridgeBecomesTheCheckpointOnceAndScoresWithoutAKill)
     EXPECT_FALSE(bridge.exploding());
     EXPECT_EQ(enemies->collideWithPlayer(playerAt(bridge.position())), 0);
     EXPECT_FALSE(enemies->takeCheckpointChanged());
-}
 
-TEST_F(EnemiesTest, TheLastBridgeEndsTheLevelOnlyWhenItBreaksCloseAboveTheCamera)
-{
-    loadList({record(500, 100, 100), record(300, 400, 300), record(300, 400, 600)});
-    setCamera(300);
+    // The last bridge ends the level only when it breaks close above the camera.
+    setCamera(700);
     breakBridge(*enemies->bridges()[1]);
-    EXPECT_EQ(enemies->bridgesPassed(), 2);   // the first lay lowest and was broken from the start
+    EXPECT_EQ(enemies->bridgesPassed(), 2);
     EXPECT_FALSE(enemies->levelEndReached()); // 300 above the camera
-    setCamera(351);
+    setCamera(751);
     run(1);
     EXPECT_TRUE(enemies->levelEndReached()); // 249 above
 }
