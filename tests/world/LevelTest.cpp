@@ -18,17 +18,33 @@ protected:
     NVolant::Arena arena;
 };
 
-TEST_F(LevelTest, LoadsTerrainEnemiesAndBonusesOfItsFolder)
+TEST_F(LevelTest, ALevelLoadsItsFolderLooksThroughOneCameraAndLeavesNothingOfItsOwnWhenFinished)
 {
-    Level level(arena, Level::folderFor(7));
-    EXPECT_EQ(level.folder(), "levels/07/");
-    EXPECT_GT(level.terrain().rows(), 0);
-    EXPECT_GT(level.terrain().sectorGraphicCount(), 0u);
-    EXPECT_FALSE(level.enemies().all().empty());
-    EXPECT_FALSE(level.enemies().bridges().empty());
-    EXPECT_FALSE(arena.bonuses().bonuses().empty());
-    EXPECT_EQ(arena.targets(), &level.enemies());
-    EXPECT_EQ(level.cameraPosition().y, 0.0f);
+    {
+        Level level(arena, Level::folderFor(7));
+        EXPECT_EQ(level.folder(), "levels/07/");
+        EXPECT_GT(level.terrain().rows(), 0);
+        EXPECT_GT(level.terrain().sectorGraphicCount(), 0u);
+        EXPECT_FALSE(level.enemies().all().empty());
+        EXPECT_FALSE(level.enemies().bridges().empty());
+        EXPECT_FALSE(arena.bonuses().bonuses().empty());
+        EXPECT_EQ(arena.targets(), &level.enemies());
+        EXPECT_EQ(level.cameraPosition().y, 0.0f);
+
+        arena.effects().addRandomExplosion(Vector4(100, 100, 0, 1));
+        level.setCamera(Vector4(0.0f, 640.0f, 0.0f, 1.0f));
+        EXPECT_EQ(level.cameraPosition().y, 640.0f);
+        EXPECT_EQ(level.enemies().camera().y, 640.0f);
+        EXPECT_EQ(arena.shots().camera().y, 640.0f);
+        EXPECT_EQ(arena.effects().camera().y, 640.0f);
+        EXPECT_EQ(arena.bonuses().camera().y, 640.0f);
+    }
+    EXPECT_EQ(arena.bonuses().size(), 0u);
+    EXPECT_EQ(arena.effects().animationCount(), 0u);
+    EXPECT_EQ(arena.shots().camera().y, 0.0f) << "the next level starts at the bottom";
+    EXPECT_EQ(arena.bonuses().camera().y, 0.0f);
+    EXPECT_EQ(arena.effects().camera().y, 0.0f);
+    EXPECT_EQ(arena.targets(), nullptr);
     EXPECT_EQ(Level::folderFor(12), "levels/12/");
 }
 
@@ -55,17 +71,6 @@ TEST_F(LevelTest, AnEmptyEnemyListGivesALevelWithoutEnemies)
     EXPECT_EQ(level.collidePlayer(NVolant::CollitionCircles()), 0);
 }
 
-TEST_F(LevelTest, EveryPartOfTheWorldLooksThroughTheSameCamera)
-{
-    Level level(arena, Level::folderFor(1));
-    const Vector4 camera(0.0f, 640.0f, 0.0f, 1.0f);
-    level.setCamera(camera);
-    EXPECT_EQ(level.cameraPosition().y, 640.0f);
-    EXPECT_EQ(level.enemies().camera().y, 640.0f);
-    EXPECT_EQ(arena.shots().camera().y, 640.0f);
-    EXPECT_EQ(arena.effects().camera().y, 640.0f);
-}
-
 TEST_F(LevelTest, RestartingGivesFreshShotsAndEffectsAndTheViewAtTheCheckpoint)
 {
     Level level(arena, Level::folderFor(2));
@@ -78,22 +83,6 @@ TEST_F(LevelTest, RestartingGivesFreshShotsAndEffectsAndTheViewAtTheCheckpoint)
     // What lies before the checkpoint: EnemiesTest.
     EXPECT_EQ(level.enemies().bridgesPassed(), 1);
     EXPECT_EQ(level.cameraPosition().y, level.enemies().bridges()[0]->position().y);
-}
-
-TEST_F(LevelTest, AFinishedLevelLeavesNothingOfItsOwnInTheArena)
-{
-    {
-        Level level(arena, Level::folderFor(3));
-        arena.effects().addRandomExplosion(Vector4(100, 100, 0, 1));
-        level.setCamera(Vector4(0.0f, 640.0f, 0.0f, 1.0f));
-        ASSERT_GT(arena.bonuses().size(), 0u);
-    }
-    EXPECT_EQ(arena.bonuses().size(), 0u);
-    EXPECT_EQ(arena.effects().animationCount(), 0u);
-    EXPECT_EQ(arena.shots().camera().y, 0.0f) << "the next level starts at the bottom";
-    EXPECT_EQ(arena.bonuses().camera().y, 0.0f);
-    EXPECT_EQ(arena.effects().camera().y, 0.0f);
-    EXPECT_EQ(arena.targets(), nullptr);
 }
 
 } // namespace
