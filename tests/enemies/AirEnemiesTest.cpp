@@ -38,28 +38,6 @@ protected:
     }
 };
 
-TEST_F(AirEnemiesTest, AHoveringHelicopterNeverMovesButFiresMissilesAlongItsHeading)
-{
-    auto h = helic(0, 300, 400, 1, 0, 5);
-    for (int i = 0; i < 300; ++i)
-        h->update(kStep);
-    EXPECT_EQ(h->position(), Vector4(300, 400));
-    EXPECT_EQ(h->group(), 1);
-    const auto& shots = arena.shots().enemyShots();
-    ASSERT_EQ(shots.size(), 4u); // the second update, then every 1500 ms
-    const auto* missile = dynamic_cast<const NVolant::Missile*>(shots.front().get());
-    ASSERT_NE(missile, nullptr);
-    EXPECT_FLOAT_EQ(missile->angle(), -45.0f);
-    EXPECT_EQ(missile->target(), 0);
-    EXPECT_EQ(missile->position(), Vector4(300, 400));
-
-    auto quiet = helic(1, 300, 400, 0, 2, 0);
-    arena.shots().clear();
-    for (int i = 0; i < 300; ++i)
-        quiet->update(kStep);
-    EXPECT_TRUE(arena.shots().enemyShots().empty());
-}
-
 TEST_F(AirEnemiesTest, AHelicopterPatrolsBetweenTheScreenEdgesWithoutATerrain)
 {
     auto h = helic(2, 400, 300, 2, 3);
