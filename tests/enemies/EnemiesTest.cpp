@@ -5,14 +5,11 @@
 #include "combat/TankRocket.h"
 #include "content/ResourceArchive.h"
 #include "content/Sprite.h"
-#include "enemies/EBoat.h"
 #include "enemies/EBridge.h"
-#include "enemies/EHelic.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
 #include "content/LevelFiles.h"
 #include "gameplay/CollitionCircles.h"
-#include "gameplay/Images.h"
 #include "score/Scores.h"
 
 #include "support/HeadlessPlatform.h"
@@ -219,51 +216,37 @@ TEST_F(EnemiesTest, ARestartAfterTheFinalBridgeGoesBackToTheOneBeforeIt)
 
 TEST_F(EnemiesTest, StillUnitsNeverMoveAndFireFromTheirSecondUpdateOnlyWithAWeaponRange)
 {
-    NVolant::Images* images = NVolant::Images::instance();
     const struct {
-        const char* what;
-        std::function<std::unique_ptr<Enemy>(int weaponRange)> make; // at (300, 400), speed class 0
-        int group;
+        int type, group;
         bool rocket; // boats fire rockets, helicopters missiles
         float angle; // boats straight down the screen, helicopters along their heading
-    } kinds[] = {
-        {"boat",
-         [&](int range) {
-             return make<NVolant::EBoat>(0, *images->boats[0], *images->boatParams[0], 300, 400, 2, 0, range);
-         },
-         2, true, 180.0f},
-        {"helicopter",
-         [&](int range) {
-             return make<NVolant::EHelic>(100, *images->helics[0], *images->helicParams[0], 300, 400, 1, 0,
-                                          range);
-         },
-         1, false, -45.0f},
-    };
+    } kinds[] = {{0, 2, true, 180.0f}, {100, 1, false, -45.0f}};
     for (const auto& kind : kinds) {
-        SCOPED_TRACE(kind.what);
+        SCOPED_TRACE(kind.type);
         arena.shots().clear();
-        auto unit = kind.make(5);
-        unit->update(kStep);
+        loadList(
+            {record(kind.type, 300, 400, kind.group, 0, 5), record(kind.type, 500, 400, kind.group, 0, 0)});
+        Enemy& unit = *enemies->all()[0];
+        Enemy& quiet = *enemies->all()[1];
+        unit.update(kStep);
         EXPECT_TRUE(arena.shots().enemyShots().empty());
-        unit->update(kStep);
+        unit.update(kStep);
         ASSERT_EQ(arena.shots().enemyShots().size(), 1u);
-        for (int i = 0; i < 300; ++i)
-            unit->update(kStep);
-        EXPECT_EQ(unit->position(), Vector4(300, 400));
-        EXPECT_EQ(unit->group(), kind.group);
+        for (int i = 0; i < 300; ++i) {
+            unit.update(kStep);
+            quiet.update(kStep);
+        }
+        EXPECT_EQ(unit.position(), Vector4(300, 400));
+        EXPECT_EQ(unit.group(), kind.group);
         EXPECT_GT(arena.shots().enemyShots().size(), 2u);
-        const NVolant::Shot& shot = *arena.shots().enemyShots().front();
-        EXPECT_EQ(dynamic_cast<const NVolant::TankRocket*>(&shot) != nullptr, kind.rocket);
-        EXPECT_EQ(dynamic_cast<const NVolant::Missile*>(&shot) != nullptr, !kind.rocket);
-        EXPECT_FLOAT_EQ(shot.angle(), kind.angle);
-        EXPECT_LT((shot.position() - unit->position()).length(), unit->sprite().frameWidth / 2.0f);
-        EXPECT_EQ(shot.flightSound(), NVolant::SoundCue::EnemyMissile);
-
-        arena.shots().clear();
-        auto quiet = kind.make(0);
-        for (int i = 0; i < 300; ++i)
-            quiet->update(kStep);
-        EXPECT_TRUE(arena.shots().enemyShots().empty());
+        // Every shot left from the armed unit: one from the unit without a range would lie 200 px off.
+        for (const auto& shot : arena.shots().enemyShots()) {
+            EXPECT_EQ(dynamic_cast<const NVolant::TankRocket*>(shot.get()) != nullptr, kind.rocket);
+            EXPECT_EQ(dynamic_cast<const NVolant::Missile*>(shot.get()) != nullptr, !kind.rocket);
+            EXPECT_FLOAT_EQ(shot->angle(), kind.angle);
+            EXPECT_LT((shot->position() - unit.position()).length(), unit.sprite().frameWidth / 2.0f);
+            EXPECT_EQ(shot->flightSound(), NVolant::SoundCue::EnemyMissile);
+        }
     }
 }
 
