@@ -109,10 +109,16 @@ protected:
     NVolant::Sounds* sounds = nullptr;
 };
 
-TEST_F(GameFieldTest, AStartedLevelWaitsForTheThirdMouseMove)
+TEST_F(GameFieldTest, LevelNumbersAreClampedAndAStartedLevelWaitsForTheThirdMouseMove)
 {
     GameField field;
+    for (const auto& [asked, set] :
+         {std::pair{0, 1}, std::pair{45, 30}, std::pair{-7, 1}, std::pair{17, 17}}) {
+        field.setLevel(asked);
+        EXPECT_EQ(field.levelNumber(), set) << asked;
+    }
     EXPECT_EQ(field.status(), FieldStatus::Idle);
+    EXPECT_FALSE(field.hasLevel());
     start(field, 1);
     EXPECT_EQ(field.status(), FieldStatus::Waiting);
     ASSERT_TRUE(field.hasLevel());
@@ -168,18 +174,6 @@ TEST_F(GameFieldTest, AnyKeyStartsPlayTheCentredTitleFadesWithinHalfASecondAndPa
     // Pausing does nothing unless play runs.
     field.pause();
     EXPECT_EQ(field.status(), FieldStatus::Waiting);
-}
-
-TEST_F(GameFieldTest, LevelNumbersAreClampedToTheThirtyLevels)
-{
-    GameField field;
-    for (const auto& [asked, set] :
-         {std::pair{0, 1}, std::pair{45, 30}, std::pair{-7, 1}, std::pair{17, 17}}) {
-        field.setLevel(asked);
-        EXPECT_EQ(field.levelNumber(), set) << asked;
-    }
-    EXPECT_EQ(field.status(), FieldStatus::Idle);
-    EXPECT_FALSE(field.hasLevel());
 }
 
 TEST_F(GameFieldTest, TheCheatAddsTwoLivesOnlyWhenTypedInOneGo)
