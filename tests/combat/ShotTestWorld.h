@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +59,29 @@ protected:
 
     // How often the pick-up chime sounded in this test's game.
     int chimes() const { return arena.sounds().plays(NVolant::SoundCue::Bonus); }
+
+    // A picture drawn alone over one grey.
+    template <typename Draw> Frame picture(Draw draw, int grey = 0)
+    {
+        const float g = static_cast<float>(grey) / 255.0f;
+        platform->beginFrame(g, g, g);
+        draw();
+        platform->endFrame();
+        return platform->readFrame();
+    }
+
+    // Pixels inside a box whose colours differ between two pictures by more than a tolerance (the
+    // differences of red, green and blue summed).
+    static int differing(const Frame& a, const Frame& b, int x0, int y0, int x1, int y1, int tolerance = 0)
+    {
+        int n = 0;
+        for (int y = std::max(y0, 0); y < std::min(y1, a.height); ++y)
+            for (int x = std::max(x0, 0); x < std::min(x1, a.width); ++x) {
+                const Frame::Pixel p = a.at(x, y), q = b.at(x, y);
+                n += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b) > tolerance ? 1 : 0;
+            }
+        return n;
+    }
 
     HeadlessPlatform* const platform = s_platform.get();
     NVolant::Arena arena;

@@ -28,17 +28,11 @@ protected:
     // The sight drawn alone on black.
     Frame drawn(AimSight& sight)
     {
-        platform->beginFrame();
-        sight.draw();
-        platform->endFrame();
-        return platform->readFrame();
+        return picture([&] { sight.draw(); });
     }
     static int differing(const Frame& a, const Frame& b)
     {
-        int count = 0;
-        for (std::size_t i = 0; i < a.rgba.size(); ++i)
-            count += a.rgba[i] != b.rgba[i] ? 1 : 0;
-        return count;
+        return ShotTestWorld::differing(a, b, 0, 0, a.width, a.height);
     }
 
     Vector4 planeWorld{400.0f, 1100.0f};

@@ -39,19 +39,6 @@ int litAround(const Frame& frame, float x, float y, int half)
     return lit;
 }
 
-// Pixels that differ between two pictures inside a box.
-int differing(const Frame& a, const Frame& b, int x0, int y0, int x1, int y1)
-{
-    int n = 0;
-    for (int y = std::max(y0, 0); y < std::min(y1, a.height); ++y)
-        for (int x = std::max(x0, 0); x < std::min(x1, a.width); ++x) {
-            const Frame::Pixel p = a.at(x, y), q = b.at(x, y);
-            if (std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b) > 24)
-                ++n;
-        }
-    return n;
-}
-
 class PlaneFlightTest : public ShotTestWorld {
 protected:
     // One frame as the game field runs it while playing.
@@ -67,21 +54,13 @@ protected:
     // The picture as the game field draws it, with or without the bonuses.
     Frame whole(bool withBonuses = true)
     {
-        return alone([&] {
+        return picture([&] {
             level->drawGround();
             plane->draw();
             if (withBonuses)
                 arena.bonuses().draw();
             level->drawTop();
         });
-    }
-
-    template <typename Draw> Frame alone(Draw draw)
-    {
-        platform->beginFrame();
-        draw();
-        platform->endFrame();
-        return platform->readFrame();
     }
 
     // Of the screen points given, how many lie on the screen and how many of those show what was
@@ -132,7 +111,7 @@ TEST_F(PlaneFlightTest, UpLevelOneThePlaneTakesEveryBonusAndItsShotsAndImpactsAr
             const int sy = static_cast<int>(plane->cameraOffset().y + 600 - at.y);
             const Frame with = whole();
             with.save("player", "flight-pickup-" + std::to_string(taken));
-            EXPECT_GT(differing(with, whole(false), sx - 30, sy - 30, sx + 30, sy + 30), 100)
+            EXPECT_GT(differing(with, whole(false), sx - 30, sy - 30, sx + 30, sy + 30, 24), 100)
                 << "taken bonus " << taken;
             ++next;
         }
@@ -145,10 +124,11 @@ TEST_F(PlaneFlightTest, UpLevelOneThePlaneTakesEveryBonusAndItsShotsAndImpactsAr
                 flying.push_back(NVolant::Shot::toScreen(shot->position(), arena.shots().camera()));
             for (const auto& animation : arena.effects().animations())
                 impacts.push_back(animation->position);
-            const auto [shotsThere, shotsShown] = shownAt(alone([&] { arena.shots().draw(); }), flying, 3);
+            const auto [shotsThere, shotsShown] = shownAt(picture([&] { arena.shots().draw(); }), flying, 3);
             EXPECT_EQ(shotsShown, shotsThere) << "nothing drawn where a shot flies, frame " << frame;
             flightsDrawn += shotsThere > 0 ? 1 : 0;
-            const auto [there, shown] = shownAt(alone([&] { arena.effects().drawAnimations(); }), impacts, 6);
+            const auto [there, shown] =
+                shownAt(picture([&] { arena.effects().drawAnimations(); }), impacts, 6);
             impactsThere += there;
             impactsShown += shown;
             if (frame == 90)

@@ -42,27 +42,9 @@ protected:
     static float halfWidth(const Plane& p) { return p.sprite().frameWidth / 2.0f; }
     static float halfHeight(const Plane& p) { return p.sprite().frameHeight / 2.0f; }
 
-    // A picture drawn over one grey.
-    template <typename Draw> Frame picture(Draw draw, int grey = 0)
-    {
-        const float g = static_cast<float>(grey) / 255.0f;
-        platform->beginFrame(g, g, g);
-        draw();
-        platform->endFrame();
-        return platform->readFrame();
-    }
     static bool same(const Frame::Pixel& a, const Frame::Pixel& b)
     {
         return a.r == b.r && a.g == b.g && a.b == b.b;
-    }
-    // Pixels that differ between two pictures inside a box.
-    static int differing(const Frame& a, const Frame& b, int x1, int y1, int x2, int y2)
-    {
-        int count = 0;
-        for (int y = y1; y < y2; ++y)
-            for (int x = x1; x < x2; ++x)
-                count += same(a.at(x, y), b.at(x, y)) ? 0 : 1;
-        return count;
     }
 };
 
