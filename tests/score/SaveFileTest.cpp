@@ -322,7 +322,7 @@ TEST_F(SaveFileDurability, AFolderThatCannotBeWrittenLeavesTheOldFile)
     EXPECT_FALSE(exists("missing"));
 }
 
-TEST_F(SaveFileDurability, AKilledWriteIsNeverTakenForTheSave)
+TEST_F(SaveFileDurability, AKilledWriteIsNeverTakenForTheSaveAndKillingTheProcessAtAnyMomentLeavesAWholeFile)
 {
     Profiles profiles;
     saveOneProfile(profiles);
@@ -331,21 +331,18 @@ TEST_F(SaveFileDurability, AKilledWriteIsNeverTakenForTheSave)
     std::vector<std::uint8_t> half(full.begin(), full.begin() + static_cast<long>(full.size() / 2));
     NLib::scrambleBuffer(half.data(), half.size(), Profiles::kSaveKey);
     m_dir.write("save.dat.tmp", half);
+    {
+        Profiles reader;
+        ASSERT_TRUE(reader.load(path()));
+        EXPECT_FALSE(reader.takeUnreadableNotice());
+        ASSERT_EQ(reader.profileCount(), 1u);
+        EXPECT_EQ(reader.profileAt(0)->scores.front(), 1234u);
+        // The next save replaces the leftover.
+        ASSERT_TRUE(reader.addProfile("NEXT"));
+        EXPECT_FALSE(exists("save.dat.tmp"));
+    }
 
-    Profiles reader;
-    ASSERT_TRUE(reader.load(path()));
-    EXPECT_FALSE(reader.takeUnreadableNotice());
-    ASSERT_EQ(reader.profileCount(), 1u);
-    EXPECT_EQ(reader.profileAt(0)->scores.front(), 1234u);
-    // The next save replaces the leftover.
-    ASSERT_TRUE(reader.addProfile("NEXT"));
-    EXPECT_FALSE(exists("save.dat.tmp"));
-}
-
-TEST_F(SaveFileDurability, KillingTheProcessAtAnyMomentLeavesAWholeFile)
-{
-    Profiles profiles;
-    saveOneProfile(profiles);
+    // Now real writes, killed at random moments.
     std::mt19937 random(2026);
     for (int round = 0; round < 25; ++round) {
         int ready[2];
