@@ -69,7 +69,7 @@ TEST_F(PlaneTest, StartsWhereTheLevelSaysAndAccelerates)
     EXPECT_NEAR(plane.cameraOffset().y - camera, 0.1f * kFrame, 1e-3f);
 }
 
-TEST_F(PlaneTest, SettlesAtTheSteeringPointAndKeysPushIt)
+TEST_F(PlaneTest, SettlesAtTheSteeringPointWhichKeysPushAndTheScreenEdgesHold)
 {
     Plane plane(arena);
     steerTo(250, 320);
@@ -85,11 +85,9 @@ TEST_F(PlaneTest, SettlesAtTheSteeringPointAndKeysPushIt)
     // The steering point follows, so keyboard steering adds up frame after frame.
     fly(plane, 9);
     EXPECT_NEAR(plane.target().x, 300.0f, 10.0f);
-}
+    m_controls.steerLeft = m_controls.steerRight = m_controls.steerUp = m_controls.steerDown = false;
 
-TEST_F(PlaneTest, TargetStaysTenPixelsInsideTheEdgesAndAboveTheBottomBand)
-{
-    Plane plane(arena);
+    // The point is kept ten pixels inside the edges and above the bottom band.
     steerTo(0, 0);
     fly(plane);
     EXPECT_FLOAT_EQ(plane.target().x, halfWidth(plane) + 10.0f);
