@@ -17,7 +17,6 @@ public:
     // The same tight test against one circle at point.
     bool touches(const Vector4& point, float radius) const;
 
-    const std::vector<float>& radii() const { return m_radii; }
     // Distance of the farthest circle centre from the owner's origin plus that circle's radius.
     float boundingRadius() const { return m_boundingRadius; }
 

@@ -66,7 +66,6 @@ public:
 
     int score() const { return m_score; }
     int lives() const { return m_lives; }
-    int livesUsed() const { return m_livesUsed; }
     int boatsKilled() const { return _boatsKilled; }
     int helicsKilled() const { return _helicsKilled; }
     int planesKilled() const { return _planesKilled; }

@@ -5,40 +5,22 @@
 #include "content/Sprite.h"
 #include "platform/Log.h"
 
-#include "BonusFixture.h"
+#include "ShotTestWorld.h"
 
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <limits>
+#include <tuple>
 
 namespace {
 
 using NVolant::Bonus;
 using NVolant::Bonuses;
 
-struct Entry {
-    std::int32_t kind;
-    float x, y, z = 0, w = 1;
-};
-
-// "bonuses.dat" bytes; count overrides the number of records announced.
-std::vector<std::uint8_t> bonusFile(const std::vector<Entry>& entries, long long count = -1)
+// "bonuses.dat" bytes holding these records.
+std::vector<std::uint8_t> bonusFile(const std::vector<NVolant::BonusRecord>& records)
 {
-    std::vector<std::uint8_t> out(4);
-    const std::uint32_t n =
-        count < 0 ? static_cast<std::uint32_t>(entries.size()) : static_cast<std::uint32_t>(count);
-    std::memcpy(out.data(), &n, 4);
-    for (const Entry& e : entries) {
-        const std::size_t at = out.size();
-        out.resize(at + 20);
-        std::memcpy(out.data() + at, &e.kind, 4);
-        std::memcpy(out.data() + at + 4, &e.x, 4);
-        std::memcpy(out.data() + at + 8, &e.y, 4);
-        std::memcpy(out.data() + at + 12, &e.z, 4);
-        std::memcpy(out.data() + at + 16, &e.w, 4);
-    }
-    return out;
+    return NVolant::LevelFiles::encodeBonuses(records);
 }
 
 std::vector<int> kindsOf(const Bonuses& bonuses)
@@ -49,28 +31,28 @@ std::vector<int> kindsOf(const Bonuses& bonuses)
     return kinds;
 }
 
-class BonusesTest : public BonusFixture {
+class BonusesTest : public ShotTestWorld {
 protected:
-    Bonuses& bonuses = *(&arena.bonuses());
+    Bonuses& bonuses = arena.bonuses();
 };
 
-TEST_F(BonusesTest, LoadingSkipsUnknownKindsAndPlacesOffTheMapAndKeepsHeightOrder)
+TEST_F(BonusesTest, LoadingSkipsUnknownKindsAndPlacesOffTheMapAndKeepsHeightOrderAndMayFindNone)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    const auto bytes = bonusFile({{9, 100, 900},
-                                  {0, 100, 500},
-                                  {11, 100, 500},
-                                  {4, 200, 300},
-                                  {-3, 100, 500},
-                                  {2, -5, 500},
-                                  {2, 805, 500},
-                                  {2, 400, -1},
-                                  {2, nan, 500},
-                                  {2, 400, std::numeric_limits<float>::infinity()},
-                                  {7, 300, 900},
-                                  {1, 500, 5000},
-                                  {10, 0, 0},
-                                  {6, 800, 300}});
+    const auto bytes = bonusFile({{9, {100, 900}},
+                                  {0, {100, 500}},
+                                  {11, {100, 500}},
+                                  {4, {200, 300}},
+                                  {-3, {100, 500}},
+                                  {2, {-5, 500}},
+                                  {2, {805, 500}},
+                                  {2, {400, -1}},
+                                  {2, {nan, 500}},
+                                  {2, {400, std::numeric_limits<float>::infinity()}},
+                                  {7, {300, 900}},
+                                  {1, {500, 5000}},
+                                  {10, {0, 0}},
+                                  {6, {800, 300}}});
     setLogEcho(false); // the skipped records are logged
     bonuses.loadBytes(bytes, "levels/99/bonuses.dat", 4000.0f);
     // Sorted by height; equal heights keep the file's order.
@@ -80,16 +62,13 @@ TEST_F(BonusesTest, LoadingSkipsUnknownKindsAndPlacesOffTheMapAndKeepsHeightOrde
     // Without a known length only the lower bound of the map counts; loading replaces the list.
     bonuses.loadBytes(bytes, "levels/99/bonuses.dat");
     EXPECT_EQ(kindsOf(bonuses), (std::vector<int>{10, 4, 6, 9, 7, 1}));
-    setLogEcho(true);
-}
-
-TEST_F(BonusesTest, AMissingOrEmptyFileGivesALevelWithoutBonuses)
-{
-    bonuses.loadBytes(bonusFile({{1, 10, 20}}), "x");
+    // A missing or empty file gives a level without bonuses.
     bonuses.load("levels/99/bonuses.dat");
     EXPECT_EQ(bonuses.size(), 0u);
+    bonuses.loadBytes(bytes, "x");
     bonuses.loadBytes(bonusFile({}), "x");
     EXPECT_EQ(bonuses.size(), 0u);
+    setLogEcho(true);
 }
 
 TEST_F(BonusesTest, EveryGeneratedLevelPlacesAllItsBonuses)
@@ -114,23 +93,24 @@ TEST_F(BonusesTest, EveryGeneratedLevelPlacesAllItsBonuses)
 TEST_F(BonusesTest, PickUpsReachFromBelowTheScreenToWellAboveIt)
 {
     bonuses.setCamera(Vector4(0, 1000, 0, 1));
-    bonuses.loadBytes(bonusFile({{8, 100, 699.9f}, {8, 200, 700}, {8, 300, 1800}, {8, 400, 1800.1f}}), "x");
+    bonuses.loadBytes(bonusFile({{8, {100, 699.9f}}, {8, {200, 700}}, {8, {300, 1800}}, {8, {400, 1800.1f}}}),
+                      "x");
 
-    RecordingReceiver plane(Vector4(100, 699.9f));
-    EXPECT_FALSE(bonuses.checkPickup(plane)); // just below reach
-    plane.where = Vector4(200, 700);
-    EXPECT_TRUE(bonuses.checkPickup(plane)); // exactly camera - 300
-    plane.where = Vector4(300, 1800);
-    EXPECT_TRUE(bonuses.checkPickup(plane)); // exactly camera + 800
-    plane.where = Vector4(400, 1800.1f);
-    EXPECT_FALSE(bonuses.checkPickup(plane));
+    // From exactly camera - 300 up to exactly camera + 800.
+    RecordingReceiver plane;
+    for (const auto& [x, y, taken] :
+         {std::tuple{100.0f, 699.9f, false}, std::tuple{200.0f, 700.0f, true},
+          std::tuple{300.0f, 1800.0f, true}, std::tuple{400.0f, 1800.1f, false}}) {
+        plane.where = Vector4(x, y);
+        EXPECT_EQ(bonuses.checkPickup(plane), taken) << y;
+    }
     EXPECT_EQ(plane.effects.size(), 2u);
     EXPECT_EQ(chimes(), 2);
 }
 
 TEST_F(BonusesTest, OfTwoTouchedBonusesOnlyTheEarlierIsTakenInAFrame)
 {
-    bonuses.loadBytes(bonusFile({{10, 410, 300}, {2, 400, 300}, {5, 405, 295}}), "x");
+    bonuses.loadBytes(bonusFile({{10, {410, 300}}, {2, {400, 300}}, {5, {405, 295}}}), "x");
     RecordingReceiver plane(Vector4(405, 300));
     EXPECT_TRUE(bonuses.checkPickup(plane));
     EXPECT_EQ(plane.effects, (std::vector<std::string>{"addStealth"}));
@@ -144,7 +124,7 @@ TEST_F(BonusesTest, OfTwoTouchedBonusesOnlyTheEarlierIsTakenInAFrame)
 
 TEST_F(BonusesTest, ATakenBonusSwellsAndFadesOutInAThirdOfASecond)
 {
-    bonuses.loadBytes(bonusFile({{9, 400, 300}, {9, 600, 300}}), "x");
+    bonuses.loadBytes(bonusFile({{9, {400, 300}}, {9, {600, 300}}}), "x");
     RecordingReceiver plane(Vector4(400, 300));
     ASSERT_TRUE(bonuses.checkPickup(plane));
     const Bonus& taken = *bonuses.bonuses()[0];
@@ -201,8 +181,8 @@ TEST_F(BonusesTest, EveryKindDoesItsOwnThingOnceAndChimes)
         EXPECT_EQ(bonus->kind(), kind);
         EXPECT_GT(bonus->sprite().frameCount, 0);
         bonus->setPosition(400, 300, 0);
-        RecordingReceiver plane(
-            Vector4(400 + 32, 300)); // the touch circle reaches a little beyond the picture
+        // The touch circle reaches a little beyond the picture.
+        RecordingReceiver plane(Vector4(400 + 32, 300));
         EXPECT_TRUE(bonus->tryPickup(plane, arena.sounds())) << kind;
         EXPECT_FALSE(bonus->tryPickup(plane, arena.sounds())) << kind;
         EXPECT_EQ(plane.effects, std::vector<std::string>{expected[kind - 1]});
@@ -216,12 +196,12 @@ TEST_F(BonusesTest, EveryKindDoesItsOwnThingOnceAndChimes)
 
 TEST_F(BonusesTest, BonusesAreDrawnWithTheirShadowWhereTheCameraShowsThem)
 {
-    bonuses.loadBytes(bonusFile({{9, 200, 1300}, {1, 600, 1300}}), "x");
+    bonuses.loadBytes(bonusFile({{9, {200, 1300}}, {1, {600, 1300}}}), "x");
     bonuses.setCamera(Vector4(0, 1000, 0, 1)); // both at screen y 300
-    platform().beginFrame(0.5f, 0.5f, 0.5f);
+    platform->beginFrame(0.5f, 0.5f, 0.5f);
     bonuses.draw();
-    Frame frame = platform().readFrame();
-    platform().endFrame();
+    Frame frame = platform->readFrame();
+    platform->endFrame();
     frame.save("combat", "bonuses");
     const auto grey = [](const Frame::Pixel& p) {
         return std::abs(p.r - 128) < 3 && std::abs(p.g - 128) < 3;
@@ -237,10 +217,10 @@ TEST_F(BonusesTest, BonusesAreDrawnWithTheirShadowWhereTheCameraShowsThem)
     // Far below or above the screen nothing is drawn.
     for (float cameraY : {2000.0f, 600.0f}) {
         bonuses.setCamera(Vector4(0, cameraY, 0, 1));
-        platform().beginFrame(0.5f, 0.5f, 0.5f);
+        platform->beginFrame(0.5f, 0.5f, 0.5f);
         bonuses.draw();
-        const Frame empty = platform().readFrame();
-        platform().endFrame();
+        const Frame empty = platform->readFrame();
+        platform->endFrame();
         EXPECT_EQ(empty.countNot(128, 128, 128, 2), 0) << cameraY;
     }
 }

@@ -53,20 +53,6 @@ TEST_F(EffectsTest, AnimationsPlayOnceAndGoAtTheirLastFrame)
     EXPECT_EQ(effects->animationCount(), 0u);
 }
 
-TEST_F(EffectsTest, TrailsLiveUntilTheirLastParticleDies)
-{
-    auto emitter = std::make_unique<NVolant::ParticleSystem>(*trail, random);
-    emitter->fireAt(100, 100);
-    emitter->update(0.05f, 0.0f);
-    ASSERT_GT(emitter->aliveCount(), 0);
-    effects->adoptTrail(std::move(emitter));
-    effects->update(100.0f);
-    EXPECT_EQ(effects->trailCount(), 1u);
-    for (int i = 0; i < 5; ++i)
-        effects->update(100.0f);
-    EXPECT_EQ(effects->trailCount(), 0u);
-}
-
 TEST_F(EffectsTest, TheCameraMovingUpMovesEffectsDownTheScreen)
 {
     effects->addAnimation(std::make_unique<NLib::Sprite>(*animation), Vector4(50, 60));

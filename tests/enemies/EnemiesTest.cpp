@@ -2,6 +2,7 @@
 
 #include "combat/Missile.h"
 #include "combat/Shots.h"
+#include "combat/TankRocket.h"
 #include "content/ResourceArchive.h"
 #include "content/Sprite.h"
 #include "enemies/EBridge.h"
@@ -49,14 +50,6 @@ protected:
         for (const Enemy* e : enemies->active())
             types.push_back(e->type());
         return types;
-    }
-
-    static NVolant::CollitionCircles playerAt(const Vector4& p, float radius = 10.0f)
-    {
-        NVolant::CollitionCircles circles;
-        circles.append(Vector4(0, 0), radius);
-        circles.place(p, 0.0f);
-        return circles;
     }
 
     // A picture drawn over one grey.
@@ -170,9 +163,9 @@ TEST_F(EnemiesTest, ANewGameNumbersItsEnemiesFromOneAndOnlyActiveEnemiesAreFound
     EXPECT_EQ(enemies->findById(-5), nullptr);
 }
 
-TEST_F(EnemiesTest, ABrokenBridgeBecomesTheCheckpointOnceAndScoresWithoutAKill)
+TEST_F(EnemiesTest, ABrokenBridgeBecomesTheCheckpointOnceAndScoresWithoutAKillTheLastEndsTheLevel)
 {
-    loadList({record(500, 100, 100), record(300, 400, 400), record(300, 400, 2000)});
+    loadList({record(500, 100, 100), record(300, 400, 400), record(300, 400, 1000)});
     EBridge& bridge = *enemies->bridges()[0];
     breakBridge(bridge);
     EXPECT_EQ(enemies->all().size(), 3u); // a wreck stays
@@ -191,46 +184,15 @@ TEST_F(EnemiesTest, ABrokenBridgeBecomesTheCheckpointOnceAndScoresWithoutAKill)
     EXPECT_FALSE(bridge.exploding());
     EXPECT_EQ(enemies->collideWithPlayer(playerAt(bridge.position())), 0);
     EXPECT_FALSE(enemies->takeCheckpointChanged());
-}
 
-TEST_F(EnemiesTest, TheLastBridgeEndsTheLevelOnlyWhenItBreaksCloseAboveTheCamera)
-{
-    loadList({record(500, 100, 100), record(300, 400, 300), record(300, 400, 600)});
-    setCamera(300);
+    // The last bridge ends the level only when it breaks close above the camera.
+    setCamera(700);
     breakBridge(*enemies->bridges()[1]);
-    EXPECT_EQ(enemies->bridgesPassed(), 2);   // the first lay lowest and was broken from the start
+    EXPECT_EQ(enemies->bridgesPassed(), 2);
     EXPECT_FALSE(enemies->levelEndReached()); // 300 above the camera
-    setCamera(351);
+    setCamera(751);
     run(1);
     EXPECT_TRUE(enemies->levelEndReached()); // 249 above
-}
-
-TEST_F(EnemiesTest, RestartingFromACheckpointRebuildsExactlyTheEnemiesAfterIt)
-{
-    const std::vector<NVolant::EnemyRecord> list = {record(500, 100, 100), record(300, 400, 200),
-                                                    record(501, 100, 250), record(300, 400, 500),
-                                                    record(502, 700, 550), record(300, 400, 900)};
-    loadList(list);
-    setCamera(0);
-    breakBridge(*enemies->bridges()[0]);
-    setCamera(300);
-    breakBridge(*enemies->bridges()[1]);
-    EXPECT_EQ(enemies->bridgesPassed(), 2);
-
-    // Continuing: a fresh manager told how many bridges are behind.
-    enemies = std::make_unique<NVolant::Enemies>(arena);
-    loadList(list);
-    enemies->setCheckpoint(2);
-    enemies->restartFromCheckpoint();
-    EXPECT_EQ(enemies->camera().y, 500.0f);
-    loadList(list);
-    std::vector<int> order;
-    for (const auto& e : enemies->all())
-        order.push_back(e->type());
-    EXPECT_EQ(order, (std::vector<int>{300, 300, 502, 300}));
-    run(1);
-    EXPECT_EQ(enemies->bridgesPassed(), 2);
-    EXPECT_FALSE(enemies->takeCheckpointChanged());
 }
 
 TEST_F(EnemiesTest, ARestartAfterTheFinalBridgeGoesBackToTheOneBeforeIt)
@@ -250,6 +212,42 @@ TEST_F(EnemiesTest, ARestartAfterTheFinalBridgeGoesBackToTheOneBeforeIt)
     // A saved count larger than the level's bridges stops at its last one.
     enemies->setCheckpoint(40);
     EXPECT_EQ(enemies->bridgesPassed(), 2);
+}
+
+TEST_F(EnemiesTest, StillUnitsNeverMoveAndFireFromTheirSecondUpdateOnlyWithAWeaponRange)
+{
+    const struct {
+        int type, group;
+        bool rocket; // boats fire rockets, helicopters missiles
+        float angle; // boats straight down the screen, helicopters along their heading
+    } kinds[] = {{0, 2, true, 180.0f}, {100, 1, false, -45.0f}};
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.type);
+        arena.shots().clear();
+        loadList(
+            {record(kind.type, 300, 400, kind.group, 0, 5), record(kind.type, 500, 400, kind.group, 0, 0)});
+        Enemy& unit = *enemies->all()[0];
+        Enemy& quiet = *enemies->all()[1];
+        unit.update(kStep);
+        EXPECT_TRUE(arena.shots().enemyShots().empty());
+        unit.update(kStep);
+        ASSERT_EQ(arena.shots().enemyShots().size(), 1u);
+        for (int i = 0; i < 300; ++i) {
+            unit.update(kStep);
+            quiet.update(kStep);
+        }
+        EXPECT_EQ(unit.position(), Vector4(300, 400));
+        EXPECT_EQ(unit.group(), kind.group);
+        EXPECT_GT(arena.shots().enemyShots().size(), 2u);
+        // Every shot left from the armed unit: one from the unit without a range would lie 200 px off.
+        for (const auto& shot : arena.shots().enemyShots()) {
+            EXPECT_EQ(dynamic_cast<const NVolant::TankRocket*>(shot.get()) != nullptr, kind.rocket);
+            EXPECT_EQ(dynamic_cast<const NVolant::Missile*>(shot.get()) != nullptr, !kind.rocket);
+            EXPECT_FLOAT_EQ(shot->angle(), kind.angle);
+            EXPECT_LT((shot->position() - unit.position()).length(), unit.sprite().frameWidth / 2.0f);
+            EXPECT_EQ(shot->flightSound(), NVolant::SoundCue::EnemyMissile);
+        }
+    }
 }
 
 TEST_F(EnemiesTest, TheSightPicksTheFirstSuitableEnemyInItsConeAndLooksNoFurtherThan350)
@@ -333,30 +331,54 @@ TEST_F(EnemiesTest, EveryShadowLiesUnderEveryBody)
     EXPECT_GT(shadow, 50) << "the shadows are drawn at all";
 }
 
-TEST_F(EnemiesTest, AnIntactBridgeHurtsByItsHullEveryFrameAndABoatRammedExplodesWithoutScore)
+TEST_F(EnemiesTest, AnIntactBridgeHurtsByItsHullEveryFrame)
 {
-    loadList({record(500, 100, 100), record(300, 400, 300), record(0, 200, 500)});
+    loadList({record(500, 100, 100), record(300, 400, 300)});
     const auto& bridge = *enemies->bridges()[0];
     const auto player = playerAt(bridge.position());
     EXPECT_EQ(enemies->collideWithPlayer(player), bridge.hull());
     EXPECT_EQ(enemies->collideWithPlayer(player), bridge.hull());
     EXPECT_FALSE(bridge.destroyed());
-
-    Enemy* boat = firstOfType(0);
-    const int hull = boat->hull();
-    EXPECT_EQ(enemies->collideWithPlayer(playerAt(boat->position())), hull);
-    EXPECT_TRUE(boat->finished());
-    run(1);
-    EXPECT_EQ(firstOfType(0), nullptr);
-    EXPECT_EQ(arena.scores().levelScores(), 0);
-    EXPECT_EQ(arena.scores().boatsKilled(), 0);
 }
 
-} // namespace
+TEST_F(EnemiesTest, EveryKindShotDownScoresItsValueAndCountsItsKillRammedItGivesNeither)
+{
+    const struct {
+        int type;
+        bool rammable; // ground units cannot be flown into
+        int (NVolant::Scores::*kills)() const;
+    } kinds[] = {
+        {0, true, &NVolant::Scores::boatsKilled},     {100, true, &NVolant::Scores::helicsKilled},
+        {201, true, &NVolant::Scores::planesKilled},  {400, false, &NVolant::Scores::planesKilled},
+        {500, false, &NVolant::Scores::planesKilled},
+    };
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.type);
+        arena.scores().resetLevelStats();
+        loadList({record(kind.type, 400, 300, 2)});
+        Enemy* rammed = firstOfType(kind.type);
+        const int hull = rammed->hull();
+        EXPECT_EQ(enemies->collideWithPlayer(playerAt(rammed->position() + Vector4(0, 100))), 0);
+        EXPECT_EQ(enemies->collideWithPlayer(playerAt(rammed->position())), kind.rammable ? hull : 0);
+        run(1);
+        EXPECT_EQ(firstOfType(kind.type) == nullptr, kind.rammable);
+        EXPECT_EQ(arena.scores().levelScores(), 0);
+        EXPECT_EQ((arena.scores().*kind.kills)(), 0);
 
-namespace {
+        loadList({record(kind.type, 400, 300, 2)});
+        const int value = firstOfType(kind.type)->value();
+        for (int frame = 0; frame < 300 && firstOfType(kind.type); ++frame) {
+            if (!firstOfType(kind.type)->finished())
+                missileAt(firstOfType(kind.type)->position());
+            run(1);
+        }
+        EXPECT_EQ(firstOfType(kind.type), nullptr);
+        EXPECT_EQ(arena.scores().levelScores(), value);
+        EXPECT_EQ((arena.scores().*kind.kills)(), 1);
+    }
+}
 
-TEST_F(EnemiesTest, EveryGeneratedLevelLoadsWholeSortedAndRestartsBehindItsBridges)
+TEST_F(EnemiesTest, EveryGeneratedLevelLoadsWholeAndSortedWithItsBridgesInFileOrder)
 {
     for (int level = 1; level <= 30; ++level) {
         char folder[32];
@@ -374,18 +396,6 @@ TEST_F(EnemiesTest, EveryGeneratedLevelLoadsWholeSortedAndRestartsBehindItsBridg
         ASSERT_GE(enemies->bridges().size(), 2u);
         for (std::size_t i = 1; i < enemies->bridges().size(); ++i)
             ASSERT_LT(enemies->bridges()[i - 1]->entryIndex(), enemies->bridges()[i]->entryIndex());
-
-        // Continuing after the first bridge: what lies before its entry is gone, bridges stay.
-        enemies->setCheckpoint(1);
-        const int entry = enemies->checkpointEntry();
-        enemies->restartFromCheckpoint();
-        enemies->load(folder);
-        std::size_t expected = 0;
-        for (const auto& r : records)
-            expected += r.index >= entry || r.type == 300;
-        EXPECT_EQ(enemies->all().size(), expected);
-        EXPECT_TRUE(enemies->bridges()[0]->destroyed());
-        EXPECT_EQ(enemies->camera().y, enemies->bridges()[0]->position().y);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "content/Sprite.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
+#include "gameplay/CollitionCircles.h"
 #include "gameplay/Images.h"
 #include "platform/KGraphic.h"
 #include "score/Scores.h"
@@ -103,6 +104,24 @@ void EnemyFixture::run(int frames)
         arena.shots().update(kStep);
         enemies->update(kStep);
     }
+}
+
+void EnemyFixture::place(NVolant::Enemy& e, float x, float y, int group, int speedClass, int weaponRange)
+{
+    e.setStartPosition(Vector4(x, y));
+    e.setPosition(Vector4(x, y));
+    e.setDirection(group);
+    e.setInitialGroup(group);
+    e.setSpeedClass(speedClass);
+    e.setWeaponRange(weaponRange);
+}
+
+NVolant::CollitionCircles EnemyFixture::playerAt(const Vector4& p, float radius)
+{
+    NVolant::CollitionCircles circles;
+    circles.append(Vector4(0, 0), radius);
+    circles.place(p, 0.0f);
+    return circles;
 }
 
 bool TerrainGround::anyTile(const NVolant::CollitionPoints& points) const

@@ -2,6 +2,7 @@
 
 #include "combat/Arena.h"
 #include "content/LevelFiles.h"
+#include "enemies/Enemy.h"
 #include "enemies/GroundQuery.h"
 #include "platform/Vector4.h"
 
@@ -11,9 +12,13 @@
 #include <string>
 #include <vector>
 
+namespace NLib {
+class Sprite;
+} // namespace NLib
+
 namespace NVolant {
+class CollitionCircles;
 class Enemies;
-class Enemy;
 class Terrain;
 } // namespace NVolant
 
@@ -35,6 +40,20 @@ protected:
     void setCamera(float y);
     // Runs n frames of 16.666666 ms.
     void run(int frames);
+
+    // An enemy made by hand from the registry's picture and parameters, outside the manager's list.
+    template <typename Kind, typename Params>
+    std::unique_ptr<Kind> make(int type, const NLib::Sprite& sprite, const Params& params, float x, float y,
+                               int group = 0, int speedClass = 0, int weaponRange = 0)
+    {
+        auto e = std::make_unique<Kind>(*enemies, type, sprite, params);
+        place(*e, x, y, group, speedClass, weaponRange);
+        return e;
+    }
+    // Sets an enemy up as a record of the list would.
+    static void place(NVolant::Enemy& e, float x, float y, int group, int speedClass, int weaponRange);
+    // The player's shape: one circle at a world point.
+    static NVolant::CollitionCircles playerAt(const Vector4& p, float radius = 12.0f);
 
     // The headless window everything draws into.
     static class HeadlessPlatform& platform();

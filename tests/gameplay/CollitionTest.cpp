@@ -65,13 +65,14 @@ TEST(CollitionCircles, BoundingRadiusFollowsTheFarthestCentreOnly)
     // (distance 5, radius 20) reaches farther.
     const CollitionCircles c =
         circles("<collition_circles><c x=\"5\" radius=\"20\"/><c y=\"10\"/></collition_circles>");
-    EXPECT_FLOAT_EQ(c.boundingRadius(), 11.0f);
-    ASSERT_EQ(c.radii().size(), 2u);
-    EXPECT_FLOAT_EQ(c.radii()[1], 1.0f); // no radius given
+    EXPECT_FLOAT_EQ(c.boundingRadius(), 11.0f);   // no radius given: 1
+    EXPECT_TRUE(c.touches({5, -19.9f, 0, 1}, 1)); // 396 < 400 + 1
+    EXPECT_FALSE(c.touches({5, -20.1f, 0, 1}, 1));
 
     CollitionCircles kept = c;
     kept.load(nullptr); // a missing element leaves the shape alone
-    EXPECT_EQ(kept.radii().size(), 2u);
+    EXPECT_FLOAT_EQ(kept.boundingRadius(), 11.0f);
+    EXPECT_TRUE(kept.touches({5, -19.9f, 0, 1}, 1));
 }
 
 TEST(CollitionCircles, OverlapComparesTheSumOfSquaredRadii)

@@ -28,17 +28,11 @@ protected:
     // The sight drawn alone on black.
     Frame drawn(AimSight& sight)
     {
-        platform->beginFrame();
-        sight.draw();
-        platform->endFrame();
-        return platform->readFrame();
+        return picture([&] { sight.draw(); });
     }
     static int differing(const Frame& a, const Frame& b)
     {
-        int count = 0;
-        for (std::size_t i = 0; i < a.rgba.size(); ++i)
-            count += a.rgba[i] != b.rgba[i] ? 1 : 0;
-        return count;
+        return ShotTestWorld::differing(a, b, 0, 0, a.width, a.height);
     }
 
     Vector4 planeWorld{400.0f, 1100.0f};
@@ -47,6 +41,11 @@ protected:
 
 TEST_F(AimSightTest, LockCompletesAfterSevenFramesAndRestartsWhenTheTargetChanges)
 {
+    AimSight withoutLevel(arena);
+    withoutLevel.setActive(true);
+    frame(withoutLevel);
+    EXPECT_FALSE(withoutLevel.active()) << "no level switches the sight off";
+
     ScriptedTarget enemy;
     arena.setTargets(&enemy);
     enemy.info.id = 5;
@@ -115,7 +114,7 @@ TEST_F(AimSightTest, BulletsLeadAMovingTarget)
     EXPECT_FLOAT_EQ(sight.bulletAngle(), 0.0f);
 }
 
-TEST_F(AimSightTest, SightAppearsAboveThePlaneAndGlidesToTheTarget)
+TEST_F(AimSightTest, SightAppearsAboveThePlaneGlidesToTheTargetAndNeverLeavesTheTopOfTheScreen)
 {
     ScriptedTarget enemy;
     arena.setTargets(&enemy);
@@ -138,6 +137,28 @@ TEST_F(AimSightTest, SightAppearsAboveThePlaneAndGlidesToTheTarget)
     // ... and from then on two glides of 0.4 a frame: 64 % of what is left.
     frame(sight);
     EXPECT_NEAR(sight.shownPoint().y, 160.0f - 0.64f * 60.0f, 1e-3f);
+
+    // With the plane high on screen, at y 40, the point 300 above it is off the screen: the sight
+    // stays wholly on screen, centred 32 below the top.
+    enemy.present = false;
+    planeWorld = Vector4(400.0f, camera.y + 600.0f - 40.0f);
+    frame(sight, 30);
+    ASSERT_LT(sight.aimPoint().y, 0.0f);
+    const Frame shown = drawn(sight);
+    EXPECT_FLOAT_EQ(sight.shownPoint().y, 32.0f);
+    int lit = 0, top = shown.height, bottom = -1;
+    for (int y = 0; y < shown.height; ++y)
+        for (int x = 0; x < shown.width; ++x) {
+            const Frame::Pixel p = shown.at(x, y);
+            if (p.r + p.g + p.b <= 24)
+                continue;
+            ++lit;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    ASSERT_GT(lit, 20);
+    EXPECT_GT(top, 0);
+    EXPECT_NEAR((top + bottom) / 2.0f, 32.0f, 2.0f);
 }
 
 TEST_F(AimSightTest, TheLockMarkerShowsOnlyWithACompletedLockAndAMissileReady)
@@ -161,44 +182,6 @@ TEST_F(AimSightTest, TheLockMarkerShowsOnlyWithACompletedLockAndAMissileReady)
     EXPECT_GT(noMissile.countNot(0, 0, 0, 8), 20) << "the sight itself shows";
     sight.setArmed(true);
     EXPECT_GT(differing(drawn(sight), noMissile), 20) << "locked and ready: the marker shows";
-}
-
-TEST_F(AimSightTest, TheSightNeverLeavesTheTopOfTheScreen)
-{
-    ScriptedTarget enemy;
-    arena.setTargets(&enemy);
-    enemy.present = false;
-    planeWorld = Vector4(400.0f, camera.y + 600.0f - 40.0f); // the plane high on screen, at y 40
-    AimSight sight(arena);
-    frame(sight);
-    sight.setActive(true);
-    frame(sight, 10);
-    ASSERT_LT(sight.aimPoint().y, 0.0f); // 300 above the plane: off the screen
-    const Frame shown = drawn(sight);
-    EXPECT_FLOAT_EQ(sight.shownPoint().y, 32.0f);
-    // Wholly on screen, centred 32 below the top.
-    int lit = 0, top = shown.height, bottom = -1;
-    for (int y = 0; y < shown.height; ++y)
-        for (int x = 0; x < shown.width; ++x) {
-            const Frame::Pixel p = shown.at(x, y);
-            if (p.r + p.g + p.b <= 24)
-                continue;
-            ++lit;
-            top = std::min(top, y);
-            bottom = std::max(bottom, y);
-        }
-    ASSERT_GT(lit, 20);
-    EXPECT_GT(top, 0);
-    EXPECT_NEAR((top + bottom) / 2.0f, 32.0f, 2.0f);
-}
-
-TEST_F(AimSightTest, NoLevelSwitchesTheSightOff)
-{
-    AimSight sight(arena);
-    sight.setActive(true);
-    frame(sight);
-    EXPECT_FALSE(sight.active());
-    EXPECT_EQ(sight.targetId(), 0);
 }
 
 } // namespace

@@ -1,23 +1,24 @@
-// The plane flown headless over level 1 with scripted mouse and keys, firing both weapons. The
-// frames are read back: each layer drawn alone on black shows the plane banking, rounds and
-// missiles where they fly, and the impacts where they ended; the whole frames are written to
-// build/test-output/player/ for looking at.
-#include "combat/Bullet.h"
+// The plane flown headless up level 1, steering for every bonus of the level as it comes down the
+// screen and firing both weapons all the way. The frames are read back: each layer drawn alone on
+// black shows rounds and missiles where they fly and the impacts where they ended, and a bonus just
+// taken swells over the plane; the whole frames are written to build/test-output/player/ for
+// looking at.
+#include "combat/Bonus.h"
+#include "combat/Bonuses.h"
 #include "combat/Missile.h"
 #include "content/Sprite.h"
 #include "gameplay/PlayerControls.h"
-#include "platform/KeyTable.h"
 #include "player/Plane.h"
 #include "world/Level.h"
 
 #include "combat/ShotTestWorld.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstdlib>
+#include <utility>
 
 using NVolant::Level;
 using NVolant::Plane;
-using NVolant::Shots;
 
 namespace {
 
@@ -40,128 +41,108 @@ int litAround(const Frame& frame, float x, float y, int half)
 
 class PlaneFlightTest : public ShotTestWorld {
 protected:
-    void SetUp() override
-    {
-        ShotTestWorld::SetUp();
-        level = std::make_unique<Level>(arena, Level::folderFor(1));
-        plane = std::make_unique<Plane>(arena);
-        plane->setStart(level->cameraPosition());
-        level->setCamera(plane->cameraOffset());
-        controls.steer = NVolant::SteeringPoint{400, 500};
-    }
-
-    void TearDown() override
-    {
-        plane.reset();
-        level.reset();
-        ShotTestWorld::TearDown();
-    }
-
-    NVolant::PlayerControls controls;
-
-    // One frame as the game runs it while playing: the field's update, then the picture.
+    // One frame as the game field runs it while playing.
     void play(int frames = 1)
     {
         for (int i = 0; i < frames; ++i) {
             plane->update(kFrame, controls);
-            controls.steer.reset();
             level->update(kFrame);
             level->setCamera(plane->cameraOffset());
-            if (plane->alpha() >= 1.0f)
-                plane->applyDamage(level->collidePlayer(plane->collisionCircles()));
-            whole();
         }
     }
 
-    Frame whole()
+    // The picture as the game field draws it, with or without the bonuses.
+    Frame whole(bool withBonuses = true)
     {
-        platform->beginFrame();
-        level->drawGround();
-        plane->draw();
-        level->drawTop();
-        platform->endFrame();
-        return platform->readFrame();
+        return picture([&] {
+            level->drawGround();
+            plane->draw();
+            if (withBonuses)
+                arena.bonuses().draw();
+            level->drawTop();
+        });
     }
 
-    template <typename Draw> Frame alone(Draw draw)
+    // Of the screen points given, how many lie on the screen and how many of those show what was
+    // drawn alone.
+    static std::pair<int, int> shownAt(const Frame& layer, const std::vector<Vector4>& points, int half)
     {
-        platform->beginFrame();
-        draw();
-        platform->endFrame();
-        return platform->readFrame();
+        int onScreen = 0, shown = 0;
+        for (const Vector4& p : points)
+            if (p.y >= 0.0f && p.y < 600.0f) {
+                ++onScreen;
+                shown += litAround(layer, p.x, p.y, half) > 0 ? 1 : 0;
+            }
+        return {onScreen, shown};
     }
 
-    std::unique_ptr<Level> level;
-    std::unique_ptr<Plane> plane;
+    std::unique_ptr<Level> level = std::make_unique<Level>(arena, Level::folderFor(1));
+    std::unique_ptr<Plane> plane = std::make_unique<Plane>(arena);
+    NVolant::PlayerControls controls;
 };
 
-TEST_F(PlaneFlightTest, FramesShowThePlaneBankingItsRoundsAndMissilesInFlightAndTheirImpacts)
+TEST_F(PlaneFlightTest, UpLevelOneThePlaneTakesEveryBonusAndItsShotsAndImpactsAreDrawn)
 {
-    play(30);
-    ASSERT_EQ(plane->state(), NVolant::PlaneState::Flying);
-    const Frame straight = alone([&] { plane->draw(); });
-    EXPECT_EQ(plane->sprite().currentGroup, 4);
-    whole().save("player", "flight-straight");
-
-    // Hard left: the full left bank shows a different picture of the plane.
-    controls.steer = NVolant::SteeringPoint{150, 450};
-    play();
-    EXPECT_EQ(plane->sprite().currentGroup, 0);
-    const Frame left = alone([&] { plane->draw(); });
-    whole().save("player", "flight-bank-left");
-    int differing = 0;
-    for (int y = 0; y < left.height; ++y)
-        for (int x = 0; x < left.width; ++x) {
-            const auto a = left.at(x, y);
-            const auto b = straight.at(x, y);
-            differing += (a.r != b.r || a.g != b.g || a.b != b.b) ? 1 : 0;
-        }
-    EXPECT_GT(differing, 200);
-    play(40);
-    controls.steer = NVolant::SteeringPoint{650, 450};
-    play();
-    EXPECT_EQ(plane->sprite().currentGroup, plane->sprite().groupCount - 1);
-    whole().save("player", "flight-bank-right");
-    play(30);
-
-    // Both weapons: the cannon on the left Ctrl key, missiles on the right button.
-    controls.steer = NVolant::SteeringPoint{400, 420};
+    plane->setStart(level->cameraPosition());
+    level->setCamera(plane->cameraOffset());
+    std::vector<const NVolant::Bonus*> lying;
+    for (const auto& b : arena.bonuses().bonuses())
+        lying.push_back(b.get());
+    ASSERT_FALSE(lying.empty());
     controls.cannon = true;
     controls.missiles = true;
-    play(20);
-    const auto& shots = arena.shots().playerShots();
-    ASSERT_GE(shots.size(), 3u);
-    std::size_t rounds = 0, missiles = 0;
-    const Frame flying = alone([&] { arena.shots().draw(); });
-    whole().save("player", "flight-firing");
-    for (const auto& shot : shots) {
-        const Vector4 at = NVolant::Shot::toScreen(shot->position(), arena.shots().camera());
-        if (at.y < 0.0f || at.y > 600.0f)
-            continue;
-        if (dynamic_cast<const NVolant::Missile*>(shot.get()))
-            ++missiles;
-        else
-            ++rounds;
-        EXPECT_GT(litAround(flying, at.x, at.y, 3), 0)
-            << "nothing drawn where a shot flies, at " << at.x << ", " << at.y;
-    }
-    EXPECT_GE(rounds, 2u);
-    EXPECT_GE(missiles, 1u);
 
-    // Rounds give out after 400 px and missiles after 600: each leaves its impact.
-    play(40);
-    controls.cannon = false;
-    controls.missiles = false;
-    play(5);
-    auto* effects = (&arena.effects());
-    ASSERT_GT(effects->animationCount(), 0u);
-    const Frame impacts = alone([&] { effects->drawAnimations(); });
-    whole().save("player", "flight-impacts");
-    int shown = 0;
-    for (const auto& animation : effects->animations())
-        shown += litAround(impacts, animation->position.x, animation->position.y, 6) > 0 ? 1 : 0;
-    EXPECT_GT(shown, 0);
-    EXPECT_GE(arena.scores().shotsCount(), 5);
+    int taken = 0, flightsDrawn = 0, impactsThere = 0, impactsShown = 0;
+    std::size_t next = 0;
+    for (int frame = 0; frame < 60 * 60 && next < lying.size(); ++frame) {
+        // Steer under the next bonus; the valley brings it down the screen.
+        const Vector4 at = lying[next]->position();
+        controls.steer = NVolant::SteeringPoint{static_cast<int>(at.x), 500};
+        play();
+        ASSERT_EQ(plane->state(), NVolant::PlaneState::Flying);
+
+        if (chimes() > taken) {
+            taken = chimes();
+            // Taken this frame: a few frames on it has swollen over the plane, then it is gone.
+            ASSERT_TRUE(lying[next]->collected());
+            play(5);
+            EXPECT_GT(lying[next]->scale(), 1.0f);
+            const int sx = static_cast<int>(at.x);
+            const int sy = static_cast<int>(plane->cameraOffset().y + 600 - at.y);
+            const Frame with = whole();
+            with.save("player", "flight-pickup-" + std::to_string(taken));
+            EXPECT_GT(differing(with, whole(false), sx - 30, sy - 30, sx + 30, sy + 30, 24), 100)
+                << "taken bonus " << taken;
+            ++next;
+        }
+        while (next < lying.size() && lying[next]->position().y < plane->worldPosition().y - 300)
+            ++next; // out of reach behind the plane: the test fails below
+
+        if (frame % 60 == 30) {
+            std::vector<Vector4> flying, impacts; // on screen; animations keep screen points
+            for (const auto& shot : arena.shots().playerShots())
+                flying.push_back(NVolant::Shot::toScreen(shot->position(), arena.shots().camera()));
+            for (const auto& animation : arena.effects().animations())
+                impacts.push_back(animation->position);
+            const auto [shotsThere, shotsShown] = shownAt(picture([&] { arena.shots().draw(); }), flying, 3);
+            EXPECT_EQ(shotsShown, shotsThere) << "nothing drawn where a shot flies, frame " << frame;
+            flightsDrawn += shotsThere > 0 ? 1 : 0;
+            const auto [there, shown] =
+                shownAt(picture([&] { arena.effects().drawAnimations(); }), impacts, 6);
+            impactsThere += there;
+            impactsShown += shown;
+            if (frame == 90)
+                whole().save("player", "flight-firing");
+        }
+    }
+    EXPECT_EQ(taken, static_cast<int>(lying.size()));
+    EXPECT_GT(flightsDrawn, 3);
+    ASSERT_GT(impactsThere, 3);
+    EXPECT_GT(impactsShown * 10, impactsThere * 9) << impactsShown << " of " << impactsThere;
+    EXPECT_GT(arena.scores().score(), 0);
+    // Level one lies out the stronger cannon, a repair and double fire.
+    EXPECT_GE(plane->bulletKind(), 1);
+    EXPECT_TRUE(plane->doubleFire());
 }
 
 } // namespace

@@ -44,14 +44,10 @@ TEST(Profile, ScoresStaySortedAndOnlyRealImprovementsCount)
 
 TEST(Profile, NamesAreWhatTheNameKeyboardCanType)
 {
-    EXPECT_TRUE(Profile::isValidName("A"));
-    EXPECT_TRUE(Profile::isValidName("PILOT2026"));
-    EXPECT_TRUE(Profile::isValidName("ABCDEFGHIJ1234"));
-    EXPECT_FALSE(Profile::isValidName(""));
-    EXPECT_FALSE(Profile::isValidName("ABCDEFGHIJ12345"));
-    EXPECT_FALSE(Profile::isValidName("ace"));
-    EXPECT_FALSE(Profile::isValidName("A B"));
-    EXPECT_FALSE(Profile::isValidName("A\"B"));
+    for (const char* name : {"A", "PILOT2026", "ABCDEFGHIJ1234"})
+        EXPECT_TRUE(Profile::isValidName(name)) << name;
+    for (const char* name : {"", "ABCDEFGHIJ12345", "ace", "A B", "A\"B"})
+        EXPECT_FALSE(Profile::isValidName(name)) << name;
 }
 
 TEST(Profiles, AddingSelectingAndFindingGoByExactName)

@@ -1,18 +1,25 @@
+// The game field: starting, pausing and leaving play, the rules it applies every frame (lives
+// earned by score, the grace of a plane that has just taken over, the enemies' engine sounds, which
+// its own tick ends once nobody keeps them alive), and the saved game it writes and resumes from.
 #include "world/GameField.h"
 
 #include "world/RealGameData.h"
 
+#include "content/AudioSystem.h"
 #include "content/BitmapText.h"
 #include "content/CXmlNode.h"
+#include "content/Random.h"
+#include "content/Sounds.h"
 #include "enemies/EBridge.h"
 #include "enemies/Enemies.h"
-#include "world/FieldHud.h"
+#include "enemies/Enemy.h"
+#include "content/LevelFiles.h"
 #include "world/EndLabel.h"
-#include "world/World.h"
-#include "content/Random.h"
+#include "world/FieldHud.h"
 #include "world/Level.h"
 #include "world/SavedGameText.h"
 #include "world/Terrain.h"
+#include "world/World.h"
 
 namespace {
 
@@ -63,12 +70,55 @@ protected:
     {
         return NVolant::decodeSavedGame(text, record);
     }
+    // The level's enemies replaced by one made-up enemy.
+    static NVolant::Enemy& only(GameField& field, int type, const Vector4& at)
+    {
+        NVolant::EnemyRecord r;
+        r.type = type;
+        r.position = Vector4(at.x, at.y, 0.0f, 1.0f);
+        NVolant::Enemies& enemies = field.level()->enemies();
+        enemies.load(std::vector<NVolant::EnemyRecord>{r});
+        return *enemies.all().front();
+    }
 };
 
-TEST_F(GameFieldTest, AStartedLevelWaitsForTheThirdMouseMove)
+// The sound registry on a running (silent) audio output, as the application has it in play.
+class FieldRulesTest : public GameFieldTest {
+protected:
+    void SetUp() override
+    {
+        GameFieldTest::SetUp();
+        NAudio::AudioSystem::create();
+        sounds = NVolant::Sounds::create();
+    }
+    void TearDown() override
+    {
+        NVolant::Sounds::destroy();
+        NAudio::AudioSystem::destroy();
+        GameFieldTest::TearDown();
+    }
+
+    // Level 1 in play.
+    static void play(GameField& field)
+    {
+        start(field, 1);
+        field.onKey(' ');
+        ASSERT_EQ(field.status(), FieldStatus::Playing);
+    }
+
+    NVolant::Sounds* sounds = nullptr;
+};
+
+TEST_F(GameFieldTest, LevelNumbersAreClampedAndAStartedLevelWaitsForTheThirdMouseMove)
 {
     GameField field;
+    for (const auto& [asked, set] :
+         {std::pair{0, 1}, std::pair{45, 30}, std::pair{-7, 1}, std::pair{17, 17}}) {
+        field.setLevel(asked);
+        EXPECT_EQ(field.levelNumber(), set) << asked;
+    }
     EXPECT_EQ(field.status(), FieldStatus::Idle);
+    EXPECT_FALSE(field.hasLevel());
     start(field, 1);
     EXPECT_EQ(field.status(), FieldStatus::Waiting);
     ASSERT_TRUE(field.hasLevel());
@@ -95,13 +145,24 @@ TEST_F(GameFieldTest, AStartedLevelWaitsForTheThirdMouseMove)
     EXPECT_GT(field.plane()->speed(), 0.0f);
 }
 
-TEST_F(GameFieldTest, AnyKeyStartsPlayAndPauseFreezesItAgain)
+TEST_F(GameFieldTest, AnyKeyStartsPlayTheCentredTitleFadesWithinHalfASecondAndPauseFreezesPlay)
 {
     GameField field;
-    start(field, 2);
+    start(field, 12);
+    EXPECT_EQ(field.titleFade(), 1.0f);
+    platform->beginFrame();
+    field.draw();
+    const float width = NVolant::Images::instance()->font->measureText("Level 12", 24.0f);
+    EXPECT_FLOAT_EQ(field.hud().titleX(), (800.0f - width) / 2.0f);
+
     field.onKey('X');
     EXPECT_EQ(field.status(), FieldStatus::Playing);
-    run(field, 60);
+    run(field, 29);
+    EXPECT_GT(field.titleFade(), 0.0f);
+    EXPECT_GT(field.titleY(), GameField::kTitleY); // it rides down with the ground
+    run(field, 2);
+    EXPECT_LE(field.titleFade(), 0.0f);
+
     field.pause();
     EXPECT_EQ(field.status(), FieldStatus::Waiting);
     EXPECT_EQ(field.titleFade(), 1.0f);
@@ -115,175 +176,102 @@ TEST_F(GameFieldTest, AnyKeyStartsPlayAndPauseFreezesItAgain)
     EXPECT_EQ(field.status(), FieldStatus::Waiting);
 }
 
-TEST_F(GameFieldTest, TheTitleIsCentredAndFadesWithinHalfASecondOfPlay)
-{
-    GameField field;
-    start(field, 12);
-    EXPECT_EQ(field.titleFade(), 1.0f);
-    platform->beginFrame();
-    field.draw();
-    const float width = NVolant::Images::instance()->font->measureText("Level 12", 24.0f);
-    EXPECT_FLOAT_EQ(field.hud().titleX(), (800.0f - width) / 2.0f);
-
-    field.onKey(' ');
-    run(field, 29);
-    EXPECT_GT(field.titleFade(), 0.0f);
-    EXPECT_GT(field.titleY(), GameField::kTitleY); // it rides down with the ground
-    run(field, 2);
-    EXPECT_LE(field.titleFade(), 0.0f);
-}
-
-TEST_F(GameFieldTest, LevelNumbersAreClampedToTheThirtyLevels)
-{
-    GameField field;
-    field.setLevel(0);
-    EXPECT_EQ(field.levelNumber(), 1);
-    field.setLevel(45);
-    EXPECT_EQ(field.levelNumber(), 30);
-    field.setLevel(-7);
-    EXPECT_EQ(field.levelNumber(), 1);
-    field.setLevel(17);
-    EXPECT_EQ(field.levelNumber(), 17);
-    EXPECT_EQ(field.status(), FieldStatus::Idle);
-    EXPECT_FALSE(field.hasLevel());
-}
-
 TEST_F(GameFieldTest, TheCheatAddsTwoLivesOnlyWhenTypedInOneGo)
 {
     GameField field;
     start(field, 1);
-    field.onKey('Q');
-    field.onKey('Z');
-    field.onKey('J');
+    const auto type = [&](const std::string& keys) {
+        for (const char key : keys)
+            field.onKey(key);
+    };
+    type("QZJ");
     EXPECT_EQ(field.lives(), 5);
     EXPECT_EQ(field.world().arena().sounds().plays(NVolant::SoundCue::ExtraLife), 1);
     EXPECT_FALSE(field.cheatInProgress());
-
-    field.onKey('Q');
-    field.onKey('X');
-    field.onKey('Z');
-    field.onKey('J');
+    type("QXZJ");
     EXPECT_EQ(field.lives(), 5);
     // Letters of the sequence in the wrong order keep it open but never match.
-    field.onKey('Q');
-    field.onKey('J');
-    field.onKey('Z');
+    type("QJZ");
     EXPECT_TRUE(field.cheatInProgress());
     EXPECT_EQ(field.cheatBuffer(), "QJZ");
-    field.onKey('J');
+    type("J");
     EXPECT_EQ(field.lives(), 5);
-    field.onKey('A');
+    type("A");
     EXPECT_FALSE(field.cheatInProgress());
     EXPECT_TRUE(field.cheatBuffer().empty());
 }
 
 TEST_F(GameFieldTest, TheLivesShownNeverCountThePlaneInPlayNorGoNegative)
 {
-    EXPECT_EQ(NVolant::FieldHud::livesText(3), "x  2");
-    EXPECT_EQ(NVolant::FieldHud::livesText(1), "x  0");
-    EXPECT_EQ(NVolant::FieldHud::livesText(0), "x  0");
-    EXPECT_EQ(NVolant::FieldHud::livesText(-4), "x  0");
-    EXPECT_EQ(NVolant::FieldHud::livesText(12), "x 11");
-    EXPECT_EQ(NVolant::FieldHud::gaugeFrame(21, 100, 100), 20);
-    EXPECT_EQ(NVolant::FieldHud::gaugeFrame(21, 50, 100), 10);
-    EXPECT_EQ(NVolant::FieldHud::gaugeFrame(21, 0, 100), 0);
-    EXPECT_EQ(NVolant::FieldHud::gaugeFrame(21, -30, 100), 0);
-}
-
-TEST_F(GameFieldTest, ALostPlaneIsReplacedInPlaceAndCannotBeHitAtOnce)
-{
-    GameField field;
-    start(field, 1);
-    field.onKey(' ');
-    run(field, 120);
-    const float cameraY = field.plane()->cameraOffset().y;
-    losePlane(field);
-    EXPECT_EQ(field.lives(), 2);
-    EXPECT_EQ(field.status(), FieldStatus::Playing);
-    const NVolant::Plane& plane = *field.plane();
-    EXPECT_EQ(plane.state(), NVolant::PlaneState::Flying);
-    EXPECT_LT(plane.alpha(), 1.0f);
-    EXPECT_GE(plane.cameraOffset().y, cameraY);
-    EXPECT_EQ(plane.hull(), plane.maxHull());
-    EXPECT_EQ(field.mouseMoves(), 0);
+    for (const auto& [lives, text] : {std::pair{3, "x  2"}, std::pair{1, "x  0"}, std::pair{0, "x  0"},
+                                      std::pair{-4, "x  0"}, std::pair{12, "x 11"}})
+        EXPECT_EQ(NVolant::FieldHud::livesText(lives), text);
+    for (const auto& [hull, frame] :
+         {std::pair{100, 20}, std::pair{50, 10}, std::pair{0, 0}, std::pair{-30, 0}})
+        EXPECT_EQ(NVolant::FieldHud::gaugeFrame(21, hull, 100), frame) << hull;
 }
 
 TEST_F(GameFieldTest, TheLastLifeEndsInGameOverWhichEmptiesTheSavedGame)
 {
-    {
-        GameField field;
-        start(field, 1);
-        EXPECT_FALSE(profile->savedGame().empty());
-        field.onKey(' ');
-        losePlane(field);
-        losePlane(field);
-        field.plane()->applyDamage(100000);
-        EXPECT_EQ(runUntilChange(field), FieldStatus::GameOverShowing);
-        EXPECT_EQ(field.lives(), 0);
-        EXPECT_EQ(field.plane(), nullptr);
-        ASSERT_NE(field.gameOverLabel(), nullptr);
-        platform->beginFrame();
-        field.draw(); // no plane: the field still draws
-        run(field, 10);
-        EXPECT_EQ(field.status(), FieldStatus::GameOverShowing);
-        // A click ends the label at the next update.
-        field.onClick();
-        field.update(kStep);
-        EXPECT_EQ(field.status(), FieldStatus::GameOver);
-        EXPECT_EQ(field.gameOverLabel(), nullptr);
-        EXPECT_TRUE(profile->savedGame().empty());
-        EXPECT_TRUE(profile->scores().empty()); // settled when the game is left
-        field.world().arena().scores().addScore(1234, Vector4());
+    // The label ends at a click, or by itself after four seconds.
+    for (const bool click : {true, false}) {
+        SCOPED_TRACE(click ? "click" : "wait");
+        const std::size_t before = profile->scores().size();
+        {
+            GameField field;
+            start(field, 1);
+            EXPECT_FALSE(profile->savedGame().empty());
+            field.onKey(' ');
+            losePlane(field);
+            losePlane(field);
+            field.plane()->applyDamage(100000);
+            EXPECT_EQ(runUntilChange(field), FieldStatus::GameOverShowing);
+            EXPECT_EQ(field.lives(), 0);
+            EXPECT_EQ(field.plane(), nullptr);
+            ASSERT_NE(field.gameOverLabel(), nullptr);
+            platform->beginFrame();
+            field.draw(); // no plane: the field still draws
+            run(field, click ? 10 : 235);
+            EXPECT_EQ(field.status(), FieldStatus::GameOverShowing);
+            if (click)
+                field.onClick(); // ends the label at the next update
+            run(field, click ? 1 : 10);
+            EXPECT_EQ(field.status(), FieldStatus::GameOver);
+            EXPECT_EQ(field.gameOverLabel(), nullptr);
+            EXPECT_TRUE(profile->savedGame().empty());
+            EXPECT_EQ(profile->scores().size(), before); // settled when the game is left
+            field.world().arena().scores().addScore(1234, Vector4());
+        }
+        ASSERT_EQ(profile->scores().size(), before + 1);
+        EXPECT_EQ(profile->scores().front(), 1234);
     }
-    ASSERT_EQ(profile->scores().size(), 1u);
-    EXPECT_EQ(profile->scores().front(), 1234);
 }
 
-TEST_F(GameFieldTest, TheGameOverLabelEndsByItselfAfterFourSeconds)
-{
-    GameField field;
-    start(field, 1);
-    field.onKey(' ');
-    losePlane(field);
-    losePlane(field);
-    field.plane()->applyDamage(100000);
-    runUntilChange(field);
-    ASSERT_EQ(field.status(), FieldStatus::GameOverShowing);
-    run(field, 235);
-    EXPECT_EQ(field.status(), FieldStatus::GameOverShowing);
-    run(field, 10);
-    EXPECT_EQ(field.status(), FieldStatus::GameOver);
-}
-
-TEST_F(GameFieldTest, FlyingOffTheEndCompletesTheLevelAndOpensTheNext)
-{
-    GameField field;
-    start(field, 29);
-    field.onKey(' ');
-    run(field, 2);
-    flyToTheEnd(field);
-    EXPECT_EQ(runUntilChange(field), FieldStatus::LevelEnding);
-    EXPECT_EQ(field.plane()->state(), NVolant::PlaneState::LeavingLevel);
-    EXPECT_EQ(runUntilChange(field), FieldStatus::LevelComplete);
-    EXPECT_EQ(profile->levelMax(), 30);
-    field.nextLevel();
-    EXPECT_EQ(field.levelNumber(), 30);
-    EXPECT_EQ(field.status(), FieldStatus::Idle);
-    EXPECT_FALSE(field.hasLevel());
-    Xml::CXmlNode record;
-    ASSERT_TRUE(decode(profile->savedGame(), record));
-    EXPECT_EQ(record.getInt("m_levelNum", 0), 30);
-}
-
-TEST_F(GameFieldTest, CompletingTheLastLevelIsVictoryWhichEmptiesTheSavedGame)
+TEST_F(GameFieldTest, FlyingOffTheEndOpensTheNextLevelAndAfterTheLastIsVictoryWhichEmptiesTheSavedGame)
 {
     {
         GameField field;
-        start(field, 30);
+        start(field, 29);
         field.onKey(' ');
         run(field, 2);
         flyToTheEnd(field);
-        runUntilChange(field);
+        EXPECT_EQ(runUntilChange(field), FieldStatus::LevelEnding);
+        EXPECT_EQ(field.plane()->state(), NVolant::PlaneState::LeavingLevel);
+        EXPECT_EQ(runUntilChange(field), FieldStatus::LevelComplete);
+        EXPECT_EQ(profile->levelMax(), 30);
+        field.nextLevel();
+        EXPECT_EQ(field.levelNumber(), 30);
+        EXPECT_EQ(field.status(), FieldStatus::Idle);
+        EXPECT_FALSE(field.hasLevel());
+        Xml::CXmlNode record;
+        ASSERT_TRUE(decode(profile->savedGame(), record));
+        EXPECT_EQ(record.getInt("m_levelNum", 0), 30);
+
+        field.startLevel();
+        field.onKey(' ');
+        run(field, 2);
+        flyToTheEnd(field);
+        EXPECT_EQ(runUntilChange(field), FieldStatus::LevelEnding);
         EXPECT_EQ(runUntilChange(field), FieldStatus::VictoryShowing);
         ASSERT_NE(field.victoryLabel(), nullptr);
         EXPECT_FALSE(profile->savedGame().empty());
@@ -296,25 +284,7 @@ TEST_F(GameFieldTest, CompletingTheLastLevelIsVictoryWhichEmptiesTheSavedGame)
     EXPECT_EQ(profile->scores().size(), 1u);
 }
 
-TEST_F(GameFieldTest, EveryLevelStartWritesTheSavedGame)
-{
-    GameField field;
-    start(field, 3);
-    Xml::CXmlNode record;
-    ASSERT_TRUE(decode(profile->savedGame(), record));
-    EXPECT_EQ(record.getName(), "save");
-    EXPECT_EQ(record.getInt("m_status", -1), 1);
-    EXPECT_EQ(record.getInt("m_levelNum", 0), 3);
-    EXPECT_EQ(record.getInt("m_livesCount", 0), 3);
-    EXPECT_EQ(record.getInt("bridgeNum", -1), 0);
-    EXPECT_NE(record.findChild("scores"), nullptr);
-    EXPECT_EQ(profile->levelMax(), 3);
-    // Upper-case hexadecimal, two digits a byte.
-    for (const char c : profile->savedGame())
-        EXPECT_TRUE((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')) << c;
-}
-
-TEST_F(GameFieldTest, PassingTheLastBridgeAndQuittingResumesAtTheNextLevelWithItsOwnFigures)
+TEST_F(GameFieldTest, PassingTheLastBridgeResumesAtTheNextLevelWithItsOwnFiguresAndNoBridgesAtItsStart)
 {
     {
         GameField field;
@@ -345,18 +315,12 @@ TEST_F(GameFieldTest, PassingTheLastBridgeAndQuittingResumesAtTheNextLevelWithIt
     EXPECT_EQ(scores.score(), 500);
     EXPECT_EQ(scores.boatsKilled(), 0);
     EXPECT_EQ(scores.shotsCount(), 0);
-}
 
-TEST_F(GameFieldTest, ALevelWithoutBridgesSavesTheSameLevelAtItsStart)
-{
-    GameField field;
-    start(field, 2);
-    field.level()->enemies().clear();
-    ASSERT_TRUE(field.level()->enemies().bridges().empty());
-    field.saveProgress();
-    Xml::CXmlNode record;
+    // A level without bridges saves the same level at its start.
+    resumed.level()->enemies().clear();
+    resumed.saveProgress();
     ASSERT_TRUE(decode(profile->savedGame(), record));
-    EXPECT_EQ(record.getInt("m_levelNum", 0), 2);
+    EXPECT_EQ(record.getInt("m_levelNum", 0), 6);
     EXPECT_EQ(record.getInt("bridgeNum", -1), 0);
 }
 
@@ -400,14 +364,26 @@ TEST_F(GameFieldTest, PastTheLastBridgeOfTheLastLevelContinuingWinsTheGame)
     }
 }
 
-TEST_F(GameFieldTest, AContinuedGameStandsAtItsCheckpointWithItsScore)
+TEST_F(GameFieldTest, EveryLevelStartWritesTheSavedGameAndAContinuedGameStandsAtItsCheckpointWithItsScore)
 {
     {
         GameField field;
         start(field, 4);
-        field.onKey('Q');
-        field.onKey('Z');
-        field.onKey('J');
+        Xml::CXmlNode record;
+        ASSERT_TRUE(decode(profile->savedGame(), record));
+        EXPECT_EQ(record.getName(), "save");
+        EXPECT_EQ(record.getInt("m_status", -1), 1);
+        EXPECT_EQ(record.getInt("m_levelNum", 0), 4);
+        EXPECT_EQ(record.getInt("m_livesCount", 0), 3);
+        EXPECT_EQ(record.getInt("bridgeNum", -1), 0);
+        EXPECT_NE(record.findChild("scores"), nullptr);
+        EXPECT_EQ(profile->levelMax(), 4);
+        // Upper-case hexadecimal, two digits a byte.
+        for (const char c : profile->savedGame())
+            EXPECT_TRUE((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')) << c;
+
+        for (const char key : {'Q', 'Z', 'J'})
+            field.onKey(key);
         field.world().arena().scores().addScore(777, Vector4());
         field.level()->setCheckpoint(2);
         field.saveProgress();
@@ -429,13 +405,13 @@ TEST_F(GameFieldTest, AContinuedGameStandsAtItsCheckpointWithItsScore)
 
 TEST_F(GameFieldTest, ASavedGameThatCannotBeTrustedCountsAsNone)
 {
-    const auto record = [](int level, int lives, int status = 1) {
+    const auto record = [](int level, int lives, int status = 1, int bridges = 0) {
         Xml::CXmlNode save;
         save.setName("save");
         save.setInt("m_status", status);
         save.setInt("m_levelNum", level);
         save.setInt("m_livesCount", lives);
-        save.setInt("bridgeNum", 0);
+        save.setInt("bridgeNum", bridges);
         return NVolant::encodeSavedGame(save);
     };
     const std::string good = record(2, 3);
@@ -471,13 +447,7 @@ TEST_F(GameFieldTest, ASavedGameThatCannotBeTrustedCountsAsNone)
     }
     // Numbers out of range where the game can make sense of them: an unknown status resumes
     // behind the title, a bridge count past the end goes back to the last checkpoint but one.
-    Xml::CXmlNode save;
-    save.setName("save");
-    save.setInt("m_status", 77);
-    save.setInt("m_levelNum", 3);
-    save.setInt("m_livesCount", 2);
-    save.setInt("bridgeNum", 1000000);
-    profile->setSavedGame(NVolant::encodeSavedGame(save));
+    profile->setSavedGame(record(3, 2, 77, 1000000));
     GameField field;
     field.loadSaved();
     ASSERT_TRUE(field.hasLevel());
@@ -486,24 +456,6 @@ TEST_F(GameFieldTest, ASavedGameThatCannotBeTrustedCountsAsNone)
     const int bridges = static_cast<int>(field.level()->enemies().bridges().size());
     EXPECT_EQ(field.level()->enemies().bridgesPassed(), bridges - 1);
 }
-
-TEST_F(GameFieldTest, SavedGameTextRoundTrips)
-{
-    Xml::CXmlNode save;
-    save.setName("save");
-    save.setInt("m_levelNum", 9);
-    save.addChild("scores")->setInt("m_score", 123456);
-    const std::string text = NVolant::encodeSavedGame(save);
-    EXPECT_EQ(text.substr(0, 10), "3C73617665"); // "<save"
-    Xml::CXmlNode back;
-    ASSERT_TRUE(NVolant::decodeSavedGame(text, back));
-    EXPECT_EQ(back.getInt("m_levelNum", 0), 9);
-    ASSERT_NE(back.findChild("scores"), nullptr);
-    EXPECT_EQ(back.findChild("scores")->getInt("m_score", 0), 123456);
-    EXPECT_FALSE(NVolant::decodeSavedGame("", back));
-}
-
-} // namespace
 
 TEST_F(GameFieldTest, GamesThePlayerStartsDrawTheirIntegerChoicesFromTheClockASeededOneFromItsSeed)
 {
@@ -523,3 +475,94 @@ TEST_F(GameFieldTest, GamesThePlayerStartsDrawTheirIntegerChoicesFromTheClockASe
     // The game's own sequence starts at 0 either way.
     EXPECT_EQ(first.world().arena().random().state(), 0u);
 }
+
+TEST_F(FieldRulesTest, EveryTenThousandPointsGiveOneLifeOnceWithItsJingle)
+{
+    GameField field;
+    play(field);
+    field.level()->enemies().clear();
+    NVolant::Scores* scores = &field.world().arena().scores();
+    const NAudio::Sound* jingle = sounds->addLife();
+    ASSERT_NE(jingle, nullptr);
+
+    scores->addScore(9999, Vector4());
+    run(field, 2);
+    EXPECT_EQ(field.lives(), 3);
+    EXPECT_FALSE(jingle->isPlaying());
+
+    // Two thresholds in one frame: both lives, one jingle, and never again (the sums: ScoresTest).
+    scores->addScore(10001, Vector4());
+    run(field, 3);
+    EXPECT_EQ(field.lives(), 5);
+    EXPECT_EQ(field.world().arena().sounds().plays(NVolant::SoundCue::ExtraLife), 1);
+    EXPECT_TRUE(jingle->isPlaying());
+}
+
+TEST_F(FieldRulesTest, APlaneThatHasJustTakenOverCannotCollideUntilFullyVisible)
+{
+    GameField field;
+    play(field);
+    run(field, 120);
+    const float cameraY = field.plane()->cameraOffset().y;
+    losePlane(field);
+    // The new plane takes over where the last one was, whole and not yet seen in full.
+    EXPECT_EQ(field.status(), FieldStatus::Playing);
+    const NVolant::Plane* plane = field.plane();
+    EXPECT_EQ(plane->state(), NVolant::PlaneState::Flying);
+    EXPECT_GE(plane->cameraOffset().y, cameraY);
+    EXPECT_EQ(field.mouseMoves(), 0);
+    ASSERT_LT(plane->alpha(), 1.0f);
+    field.world().arena().shots().clear();
+
+    // An intact bridge hurts every frame it touches; it is kept right on the plane.
+    auto& bridge = static_cast<NVolant::EBridge&>(only(field, 300, plane->worldPosition()));
+    bridge.setDestroyed(false);
+    int frames = 0;
+    for (; frames < 600; ++frames) {
+        bridge.setStartPosition(plane->worldPosition());
+        bridge.setPosition(plane->worldPosition());
+        field.update(kStep);
+        if (plane->alpha() < 1.0f) {
+            ASSERT_EQ(plane->hull(), plane->maxHull()) << "hit while fading in, frame " << frames;
+            continue;
+        }
+        // The frame it is whole again the bridge reaches it.
+        EXPECT_LT(plane->hull(), plane->maxHull());
+        break;
+    }
+    EXPECT_GT(frames * kStep, 2000.0f);
+    EXPECT_LT(frames, 600);
+}
+
+TEST_F(FieldRulesTest, AnEngineSoundsWhileItsEnemyFliesAndFallsSilentWhenItStopsOrGoes)
+{
+    GameField field;
+    play(field);
+    run(field, 2);
+    // A hovering helicopter of the third model off to the side, out of the plane's way.
+    const Vector4 p = field.plane()->worldPosition();
+    const int id = only(field, 102, p + Vector4(250.0f, 300.0f)).id();
+    const auto key = static_cast<std::uint32_t>(id);
+    const NAudio::Sound* rotor = sounds->helicEngine(2);
+    ASSERT_NE(rotor, nullptr);
+    for (int i = 0; i < 60; ++i) {
+        field.update(kStep);
+        ASSERT_TRUE(rotor->isInstancePlaying(key)) << "frame " << i;
+    }
+
+    // Paused, nothing updates the helicopter any more: its rotor lapses within three frames.
+    field.pause();
+    run(field, 3);
+    EXPECT_FALSE(rotor->hasInstance(key));
+    EXPECT_FALSE(rotor->isInstancePlaying(key));
+    field.onKey(' ');
+    field.update(kStep);
+    EXPECT_TRUE(rotor->isInstancePlaying(key)) << "back in play, back in the air";
+
+    // An enemy that is gone stops its engine at once.
+    field.level()->enemies().clear();
+    EXPECT_FALSE(rotor->hasInstance(key));
+    EXPECT_FALSE(rotor->isInstancePlaying(key));
+}
+
+} // namespace
