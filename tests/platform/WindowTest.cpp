@@ -1,3 +1,4 @@
+#include "ImageFiles.h"
 #include "support/HeadlessPlatform.h"
 #include "support/TempDir.h"
 
@@ -184,9 +185,8 @@ TEST(Window, DisplayModeSwitchesAndKeepsImages)
 {
     HeadlessPlatform platform;
     KWindow& window = platform.window();
-    auto image = createGraphic();
-    const std::vector<std::uint8_t> white(4 * 4 * 4, 255);
-    ASSERT_TRUE(image->loadFromPixels(white.data(), 4, 4));
+    const auto image = ImageFiles::imageOf(ImageFiles::solid(4, 4, 255, 255, 255), 4, 4);
+    ASSERT_EQ(image->getWidth(), 4.0f);
 
     EXPECT_FALSE(window.switchDisplayMode(false)); // already windowed: unchanged flag
     // Into full screen (twice: the flag stays), then back; the image draws after each switch.
