@@ -41,9 +41,7 @@ public:
     float textHeight(const std::string& text, float size) const;
 
     bool scanSucceeded() const { return m_glyphsFound == kGlyphCount; }
-    int glyphsFound() const { return m_glyphsFound; }
     const Glyph& glyph(int index) const { return m_glyphs[static_cast<std::size_t>(index)]; }
-    float lineHeight() const { return m_lineHeight; }
 
 private:
     void scan(const std::uint8_t* rgba);

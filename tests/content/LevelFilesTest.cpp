@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <limits>
+#include <span>
 
 namespace {
 
@@ -146,17 +147,14 @@ TEST(LevelFiles, TheToolsRefuseSizesThatDisagreeWithTheirCounts)
 {
     const auto enemies = LevelFiles::encodeEnemies({enemy(0, 1, 2), enemy(1, 3, 4), enemy(2, 5, 6)});
     std::vector<EnemyRecord> out;
-    auto truncated = enemies;
-    truncated.resize(truncated.size() - 1);
-    EXPECT_FALSE(LevelFiles::decodeEnemies(truncated, out));
+    EXPECT_FALSE(LevelFiles::decodeEnemies(std::span(enemies).first(enemies.size() - 1), out));
     EXPECT_EQ(out.size(), 2u) << "the records that are whole are still read";
     auto longer = enemies;
     longer.push_back(0);
-    EXPECT_FALSE(LevelFiles::decodeEnemies(longer, out));
     auto huge = enemies;
     huge[3] = 0x7f;
-    EXPECT_FALSE(LevelFiles::decodeEnemies(huge, out));
-    EXPECT_FALSE(LevelFiles::decodeEnemies({}, out));
+    for (const auto& bad : {longer, huge, std::vector<std::uint8_t>{}})
+        EXPECT_FALSE(LevelFiles::decodeEnemies(bad, out));
     EXPECT_TRUE(LevelFiles::decodeEnemies(std::vector<std::uint8_t>{0, 0, 0, 0}, out));
     EXPECT_TRUE(out.empty());
 
@@ -166,15 +164,14 @@ TEST(LevelFiles, TheToolsRefuseSizesThatDisagreeWithTheirCounts)
     EXPECT_EQ(back, square) << "negative cells are kept as written";
     EXPECT_EQ(back.at(0, 1), -1);
     const auto bytes = LevelFiles::encodeMap(square);
-    auto cut = bytes;
-    cut.resize(cut.size() - 1);
+    EXPECT_FALSE(LevelFiles::decodeMap(std::span(bytes).first(bytes.size() - 1), back));
     auto wide = bytes;
     wide[0] = 3; // 3 x 2 cells claimed, 4 present
     auto noCell = bytes;
     noCell[8] = 0;
     // Dimensions whose product overflows 32 bits must not be taken for a small map.
     const std::vector<std::uint8_t> overflow = {0, 0, 1, 0, 0, 0, 1, 0, 32, 0, 0, 0};
-    for (const auto& bad : {cut, wide, noCell, overflow})
+    for (const auto& bad : {wide, noCell, overflow})
         EXPECT_FALSE(LevelFiles::decodeMap(bad, back));
 }
 

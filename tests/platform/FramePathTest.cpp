@@ -1,3 +1,4 @@
+#include "ImageFiles.h"
 #include "support/HeadlessPlatform.h"
 
 #include "platform/KGraphic.h"
@@ -17,11 +18,8 @@ TEST(FramePath, BothPathsGiveThePictureThePointerAndTheFade)
 {
     HeadlessPlatform platform;
     ASSERT_TRUE(platform.ok());
-    auto red = createGraphic();
-    std::vector<std::uint8_t> rgba;
-    for (int i = 0; i < 16; ++i)
-        rgba.insert(rgba.end(), {255, 0, 0, 255});
-    ASSERT_TRUE(red->loadFromPixels(rgba.data(), 4, 4));
+    const auto red = ImageFiles::imageOf(ImageFiles::solid(4, 4, 255, 0, 0), 4, 4);
+    ASSERT_EQ(red->getWidth(), 4.0f);
 
     for (const auto& [width, height, direct] :
          {std::tuple{800, 600, true}, {1600, 1200, false}, {800, 600, true}}) {

@@ -13,26 +13,10 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
-namespace {
-
-std::unique_ptr<KGraphic> imageOf(const std::vector<std::uint8_t>& rgba, int width, int height)
-{
-    auto image = createGraphic();
-    EXPECT_TRUE(image->loadFromPixels(rgba.data(), width, height));
-    return image;
-}
-
-std::vector<std::uint8_t> solid(int width, int height, std::uint8_t r, std::uint8_t g, std::uint8_t b,
-                                std::uint8_t a)
-{
-    std::vector<std::uint8_t> rgba;
-    for (int i = 0; i < width * height; ++i)
-        rgba.insert(rgba.end(), {r, g, b, a});
-    return rgba;
-}
-
-} // namespace
+using ImageFiles::imageOf;
+using ImageFiles::solid;
 
 TEST(Graphic, An100By37ImageDrawsExactlyItsOwnPixels)
 {
@@ -44,14 +28,12 @@ TEST(Graphic, An100By37ImageDrawsExactlyItsOwnPixels)
     EXPECT_EQ(image->getWidth(), 100.0f);
     EXPECT_EQ(image->getHeight(), 37.0f);
 
+    const std::function<void()> draws[] = {[&] { image->blendImageRect(0, 0, 100, 37, 13, 7); },
+                                           [&] { image->putImageRectInt(0, 0, 100, 37, 13, 7); },
+                                           [&] { image->blendImageRectEx(0, 0, 100, 37, 13, 7, 0, 1, 1); }};
     for (int variant = 0; variant < 3; ++variant) {
         platform.beginFrame(0, 0, 0);
-        if (variant == 0)
-            image->blendImageRect(0, 0, 100, 37, 13, 7);
-        else if (variant == 1)
-            image->putImageRectInt(0, 0, 100, 37, 13, 7);
-        else
-            image->blendImageRectEx(0, 0, 100, 37, 13, 7, 0, 1, 1);
+        draws[variant]();
         platform.endFrame();
         const Frame frame = platform.readFrame();
         for (int y = 0; y < 37; ++y)

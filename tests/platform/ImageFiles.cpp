@@ -113,4 +113,20 @@ std::vector<std::uint8_t> pattern(int width, int height, std::uint8_t alpha)
     return rgba;
 }
 
+std::vector<std::uint8_t> solid(int width, int height, std::uint8_t r, std::uint8_t g, std::uint8_t b,
+                                std::uint8_t a)
+{
+    std::vector<std::uint8_t> rgba;
+    for (int i = 0; i < width * height; ++i)
+        rgba.insert(rgba.end(), {r, g, b, a});
+    return rgba;
+}
+
+std::unique_ptr<KGraphic> imageOf(const std::vector<std::uint8_t>& rgba, int width, int height)
+{
+    auto image = createGraphic();
+    image->loadFromPixels(rgba.data(), width, height);
+    return image;
+}
+
 } // namespace ImageFiles

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/KGraphic.h"
+
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,5 +29,10 @@ std::vector<std::uint8_t> jpeg(int width, int height, const std::vector<std::uin
 
 // RGBA pixels whose every pixel differs from its neighbours (red = x, green = y, blue mixes both).
 std::vector<std::uint8_t> pattern(int width, int height, std::uint8_t alpha = 255);
+// RGBA pixels of one colour.
+std::vector<std::uint8_t> solid(int width, int height, std::uint8_t r, std::uint8_t g, std::uint8_t b,
+                                std::uint8_t a = 255);
+// An image of these pixels, for the renderer that is open (an empty one without a renderer).
+std::unique_ptr<KGraphic> imageOf(const std::vector<std::uint8_t>& rgba, int width, int height);
 
 } // namespace ImageFiles

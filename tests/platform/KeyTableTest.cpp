@@ -4,19 +4,14 @@
 
 TEST(KeyTable, GameCodesMapToTheirKeysAndRoundTripThroughSdl)
 {
-    const std::pair<int, int> keys[] = {{0, VKey::Left},
-                                        {3, VKey::Right},
-                                        {4, VKey::Space},
-                                        {5, VKey::LShift},
+    // The arrows, Space, Left Control, Escape, A, W and Z are held by their codes in the window and
+    // gamepad tests.
+    const std::pair<int, int> keys[] = {{5, VKey::LShift},
                                         {8, VKey::RControl},
-                                        {9, VKey::LControl},
                                         {10, VKey::F1},
                                         {21, VKey::F1 + 11},
-                                        {24, VKey::Escape},
-                                        {25, 'A'},
                                         {28, 'D'},
                                         {43, 'S'},
-                                        {47, 'W'},
                                         {51, '0'},
                                         {61, VKey::Numpad0},
                                         {77, VKey::Menu},

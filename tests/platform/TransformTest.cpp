@@ -1,3 +1,4 @@
+#include "ImageFiles.h"
 #include "support/HeadlessPlatform.h"
 
 #include "platform/KGraphic.h"
@@ -9,28 +10,19 @@
 
 namespace {
 
-std::unique_ptr<KGraphic> imageOf(int width, int height, const std::function<bool(int x)>& red)
-{
-    std::vector<std::uint8_t> rgba;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const std::uint8_t gb = red(x) ? 0 : 255;
-            rgba.insert(rgba.end(), {255, gb, gb, 255});
-        }
-    auto image = createGraphic();
-    image->loadFromPixels(rgba.data(), width, height);
-    return image;
-}
-
 // A white bar with a red tip at its right end: shows which way a turn went.
 std::unique_ptr<KGraphic> marker()
 {
-    return imageOf(21, 5, [](int x) { return x >= 17; });
+    auto rgba = ImageFiles::solid(21, 5, 255, 255, 255);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 17; x < 21; ++x)
+            rgba[(y * 21 + x) * 4 + 1] = rgba[(y * 21 + x) * 4 + 2] = 0;
+    return ImageFiles::imageOf(rgba, 21, 5);
 }
 
 std::unique_ptr<KGraphic> white(int size)
 {
-    return imageOf(size, size, [](int) { return false; });
+    return ImageFiles::imageOf(ImageFiles::solid(size, size, 255, 255, 255), size, size);
 }
 
 struct Bounds {

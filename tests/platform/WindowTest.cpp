@@ -1,6 +1,8 @@
+#include "ImageFiles.h"
 #include "support/HeadlessPlatform.h"
 #include "support/TempDir.h"
 
+#include "platform/FileBytes.h"
 #include "platform/ImageDecoder.h"
 #include "platform/KClock.h"
 #include "platform/KGraphic.h"
@@ -15,7 +17,6 @@
 #include <cstdlib>
 #include <functional>
 #include <fstream>
-#include <iterator>
 
 TEST(Window, OpensTheLogicalPictureCapsTheFrameRateAndTakesAQuit)
 {
@@ -184,9 +185,8 @@ TEST(Window, DisplayModeSwitchesAndKeepsImages)
 {
     HeadlessPlatform platform;
     KWindow& window = platform.window();
-    auto image = createGraphic();
-    const std::vector<std::uint8_t> white(4 * 4 * 4, 255);
-    ASSERT_TRUE(image->loadFromPixels(white.data(), 4, 4));
+    const auto image = ImageFiles::imageOf(ImageFiles::solid(4, 4, 255, 255, 255), 4, 4);
+    ASSERT_EQ(image->getWidth(), 4.0f);
 
     EXPECT_FALSE(window.switchDisplayMode(false)); // already windowed: unchanged flag
     // Into full screen (twice: the flag stays), then back; the image draws after each switch.
@@ -285,9 +285,7 @@ TEST(Window, LeftShiftAndPrintScreenWriteNumberedPngScreenshots)
     const std::string folder = home.path() + "/Corvidane/Skyvane/";
     for (const auto& [name, green] :
          {std::pair{"screenshot1.png", 255}, {"screenshot2.png", 255}, {"screenshot3.png", 127}}) {
-        std::ifstream in(folder + name, std::ios::binary);
-        const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                              std::istreambuf_iterator<char>());
+        const std::vector<std::uint8_t> bytes = readFileBytes(folder + name);
         const DecodedImage image = decodePng(bytes.data(), bytes.size());
         ASSERT_EQ(image.width, 800) << name;
         ASSERT_EQ(image.height, 600);
