@@ -38,9 +38,8 @@ constexpr Spot kContinue{400, 100 + 60 + 23}, kNewGame{400, 100 + 140 + 23}, kPl
 // The options panel.
 constexpr Spot kFullScreenBox{240 + 53, 100 + 91}, kHintsBox{240 + 53, 100 + 169},
     kOptionsBack{240 + 160, 100 + 330 + 19};
-// The profile list: its rows, OK, DELETE and CANCEL.
-constexpr Spot kProfileRow0{380, 150 + 9}, kProfileOk{270 + 60, 430 + 19}, kProfileDelete{340 + 60, 390 + 19},
-    kProfileCancel{405 + 60, 430 + 19};
+// The profile list: its first row and OK.
+constexpr Spot kProfileRow0{380, 150 + 9}, kProfileOk{270 + 60, 430 + 19};
 constexpr Spot kTopTenClose{400, 60 + 410 + 19}, kHintClose{710, 569}, kEndContinue{600, 572},
     kEndMainMenu{200, 572};
 } // namespace spot
