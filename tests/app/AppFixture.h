@@ -1,11 +1,15 @@
 #pragma once
 
 #include "app/GameApp.h"
+#include "player/Plane.h"
+#include "screens/EndLevelWnd.h"
 #include "screens/Game.h"
 #include "screens/MainMenu.h"
 #include "screens/PlayGamePanel.h"
 #include "score/Profiles.h"
+#include "world/Level.h"
 #include "world/ProfileLink.h"
+#include "world/Terrain.h"
 
 #include "support/HeadlessPlatform.h"
 #include "support/TempDir.h"
@@ -111,6 +115,16 @@ protected:
             else
                 app->update(NLib::Window::kFrameStep);
         }
+    }
+    // Flying the whole valley would take minutes headless: the plane is put near its end, and
+    // the world updated (undrawn) until the level's figures show.
+    NVolant::EndLevelWnd* flyToTheEnd(NVolant::Game& playing)
+    {
+        const NVolant::Terrain& valley = playing.field().level()->terrain();
+        playing.field().plane()->setStart(
+            Vector4(400.0f, static_cast<float>(valley.rows() * valley.cellSize()) - 600.0f, 0.0f, 1.0f));
+        runUntil([&] { return app->endLevel() && app->current() == app->endLevel(); }, 3000, false);
+        return dynamic_cast<NVolant::EndLevelWnd*>(app->current());
     }
     // Frames until the menu's play panel stops sliding (a closed panel goes at the next update).
     void settleSlide()

@@ -3,11 +3,7 @@
 #include "content/AudioSystem.h"
 #include "platform/KPointer.h"
 #include "platform/KeyTable.h"
-#include "player/Plane.h"
 #include "score/Scores.h"
-#include "screens/EndLevelWnd.h"
-#include "world/Level.h"
-#include "world/Terrain.h"
 #include "world/World.h"
 
 #include <filesystem>
@@ -36,16 +32,6 @@ protected:
         typeName(name, [this](Spot at) { click(at); });
     }
     bool showing(const NControls::Control* screen) const { return screen && app->current() == screen; }
-    // Flying the whole valley would take minutes headless: the plane is put near its end, and
-    // the world updated (undrawn) until the level's figures show.
-    NVolant::EndLevelWnd* flyToTheEnd(NVolant::Game& playing)
-    {
-        const NVolant::Terrain& valley = playing.field().level()->terrain();
-        playing.field().plane()->setStart(
-            Vector4(400.0f, static_cast<float>(valley.rows() * valley.cellSize()) - 600.0f, 0.0f, 1.0f));
-        runUntil([&] { return showing(app->endLevel()); }, 3000, false);
-        return dynamic_cast<NVolant::EndLevelWnd*>(app->current());
-    }
     // Play, then a choice of the play panel, then frames until the game has taken over from the menu.
     void playFromMenu(Spot choice)
     {
