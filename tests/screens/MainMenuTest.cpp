@@ -41,12 +41,28 @@ protected:
 
 } // namespace
 
-TEST_F(MainMenuTest, WithoutAProfileTheMenuAsksForANameFirst)
+// A save file that could not be read is told once, over the name panel a player without a profile
+// sees first.
+TEST_F(MainMenuTest, WithoutAProfileTheMenuAsksForANameFirstAfterTellingOfASaveFileSetAside)
 {
+    const TempDir folder;
+    folder.write("save.dat", "not a save file");
+    ASSERT_TRUE(profiles().load(folder.file("save.dat")));
     MainMenu& menu = open();
+    ASSERT_NE(menu.messagePanel(), nullptr);
+    EXPECT_TRUE(menu.messagePanel()->isNotice());
+    const std::string& text = menu.messagePanel()->text();
+    EXPECT_NE(text.find("save.dat.bad\nin " + folder.path()), std::string::npos) << text;
     ASSERT_NE(menu.createPanel(), nullptr);
+    EXPECT_EQ(menu.activePanel(), menu.messagePanel());
     EXPECT_EQ(menu.slideState(), MainMenuAnims::SlidingOut);
     frames(40);
+    render("menu_save_set_aside");
+    click(144 + 196 + 60, 172 + 196 + 19); // OK
+    frames(1);
+    EXPECT_EQ(menu.messagePanel(), nullptr);
+    EXPECT_EQ(menu.getCommand(), NControls::ScreenCommand::None);
+    EXPECT_EQ(menu.activePanel(), menu.createPanel());
     render("menu_first_start");
 
     typeName("ACE7", 144, 172);
@@ -65,6 +81,9 @@ TEST_F(MainMenuTest, WithoutAProfileTheMenuAsksForANameFirst)
     for (int x = 200; x < 600; ++x)
         ink += frame.at(x, 40).r > 200 && frame.at(x, 40).b < 210;
     EXPECT_GT(ink, 20);
+
+    m_menu.reset();
+    EXPECT_EQ(open().messagePanel(), nullptr);
 }
 
 TEST_F(MainMenuTest, TheColumnOpensPagesAndPanelsAnOpenPanelTakesEveryClick)
@@ -220,29 +239,4 @@ TEST_F(MainMenuTest, TheWelderFlashesAndRests)
     EXPECT_TRUE(flashed);
     EXPECT_TRUE(rested);
     EXPECT_TRUE(sparked);
-}
-
-TEST_F(MainMenuTest, ASaveFileSetAsideIsToldOnceOverTheFirstPanel)
-{
-    const TempDir folder;
-    folder.write("save.dat", "not a save file");
-    ASSERT_TRUE(profiles().load(folder.file("save.dat")));
-    MainMenu& menu = open();
-    ASSERT_NE(menu.messagePanel(), nullptr);
-    EXPECT_TRUE(menu.messagePanel()->isNotice());
-    const std::string& text = menu.messagePanel()->text();
-    EXPECT_NE(text.find("save.dat.bad\nin " + folder.path()), std::string::npos) << text;
-    ASSERT_NE(menu.createPanel(), nullptr);
-    EXPECT_EQ(menu.activePanel(), menu.messagePanel());
-    frames(40);
-    render("menu_save_set_aside");
-
-    click(144 + 196 + 60, 172 + 196 + 19); // OK
-    frames(1);
-    EXPECT_EQ(menu.messagePanel(), nullptr);
-    EXPECT_EQ(menu.getCommand(), NControls::ScreenCommand::None);
-    EXPECT_EQ(menu.activePanel(), menu.createPanel());
-
-    m_menu.reset();
-    EXPECT_EQ(open().messagePanel(), nullptr);
 }
