@@ -76,16 +76,6 @@ protected:
         return std::make_unique<GameProcess>(program, folder, sessionEnvironment(home, videoDriver), stderrFile);
     }
 
-    // The game ended with status and said why in one line of standard error, which it returns.
-    static std::string oneLineFailure(GameProcess& game, const TempDir& logs, int status)
-    {
-        EXPECT_TRUE(game.waitForExit(30.0));
-        EXPECT_EQ(game.exitStatus(), status);
-        const std::vector<std::string> lines = linesOf(logs.file("stderr"));
-        EXPECT_EQ(lines.size(), 1u) << logs.read("stderr");
-        return lines.empty() ? std::string() : lines[0];
-    }
-
     static std::unique_ptr<TempDir> s_stage;
     static CommandResult s_installed;
 };
@@ -145,9 +135,12 @@ TEST_F(StagedInstall, WithoutADisplayTheGameSaysSoInOneLineAndFails)
             continue; // this machine may show the game on its console
         TempDir home, logs;
         auto game = start(binary(), home.path(), home.path(), logs.file("stderr"), driver);
-        const std::string line = oneLineFailure(*game, logs, 1);
-        EXPECT_EQ(line.rfind("skyvane: ", 0), 0u) << line;
-        EXPECT_TRUE(!driver.empty() || line.find("no display") != std::string::npos) << line;
+        ASSERT_TRUE(game->waitForExit(30.0));
+        EXPECT_EQ(game->exitStatus(), 1);
+        const std::vector<std::string> lines = linesOf(logs.file("stderr"));
+        ASSERT_EQ(lines.size(), 1u) << logs.read("stderr");
+        EXPECT_EQ(lines[0].rfind("skyvane: ", 0), 0u) << lines[0];
+        EXPECT_TRUE(!driver.empty() || lines[0].find("no display") != std::string::npos) << lines[0];
     }
 }
 
@@ -160,6 +153,9 @@ TEST_F(StagedInstall, AMissingDataPackIsOneLineAndAFailure)
     fs::create_directories(prefix.file("bin"));
     fs::copy_file(binary(), prefix.file("bin/skyvane"));
     auto game = start(prefix.file("bin/skyvane"), home.path(), home.path(), logs.file("stderr"));
-    const std::string line = oneLineFailure(*game, logs, 2);
-    EXPECT_NE(line.find("data.pk"), std::string::npos) << line;
+    ASSERT_TRUE(game->waitForExit(30.0));
+    EXPECT_EQ(game->exitStatus(), 2);
+    const std::vector<std::string> lines = linesOf(logs.file("stderr"));
+    ASSERT_EQ(lines.size(), 1u) << logs.read("stderr");
+    EXPECT_NE(lines[0].find("data.pk"), std::string::npos) << lines[0];
 }
