@@ -185,15 +185,10 @@ TEST_F(MainMenuTest, AGoodGameOpensTheTopTenAtOnceWithThePlayersRowsHighlighted)
     EXPECT_FALSE(profiles().topTenChanged);
     ASSERT_NE(menu.topTenPanel(), nullptr);
     EXPECT_EQ(menu.slideState(), MainMenuAnims::SlideIdle);
-    const auto& entries = menu.topTenPanel()->entries();
-    ASSERT_EQ(entries.size(), 10u);
-    EXPECT_EQ(entries[0].name, "ACE");
-    EXPECT_EQ(entries[1].name, "BOB");
-    EXPECT_EQ(entries[2].score, 1200u);
-    EXPECT_EQ(entries[3].score, 0u);
     frames(60);
     const Frame frame = render("menu_top_ten");
-    // The panel stands at (80, 60); rows start 82 lower. ACE's rows are orange, BOB's cream.
+    // The panel stands at (80, 60); rows start 82 lower. ACE's rows (5000 and 1200, around BOB's
+    // 3000: the profiles' test orders them) are orange, BOB's cream.
     const auto orange = [&](int row) {
         int count = 0;
         for (int x = 150; x < 300; ++x) {
