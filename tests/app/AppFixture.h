@@ -1,11 +1,15 @@
 #pragma once
 
 #include "app/GameApp.h"
+#include "player/Plane.h"
+#include "screens/EndLevelWnd.h"
 #include "screens/Game.h"
 #include "screens/MainMenu.h"
 #include "screens/PlayGamePanel.h"
 #include "score/Profiles.h"
+#include "world/Level.h"
 #include "world/ProfileLink.h"
+#include "world/Terrain.h"
 
 #include "support/HeadlessPlatform.h"
 #include "support/TempDir.h"
@@ -38,9 +42,8 @@ constexpr Spot kContinue{400, 100 + 60 + 23}, kNewGame{400, 100 + 140 + 23}, kPl
 // The options panel.
 constexpr Spot kFullScreenBox{240 + 53, 100 + 91}, kHintsBox{240 + 53, 100 + 169},
     kOptionsBack{240 + 160, 100 + 330 + 19};
-// The profile list: its rows, OK, DELETE and CANCEL.
-constexpr Spot kProfileRow0{380, 150 + 9}, kProfileOk{270 + 60, 430 + 19}, kProfileDelete{340 + 60, 390 + 19},
-    kProfileCancel{405 + 60, 430 + 19};
+// The profile list: its first row and OK.
+constexpr Spot kProfileRow0{380, 150 + 9}, kProfileOk{270 + 60, 430 + 19};
 constexpr Spot kTopTenClose{400, 60 + 410 + 19}, kHintClose{710, 569}, kEndContinue{600, 572},
     kEndMainMenu{200, 572};
 } // namespace spot
@@ -112,6 +115,16 @@ protected:
             else
                 app->update(NLib::Window::kFrameStep);
         }
+    }
+    // Flying the whole valley would take minutes headless: the plane is put near its end, and
+    // the world updated (undrawn) until the level's figures show.
+    NVolant::EndLevelWnd* flyToTheEnd(NVolant::Game& playing)
+    {
+        const NVolant::Terrain& valley = playing.field().level()->terrain();
+        playing.field().plane()->setStart(
+            Vector4(400.0f, static_cast<float>(valley.rows() * valley.cellSize()) - 600.0f, 0.0f, 1.0f));
+        runUntil([&] { return app->endLevel() && app->current() == app->endLevel(); }, 3000, false);
+        return dynamic_cast<NVolant::EndLevelWnd*>(app->current());
     }
     // Frames until the menu's play panel stops sliding (a closed panel goes at the next update).
     void settleSlide()

@@ -1,20 +1,10 @@
 #include "GameProcess.h"
 
+#include "platform/FileBytes.h"
+
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
-
-namespace {
-
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-} // namespace
 
 TEST(DesktopFiles, TheDesktopEntryPassesItsValidatorWithoutAHint)
 {
@@ -28,7 +18,8 @@ TEST(DesktopFiles, TheMetainfoPassesItsValidatorAndDescribesThisRelease)
     const CommandResult result = runCommand("appstreamcli validate --strict --no-net '" SKYVANE_METAINFO "'");
     EXPECT_EQ(result.status, 0) << result.output;
 
-    const std::string text = readText(SKYVANE_METAINFO);
+    const std::vector<std::uint8_t> bytes = readFileBytes(SKYVANE_METAINFO);
+    const std::string text(bytes.begin(), bytes.end());
     EXPECT_NE(text.find("<release version=\"" SKYVANE_VERSION "\""), std::string::npos)
         << "the newest release must be the project's version";
     EXPECT_EQ(text.find('@'), std::string::npos) << "a placeholder was left unfilled";

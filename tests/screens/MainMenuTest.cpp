@@ -41,12 +41,28 @@ protected:
 
 } // namespace
 
-TEST_F(MainMenuTest, WithoutAProfileTheMenuAsksForANameFirst)
+// A save file that could not be read is told once, over the name panel a player without a profile
+// sees first.
+TEST_F(MainMenuTest, WithoutAProfileTheMenuAsksForANameFirstAfterTellingOfASaveFileSetAside)
 {
+    const TempDir folder;
+    folder.write("save.dat", "not a save file");
+    ASSERT_TRUE(profiles().load(folder.file("save.dat")));
     MainMenu& menu = open();
+    ASSERT_NE(menu.messagePanel(), nullptr);
+    EXPECT_TRUE(menu.messagePanel()->isNotice());
+    const std::string& text = menu.messagePanel()->text();
+    EXPECT_NE(text.find("save.dat.bad\nin " + folder.path()), std::string::npos) << text;
     ASSERT_NE(menu.createPanel(), nullptr);
+    EXPECT_EQ(menu.activePanel(), menu.messagePanel());
     EXPECT_EQ(menu.slideState(), MainMenuAnims::SlidingOut);
     frames(40);
+    render("menu_save_set_aside");
+    click(144 + 196 + 60, 172 + 196 + 19); // OK
+    frames(1);
+    EXPECT_EQ(menu.messagePanel(), nullptr);
+    EXPECT_EQ(menu.getCommand(), NControls::ScreenCommand::None);
+    EXPECT_EQ(menu.activePanel(), menu.createPanel());
     render("menu_first_start");
 
     typeName("ACE7", 144, 172);
@@ -65,6 +81,9 @@ TEST_F(MainMenuTest, WithoutAProfileTheMenuAsksForANameFirst)
     for (int x = 200; x < 600; ++x)
         ink += frame.at(x, 40).r > 200 && frame.at(x, 40).b < 210;
     EXPECT_GT(ink, 20);
+
+    m_menu.reset();
+    EXPECT_EQ(open().messagePanel(), nullptr);
 }
 
 TEST_F(MainMenuTest, TheColumnOpensPagesAndPanelsAnOpenPanelTakesEveryClick)
@@ -166,15 +185,10 @@ TEST_F(MainMenuTest, AGoodGameOpensTheTopTenAtOnceWithThePlayersRowsHighlighted)
     EXPECT_FALSE(profiles().topTenChanged);
     ASSERT_NE(menu.topTenPanel(), nullptr);
     EXPECT_EQ(menu.slideState(), MainMenuAnims::SlideIdle);
-    const auto& entries = menu.topTenPanel()->entries();
-    ASSERT_EQ(entries.size(), 10u);
-    EXPECT_EQ(entries[0].name, "ACE");
-    EXPECT_EQ(entries[1].name, "BOB");
-    EXPECT_EQ(entries[2].score, 1200u);
-    EXPECT_EQ(entries[3].score, 0u);
     frames(60);
     const Frame frame = render("menu_top_ten");
-    // The panel stands at (80, 60); rows start 82 lower. ACE's rows are orange, BOB's cream.
+    // The panel stands at (80, 60); rows start 82 lower. ACE's rows (5000 and 1200, around BOB's
+    // 3000: the profiles' test orders them) are orange, BOB's cream.
     const auto orange = [&](int row) {
         int count = 0;
         for (int x = 150; x < 300; ++x) {
@@ -203,50 +217,21 @@ TEST_F(MainMenuTest, TheWelderFlashesAndRests)
     ASSERT_NE(arc, nullptr);
     MainMenu& menu = open();
     const MainMenuAnims& anims = menu.anims();
-    bool flashed = false, rested = false, sparked = false, pictured = false, wasOn = false;
+    bool flashed = false, rested = false, sparked = false, wasOn = false;
     for (int i = 0; i < 600; ++i) {
         frames(1);
-        flashed |= anims.flashOn();
         // The arc starts with the flash and is silenced with it.
         if (anims.flashOn() != wasOn) {
             ASSERT_EQ(arc->isPlaying(), anims.flashOn()) << "frame " << i;
         }
         wasOn = anims.flashOn();
+        flashed |= wasOn;
         rested |= anims.pauseTimer() > 3000.0f;
-        sparked |= anims.sparks() && anims.sparks()->aliveCount() > 0;
-        if (!pictured && anims.flashOn() && anims.sparks() && anims.sparks()->aliveCount() > 0) {
+        if (!sparked && wasOn && anims.sparks() && anims.sparks()->aliveCount() > 0)
             render("menu_welding");
-            pictured = true;
-        }
+        sparked |= anims.sparks() && anims.sparks()->aliveCount() > 0;
     }
     EXPECT_TRUE(flashed);
     EXPECT_TRUE(rested);
     EXPECT_TRUE(sparked);
-}
-
-TEST_F(MainMenuTest, ASaveFileSetAsideIsToldOnceOverTheFirstPanel)
-{
-    const TempDir folder;
-    folder.write("save.dat", "not a save file");
-    ASSERT_TRUE(profiles().load(folder.file("save.dat")));
-    MainMenu& menu = open();
-    ASSERT_NE(menu.messagePanel(), nullptr);
-    EXPECT_TRUE(menu.messagePanel()->isNotice());
-    const std::string& text = menu.messagePanel()->text();
-    EXPECT_NE(text.find("save.dat.bad\nin " + folder.path()), std::string::npos) << text;
-    ASSERT_NE(menu.createPanel(), nullptr);
-    EXPECT_EQ(menu.activePanel(), menu.messagePanel());
-    frames(40);
-    render("menu_save_set_aside");
-
-    click(144 + 196 + 60, 172 + 196 + 19); // OK
-    frames(1);
-    EXPECT_EQ(menu.messagePanel(), nullptr);
-    EXPECT_EQ(menu.getCommand(), NControls::ScreenCommand::None);
-    EXPECT_EQ(menu.activePanel(), menu.createPanel());
-
-    m_menu.reset();
-    EXPECT_EQ(open().messagePanel(), nullptr);
-    EXPECT_EQ(MainMenu::unreadableSaveNotice(""),
-              "Your saved progress could not be\nread, nor kept aside. The game\nstarts afresh.");
 }

@@ -48,6 +48,18 @@ protected:
     // Buttons of panels at (144, 172): OK / CREATE and CANCEL.
     void clickLeftButton() { click(144 + 68 + 60, 172 + 196 + 19); }
     void clickRightButton() { click(144 + 324 + 60, 172 + 196 + 19); }
+    void clickBack() { click(144 + 330 + 50, 172 + 140 + 16); }
+    // The change panel's DELETE and CANCEL.
+    void clickDelete() { click(340 + 60, 390 + 19); }
+    void clickCancel() { click(405 + 60, 430 + 19); }
+    // A row deleted through the question's OK.
+    void deleteRow(int row)
+    {
+        click(380, rowY(row));
+        clickDelete();
+        clickLeftButton();
+        frames(1);
+    }
 
     NControls::Control m_menu;
     std::unique_ptr<ChangeProfile> m_change;
@@ -74,7 +86,7 @@ TEST_F(ProfileScreensTest, TheListShowsEveryProfileUnderTheCreateEntryWithTheCur
     ASSERT_NE(panel.createPanel(), nullptr);
     EXPECT_FALSE(panel.deleteButton()->isActive());
     // The create panel takes every click: DELETE underneath is not heard.
-    click(340 + 60, 390 + 19);
+    clickDelete();
     EXPECT_EQ(panel.confirmPanel(), nullptr);
     clickRightButton(); // CANCEL of the create panel
     frames(1);
@@ -91,35 +103,41 @@ TEST_F(ProfileScreensTest, TheListShowsEveryProfileUnderTheCreateEntryWithTheCur
     EXPECT_EQ(profiles().currentProfile()->name(), "CID");
 }
 
-TEST_F(ProfileScreensTest, DeletingTheLastProfileOpensTheCreatePanelByItself)
+// The question darkens the list until it is answered; deleting another profile keeps the player,
+// deleting the current one hands over to the next, and deleting the last opens the create panel.
+TEST_F(ProfileScreensTest, DeletingKeepsOrChangesThePlayerAndTheLastOpensTheCreatePanel)
 {
-    addProfiles({"ACE", "BOB"});
+    addProfiles({"ACE", "BOB", "CID"});
+    profiles().selectProfile("BOB");
     ChangeProfile& panel = openChange();
-    click(380, rowY(2));
-    click(340 + 60, 390 + 19); // DELETE
+    click(380, rowY(1));
+    clickDelete();
     ASSERT_NE(panel.confirmPanel(), nullptr);
-    // The question darkens the list, and the dark clears once it is answered.
     frames(60);
     EXPECT_GT(panel.overlayAlpha(), 0.5f);
     render("change_profile_delete_question");
     clickRightButton(); // CANCEL: nothing is deleted
     frames(1);
     EXPECT_EQ(panel.confirmPanel(), nullptr);
-    EXPECT_EQ(profiles().profileCount(), 2u);
+    EXPECT_EQ(profiles().profileCount(), 3u);
     frames(60);
     EXPECT_EQ(panel.overlayAlpha(), 0.0f);
 
-    click(380, rowY(2));
-    click(340 + 60, 390 + 19);
-    clickLeftButton(); // OK
-    frames(1);
-    EXPECT_EQ(profiles().profileCount(), 1u);
-    EXPECT_EQ(panel.list()->items(), (std::vector<std::string>{"Create a new user", "ACE"}));
+    deleteRow(1); // ACE
+    EXPECT_EQ(profiles().currentProfile()->name(), "BOB");
+    EXPECT_EQ(panel.list()->getSelectedText(), "BOB");
+    clickCancel(); // BOB's game in hand stays
+    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::MainMenu);
+    EXPECT_TRUE(host.calls.empty());
 
-    click(380, rowY(1));
-    click(340 + 60, 390 + 19);
-    clickLeftButton();
-    frames(1);
+    deleteRow(1); // BOB: CID now stands where BOB stood, and the game in hand was BOB's
+    ASSERT_NE(profiles().currentProfile(), nullptr);
+    EXPECT_EQ(profiles().currentProfile()->name(), "CID");
+    EXPECT_EQ(panel.list()->items(), (std::vector<std::string>{"Create a new user", "CID"}));
+    clickCancel();
+    EXPECT_EQ(host.calls, std::vector<std::string>{"prepare continue"});
+
+    deleteRow(1);
     EXPECT_EQ(profiles().profileCount(), 0u);
     EXPECT_EQ(panel.list()->items(), std::vector<std::string>{"Create a new user"});
     ASSERT_NE(panel.createPanel(), nullptr);
@@ -127,47 +145,37 @@ TEST_F(ProfileScreensTest, DeletingTheLastProfileOpensTheCreatePanelByItself)
     render("change_profile_create");
 }
 
-TEST_F(ProfileScreensTest, DeletingAnotherProfileKeepsThePlayerDeletingTheCurrentOneChangesIt)
+// Fourteen characters at most, BACK on an empty name does nothing, and a name that is taken
+// cannot be created.
+TEST_F(ProfileScreensTest, TheNameKeyboardTypesAFreeNameOfFourteenCharactersAtMost)
 {
-    addProfiles({"ACE", "BOB", "CID"});
-    profiles().selectProfile("BOB");
-    ChangeProfile& panel = openChange();
-    click(380, rowY(1));
-    click(340 + 60, 390 + 19); // DELETE ACE
-    clickLeftButton();
-    frames(1);
-    ASSERT_NE(profiles().currentProfile(), nullptr);
-    EXPECT_EQ(profiles().currentProfile()->name(), "BOB");
-    EXPECT_EQ(panel.list()->getSelectedText(), "BOB");
-    click(405 + 60, 430 + 19); // CANCEL: BOB's game in hand stays
-    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::MainMenu);
-    EXPECT_TRUE(host.calls.empty());
-
-    click(340 + 60, 390 + 19); // DELETE BOB
-    clickLeftButton();
-    frames(1);
-    // CID now stands where BOB stood; the game in hand was BOB's.
-    ASSERT_NE(profiles().currentProfile(), nullptr);
-    EXPECT_EQ(profiles().currentProfile()->name(), "CID");
-    click(405 + 60, 430 + 19); // CANCEL
-    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::MainMenu);
-    EXPECT_EQ(host.calls, std::vector<std::string>{"prepare continue"});
-}
-
-TEST_F(ProfileScreensTest, TheNameKeyboardTypesFourteenCharactersAtMost)
-{
+    addProfiles({"ACE"});
     CreateProfile& panel = openCreate();
+    EXPECT_TRUE(panel.cancelButton()->isActive());
     EXPECT_FALSE(panel.okButton()->isActive());
-    // BACK on an empty name does nothing.
-    click(144 + 330 + 50, 172 + 140 + 16);
+    clickBack();
     EXPECT_EQ(panel.typedName(), "");
-
     typeName("QWERTYUIOPASDFG", 144, 172);
     EXPECT_EQ(panel.typedName(), "QWERTYUIOPASDF");
     EXPECT_TRUE(panel.okButton()->isActive());
-    click(144 + 330 + 50, 172 + 140 + 16);
-    EXPECT_EQ(panel.typedName(), "QWERTYUIOPASD");
     render("create_profile");
+    for (int i = 0; i < 14; ++i)
+        clickBack();
+
+    typeName("ACE", 144, 172);
+    EXPECT_FALSE(panel.okButton()->isActive());
+    clickLeftButton();
+    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::None);
+    typeName("S", 144, 172);
+    EXPECT_TRUE(panel.okButton()->isActive());
+    clickBack();
+    EXPECT_EQ(panel.typedName(), "ACE");
+    EXPECT_FALSE(panel.okButton()->isActive());
+    typeName("2", 144, 172);
+    clickLeftButton();
+    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::MainMenu);
+    EXPECT_EQ(profiles().currentProfile()->name(), "ACE2");
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"discard game", "prepare continue"}));
 }
 
 TEST_F(ProfileScreensTest, AKeyTypesOnlyWhenPressedAndReleasedOnIt)
@@ -189,24 +197,4 @@ TEST_F(ProfileScreensTest, AKeyTypesOnlyWhenPressedAndReleasedOnIt)
     EXPECT_EQ(panel.typedName(), "");
     click(ax, ay);
     EXPECT_EQ(panel.typedName(), "A");
-}
-
-TEST_F(ProfileScreensTest, ANameThatIsTakenCannotBeCreated)
-{
-    addProfiles({"ACE"});
-    CreateProfile& panel = openCreate();
-    EXPECT_TRUE(panel.cancelButton()->isActive());
-    typeName("ACE", 144, 172);
-    EXPECT_FALSE(panel.okButton()->isActive());
-    clickLeftButton();
-    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::None);
-    typeName("S", 144, 172);
-    EXPECT_TRUE(panel.okButton()->isActive());
-    click(144 + 330 + 50, 172 + 140 + 16); // BACK
-    EXPECT_FALSE(panel.okButton()->isActive());
-    typeName("2", 144, 172);
-    clickLeftButton();
-    EXPECT_EQ(panel.getCommand(), NControls::ScreenCommand::MainMenu);
-    EXPECT_EQ(profiles().currentProfile()->name(), "ACE2");
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"discard game", "prepare continue"}));
 }
