@@ -12,8 +12,6 @@
 #include <fstream>
 #include <iterator>
 
-#include <unistd.h>
-
 namespace arttest {
 
 namespace {
@@ -24,56 +22,15 @@ const std::string& generateInto(const TempDir& dir)
     return dir.path();
 }
 
-// Every test runs in its own process, so the tree is kept in the build folder between them and
-// regenerated whenever the test binary (and so the generator linked into it) changes.
-std::string cachedTree()
-{
-    namespace fs = std::filesystem;
-    const char* build = std::getenv("SKYVANE_BUILD_DIR");
-    if (!build || !*build)
-        return {};
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return {};
-    const auto stamp = std::to_string(fs::file_size(exe, ec)) + ":" +
-                       std::to_string(fs::last_write_time(exe, ec).time_since_epoch().count());
-    const fs::path cache = fs::path(build) / "tests" / "art-tree";
-    const auto stampOf = [](const fs::path& dir) {
-        std::ifstream in(dir / ".stamp");
-        std::string text;
-        std::getline(in, text);
-        return text;
-    };
-    if (stampOf(cache) == stamp)
-        return cache.string();
-    const fs::path fresh = cache.string() + ".new." + std::to_string(::getpid());
-    fs::remove_all(fresh, ec);
-    datagen::generateArt(datagen::DataTree(fresh.string()));
-    std::ofstream(fresh / ".stamp") << stamp << "\n";
-    // A tree made by this very binary is never removed, so parallel test processes can share it.
-    if (stampOf(cache) == stamp) {
-        fs::remove_all(fresh, ec);
-        return cache.string();
-    }
-    const fs::path old = cache.string() + ".old." + std::to_string(::getpid());
-    fs::rename(cache, old, ec);
-    std::error_code moved;
-    fs::rename(fresh, cache, moved);
-    fs::remove_all(old, ec);
-    if (moved) // another process put its tree in place first; ours is as good
-        return stampOf(cache) == stamp ? cache.string() : fresh.string();
-    return cache.string();
-}
-
 } // namespace
 
 const std::string& artTree()
 {
     static const TempDir scratch;
     static const std::string root = [] {
-        const std::string cached = cachedTree();
-        return cached.empty() ? generateInto(scratch) : cached;
+        const char* build = std::getenv("SKYVANE_BUILD_DIR");
+        const std::string data = std::string(build ? build : ".") + "/data";
+        return std::filesystem::exists(data + "/dat") ? data : generateInto(scratch);
     }();
     return root;
 }
