@@ -26,30 +26,24 @@ struct Expect {
 std::vector<Expect> expectedSprites()
 {
     std::vector<Expect> list = {{"dat/player_plane/plane.xml", 8, 2},
-                                {"dat/player_plane/explode.xml", 1, 13}, /* drawn until frame 12 */
                                 {"dat/bridge/bridge.xml", 2, 1},
-                                {"dat/bridge/road.xml", 1, 1},
-                                {"dat/bridge/bridgeexplode.xml", 1, 4},
-                                {"dat/missile/missile.xml", 1, 1},
-                                {"dat/missile/missile_explode1.xml", 1, 4},
-                                {"dat/missile/missile_explode2.xml", 1, 4},
-                                {"dat/bullet_expl/sprite.xml", 1, 3},
-                                {"dat/flak01/sprite.xml", 1, 1},
-                                {"dat/flak02/sprite.xml", 1, 1},
+                                {"dat/player_plane/explode.xml", 1, 13} /* drawn until frame 12 */,
                                 {"dat/explode1/explode.xml", 1, 8},
                                 {"dat/explode2/explode.xml", 1, 8},
-                                {"dat/fire/fire.xml", 1, 4},
-                                {"dat/aim_sight/sprite.xml", 1, 2},
-                                {"dat/life_icon/sprite.xml", 1, 1},
-                                {"dat/hull_icon/sprite.xml", 1, 5},
-                                {"dat/game_border/border_up.xml", 1, 1},
-                                {"dat/game_border/border_down.xml", 1, 1},
-                                {"dat/game_border/border_left.xml", 1, 1},
-                                {"dat/game_border/border_right.xml", 1, 1},
-                                {"menu/labels/game_over/over_label.xml", 1, 4},
-                                {"menu/labels/congratulations/cong_label.xml", 1, 4},
                                 {"menu/na_bochke/na_bochke.xml", 1, 6},
-                                {"menu/svarka/svarka.xml", 1, 1}};
+                                {"dat/hull_icon/sprite.xml", 1, 5},
+                                {"dat/bullet_expl/sprite.xml", 1, 3},
+                                {"dat/aim_sight/sprite.xml", 1, 2}};
+    for (const char* path :
+         {"dat/bridge/bridgeexplode.xml", "dat/missile/missile_explode1.xml",
+          "dat/missile/missile_explode2.xml", "dat/fire/fire.xml", "menu/labels/game_over/over_label.xml",
+          "menu/labels/congratulations/cong_label.xml"})
+        list.push_back({path, 1, 4});
+    for (const char* path : {"dat/bridge/road.xml", "dat/missile/missile.xml", "dat/flak01/sprite.xml",
+                             "dat/flak02/sprite.xml", "dat/life_icon/sprite.xml", "menu/svarka/svarka.xml",
+                             "dat/game_border/border_up.xml", "dat/game_border/border_down.xml",
+                             "dat/game_border/border_left.xml", "dat/game_border/border_right.xml"})
+        list.push_back({path, 1, 1});
     for (int i = 1; i <= 4; ++i) {
         list.push_back({"dat/boat" + num2(i) + "/boat" + num2(i) + ".xml", 8, 2});
         list.push_back({"dat/helic" + num2(i) + "/helic" + num2(i) + ".xml", 8, 2});
