@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,11 @@ std::vector<Expected> expectedFiles()
     for (const char* music : {"music_menu1", "music_game1", "music_game2", "music_game3", "music_game4"})
         files.push_back({music, Kind::Music});
     return files;
+}
+
+void PrintTo(const Expected& file, std::ostream* out)
+{
+    *out << file.name;
 }
 
 // The file as the build generated it when the build's data folder is there (the normal case),
