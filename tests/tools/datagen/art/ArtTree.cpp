@@ -71,13 +71,16 @@ Picture loadPng(const std::string& relative)
 SpriteInfo loadSprite(const std::string& xmlPath)
 {
     SpriteInfo info;
+    const auto fail = [&](const std::string& why) {
+        info.error = why;
+        return info;
+    };
     const std::vector<unsigned char> bytes = readBytes(xmlPath);
     Xml::CXmlNode root;
     try {
         root.load(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     } catch (...) {
-        info.error = "missing or unparsable " + xmlPath;
-        return info;
+        return fail("missing or unparsable " + xmlPath);
     }
     if (root.name() == "spriteSolid") {
         info.frames = root.getInt("frames", 0);
@@ -86,10 +89,8 @@ SpriteInfo loadSprite(const std::string& xmlPath)
         info.texture = tex ? tex->text() : std::string();
         const Picture sheet = loadPng(info.texture);
         if (sheet.width == 0 || info.frames <= 0 || info.groups <= 0 || sheet.width % info.frames ||
-            sheet.height % info.groups) {
-            info.error = "no sheet that divides into the cells of " + xmlPath;
-            return info;
-        }
+            sheet.height % info.groups)
+            return fail("no sheet that divides into the cells of " + xmlPath);
         info.frameWidth = sheet.width / info.frames;
         info.frameHeight = sheet.height / info.groups;
     } else if (root.name() == "spriteFramed") {
@@ -107,18 +108,13 @@ SpriteInfo loadSprite(const std::string& xmlPath)
                     info.frameWidth = pic.width;
                     info.frameHeight = pic.height;
                 }
-                if (pic.width == 0 || pic.width != info.frameWidth || pic.height != info.frameHeight) {
-                    info.error = "missing frame or frame of another size " + p;
-                    return info;
-                }
+                if (pic.width == 0 || pic.width != info.frameWidth || pic.height != info.frameHeight)
+                    return fail("missing frame or frame of another size " + p);
             }
-        if (info.frames == 0) {
-            info.error = "empty framed sprite " + xmlPath;
-            return info;
-        }
+        if (info.frames == 0)
+            return fail("empty framed sprite " + xmlPath);
     } else {
-        info.error = "unknown root in " + xmlPath;
-        return info;
+        return fail("unknown root in " + xmlPath);
     }
     info.ok = true;
     return info;
