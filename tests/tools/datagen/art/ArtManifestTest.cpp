@@ -26,30 +26,24 @@ struct Expect {
 std::vector<Expect> expectedSprites()
 {
     std::vector<Expect> list = {{"dat/player_plane/plane.xml", 8, 2},
-                                {"dat/player_plane/explode.xml", 1, 13}, /* drawn until frame 12 */
                                 {"dat/bridge/bridge.xml", 2, 1},
-                                {"dat/bridge/road.xml", 1, 1},
-                                {"dat/bridge/bridgeexplode.xml", 1, 4},
-                                {"dat/missile/missile.xml", 1, 1},
-                                {"dat/missile/missile_explode1.xml", 1, 4},
-                                {"dat/missile/missile_explode2.xml", 1, 4},
-                                {"dat/bullet_expl/sprite.xml", 1, 3},
-                                {"dat/flak01/sprite.xml", 1, 1},
-                                {"dat/flak02/sprite.xml", 1, 1},
+                                {"dat/player_plane/explode.xml", 1, 13} /* drawn until frame 12 */,
                                 {"dat/explode1/explode.xml", 1, 8},
                                 {"dat/explode2/explode.xml", 1, 8},
-                                {"dat/fire/fire.xml", 1, 4},
-                                {"dat/aim_sight/sprite.xml", 1, 2},
-                                {"dat/life_icon/sprite.xml", 1, 1},
-                                {"dat/hull_icon/sprite.xml", 1, 5},
-                                {"dat/game_border/border_up.xml", 1, 1},
-                                {"dat/game_border/border_down.xml", 1, 1},
-                                {"dat/game_border/border_left.xml", 1, 1},
-                                {"dat/game_border/border_right.xml", 1, 1},
-                                {"menu/labels/game_over/over_label.xml", 1, 4},
-                                {"menu/labels/congratulations/cong_label.xml", 1, 4},
                                 {"menu/na_bochke/na_bochke.xml", 1, 6},
-                                {"menu/svarka/svarka.xml", 1, 1}};
+                                {"dat/hull_icon/sprite.xml", 1, 5},
+                                {"dat/bullet_expl/sprite.xml", 1, 3},
+                                {"dat/aim_sight/sprite.xml", 1, 2}};
+    for (const char* path :
+         {"dat/bridge/bridgeexplode.xml", "dat/missile/missile_explode1.xml",
+          "dat/missile/missile_explode2.xml", "dat/fire/fire.xml", "menu/labels/game_over/over_label.xml",
+          "menu/labels/congratulations/cong_label.xml"})
+        list.push_back({path, 1, 4});
+    for (const char* path : {"dat/bridge/road.xml", "dat/missile/missile.xml", "dat/flak01/sprite.xml",
+                             "dat/flak02/sprite.xml", "dat/life_icon/sprite.xml", "menu/svarka/svarka.xml",
+                             "dat/game_border/border_up.xml", "dat/game_border/border_down.xml",
+                             "dat/game_border/border_left.xml", "dat/game_border/border_right.xml"})
+        list.push_back({path, 1, 1});
     for (int i = 1; i <= 4; ++i) {
         list.push_back({"dat/boat" + num2(i) + "/boat" + num2(i) + ".xml", 8, 2});
         list.push_back({"dat/helic" + num2(i) + "/helic" + num2(i) + ".xml", 8, 2});
@@ -65,28 +59,6 @@ std::vector<Expect> expectedSprites()
         list.push_back({"dat/bonus" + num2(i) + "/sprite.xml", 1, 2});
     return list;
 }
-
-// Every button strip of the menus: normal, hovered, pressed and disabled looks stacked.
-const char* const kButtons[] = {"play_game_btn",
-                                "options_btn",
-                                "top10_btn",
-                                "more_games_btn",
-                                "exit_btn",
-                                "new_game_btn",
-                                "custom_game_btn",
-                                "continue_saved_btn",
-                                "continue_game_btn",
-                                "if_this_not_btn",
-                                "ok_btn",
-                                "cancel_btn",
-                                "delete_btn",
-                                "create_btn",
-                                "close_btn",
-                                "main_menu_btn",
-                                "back_space_btn",
-                                "chb",
-                                "bar_btn",
-                                "up_btn"};
 
 std::string fileText(const std::filesystem::path& path)
 {
@@ -141,11 +113,15 @@ TEST(ArtManifest, HullGaugeFillsFromEmptyToFull)
     }
 }
 
+// Every button strip of the menus: normal, hovered, pressed and disabled looks stacked.
 TEST(ArtManifest, ButtonStripsHaveFourDistinctLooks)
 {
-    for (const char* name : kButtons) {
+    for (const std::string name :
+         {"play_game",      "options",       "top10",       "more_games", "exit",   "new_game", "custom_game",
+          "continue_saved", "continue_game", "if_this_not", "ok",         "cancel", "delete",   "create",
+          "close",          "main_menu",     "back_space",  "bar",        "up",     "chb"}) {
         SCOPED_TRACE(name);
-        const Picture strip = loadPng(std::string("menu/") + name + ".png");
+        const Picture strip = loadPng("menu/" + name + (name == "chb" ? "" : "_btn") + ".png");
         ASSERT_GT(strip.width, 0);
         ASSERT_EQ(strip.height % 4, 0);
         const std::ptrdiff_t look = static_cast<std::ptrdiff_t>(strip.height / 4) * strip.width;

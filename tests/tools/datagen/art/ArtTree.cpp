@@ -12,8 +12,6 @@
 #include <fstream>
 #include <iterator>
 
-#include <unistd.h>
-
 namespace arttest {
 
 namespace {
@@ -24,56 +22,15 @@ const std::string& generateInto(const TempDir& dir)
     return dir.path();
 }
 
-// Every test runs in its own process, so the tree is kept in the build folder between them and
-// regenerated whenever the test binary (and so the generator linked into it) changes.
-std::string cachedTree()
-{
-    namespace fs = std::filesystem;
-    const char* build = std::getenv("SKYVANE_BUILD_DIR");
-    if (!build || !*build)
-        return {};
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return {};
-    const auto stamp = std::to_string(fs::file_size(exe, ec)) + ":" +
-                       std::to_string(fs::last_write_time(exe, ec).time_since_epoch().count());
-    const fs::path cache = fs::path(build) / "tests" / "art-tree";
-    const auto stampOf = [](const fs::path& dir) {
-        std::ifstream in(dir / ".stamp");
-        std::string text;
-        std::getline(in, text);
-        return text;
-    };
-    if (stampOf(cache) == stamp)
-        return cache.string();
-    const fs::path fresh = cache.string() + ".new." + std::to_string(::getpid());
-    fs::remove_all(fresh, ec);
-    datagen::generateArt(datagen::DataTree(fresh.string()));
-    std::ofstream(fresh / ".stamp") << stamp << "\n";
-    // A tree made by this very binary is never removed, so parallel test processes can share it.
-    if (stampOf(cache) == stamp) {
-        fs::remove_all(fresh, ec);
-        return cache.string();
-    }
-    const fs::path old = cache.string() + ".old." + std::to_string(::getpid());
-    fs::rename(cache, old, ec);
-    std::error_code moved;
-    fs::rename(fresh, cache, moved);
-    fs::remove_all(old, ec);
-    if (moved) // another process put its tree in place first; ours is as good
-        return stampOf(cache) == stamp ? cache.string() : fresh.string();
-    return cache.string();
-}
-
 } // namespace
 
 const std::string& artTree()
 {
     static const TempDir scratch;
     static const std::string root = [] {
-        const std::string cached = cachedTree();
-        return cached.empty() ? generateInto(scratch) : cached;
+        const char* build = std::getenv("SKYVANE_BUILD_DIR");
+        const std::string data = std::string(build ? build : ".") + "/data";
+        return std::filesystem::exists(data + "/dat") ? data : generateInto(scratch);
     }();
     return root;
 }
@@ -114,13 +71,16 @@ Picture loadPng(const std::string& relative)
 SpriteInfo loadSprite(const std::string& xmlPath)
 {
     SpriteInfo info;
+    const auto fail = [&](const std::string& why) {
+        info.error = why;
+        return info;
+    };
     const std::vector<unsigned char> bytes = readBytes(xmlPath);
     Xml::CXmlNode root;
     try {
         root.load(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     } catch (...) {
-        info.error = "missing or unparsable " + xmlPath;
-        return info;
+        return fail("missing or unparsable " + xmlPath);
     }
     if (root.name() == "spriteSolid") {
         info.frames = root.getInt("frames", 0);
@@ -129,10 +89,8 @@ SpriteInfo loadSprite(const std::string& xmlPath)
         info.texture = tex ? tex->text() : std::string();
         const Picture sheet = loadPng(info.texture);
         if (sheet.width == 0 || info.frames <= 0 || info.groups <= 0 || sheet.width % info.frames ||
-            sheet.height % info.groups) {
-            info.error = "no sheet that divides into the cells of " + xmlPath;
-            return info;
-        }
+            sheet.height % info.groups)
+            return fail("no sheet that divides into the cells of " + xmlPath);
         info.frameWidth = sheet.width / info.frames;
         info.frameHeight = sheet.height / info.groups;
     } else if (root.name() == "spriteFramed") {
@@ -150,18 +108,13 @@ SpriteInfo loadSprite(const std::string& xmlPath)
                     info.frameWidth = pic.width;
                     info.frameHeight = pic.height;
                 }
-                if (pic.width == 0 || pic.width != info.frameWidth || pic.height != info.frameHeight) {
-                    info.error = "missing frame or frame of another size " + p;
-                    return info;
-                }
+                if (pic.width == 0 || pic.width != info.frameWidth || pic.height != info.frameHeight)
+                    return fail("missing frame or frame of another size " + p);
             }
-        if (info.frames == 0) {
-            info.error = "empty framed sprite " + xmlPath;
-            return info;
-        }
+        if (info.frames == 0)
+            return fail("empty framed sprite " + xmlPath);
     } else {
-        info.error = "unknown root in " + xmlPath;
-        return info;
+        return fail("unknown root in " + xmlPath);
     }
     info.ok = true;
     return info;

@@ -11,7 +11,8 @@ inline std::string num2(int n)
     return (n < 10 ? "0" : "") + std::to_string(n);
 }
 
-// The art half of the data tree, generated once per test binary (and kept in the build folder).
+// The art the build generated when the build's data folder is there (the normal case), otherwise
+// made afresh by the generator.
 const std::string& artTree();
 // A generation of the art into a fresh folder, for the determinism check.
 const std::string& freshArtTree();

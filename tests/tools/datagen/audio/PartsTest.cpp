@@ -16,6 +16,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <numeric>
 
 using namespace datagen::audio;
 using audiotest::crossings;
@@ -187,13 +188,12 @@ EngineProfile profileOf(const std::string& name, const Signal& loop)
     std::vector<double> envelope;
     for (std::size_t from = 0; from + frame <= loop.size(); from += frame)
         envelope.push_back(rms(loop, from, from + frame));
-    double mean = 0.0;
-    for (double e : envelope)
-        mean += e / static_cast<double>(envelope.size());
+    const double count = static_cast<double>(envelope.size());
+    const double mean = std::accumulate(envelope.begin(), envelope.end(), 0.0) / count;
     double variance = 0.0;
     for (double& e : envelope) {
         e -= mean;
-        variance += e * e / static_cast<double>(envelope.size());
+        variance += e * e / count;
     }
     profile.depth = std::sqrt(variance) / mean;
     double best = 0.3; // below this correlation there is no rhythm to speak of
@@ -201,7 +201,7 @@ EngineProfile profileOf(const std::string& name, const Signal& loop)
         double sum = 0.0;
         for (std::size_t i = 0; i < envelope.size(); ++i)
             sum += envelope[i] * envelope[(i + lag) % envelope.size()];
-        const double correlation = sum / static_cast<double>(envelope.size()) / variance;
+        const double correlation = sum / count / variance;
         if (correlation > best) {
             best = correlation;
             profile.rate = 500.0 / static_cast<double>(lag);

@@ -19,15 +19,13 @@ namespace {
 
 using namespace datagen::levels;
 
-// All thirty levels, built once, written into a scratch data tree.
+// All thirty levels, built once, their files written into a scratch data tree.
 struct Built {
     TempDir dir;
     std::vector<LevelData> levels;
     Built()
     {
         const datagen::DataTree tree(dir.path());
-        for (const auto& [path, image] : terrain_art::allPictures())
-            tree.writeBytes(path, encodePng(image));
         for (int n = 1; n <= 30; ++n) {
             levels.push_back(makeLevel(n, testCatalog()));
             writeLevel(tree, levels.back());
