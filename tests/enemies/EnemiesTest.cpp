@@ -3,18 +3,15 @@
 #include "combat/Missile.h"
 #include "combat/Shots.h"
 #include "combat/TankRocket.h"
-#include "content/ResourceArchive.h"
 #include "content/Sprite.h"
 #include "enemies/EBridge.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
-#include "content/LevelFiles.h"
 #include "gameplay/CollitionCircles.h"
 #include "score/Scores.h"
 
 #include "support/HeadlessPlatform.h"
 
-#include <cstdio>
 #include <functional>
 
 namespace {
@@ -375,27 +372,6 @@ TEST_F(EnemiesTest, EveryKindShotDownScoresItsValueAndCountsItsKillRammedItGives
         EXPECT_EQ(firstOfType(kind.type), nullptr);
         EXPECT_EQ(arena.scores().levelScores(), value);
         EXPECT_EQ((arena.scores().*kind.kills)(), 1);
-    }
-}
-
-TEST_F(EnemiesTest, EveryGeneratedLevelLoadsWholeAndSortedWithItsBridgesInFileOrder)
-{
-    for (int level = 1; level <= 30; ++level) {
-        char folder[32];
-        std::snprintf(folder, sizeof folder, "levels/%02d/enemies.dat", level);
-        SCOPED_TRACE(folder);
-        const auto bytes = NLib::ResourceArchive::instance()->readFile(folder);
-        NVolant::LevelFiles::EnemyReport report;
-        const auto records = NVolant::LevelFiles::readEnemies(bytes, &report);
-        ASSERT_TRUE(report.clean());
-        enemies = std::make_unique<NVolant::Enemies>(arena);
-        enemies->load(folder);
-        ASSERT_EQ(enemies->all().size(), records.size()); // every record names a kind
-        for (std::size_t i = 1; i < enemies->all().size(); ++i)
-            ASSERT_LE(enemies->all()[i - 1]->position().y, enemies->all()[i]->position().y);
-        ASSERT_GE(enemies->bridges().size(), 2u);
-        for (std::size_t i = 1; i < enemies->bridges().size(); ++i)
-            ASSERT_LT(enemies->bridges()[i - 1]->entryIndex(), enemies->bridges()[i]->entryIndex());
     }
 }
 

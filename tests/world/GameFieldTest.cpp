@@ -247,41 +247,25 @@ TEST_F(GameFieldTest, TheLastLifeEndsInGameOverWhichEmptiesTheSavedGame)
     }
 }
 
-TEST_F(GameFieldTest, FlyingOffTheEndOpensTheNextLevelAndAfterTheLastIsVictoryWhichEmptiesTheSavedGame)
+// Winning the game, from the last level's end on: PastTheLastBridgeOfTheLastLevelContinuingWinsTheGame.
+TEST_F(GameFieldTest, FlyingOffTheEndOpensTheNextLevel)
 {
-    {
-        GameField field;
-        start(field, 29);
-        field.onKey(' ');
-        run(field, 2);
-        flyToTheEnd(field);
-        EXPECT_EQ(runUntilChange(field), FieldStatus::LevelEnding);
-        EXPECT_EQ(field.plane()->state(), NVolant::PlaneState::LeavingLevel);
-        EXPECT_EQ(runUntilChange(field), FieldStatus::LevelComplete);
-        EXPECT_EQ(profile->levelMax(), 30);
-        field.nextLevel();
-        EXPECT_EQ(field.levelNumber(), 30);
-        EXPECT_EQ(field.status(), FieldStatus::Idle);
-        EXPECT_FALSE(field.hasLevel());
-        Xml::CXmlNode record;
-        ASSERT_TRUE(decode(profile->savedGame(), record));
-        EXPECT_EQ(record.getInt("m_levelNum", 0), 30);
-
-        field.startLevel();
-        field.onKey(' ');
-        run(field, 2);
-        flyToTheEnd(field);
-        EXPECT_EQ(runUntilChange(field), FieldStatus::LevelEnding);
-        EXPECT_EQ(runUntilChange(field), FieldStatus::VictoryShowing);
-        ASSERT_NE(field.victoryLabel(), nullptr);
-        EXPECT_FALSE(profile->savedGame().empty());
-        EXPECT_EQ(runUntilChange(field), FieldStatus::Victory);
-        EXPECT_TRUE(profile->savedGame().empty());
-        // Nothing starts after the last level.
-        field.startLevel();
-        EXPECT_EQ(field.status(), FieldStatus::Victory);
-    }
-    EXPECT_EQ(profile->scores().size(), 1u);
+    GameField field;
+    start(field, 29);
+    field.onKey(' ');
+    run(field, 2);
+    flyToTheEnd(field);
+    EXPECT_EQ(runUntilChange(field), FieldStatus::LevelEnding);
+    EXPECT_EQ(field.plane()->state(), NVolant::PlaneState::LeavingLevel);
+    EXPECT_EQ(runUntilChange(field), FieldStatus::LevelComplete);
+    EXPECT_EQ(profile->levelMax(), 30);
+    field.nextLevel();
+    EXPECT_EQ(field.levelNumber(), 30);
+    EXPECT_EQ(field.status(), FieldStatus::Idle);
+    EXPECT_FALSE(field.hasLevel());
+    Xml::CXmlNode record;
+    ASSERT_TRUE(decode(profile->savedGame(), record));
+    EXPECT_EQ(record.getInt("m_levelNum", 0), 30);
 }
 
 TEST_F(GameFieldTest, PassingTheLastBridgeResumesAtTheNextLevelWithItsOwnFiguresAndNoBridgesAtItsStart)
@@ -356,8 +340,13 @@ TEST_F(GameFieldTest, PastTheLastBridgeOfTheLastLevelContinuingWinsTheGame)
             EXPECT_EQ(resumed.levelNumber(), 30);
             EXPECT_EQ(resumed.status(), FieldStatus::LevelEnding);
             EXPECT_EQ(runUntilChange(resumed), FieldStatus::VictoryShowing);
+            ASSERT_NE(resumed.victoryLabel(), nullptr);
+            EXPECT_FALSE(profile->savedGame().empty());
             EXPECT_EQ(runUntilChange(resumed), FieldStatus::Victory);
             EXPECT_TRUE(profile->savedGame().empty());
+            // Nothing starts after the last level.
+            resumed.startLevel();
+            EXPECT_EQ(resumed.status(), FieldStatus::Victory);
         }
         ASSERT_EQ(profile->scores().size(), before + 1);
         EXPECT_EQ(profile->scores().back(), 4321);
