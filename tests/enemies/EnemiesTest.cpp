@@ -41,10 +41,11 @@ protected:
         ASSERT_TRUE(bridge.destroyed());
     }
 
-    std::vector<int> activeTypes() const
+    // The type codes of a list of enemies, in its order.
+    template <typename List> static std::vector<int> typesOf(const List& list)
     {
         std::vector<int> types;
-        for (const Enemy* e : enemies->active())
+        for (const auto& e : list)
             types.push_back(e->type());
         return types;
     }
@@ -85,10 +86,7 @@ TEST_F(EnemiesTest, TheListIsSortedByHeightKeepingFileOrderAndUnknownCodesCreate
 {
     loadList({record(500, 100, 500), record(7, 100, 100), record(400, 200, 300), record(501, 300, 500),
               record(250, 400, 50), record(300, 400, 900), record(-1, 0, 0), record(512, 0, 0)});
-    std::vector<int> order;
-    for (const auto& e : enemies->all())
-        order.push_back(e->type());
-    EXPECT_EQ(order, (std::vector<int>{400, 500, 501, 300}));
+    EXPECT_EQ(typesOf(enemies->all()), (std::vector<int>{400, 500, 501, 300}));
     ASSERT_EQ(enemies->bridges().size(), 1u);
     EXPECT_EQ(enemies->bridges()[0]->entryIndex(), 5); // skipped records still count
 }
@@ -127,11 +125,7 @@ TEST_F(EnemiesTest, LoadingAtACheckpointSkipsEntriesBeforeItExceptTheBridges)
     EXPECT_EQ(enemies->checkpointEntry(), 5);
     EXPECT_EQ(enemies->bridgesPassed(), 2);
     loadList(list);
-
-    std::vector<int> order;
-    for (const auto& e : enemies->all())
-        order.push_back(e->type());
-    EXPECT_EQ(order, (std::vector<int>{300, 300, 300, 401}));
+    EXPECT_EQ(typesOf(enemies->all()), (std::vector<int>{300, 300, 300, 401}));
     EXPECT_TRUE(enemies->bridges()[0]->destroyed());
     EXPECT_TRUE(enemies->bridges()[1]->destroyed()); // the checkpoint's own entry
     EXPECT_FALSE(enemies->bridges()[2]->destroyed());
@@ -268,11 +262,7 @@ TEST_F(EnemiesTest, TheSalvoTakesEveryTargetAtLeast100AheadLeavingOutBrokenBridg
 {
     loadList({record(500, 100, 120), record(500, 700, 150), record(300, 400, 400), record(100, 300, 600, 2)});
     enemies->bridges()[0]->setDestroyed(true);
-    const auto targets = enemies->targetsAhead(Vector4(400, 40));
-    std::vector<int> types;
-    for (const Enemy* e : targets)
-        types.push_back(e->type());
-    EXPECT_EQ(types, (std::vector<int>{500, 100}));
+    EXPECT_EQ(typesOf(enemies->targetsAhead(Vector4(400, 40))), (std::vector<int>{500, 100}));
 }
 
 TEST_F(EnemiesTest, KindsAreLayeredFromBoatsUpToPlanesWhateverTheListOrder)

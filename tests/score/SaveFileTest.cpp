@@ -226,12 +226,7 @@ TEST_F(SaveFileTest, AbsurdValuesAreBroughtBackIntoRange)
     EXPECT_EQ(saver.scores.size(), 10u);  // and it can still record scores
     EXPECT_EQ(profiles.profileAt(3)->name(), "BIG");
     EXPECT_TRUE(profiles.profileAt(3)->m_save.empty());
-
-    // What was repaired is what is written, and it reads back the same.
-    ASSERT_TRUE(profiles.save());
-    Profiles again;
-    ASSERT_TRUE(again.load(path()));
-    EXPECT_EQ(again.toText(), profiles.toText());
+    // That what was repaired reads back the same once written: the save-file fuzz target.
 }
 
 TEST_F(SaveFileTest, ACurrentIndexOutsideTheListMeansNoCurrentProfile)
