@@ -338,8 +338,6 @@ TEST(AtomicFile, ReadsAreBoundedAndOnlyOfFiles)
     std::vector<std::uint8_t> bytes;
     using NVolant::FileReadResult;
     EXPECT_EQ(NVolant::readFileLimited(dir.file("none"), 10, bytes), FileReadResult::Missing);
-    std::filesystem::create_symlink("loop", dir.file("loop"));
-    EXPECT_EQ(NVolant::readFileLimited(dir.file("loop"), 10, bytes), FileReadResult::Unreadable);
     EXPECT_EQ(NVolant::readFileLimited(dir.path(), 10, bytes), FileReadResult::NotAFile);
     dir.write("f", std::string(11, 'x'));
     EXPECT_EQ(NVolant::readFileLimited(dir.file("f"), 10, bytes), FileReadResult::TooLarge);
@@ -361,8 +359,8 @@ TEST(AtomicFile, ReadsAreBoundedAndOnlyOfFiles)
 
 TEST_F(SaveFileDurability, AFileThatCannotBeOpenedIsMovedAsideNotOverwritten)
 {
-    // A link to itself stands for any file that is there but cannot be opened (root ignores
-    // permissions).
+    // A link to itself stands for any file that is there but cannot be opened, as the reader
+    // tells apart from a missing one (root ignores permissions).
     std::filesystem::create_symlink("save.dat", path());
     Profiles profiles;
     EXPECT_FALSE(profiles.load(path()));
