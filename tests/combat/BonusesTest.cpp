@@ -1,14 +1,12 @@
 #include "combat/Bonus.h"
 #include "content/LevelFiles.h"
 #include "combat/Bonuses.h"
-#include "content/ResourceArchive.h"
 #include "content/Sprite.h"
 #include "platform/Log.h"
 
 #include "ShotTestWorld.h"
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <tuple>
 
@@ -69,25 +67,6 @@ TEST_F(BonusesTest, LoadingSkipsUnknownKindsAndPlacesOffTheMapAndKeepsHeightOrde
     bonuses.loadBytes(bonusFile({}), "x");
     EXPECT_EQ(bonuses.size(), 0u);
     setLogEcho(true);
-}
-
-TEST_F(BonusesTest, EveryGeneratedLevelPlacesAllItsBonuses)
-{
-    int total = 0;
-    for (int level = 1; level <= 30; ++level) {
-        char path[32];
-        std::snprintf(path, sizeof path, "levels/%02d/bonuses.dat", level);
-        const auto bytes = NLib::ResourceArchive::instance()->readFile(path);
-        ASSERT_GE(bytes.size(), 4u) << path;
-        std::uint32_t announced = 0;
-        NVolant::LevelFiles::readBonuses(bytes, &announced);
-        bonuses.load(path);
-        EXPECT_EQ(bonuses.size(), announced) << path;
-        for (std::size_t i = 1; i < bonuses.size(); ++i)
-            EXPECT_LE(bonuses.bonuses()[i - 1]->position().y, bonuses.bonuses()[i]->position().y) << path;
-        total += static_cast<int>(bonuses.size());
-    }
-    EXPECT_GT(total, 30);
 }
 
 TEST_F(BonusesTest, PickUpsReachFromBelowTheScreenToWellAboveIt)

@@ -3,18 +3,15 @@
 #include "combat/Missile.h"
 #include "combat/Shots.h"
 #include "combat/TankRocket.h"
-#include "content/ResourceArchive.h"
 #include "content/Sprite.h"
 #include "enemies/EBridge.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
-#include "content/LevelFiles.h"
 #include "gameplay/CollitionCircles.h"
 #include "score/Scores.h"
 
 #include "support/HeadlessPlatform.h"
 
-#include <cstdio>
 #include <functional>
 
 namespace {
@@ -44,10 +41,11 @@ protected:
         ASSERT_TRUE(bridge.destroyed());
     }
 
-    std::vector<int> activeTypes() const
+    // The type codes of a list of enemies, in its order.
+    template <typename List> static std::vector<int> typesOf(const List& list)
     {
         std::vector<int> types;
-        for (const Enemy* e : enemies->active())
+        for (const auto& e : list)
             types.push_back(e->type());
         return types;
     }
@@ -88,10 +86,7 @@ TEST_F(EnemiesTest, TheListIsSortedByHeightKeepingFileOrderAndUnknownCodesCreate
 {
     loadList({record(500, 100, 500), record(7, 100, 100), record(400, 200, 300), record(501, 300, 500),
               record(250, 400, 50), record(300, 400, 900), record(-1, 0, 0), record(512, 0, 0)});
-    std::vector<int> order;
-    for (const auto& e : enemies->all())
-        order.push_back(e->type());
-    EXPECT_EQ(order, (std::vector<int>{400, 500, 501, 300}));
+    EXPECT_EQ(typesOf(enemies->all()), (std::vector<int>{400, 500, 501, 300}));
     ASSERT_EQ(enemies->bridges().size(), 1u);
     EXPECT_EQ(enemies->bridges()[0]->entryIndex(), 5); // skipped records still count
 }
@@ -130,11 +125,7 @@ TEST_F(EnemiesTest, LoadingAtACheckpointSkipsEntriesBeforeItExceptTheBridges)
     EXPECT_EQ(enemies->checkpointEntry(), 5);
     EXPECT_EQ(enemies->bridgesPassed(), 2);
     loadList(list);
-
-    std::vector<int> order;
-    for (const auto& e : enemies->all())
-        order.push_back(e->type());
-    EXPECT_EQ(order, (std::vector<int>{300, 300, 300, 401}));
+    EXPECT_EQ(typesOf(enemies->all()), (std::vector<int>{300, 300, 300, 401}));
     EXPECT_TRUE(enemies->bridges()[0]->destroyed());
     EXPECT_TRUE(enemies->bridges()[1]->destroyed()); // the checkpoint's own entry
     EXPECT_FALSE(enemies->bridges()[2]->destroyed());
@@ -271,11 +262,7 @@ TEST_F(EnemiesTest, TheSalvoTakesEveryTargetAtLeast100AheadLeavingOutBrokenBridg
 {
     loadList({record(500, 100, 120), record(500, 700, 150), record(300, 400, 400), record(100, 300, 600, 2)});
     enemies->bridges()[0]->setDestroyed(true);
-    const auto targets = enemies->targetsAhead(Vector4(400, 40));
-    std::vector<int> types;
-    for (const Enemy* e : targets)
-        types.push_back(e->type());
-    EXPECT_EQ(types, (std::vector<int>{500, 100}));
+    EXPECT_EQ(typesOf(enemies->targetsAhead(Vector4(400, 40))), (std::vector<int>{500, 100}));
 }
 
 TEST_F(EnemiesTest, KindsAreLayeredFromBoatsUpToPlanesWhateverTheListOrder)
@@ -375,27 +362,6 @@ TEST_F(EnemiesTest, EveryKindShotDownScoresItsValueAndCountsItsKillRammedItGives
         EXPECT_EQ(firstOfType(kind.type), nullptr);
         EXPECT_EQ(arena.scores().levelScores(), value);
         EXPECT_EQ((arena.scores().*kind.kills)(), 1);
-    }
-}
-
-TEST_F(EnemiesTest, EveryGeneratedLevelLoadsWholeAndSortedWithItsBridgesInFileOrder)
-{
-    for (int level = 1; level <= 30; ++level) {
-        char folder[32];
-        std::snprintf(folder, sizeof folder, "levels/%02d/enemies.dat", level);
-        SCOPED_TRACE(folder);
-        const auto bytes = NLib::ResourceArchive::instance()->readFile(folder);
-        NVolant::LevelFiles::EnemyReport report;
-        const auto records = NVolant::LevelFiles::readEnemies(bytes, &report);
-        ASSERT_TRUE(report.clean());
-        enemies = std::make_unique<NVolant::Enemies>(arena);
-        enemies->load(folder);
-        ASSERT_EQ(enemies->all().size(), records.size()); // every record names a kind
-        for (std::size_t i = 1; i < enemies->all().size(); ++i)
-            ASSERT_LE(enemies->all()[i - 1]->position().y, enemies->all()[i]->position().y);
-        ASSERT_GE(enemies->bridges().size(), 2u);
-        for (std::size_t i = 1; i < enemies->bridges().size(); ++i)
-            ASSERT_LT(enemies->bridges()[i - 1]->entryIndex(), enemies->bridges()[i]->entryIndex());
     }
 }
 

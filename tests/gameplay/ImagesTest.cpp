@@ -72,6 +72,13 @@ TEST_F(ImagesTest, EverythingLoadsFromTheDataPack)
           images->missileExplode2.get(), images->bulletExplode.get(), images->fire.get(),
           images->lifeIcon.get(), images->hullIcon.get(), images->aimSight.get()})
         expectLoaded(*sprite, "single sprite");
+    // The rounds' impact plays at 20 pictures a second, whatever its file says.
+    NLib::Sprite impact(*images->bulletExplode);
+    ASSERT_GT(impact.frameCount, 1);
+    impact.update(49.0f);
+    EXPECT_EQ(impact.getFrame(), 0);
+    impact.update(2.0f);
+    EXPECT_EQ(impact.getFrame(), 1);
     EXPECT_GT(images->playerParams->collisionCircles.size(), 0u);
     for (const auto& params : images->boatParams)
         EXPECT_GT(params->collisionCircles.size(), 0u);

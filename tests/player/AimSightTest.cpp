@@ -176,12 +176,7 @@ TEST_F(AimSightTest, TheLockMarkerShowsOnlyWithACompletedLockAndAMissileReady)
     sight.setArmed(false);
     EXPECT_EQ(differing(armedBeforeLock, drawn(sight)), 0) << "no marker before the lock completes";
 
-    frame(sight, 10);
-    ASSERT_LT(sight.lockTimer(), 0.0f);
-    const Frame noMissile = drawn(sight);
-    EXPECT_GT(noMissile.countNot(0, 0, 0, 8), 20) << "the sight itself shows";
-    sight.setArmed(true);
-    EXPECT_GT(differing(drawn(sight), noMissile), 20) << "locked and ready: the marker shows";
+    // Locked and ready, it shows: PlaneTest.TheLockMarkerGoesWithEachMissileUntilTheNextIsReady.
 }
 
 } // namespace

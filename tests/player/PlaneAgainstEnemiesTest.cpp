@@ -1,6 +1,6 @@
-// The plane's weapons against the level's real enemies: the cannon wears a tank down round by
-// round, locked missiles home on what the sight picked, and the kill-all salvo sends one missile per
-// target ahead. (A missile whose target is gone: ShotTest.)
+// The plane's weapons against the level's real enemies: locked missiles home on what the sight
+// picked, and the kill-all salvo sends one missile per target ahead. (A missile whose target is
+// gone: ShotTest; rounds wearing an enemy down: GroundEnemiesTest; the count of hits: ShotsTest.)
 #include "combat/Missile.h"
 #include "enemies/Enemies.h"
 #include "enemies/Enemy.h"
@@ -11,13 +11,9 @@
 
 #include "combat/ShotTestWorld.h"
 
-#include <algorithm>
-
 using NVolant::Enemies;
 using NVolant::EnemyRecord;
 using NVolant::Plane;
-using NVolant::Scores;
-using NVolant::Shots;
 
 namespace {
 
@@ -54,27 +50,6 @@ protected:
 
     std::unique_ptr<Enemies> enemies = std::make_unique<Enemies>(arena);
 };
-
-TEST_F(PlaneAgainstEnemiesTest, EightCannonRoundsDestroyATankAndEachHitCounts)
-{
-    Plane plane(arena);
-    plane.setStart(Vector4(400.0f, 1000.0f));
-    enemies->load(std::vector<EnemyRecord>{tank(0, 400.0f, 1300.0f)});
-    enemies->setCamera(plane.cameraOffset());
-    ASSERT_EQ(enemies->all().size(), 1u);
-    ASSERT_EQ(enemies->all().front()->hull(), 60);
-
-    controls.cannon = true;
-    int frames = 0;
-    while (!enemies->all().empty() && frames < 300) {
-        play(plane);
-        ++frames;
-    }
-    controls.cannon = false;
-    EXPECT_TRUE(enemies->all().empty()) << "the tank survived " << frames << " frames of fire";
-    EXPECT_EQ(arena.scores().shotsHittedCount(), 8); // 60 hull at 8 a round
-    EXPECT_GE(arena.scores().shotsCount(), 8);
-}
 
 TEST_F(PlaneAgainstEnemiesTest, LockedMissilesHomeOnTheEnemyTheSightPicked)
 {

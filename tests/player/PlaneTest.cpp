@@ -14,7 +14,6 @@
 #include "combat/ShotTestWorld.h"
 
 #include <cmath>
-#include <functional>
 
 using NVolant::Plane;
 using NVolant::PlaneState;
@@ -148,9 +147,11 @@ TEST_F(PlaneTest, EveryBankButTheFullLeftOneAnimatesTwiceAsFast)
 
 TEST_F(PlaneTest, EachWeaponFiresAtItsRateFromItsGunsAndCountsOneShotATrigger)
 {
+    // Bonuses the plane has taken before it fires (four missiles first, then double fire).
+    enum Bonus { kDoubleFire = 1, kFourMissiles = 2, kDoubleMissile = 4 };
     struct Case {
         const char* what;
-        std::function<void(Plane&)> arm;
+        int bonuses;
         bool missiles;
         int frames;
         std::size_t projectiles;
@@ -161,34 +162,24 @@ TEST_F(PlaneTest, EachWeaponFiresAtItsRateFromItsGunsAndCountsOneShotATrigger)
     // cooldown to -6.7), so a held trigger fires every fifth frame: frames 1, 6, ... 56. The first
     // missile waits for the second frame, then 500 ms (900 ms for four) of cooldown.
     const Case cases[] = {
-        {"cannon", [](Plane&) {}, false, 60, 12, 12, {-8.0f, 8.0f, -8.0f}},
-        {"double fire", [](Plane& p) { p.enableDoubleFire(); }, false, 2, 2, 1, {-8.0f, 8.0f}},
-        {"missiles", [](Plane&) {}, true, 120, 4, 4, {0.0f}},
-        {"four missiles",
-         [](Plane& p) { p.enableFourMissiles(); },
-         true,
-         119,
-         12,
-         3,
-         {-6.0f, -2.0f, 2.0f, 6.0f}},
-        {"double missiles, four switched off by double fire",
-         [](Plane& p) {
-             p.enableFourMissiles();
-             p.enableDoubleFire();
-             p.enableDoubleMissile();
-         },
-         true,
-         2,
-         2,
-         1,
-         {-6.0f, 6.0f}},
+        {"cannon", 0, false, 60, 12, 12, {-8.0f, 8.0f, -8.0f}},
+        {"double fire", kDoubleFire, false, 2, 2, 1, {-8.0f, 8.0f}},
+        {"missiles", 0, true, 120, 4, 4, {0.0f}},
+        {"four missiles", kFourMissiles, true, 119, 12, 3, {-6.0f, -2.0f, 2.0f, 6.0f}},
+        // Double fire switches four missiles off, and double missiles count only then.
+        {"double missiles", kFourMissiles | kDoubleFire | kDoubleMissile, true, 2, 2, 1, {-6.0f, 6.0f}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         arena.shots().clear();
         arena.scores().resetLevelStats();
         Plane plane(arena);
-        c.arm(plane);
+        if (c.bonuses & kFourMissiles)
+            plane.enableFourMissiles();
+        if (c.bonuses & kDoubleFire)
+            plane.enableDoubleFire();
+        if (c.bonuses & kDoubleMissile)
+            plane.enableDoubleMissile();
         fly(plane, 5);
         const float x = plane.worldPosition().x;
         (c.missiles ? m_controls.missiles : m_controls.cannon) = true;

@@ -7,15 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 #include <vector>
 
 using NVolant::Profile;
@@ -231,12 +226,7 @@ TEST_F(SaveFileTest, AbsurdValuesAreBroughtBackIntoRange)
     EXPECT_EQ(saver.scores.size(), 10u);  // and it can still record scores
     EXPECT_EQ(profiles.profileAt(3)->name(), "BIG");
     EXPECT_TRUE(profiles.profileAt(3)->m_save.empty());
-
-    // What was repaired is what is written, and it reads back the same.
-    ASSERT_TRUE(profiles.save());
-    Profiles again;
-    ASSERT_TRUE(again.load(path()));
-    EXPECT_EQ(again.toText(), profiles.toText());
+    // That what was repaired reads back the same once written: the save-file fuzz target.
 }
 
 TEST_F(SaveFileTest, ACurrentIndexOutsideTheListMeansNoCurrentProfile)
@@ -322,65 +312,24 @@ TEST_F(SaveFileDurability, AFolderThatCannotBeWrittenLeavesTheOldFile)
     EXPECT_FALSE(exists("missing"));
 }
 
-TEST_F(SaveFileDurability, AKilledWriteIsNeverTakenForTheSaveAndKillingTheProcessAtAnyMomentLeavesAWholeFile)
+TEST_F(SaveFileDurability, AKilledWriteIsNeverTakenForTheSave)
 {
     Profiles profiles;
     saveOneProfile(profiles);
-    // What a write killed half-way leaves behind.
+    // What a write killed half-way leaves behind (that the old file stays whole whatever stops a
+    // write: ADiskFullHalfWayLeavesTheOldFile).
     const std::string full = profiles.toText();
     std::vector<std::uint8_t> half(full.begin(), full.begin() + static_cast<long>(full.size() / 2));
     NLib::scrambleBuffer(half.data(), half.size(), Profiles::kSaveKey);
     m_dir.write("save.dat.tmp", half);
-    {
-        Profiles reader;
-        ASSERT_TRUE(reader.load(path()));
-        EXPECT_FALSE(reader.takeUnreadableNotice());
-        ASSERT_EQ(reader.profileCount(), 1u);
-        EXPECT_EQ(reader.profileAt(0)->scores.front(), 1234u);
-        // The next save replaces the leftover.
-        ASSERT_TRUE(reader.addProfile("NEXT"));
-        EXPECT_FALSE(exists("save.dat.tmp"));
-    }
-
-    // Now real writes, killed at random moments.
-    std::mt19937 random(2026);
-    for (int round = 0; round < 25; ++round) {
-        int ready[2];
-        ASSERT_EQ(pipe(ready), 0);
-        const std::string name = "R" + std::to_string(round) + "N";
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            // Save as fast as possible, the file growing by a profile each time; say when the
-            // first save is done, so every round is sure to interrupt a stream of writes.
-            close(ready[0]);
-            Profiles writer;
-            writer.load(path());
-            writer.addProfile(name + "0");
-            const char done = 1;
-            if (write(ready[1], &done, 1) != 1)
-                _exit(1);
-            for (int i = 1;; ++i)
-                writer.addProfile(name + std::to_string(i));
-        }
-        close(ready[1]);
-        char done = 0;
-        ASSERT_EQ(read(ready[0], &done, 1), 1);
-        close(ready[0]);
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 5000));
-        kill(child, SIGKILL);
-        int status = 0;
-        waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status));
-
-        Profiles reader;
-        ASSERT_TRUE(reader.load(path())) << round;
-        ASSERT_FALSE(reader.takeUnreadableNotice()) << "round " << round;
-        ASSERT_NE(reader.findProfile("KEEPER"), nullptr);
-        EXPECT_EQ(reader.findProfile("KEEPER")->scores.front(), 1234u);
-        EXPECT_NE(reader.findProfile(name + "0"), nullptr) << round;
-    }
-    EXPECT_FALSE(exists("save.dat.bad"));
+    Profiles reader;
+    ASSERT_TRUE(reader.load(path()));
+    EXPECT_FALSE(reader.takeUnreadableNotice());
+    ASSERT_EQ(reader.profileCount(), 1u);
+    EXPECT_EQ(reader.profileAt(0)->scores.front(), 1234u);
+    // The next save replaces the leftover.
+    ASSERT_TRUE(reader.addProfile("NEXT"));
+    EXPECT_FALSE(exists("save.dat.tmp"));
 }
 
 TEST(AtomicFile, ReadsAreBoundedAndOnlyOfFiles)
@@ -389,8 +338,6 @@ TEST(AtomicFile, ReadsAreBoundedAndOnlyOfFiles)
     std::vector<std::uint8_t> bytes;
     using NVolant::FileReadResult;
     EXPECT_EQ(NVolant::readFileLimited(dir.file("none"), 10, bytes), FileReadResult::Missing);
-    std::filesystem::create_symlink("loop", dir.file("loop"));
-    EXPECT_EQ(NVolant::readFileLimited(dir.file("loop"), 10, bytes), FileReadResult::Unreadable);
     EXPECT_EQ(NVolant::readFileLimited(dir.path(), 10, bytes), FileReadResult::NotAFile);
     dir.write("f", std::string(11, 'x'));
     EXPECT_EQ(NVolant::readFileLimited(dir.file("f"), 10, bytes), FileReadResult::TooLarge);
@@ -412,8 +359,8 @@ TEST(AtomicFile, ReadsAreBoundedAndOnlyOfFiles)
 
 TEST_F(SaveFileDurability, AFileThatCannotBeOpenedIsMovedAsideNotOverwritten)
 {
-    // A link to itself stands for any file that is there but cannot be opened (root ignores
-    // permissions).
+    // A link to itself stands for any file that is there but cannot be opened, as the reader
+    // tells apart from a missing one (root ignores permissions).
     std::filesystem::create_symlink("save.dat", path());
     Profiles profiles;
     EXPECT_FALSE(profiles.load(path()));

@@ -53,26 +53,6 @@ TEST_F(ScoresTest, AKillAddsItsValueWithATextWhereTheEnemyDied)
     EXPECT_EQ(scores.floatingTexts()[1].text, "+40"); // colours: ScoresDrawTest
 }
 
-TEST_F(ScoresTest, TanksAndBuildingsCountWithThePlanesAndANewLevelKeepsOnlyTheTotals)
-{
-    scores.addScore(12000, Vector4(0, 0));
-    scores.countPlane();
-    scores.countPlane();
-    scores.countShot();
-    scores.countHit();
-    EXPECT_EQ(scores.planesKilled(), 2);
-
-    scores.resetLevelStats();
-    EXPECT_EQ(scores.planesKilled(), 0);
-    EXPECT_EQ(scores.levelScores(), 0);
-    EXPECT_EQ(scores.shotsCount(), 0);
-    EXPECT_EQ(scores.shotsHittedCount(), 0);
-    EXPECT_EQ(scores.score(), 12000);
-    EXPECT_EQ(scores.lives(), 1);
-    // Earned lives survive the level change and are still handed over once.
-    EXPECT_EQ(scores.checkExtraLife(3, Vector4(0, 0)), 4);
-}
-
 TEST_F(ScoresTest, EveryFullTenThousandPointsGivesOneLifeOnceAndTwoThresholdsShareOneText)
 {
     scores.addScore(9999, Vector4(0, 0));
@@ -87,7 +67,18 @@ TEST_F(ScoresTest, EveryFullTenThousandPointsGivesOneLifeOnceAndTwoThresholdsSha
     EXPECT_EQ(up.position, Vector4(400, 700));
     EXPECT_EQ(scores.checkExtraLife(4, Vector4(0, 0)), 4);
 
+    // A new level keeps only the totals (which kinds count as what: EnemiesTest); earned lives
+    // survive it and are still handed over once.
+    scores.countShot();
+    scores.countHit();
+    scores.countBoat();
     scores.addScore(20000, Vector4(0, 0));
+    scores.resetLevelStats();
+    EXPECT_EQ(scores.levelScores(), 0);
+    EXPECT_EQ(scores.shotsCount(), 0);
+    EXPECT_EQ(scores.shotsHittedCount(), 0);
+    EXPECT_EQ(scores.boatsKilled(), 0);
+    EXPECT_EQ(scores.score(), 30000);
     EXPECT_EQ(scores.lives(), 3);
     EXPECT_EQ(scores.checkExtraLife(4, Vector4(0, 0)), 6);
     EXPECT_EQ(scores.floatingTexts().back().text, "+2 UP");

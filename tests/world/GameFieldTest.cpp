@@ -23,6 +23,7 @@
 
 namespace {
 
+using NVolant::decodeSavedGame;
 using NVolant::FieldStatus;
 using NVolant::GameField;
 
@@ -65,10 +66,6 @@ protected:
         const NVolant::Terrain& t = field.level()->terrain();
         const float end = static_cast<float>(t.rows() * t.cellSize()) - 750.0f;
         field.plane()->setStart(Vector4(400.0f, end + NVolant::Plane::kBottomMargin, 0.0f, 1.0f));
-    }
-    static bool decode(const std::string& text, Xml::CXmlNode& record)
-    {
-        return NVolant::decodeSavedGame(text, record);
     }
     // The level's enemies replaced by one made-up enemy.
     static NVolant::Enemy& only(GameField& field, int type, const Vector4& at)
@@ -247,41 +244,25 @@ TEST_F(GameFieldTest, TheLastLifeEndsInGameOverWhichEmptiesTheSavedGame)
     }
 }
 
-TEST_F(GameFieldTest, FlyingOffTheEndOpensTheNextLevelAndAfterTheLastIsVictoryWhichEmptiesTheSavedGame)
+// Winning the game, from the last level's end on: PastTheLastBridgeOfTheLastLevelContinuingWinsTheGame.
+TEST_F(GameFieldTest, FlyingOffTheEndOpensTheNextLevel)
 {
-    {
-        GameField field;
-        start(field, 29);
-        field.onKey(' ');
-        run(field, 2);
-        flyToTheEnd(field);
-        EXPECT_EQ(runUntilChange(field), FieldStatus::LevelEnding);
-        EXPECT_EQ(field.plane()->state(), NVolant::PlaneState::LeavingLevel);
-        EXPECT_EQ(runUntilChange(field), FieldStatus::LevelComplete);
-        EXPECT_EQ(profile->levelMax(), 30);
-        field.nextLevel();
-        EXPECT_EQ(field.levelNumber(), 30);
-        EXPECT_EQ(field.status(), FieldStatus::Idle);
-        EXPECT_FALSE(field.hasLevel());
-        Xml::CXmlNode record;
-        ASSERT_TRUE(decode(profile->savedGame(), record));
-        EXPECT_EQ(record.getInt("m_levelNum", 0), 30);
-
-        field.startLevel();
-        field.onKey(' ');
-        run(field, 2);
-        flyToTheEnd(field);
-        EXPECT_EQ(runUntilChange(field), FieldStatus::LevelEnding);
-        EXPECT_EQ(runUntilChange(field), FieldStatus::VictoryShowing);
-        ASSERT_NE(field.victoryLabel(), nullptr);
-        EXPECT_FALSE(profile->savedGame().empty());
-        EXPECT_EQ(runUntilChange(field), FieldStatus::Victory);
-        EXPECT_TRUE(profile->savedGame().empty());
-        // Nothing starts after the last level.
-        field.startLevel();
-        EXPECT_EQ(field.status(), FieldStatus::Victory);
-    }
-    EXPECT_EQ(profile->scores().size(), 1u);
+    GameField field;
+    start(field, 29);
+    field.onKey(' ');
+    run(field, 2);
+    flyToTheEnd(field);
+    EXPECT_EQ(runUntilChange(field), FieldStatus::LevelEnding);
+    EXPECT_EQ(field.plane()->state(), NVolant::PlaneState::LeavingLevel);
+    EXPECT_EQ(runUntilChange(field), FieldStatus::LevelComplete);
+    EXPECT_EQ(profile->levelMax(), 30);
+    field.nextLevel();
+    EXPECT_EQ(field.levelNumber(), 30);
+    EXPECT_EQ(field.status(), FieldStatus::Idle);
+    EXPECT_FALSE(field.hasLevel());
+    Xml::CXmlNode record;
+    ASSERT_TRUE(decodeSavedGame(profile->savedGame(), record));
+    EXPECT_EQ(record.getInt("m_levelNum", 0), 30);
 }
 
 TEST_F(GameFieldTest, PassingTheLastBridgeResumesAtTheNextLevelWithItsOwnFiguresAndNoBridgesAtItsStart)
@@ -300,7 +281,7 @@ TEST_F(GameFieldTest, PassingTheLastBridgeResumesAtTheNextLevelWithItsOwnFigures
         field.saveProgress();
     }
     Xml::CXmlNode record;
-    ASSERT_TRUE(decode(profile->savedGame(), record));
+    ASSERT_TRUE(decodeSavedGame(profile->savedGame(), record));
     EXPECT_EQ(record.getInt("m_levelNum", 0), 6);
     EXPECT_EQ(record.getInt("bridgeNum", -1), 0);
 
@@ -319,7 +300,7 @@ TEST_F(GameFieldTest, PassingTheLastBridgeResumesAtTheNextLevelWithItsOwnFigures
     // A level without bridges saves the same level at its start.
     resumed.level()->enemies().clear();
     resumed.saveProgress();
-    ASSERT_TRUE(decode(profile->savedGame(), record));
+    ASSERT_TRUE(decodeSavedGame(profile->savedGame(), record));
     EXPECT_EQ(record.getInt("m_levelNum", 0), 6);
     EXPECT_EQ(record.getInt("bridgeNum", -1), 0);
 }
@@ -339,10 +320,10 @@ TEST_F(GameFieldTest, PastTheLastBridgeOfTheLastLevelContinuingWinsTheGame)
     };
     const std::string current = savedPastTheEnd();
     Xml::CXmlNode record;
-    ASSERT_TRUE(decode(current, record));
+    ASSERT_TRUE(decodeSavedGame(current, record));
     EXPECT_EQ(record.getInt("m_levelNum", 0), 30);
     Xml::CXmlNode earlier;
-    ASSERT_TRUE(decode(current, earlier));
+    ASSERT_TRUE(decodeSavedGame(current, earlier));
     earlier.setInt("m_levelNum", 31);
     earlier.setInt("bridgeNum", 0);
 
@@ -356,8 +337,13 @@ TEST_F(GameFieldTest, PastTheLastBridgeOfTheLastLevelContinuingWinsTheGame)
             EXPECT_EQ(resumed.levelNumber(), 30);
             EXPECT_EQ(resumed.status(), FieldStatus::LevelEnding);
             EXPECT_EQ(runUntilChange(resumed), FieldStatus::VictoryShowing);
+            ASSERT_NE(resumed.victoryLabel(), nullptr);
+            EXPECT_FALSE(profile->savedGame().empty());
             EXPECT_EQ(runUntilChange(resumed), FieldStatus::Victory);
             EXPECT_TRUE(profile->savedGame().empty());
+            // Nothing starts after the last level.
+            resumed.startLevel();
+            EXPECT_EQ(resumed.status(), FieldStatus::Victory);
         }
         ASSERT_EQ(profile->scores().size(), before + 1);
         EXPECT_EQ(profile->scores().back(), 4321);
@@ -370,7 +356,7 @@ TEST_F(GameFieldTest, EveryLevelStartWritesTheSavedGameAndAContinuedGameStandsAt
         GameField field;
         start(field, 4);
         Xml::CXmlNode record;
-        ASSERT_TRUE(decode(profile->savedGame(), record));
+        ASSERT_TRUE(decodeSavedGame(profile->savedGame(), record));
         EXPECT_EQ(record.getName(), "save");
         EXPECT_EQ(record.getInt("m_status", -1), 1);
         EXPECT_EQ(record.getInt("m_levelNum", 0), 4);
@@ -378,9 +364,6 @@ TEST_F(GameFieldTest, EveryLevelStartWritesTheSavedGameAndAContinuedGameStandsAt
         EXPECT_EQ(record.getInt("bridgeNum", -1), 0);
         EXPECT_NE(record.findChild("scores"), nullptr);
         EXPECT_EQ(profile->levelMax(), 4);
-        // Upper-case hexadecimal, two digits a byte.
-        for (const char c : profile->savedGame())
-            EXPECT_TRUE((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')) << c;
 
         for (const char key : {'Q', 'Z', 'J'})
             field.onKey(key);
@@ -403,6 +386,7 @@ TEST_F(GameFieldTest, EveryLevelStartWritesTheSavedGameAndAContinuedGameStandsAt
     EXPECT_FLOAT_EQ(resumed.level()->cameraPosition().y, resumed.plane()->cameraOffset().y);
 }
 
+// (That nothing out of range is ever accepted: the saved-game fuzz target.)
 TEST_F(GameFieldTest, ASavedGameThatCannotBeTrustedCountsAsNone)
 {
     const auto record = [](int level, int lives, int status = 1, int bridges = 0) {
@@ -418,23 +402,13 @@ TEST_F(GameFieldTest, ASavedGameThatCannotBeTrustedCountsAsNone)
     std::string lowerCase = good;
     for (char& c : lowerCase)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    const std::string notXml = [] {
-        std::string hex;
-        for (const char c : std::string("<save m_levelNum=\"2\""))
-            hex += "0123456789ABCDEF"[(c >> 4) & 15], hex += "0123456789ABCDEF"[c & 15];
-        return hex;
-    }();
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"odd length", good.substr(0, good.size() - 1)},
-        {"not hexadecimal", std::string(good.size(), 'Z')},
+        {"not hexadecimal, so not XML", std::string(good.size(), 'Z')},
         {"lower-case digits", lowerCase},
-        {"not XML", notXml},
         {"level 0", record(0, 3)},
         {"level 32", record(32, 3)},
-        {"level far out", record(2000000000, 3)},
-        {"negative level", record(-5, 3)},
         {"no lives", record(2, 0)},
-        {"negative lives", record(2, -9)},
         {"no level at all", NVolant::encodeSavedGame(Xml::CXmlNode())},
     };
     for (const auto& [what, text] : cases) {
@@ -457,21 +431,17 @@ TEST_F(GameFieldTest, ASavedGameThatCannotBeTrustedCountsAsNone)
     EXPECT_EQ(field.level()->enemies().bridgesPassed(), bridges - 1);
 }
 
-TEST_F(GameFieldTest, GamesThePlayerStartsDrawTheirIntegerChoicesFromTheClockASeededOneFromItsSeed)
+// (A seeded game draws the same choices every time: ReplayTest.)
+TEST_F(GameFieldTest, GamesThePlayerStartsDrawTheirIntegerChoicesFromTheClock)
 {
     const auto draws = [](GameField& field) {
         NLib::Random& random = field.world().arena().random();
         return std::vector<int>{random.integer(), random.integer(), random.integer()};
     };
-    GameField first, second, seeded, again;
+    GameField first, second;
     first.newGame();
     second.newGame();
     EXPECT_NE(draws(first), draws(second));
-    seeded.setSeed(7);
-    again.setSeed(7);
-    seeded.newGame();
-    again.newGame();
-    EXPECT_EQ(draws(seeded), draws(again));
     // The game's own sequence starts at 0 either way.
     EXPECT_EQ(first.world().arena().random().state(), 0u);
 }
@@ -485,13 +455,8 @@ TEST_F(FieldRulesTest, EveryTenThousandPointsGiveOneLifeOnceWithItsJingle)
     const NAudio::Sound* jingle = sounds->addLife();
     ASSERT_NE(jingle, nullptr);
 
-    scores->addScore(9999, Vector4());
-    run(field, 2);
-    EXPECT_EQ(field.lives(), 3);
-    EXPECT_FALSE(jingle->isPlaying());
-
     // Two thresholds in one frame: both lives, one jingle, and never again (the sums: ScoresTest).
-    scores->addScore(10001, Vector4());
+    scores->addScore(20000, Vector4());
     run(field, 3);
     EXPECT_EQ(field.lives(), 5);
     EXPECT_EQ(field.world().arena().sounds().plays(NVolant::SoundCue::ExtraLife), 1);
