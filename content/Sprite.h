@@ -44,7 +44,6 @@ public:
     void drawAtPosition() { drawTransformed(position, scale, angle); }
 
     Kind kind() const { return m_kind; }
-    float getFrameDuration() const { return m_frameDuration; }
     // The image of the current frame (framed) or the sheet (strip); null for an empty sprite.
     KGraphic* currentImage() const;
 
