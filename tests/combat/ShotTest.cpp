@@ -180,20 +180,4 @@ TEST_F(ShotTest, RocketAcceleratesThenBurstsIntoAGrowingBlast)
     EXPECT_TRUE(r.spent());
 }
 
-TEST_F(ShotTest, UnusedBlastDiesAtFifteenPixels)
-{
-    TankRocket r(arena);
-    r.setRange(0.0f);
-    r.launch();
-    r.update(10.0f);
-    ASSERT_EQ(r.phase(), TankRocket::Bursting);
-    int updates = 0;
-    while (!r.spent() && updates < 100) {
-        r.update(10.0f);
-        ++updates;
-    }
-    EXPECT_EQ(r.phase(), TankRocket::Finished);
-    EXPECT_EQ(updates, 24); // 1 + 0.6 x 24 = 15.4 is the first size above 15
-}
-
 } // namespace

@@ -142,16 +142,11 @@ TEST_F(GameFieldTest, LevelNumbersAreClampedAndAStartedLevelWaitsForTheThirdMous
     EXPECT_GT(field.plane()->speed(), 0.0f);
 }
 
-TEST_F(GameFieldTest, AnyKeyStartsPlayTheCentredTitleFadesWithinHalfASecondAndPauseFreezesPlay)
+TEST_F(GameFieldTest, AnyKeyStartsPlayTheTitleFadesWithinHalfASecondAndPauseFreezesPlay)
 {
     GameField field;
     start(field, 12);
     EXPECT_EQ(field.titleFade(), 1.0f);
-    platform->beginFrame();
-    field.draw();
-    const float width = NVolant::Images::instance()->font->measureText("Level 12", 24.0f);
-    EXPECT_FLOAT_EQ(field.hud().titleX(), (800.0f - width) / 2.0f);
-
     field.onKey('X');
     EXPECT_EQ(field.status(), FieldStatus::Playing);
     run(field, 29);
