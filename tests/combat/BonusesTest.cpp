@@ -101,24 +101,6 @@ TEST_F(BonusesTest, OfTwoTouchedBonusesOnlyTheEarlierIsTakenInAFrame)
     EXPECT_EQ(chimes(), 3);
 }
 
-TEST_F(BonusesTest, ATakenBonusSwellsAndFadesOutInAThirdOfASecond)
-{
-    bonuses.loadBytes(bonusFile({{9, {400, 300}}, {9, {600, 300}}}), "x");
-    RecordingReceiver plane(Vector4(400, 300));
-    ASSERT_TRUE(bonuses.checkPickup(plane));
-    const Bonus& taken = *bonuses.bonuses()[0];
-    EXPECT_TRUE(taken.collected());
-
-    bonuses.update(300.0f);
-    EXPECT_GT(taken.scale(), 1.0f);
-    ASSERT_EQ(bonuses.size(), 2u); // alpha 0.1
-    EXPECT_FALSE(bonuses.checkPickup(plane));
-    bonuses.update(100.0f); // below 0: done and deleted in the same update
-    ASSERT_EQ(bonuses.size(), 1u);
-    EXPECT_EQ(bonuses.bonuses()[0]->position().x, 600.0f);
-    EXPECT_EQ(plane.effects.size(), 1u);
-}
-
 TEST_F(BonusesTest, EveryKindDoesItsOwnThingOnceAndChimes)
 {
     const char* expected[] = {

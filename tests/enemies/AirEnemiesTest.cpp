@@ -38,7 +38,29 @@ protected:
     }
 };
 
-TEST_F(AirEnemiesTest, AHelicopterKeepsToTheGroundItStartedOverAndToTheScreen)
+TEST_F(AirEnemiesTest, AHelicopterPatrolsBetweenTheScreenEdgesWithoutATerrain)
+{
+    auto h = helic(2, 400, 300, 2, 3);
+    const float half = h->sprite().frameWidth / 2.0f;
+    float minX = 400, maxX = 400;
+    int turns = 0;
+    int lastGroup = h->group();
+    for (int i = 0; i < 60 * 30; ++i) {
+        h->update(kStep);
+        minX = std::min(minX, h->position().x);
+        maxX = std::max(maxX, h->position().x);
+        if (h->group() != lastGroup)
+            ++turns;
+        lastGroup = h->group();
+    }
+    EXPECT_GE(turns, 4); // 800 px at 0.1 px/ms take 8 s
+    EXPECT_GE(minX - half, 0.0f);
+    EXPECT_LE(maxX + half, 800.0f);
+    EXPECT_GT(maxX + half, 797.0f);
+    EXPECT_LT(minX - half, 3.0f);
+}
+
+TEST_F(AirEnemiesTest, AHelicopterKeepsToTheGroundItStartedOverOnARealLevel)
 {
     NVolant::Terrain terrain;
     terrain.load(*NLib::ResourceArchive::instance(), "levels/02/level.xml", arena.random());

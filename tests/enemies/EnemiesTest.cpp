@@ -318,6 +318,16 @@ TEST_F(EnemiesTest, EveryShadowLiesUnderEveryBody)
     EXPECT_GT(shadow, 50) << "the shadows are drawn at all";
 }
 
+TEST_F(EnemiesTest, AnIntactBridgeHurtsByItsHullEveryFrame)
+{
+    loadList({record(500, 100, 100), record(300, 400, 300)});
+    const auto& bridge = *enemies->bridges()[0];
+    const auto player = playerAt(bridge.position());
+    EXPECT_EQ(enemies->collideWithPlayer(player), bridge.hull());
+    EXPECT_EQ(enemies->collideWithPlayer(player), bridge.hull());
+    EXPECT_FALSE(bridge.destroyed());
+}
+
 TEST_F(EnemiesTest, EveryKindShotDownScoresItsValueAndCountsItsKillRammedItGivesNeither)
 {
     const struct {

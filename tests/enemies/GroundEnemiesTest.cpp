@@ -2,13 +2,11 @@
 
 #include "combat/Bullet.h"
 #include "combat/Effects.h"
+#include "combat/GameSounds.h"
 #include "combat/Shot.h"
 #include "combat/Shots.h"
 #include "combat/TankRocket.h"
-#include "content/AudioSystem.h"
 #include "content/ParticleSystem.h"
-#include "content/Sound.h"
-#include "content/Sounds.h"
 #include "content/Sprite.h"
 #include "enemies/EBoat.h"
 #include "enemies/EBuilding.h"
@@ -110,36 +108,19 @@ TEST_F(GroundEnemiesTest, ABoatTurnsTheFrameItsOutlineTouchesATile)
 
 TEST_F(GroundEnemiesTest, AHitBoatBurnsWithOneFireSinksAndSoundsItsKindsExplosion)
 {
-    // The sound registry on a running (silent) output.
-    struct RealSounds {
-        RealSounds()
-        {
-            NAudio::AudioSystem::create();
-            sounds = NVolant::Sounds::create();
-        }
-        ~RealSounds()
-        {
-            NVolant::Sounds::destroy();
-            NAudio::AudioSystem::destroy();
-        }
-        NVolant::Sounds* sounds = nullptr;
-    } audio;
-    NVolant::Sounds& sounds = *audio.sounds;
+    using NVolant::SoundCue;
     const auto heard = [&] {
-        std::vector<int> playing;
-        for (int k = 0; k < 3; ++k)
-            if (sounds.boatExplode(k)->isPlaying())
-                playing.push_back(k);
-        return playing;
+        std::vector<int> plays;
+        for (const SoundCue cue :
+             {SoundCue::BoatExplosion1, SoundCue::BoatExplosion2, SoundCue::BoatExplosion3})
+            plays.push_back(arena.sounds().plays(cue));
+        return plays;
     };
-
-    struct Case {
-        int model;
-        int explosion; // which of "sounds/boat_expl1..3.ogg"
-    };
-    for (const Case c : {Case{0, 0}, Case{1, 1}, Case{2, 0}, Case{3, 2}}) {
-        SCOPED_TRACE(c.model);
-        auto b = boat(c.model, 400, 300, 0, 0);
+    std::vector<int> expected{0, 0, 0};
+    for (const auto& [model, explosion] :
+         {std::pair{0, 0}, std::pair{1, 1}, std::pair{2, 0}, std::pair{3, 2}}) {
+        SCOPED_TRACE(model);
+        auto b = boat(model, 400, 300, 0, 0);
         const int hull = b->hull();
         for (int i = 1; i <= 3; ++i) {
             bulletAt(b->position());
@@ -149,15 +130,14 @@ TEST_F(GroundEnemiesTest, AHitBoatBurnsWithOneFireSinksAndSoundsItsKindsExplosio
             EXPECT_EQ(b->fireCount(), 1u);
         }
         sink(*b);
-        EXPECT_TRUE(heard().empty()) << "heard before the sunk boat is removed";
+        EXPECT_EQ(heard(), expected) << "heard before the sunk boat is removed";
         b.reset();
-        EXPECT_EQ(heard(), std::vector<int>{c.explosion});
-        for (int k = 0; k < 3; ++k)
-            sounds.boatExplode(k)->stop();
+        ++expected[static_cast<std::size_t>(explosion)];
+        EXPECT_EQ(heard(), expected);
     }
     EXPECT_GT(arena.effects().animationCount(), 0u);
     boat(1, 400, 300, 0, 0).reset();
-    EXPECT_TRUE(heard().empty()) << "a boat removed quietly makes no sound";
+    EXPECT_EQ(heard(), expected) << "a boat removed quietly makes no sound";
 }
 
 TEST_F(GroundEnemiesTest, AStillBoatHasNoWakeAMovingBoatsWakeFadesOutAfterItInsteadOfVanishing)
@@ -257,7 +237,6 @@ TEST_F(GroundEnemiesTest, BuildingsAreTargetsOnlyWithAHitShape)
     NVolant::EnemyParams bare;
     NVolant::EBuilding shapeless(*enemies, 500, *images->buildings[0], bare);
     EXPECT_FALSE(shapeless.isTargetable());
-
 }
 
 } // namespace

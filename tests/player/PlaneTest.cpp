@@ -11,7 +11,6 @@
 
 #include "combat/ShotTestWorld.h"
 
-
 using NVolant::Plane;
 using NVolant::PlaneState;
 using NVolant::Shots;
