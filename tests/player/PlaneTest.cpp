@@ -273,6 +273,24 @@ TEST_F(PlaneTest, ALostHullExplodesAndTheWreckNeitherTakesDamageNorFires)
     EXPECT_TRUE(arena.shots().playerShots().empty()) << "a wreck does not fire";
 }
 
+TEST_F(PlaneTest, TwoStealthBonusesHideThePlaneAtHalfForFortySeconds)
+{
+    Plane plane(arena);
+    plane.addStealth();
+    plane.addStealth();
+    EXPECT_FLOAT_EQ(plane.stealthTime(), 40000.0f);
+    fly(plane, 30);
+    EXPECT_NEAR(plane.alpha(), 0.5f, 0.02f);
+    fly(plane, 2330); // 39.4 s
+    EXPECT_GT(plane.stealthTime(), 0.0f);
+    EXPECT_NEAR(plane.alpha(), 0.5f, 0.02f);
+    fly(plane, 60); // stealth over, fading back in
+    EXPECT_LE(plane.stealthTime(), 0.0f);
+    EXPECT_LT(plane.alpha(), 1.0f);
+    fly(plane, 40);
+    EXPECT_EQ(plane.alpha(), 1.0f);
+}
+
 TEST_F(PlaneTest, ClimbsAwayAtTheEndOfALevelUntilSlowerThanTwoHundredths)
 {
     Plane plane(arena);
