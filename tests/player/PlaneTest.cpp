@@ -1,5 +1,7 @@
-// The player's plane at 60 fps, driven by the player's controls: steering, banking, both weapons,
-// the lock marker between missiles, hull and smoke, the explosion and the climb-out of a level.
+// The player's plane over many frames at 60 fps, driven by the player's controls: steering and
+// its limits, banking and its animation, the fire rates of both weapons, the sight's lock marker
+// between missiles, bonus weapons, hull and smoke, the explosion over the wreck, a lost life and
+// the replacement plane, and the climb-out at the end of a level.
 #include "combat/Bullet.h"
 #include "combat/Missile.h"
 #include "content/ParticleSystem.h"
@@ -10,6 +12,8 @@
 #include "player/Plane.h"
 
 #include "combat/ShotTestWorld.h"
+
+#include <cmath>
 
 using NVolant::Plane;
 using NVolant::PlaneState;
@@ -36,6 +40,11 @@ protected:
 
     static float halfWidth(const Plane& p) { return p.sprite().frameWidth / 2.0f; }
     static float halfHeight(const Plane& p) { return p.sprite().frameHeight / 2.0f; }
+
+    static bool same(const Frame::Pixel& a, const Frame::Pixel& b)
+    {
+        return a.r == b.r && a.g == b.g && a.b == b.b;
+    }
 };
 
 TEST_F(PlaneTest, StartsWhereTheLevelSaysAndAccelerates)
@@ -105,6 +114,35 @@ TEST_F(PlaneTest, BanksThroughTheSpriteGroupsBySidewaysStep)
         EXPECT_EQ(p.sprite().currentGroup, c.group) << "pointer offset " << c.pointerOffset;
         steerTo(400, 500);
     }
+}
+
+TEST_F(PlaneTest, EveryBankButTheFullLeftOneAnimatesTwiceAsFast)
+{
+    // Picture frames the propeller moves on over half a second of steady flight holding a key.
+    const auto animation = [&](bool* key, int expectedGroup) {
+        Plane plane(arena);
+        if (key)
+            *key = true;
+        fly(plane, 12);
+        int moved = 0;
+        for (int i = 0; i < 30; ++i) {
+            const int before = plane.sprite().getFrame();
+            fly(plane);
+            EXPECT_EQ(plane.sprite().currentGroup, expectedGroup);
+            const int frames = plane.sprite().frameCount;
+            moved += (plane.sprite().getFrame() - before + frames) % frames;
+        }
+        if (key)
+            *key = false;
+        steerTo(400, 500);
+        return moved;
+    };
+    const int level = animation(nullptr, 4);
+    const int fullLeft = animation(&m_controls.steerLeft, 0);
+    const int fullRight = animation(&m_controls.steerRight, 7);
+    EXPECT_GT(fullLeft, 30); // about 45 at the sprite's 90 pictures a second
+    EXPECT_NEAR(level, 2 * fullLeft, 4);
+    EXPECT_NEAR(fullRight, 2 * fullLeft, 4);
 }
 
 TEST_F(PlaneTest, EachWeaponFiresAtItsRateFromItsGunsAndCountsOneShotATrigger)
@@ -252,7 +290,7 @@ TEST_F(PlaneTest, HullTakesDamageTrailsSmokeAndTheRepairStopsIt)
     EXPECT_EQ(plane.hull(), full + 90);
 }
 
-TEST_F(PlaneTest, ALostHullExplodesAndTheWreckNeitherTakesDamageNorFires)
+TEST_F(PlaneTest, ALostHullExplodesOverTheWreckForTheFirstTwelvePicturesAndTheWreckNeitherTakesDamageNorFires)
 {
     Plane plane(arena);
     fly(plane, 20);
@@ -266,9 +304,37 @@ TEST_F(PlaneTest, ALostHullExplodesAndTheWreckNeitherTakesDamageNorFires)
     EXPECT_NEAR(plane.speed(), speed * 0.98f, 1e-6f);
 
     m_controls.cannon = true;
-    for (int i = 0; i < 500 && plane.state() == PlaneState::Exploding; ++i)
+    int early = 0, late = 0;
+    while (plane.state() == PlaneState::Exploding && early + late < 500) {
+        const int shown = plane.explosion()->getFrame();
+        SCOPED_TRACE(shown);
+        NLib::Sprite fire(*plane.explosion());
+        const auto fireAlone = [&] { fire.drawTransformed(plane.position(), 1.0f, plane.angle()); };
+        const Frame fireOnBlack = picture(fireAlone, 0);
+        const Frame fireOnWhite = picture(fireAlone, 255);
+        const Frame whole = picture([&] { plane.draw(); }, 0);
+        int wreck = 0, fireCovered = 0;
+        for (int y = 0; y < whole.height; ++y)
+            for (int x = 0; x < whole.width; ++x) {
+                const bool differs = !same(whole.at(x, y), fireOnBlack.at(x, y));
+                if (same(fireOnBlack.at(x, y), fireOnWhite.at(x, y)))
+                    fireCovered += differs ? 1 : 0; // where the fire is solid nothing shows over it
+                else
+                    wreck += differs ? 1 : 0;
+            }
+        EXPECT_EQ(fireCovered, 0);
+        if (shown < 12) {
+            EXPECT_GT(wreck, 50);
+            ++early;
+        } else {
+            EXPECT_EQ(wreck, 0);
+            ++late;
+        }
         fly(plane);
+    }
     m_controls.cannon = false;
+    EXPECT_GT(early, 0);
+    EXPECT_GT(late, 0);
     EXPECT_EQ(plane.state(), PlaneState::Destroyed);
     EXPECT_TRUE(arena.shots().playerShots().empty()) << "a wreck does not fire";
 }
