@@ -101,52 +101,6 @@ TEST_F(BonusesTest, OfTwoTouchedBonusesOnlyTheEarlierIsTakenInAFrame)
     EXPECT_EQ(chimes(), 3);
 }
 
-TEST_F(BonusesTest, ATakenBonusSwellsAndFadesOutInAThirdOfASecond)
-{
-    bonuses.loadBytes(bonusFile({{9, {400, 300}}, {9, {600, 300}}}), "x");
-    RecordingReceiver plane(Vector4(400, 300));
-    ASSERT_TRUE(bonuses.checkPickup(plane));
-    const Bonus& taken = *bonuses.bonuses()[0];
-    EXPECT_TRUE(taken.collected());
-
-    bonuses.update(100.0f);
-    EXPECT_FLOAT_EQ(taken.scale(), 1.2f);
-    EXPECT_FLOAT_EQ(taken.colour()[3], 0.7f);
-    EXPECT_FLOAT_EQ(taken.shadowColour()[3], 0.7f * 0.23f);
-    bonuses.update(200.0f);
-    ASSERT_EQ(bonuses.size(), 2u); // alpha 0.1
-    EXPECT_FALSE(bonuses.checkPickup(plane));
-    bonuses.update(100.0f); // below 0: done and deleted in the same update
-    ASSERT_EQ(bonuses.size(), 1u);
-    EXPECT_EQ(bonuses.bonuses()[0]->position().x, 600.0f);
-    EXPECT_EQ(plane.effects.size(), 1u);
-}
-
-TEST_F(BonusesTest, LyingBonusesPulseBetweenNineAndElevenTenths)
-{
-    auto bonus = Bonuses::createBonus(3);
-    ASSERT_NE(bonus, nullptr);
-    EXPECT_FLOAT_EQ(bonus->scale(), 1.0f);
-    EXPECT_FALSE(bonus->growing()); // starts shrinking
-    EXPECT_FLOAT_EQ(bonus->radius(), bonus->sprite().frameWidth / 2);
-    float low = 1.0f, high = 1.0f;
-    int flips = 0;
-    bool growing = false;
-    for (int frame = 0; frame < 120; ++frame) { // two seconds
-        bonus->update(1000.0f / 60.0f);
-        low = std::min(low, bonus->scale());
-        high = std::max(high, bonus->scale());
-        if (bonus->growing() != growing) {
-            ++flips;
-            growing = bonus->growing();
-        }
-    }
-    EXPECT_NEAR(low, 0.9f, 0.007f);
-    EXPECT_NEAR(high, 1.1f, 0.007f);
-    EXPECT_EQ(flips, 4); // down 250 ms, up 500 ms, down 500 ms, up 500 ms, down again
-    EXPECT_FALSE(bonus->done());
-}
-
 TEST_F(BonusesTest, EveryKindDoesItsOwnThingOnceAndChimes)
 {
     const char* expected[] = {
@@ -173,7 +127,7 @@ TEST_F(BonusesTest, EveryKindDoesItsOwnThingOnceAndChimes)
     EXPECT_EQ(chimes(), 10);
 }
 
-TEST_F(BonusesTest, BonusesAreDrawnWithTheirShadowWhereTheCameraShowsThem)
+TEST_F(BonusesTest, BonusesAreDrawnWhereTheCameraShowsThem)
 {
     bonuses.loadBytes(bonusFile({{9, {200, 1300}}, {1, {600, 1300}}}), "x");
     bonuses.setCamera(Vector4(0, 1000, 0, 1)); // both at screen y 300
@@ -189,9 +143,6 @@ TEST_F(BonusesTest, BonusesAreDrawnWithTheirShadowWhereTheCameraShowsThem)
     EXPECT_FALSE(grey(frame.at(600, 300)));
     EXPECT_TRUE(grey(frame.at(400, 300)));
     EXPECT_TRUE(grey(frame.at(200, 100)));
-    // The shadow falls right and down, beyond the body's edge there and not on the other side.
-    EXPECT_LT(frame.at(214, 318).r, 126);
-    EXPECT_TRUE(grey(frame.at(186, 282)));
 
     // Far below or above the screen nothing is drawn.
     for (float cameraY : {2000.0f, 600.0f}) {

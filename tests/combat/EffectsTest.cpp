@@ -77,16 +77,4 @@ TEST_F(EffectsTest, TheCameraMovingUpMovesEffectsDownTheScreen)
     EXPECT_EQ(effects->burnerCount(), 0u);
 }
 
-TEST_F(EffectsTest, ABurnerGoesBackToItsOwnerOnceAndOnlyIfHeld)
-{
-    NVolant::ParticleSystem* held =
-        effects->addBurner(std::make_unique<NVolant::ParticleSystem>(*trail, random));
-    EXPECT_EQ(effects->burnerCount(), 1u);
-    std::unique_ptr<NVolant::ParticleSystem> back = effects->releaseBurner(held);
-    EXPECT_EQ(back.get(), held);
-    EXPECT_EQ(effects->burnerCount(), 0u);
-    EXPECT_EQ(effects->releaseBurner(held), nullptr);
-    EXPECT_EQ(effects->releaseBurner(nullptr), nullptr);
-}
-
 } // namespace

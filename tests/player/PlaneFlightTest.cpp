@@ -1,8 +1,5 @@
-// The plane flown headless up level 1, steering for every bonus of the level as it comes down the
-// screen and firing both weapons all the way. The frames are read back: each layer drawn alone on
-// black shows rounds and missiles where they fly and the impacts where they ended, and a bonus just
-// taken swells over the plane; the whole frames are written to build/test-output/player/ for
-// looking at.
+// The plane flown up level 1 for every bonus, firing all the way: rounds, missiles, impacts and
+// taken bonuses show where they are (frames saved to build/test-output/player/).
 #include "combat/Bonus.h"
 #include "combat/Bonuses.h"
 #include "combat/Missile.h"

@@ -90,9 +90,8 @@ TEST_F(ScoresTest, AccuracyNeedsAShotAndCanPassAHundredWithDoubleFire)
     EXPECT_EQ(scores.accuracyPercent(), -1);
     EXPECT_EQ(scores.missedShots(), 0);
 
-    scores.countShot();
-    scores.countShot();
-    scores.countShot();
+    for (int i = 0; i < 3; ++i)
+        scores.countShot();
     scores.countHit();
     EXPECT_EQ(scores.accuracyPercent(), 33);
     EXPECT_EQ(scores.missedShots(), 2);
