@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace arttest;
@@ -52,11 +53,11 @@ double radians(double degrees)
 }
 
 // A shape point in the unit's frame (y up), turned for a group, in pixels of the sprite cell.
-void toCell(const Pt& p, double angleDeg, const Picture& cell, double& x, double& y)
+std::pair<double, double> toCell(const Pt& p, double angleDeg, const Picture& cell)
 {
     const double a = radians(angleDeg);
-    x = cell.width / 2.0 + std::cos(a) * p.x - std::sin(a) * p.y;
-    y = cell.height / 2.0 - (std::sin(a) * p.x + std::cos(a) * p.y);
+    return {cell.width / 2.0 + std::cos(a) * p.x - std::sin(a) * p.y,
+            cell.height / 2.0 - (std::sin(a) * p.x + std::cos(a) * p.y)};
 }
 
 // The most opaque pixel within reach of a point: is something drawn there?
@@ -127,8 +128,7 @@ TEST(ArtGeometry, HitShapesMatchTheSilhouette)
                             continue;
                         ++solid;
                         covered += std::any_of(circles.begin(), circles.end(), [&](const Pt& c) {
-                            double cx, cy;
-                            toCell(c, s.angles[g], cell, cx, cy);
+                            const auto [cx, cy] = toCell(c, s.angles[g], cell);
                             return std::hypot(x + 0.5 - cx, y + 0.5 - cy) <= c.r + 4;
                         });
                     }
@@ -136,8 +136,7 @@ TEST(ArtGeometry, HitShapesMatchTheSilhouette)
                 EXPECT_GE(covered, 0.6 * solid);
             }
             for (const Pt& c : circles) {
-                double x, y;
-                toCell(c, s.angles[g], cell, x, y);
+                const auto [x, y] = toCell(c, s.angles[g], cell);
                 EXPECT_GE(cell.alpha(static_cast<int>(x), static_cast<int>(y)), 128)
                     << "group " << g << " circle " << c.x << "," << c.y;
                 int inside = 0, total = 0;
@@ -156,8 +155,7 @@ TEST(ArtGeometry, HitShapesMatchTheSilhouette)
         ASSERT_GE(points.size(), 4u);
         const Picture cell = spriteCell(s.sprite, 0, has(s.sprite, "player") ? 4 : 0);
         for (const Pt& p : points) {
-            double x, y;
-            toCell(p, 0, cell, x, y);
+            const auto [x, y] = toCell(p, 0, cell);
             EXPECT_GE(alphaNear(cell, x, y, 4), 160) << "point " << p.x << "," << p.y;
         }
     }
