@@ -72,7 +72,7 @@ TEST(TerrainComposer, FillsBlocksColumnByColumnAndBlendsMarkedBlocks)
     EXPECT_EQ(t.water.width, 16);
 }
 
-TEST(TerrainComposer, OwnSectorNumbersAreNotBlendedAndSectorsWithoutABoundaryOrTextureGetNoGraphic)
+TEST(TerrainComposer, OwnSectorNumbersAreNotBlendedAndSectorsWithoutATextureGetNoGraphic)
 {
     Fixture own;
     own.level.map.at(1, 1) = 3; // tile 3 of sector 0 itself: 3 - 2000 < 0
