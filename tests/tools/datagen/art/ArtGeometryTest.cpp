@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace arttest;
@@ -52,11 +53,11 @@ double radians(double degrees)
 }
 
 // A shape point in the unit's frame (y up), turned for a group, in pixels of the sprite cell.
-void toCell(const Pt& p, double angleDeg, const Picture& cell, double& x, double& y)
+std::pair<double, double> toCell(const Pt& p, double angleDeg, const Picture& cell)
 {
     const double a = radians(angleDeg);
-    x = cell.width / 2.0 + std::cos(a) * p.x - std::sin(a) * p.y;
-    y = cell.height / 2.0 - (std::sin(a) * p.x + std::cos(a) * p.y);
+    return {cell.width / 2.0 + std::cos(a) * p.x - std::sin(a) * p.y,
+            cell.height / 2.0 - (std::sin(a) * p.x + std::cos(a) * p.y)};
 }
 
 // The most opaque pixel within reach of a point: is something drawn there?
@@ -80,14 +81,14 @@ std::vector<Shape> shapes()
 {
     std::vector<Shape> out;
     const std::vector<int> all = {0, 1, 2, 3, 4, 5, 6, 7};
-    for (int i = 1; i <= 4; ++i) {
-        const std::string boat = "dat/boat" + num2(i), helic = "dat/helic" + num2(i),
-                          plane = "dat/plane" + num2(i);
-        out.push_back({boat + "/boat" + num2(i) + ".xml", boat + "/params.xml", all, kUnitAngle});
-        out.push_back({helic + "/helic" + num2(i) + ".xml", helic + "/params.xml", all, kUnitAngle});
-        out.push_back(
-            {plane + "/plane" + num2(i) + ".xml", plane + "/params.xml", {1, 2, 3, 4, 5, 6, 7}, kPlaneAngle});
-    }
+    for (int i = 1; i <= 4; ++i)
+        for (const std::string kind : {"boat", "helic", "plane"}) {
+            const std::string dir = "dat/" + kind + num2(i);
+            const bool plane = kind == "plane";
+            out.push_back({dir + "/" + kind + num2(i) + ".xml", dir + "/params.xml",
+                           plane ? std::vector<int>{1, 2, 3, 4, 5, 6, 7} : all,
+                           plane ? kPlaneAngle : kUnitAngle});
+        }
     for (int i = 1; i <= 5; ++i)
         out.push_back(
             {"dat/tank" + num2(i) + "/sprite.xml", "dat/tank" + num2(i) + "/params.xml", all, kUnitAngle});
@@ -127,8 +128,7 @@ TEST(ArtGeometry, HitShapesMatchTheSilhouette)
                             continue;
                         ++solid;
                         covered += std::any_of(circles.begin(), circles.end(), [&](const Pt& c) {
-                            double cx, cy;
-                            toCell(c, s.angles[g], cell, cx, cy);
+                            const auto [cx, cy] = toCell(c, s.angles[g], cell);
                             return std::hypot(x + 0.5 - cx, y + 0.5 - cy) <= c.r + 4;
                         });
                     }
@@ -136,8 +136,7 @@ TEST(ArtGeometry, HitShapesMatchTheSilhouette)
                 EXPECT_GE(covered, 0.6 * solid);
             }
             for (const Pt& c : circles) {
-                double x, y;
-                toCell(c, s.angles[g], cell, x, y);
+                const auto [x, y] = toCell(c, s.angles[g], cell);
                 EXPECT_GE(cell.alpha(static_cast<int>(x), static_cast<int>(y)), 128)
                     << "group " << g << " circle " << c.x << "," << c.y;
                 int inside = 0, total = 0;
@@ -156,14 +155,13 @@ TEST(ArtGeometry, HitShapesMatchTheSilhouette)
         ASSERT_GE(points.size(), 4u);
         const Picture cell = spriteCell(s.sprite, 0, has(s.sprite, "player") ? 4 : 0);
         for (const Pt& p : points) {
-            double x, y;
-            toCell(p, 0, cell, x, y);
+            const auto [x, y] = toCell(p, 0, cell);
             EXPECT_GE(alphaNear(cell, x, y, 4), 160) << "point " << p.x << "," << p.y;
         }
     }
 }
 
-TEST(ArtGeometry, BoatWakesAndGunsFitTheHull)
+TEST(ArtGeometry, BoatWakesTrailBehindTheHull)
 {
     for (int i = 1; i <= 4; ++i) {
         SCOPED_TRACE(i);
@@ -178,10 +176,6 @@ TEST(ArtGeometry, BoatWakesAndGunsFitTheHull)
             EXPECT_LT(tail[g].x * -std::sin(a) + tail[g].y * -std::cos(a), 0) << "group " << g;
             EXPECT_LT(std::hypot(tail[g].x, tail[g].y), halfWidth);
         }
-        const std::vector<Pt> guns = params.list("guns");
-        EXPECT_FALSE(guns.empty());
-        for (const Pt& gun : guns)
-            EXPECT_LT(std::hypot(gun.x, gun.y), halfWidth);
     }
 }
 
@@ -205,8 +199,6 @@ TEST(ArtGeometry, TankShotsLeaveFromTheMuzzles)
                     << "group " << g;
             }
         }
-        const int flak = params.value("flak", -1);
-        EXPECT_TRUE(flak >= 0 && flak <= 2);
     }
 }
 

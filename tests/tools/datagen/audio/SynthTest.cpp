@@ -60,9 +60,6 @@ TEST(Oscillator, SawIsBandLimitedAndKeepsItsFrequency)
         x = state += 0.2f * (x - state);
     EXPECT_LT(rms(low) / rms(s), 0.5);
     EXPECT_NEAR(crossings(s), 2 * 3520, 40);
-    EXPECT_NEAR(sineOf(0.25), 1.0f, 1e-5f);
-    EXPECT_NEAR(sineOf(-0.25), -1.0f, 1e-5f);
-    EXPECT_NEAR(sineOf(1e-18 - 1.0), 0.0f, 1e-5f);
 }
 
 TEST(Limiter, HoldsPeaksUnderTheCeilingAndLeavesQuietPassagesAlone)
@@ -103,8 +100,6 @@ TEST(Loudness, MatchesTheReferenceToneAndGates)
     Signal padded(samplesFor(6.0), 0.0f);
     mixInto(padded, tone, samplesFor(1.5), 1.0f);
     EXPECT_NEAR(loudnessOf(padded), -23.01, 0.6); // ungated it would read -26
-    EXPECT_LT(loudnessOf(Signal(1000, 0.0f)), -100.0);
-    EXPECT_NEAR(toDecibels(peakOf(tone)), -20.0, 0.01);
 }
 
 // Levels of the shipped effects are checked on the generated files (GeneratedAudioTest).

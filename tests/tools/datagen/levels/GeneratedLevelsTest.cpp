@@ -116,10 +116,6 @@ TEST(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
     EXPECT_GT(helic, 1);
     EXPECT_GT(planes, helic);
     EXPECT_GT(flak, planes);
-    for (int n = 20; n <= 30; ++n) {
-        EXPECT_GT(count(level(n), EnemyKind::Helic), 0) << n;
-        EXPECT_GT(count(level(n), EnemyKind::Plane), 0) << n;
-    }
     // Density and firepower rise.
     auto threat = [&](const LevelData& l) {
         int sum = 0;
@@ -129,7 +125,6 @@ TEST(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
     };
     EXPECT_GT(level(30).enemies.size(), 3 * level(1).enemies.size());
     EXPECT_GT(threat(level(30)), 5 * threat(level(1)));
-    EXPECT_GT(level(15).enemies.size(), level(2).enemies.size());
 }
 
 // Every level: a cannon upgrade in the first half minute for the fresh plane, a repair, bonuses in
