@@ -42,16 +42,6 @@ protected:
     }
 };
 
-// The sum of red, green and blue over the OK button's rectangle, to tell looks apart.
-long brightness(const Frame& frame)
-{
-    long sum = 0;
-    for (int y = 200; y < 238; ++y)
-        for (int x = 100; x < 220; ++x)
-            sum += frame.at(x, y).r + frame.at(x, y).g + frame.at(x, y).b;
-    return sum;
-}
-
 } // namespace
 
 TEST_F(ButtonTest, TakesItsSizeFromTheStripAndHitsStrictlyAroundItsCentre)
@@ -86,36 +76,6 @@ TEST_F(ButtonTest, FiresOnAReleaseInsideWhereverThePressWasAndNeverWhenInactiveO
     button->setVisible(false);
     click(160, 219);
     EXPECT_EQ(root.senders, std::vector<NControls::Control*>{button});
-}
-
-TEST_F(ButtonTest, EachLookDrawsItsOwnFrameAndNothingOutside)
-{
-    Button* button = okButton();
-    long looks[4];
-    auto draw = [&](int look) {
-        ASSERT_EQ(button->look(), static_cast<float>(look));
-        const Frame frame = render("ok_look" + std::to_string(look));
-        looks[look] = brightness(frame);
-        const int grey = frame.at(0, 0).r;
-        for (auto [x, y] : {std::pair{99, 219}, {220, 219}, {160, 199}, {160, 238}})
-            EXPECT_EQ(frame.at(x, y).r, grey) << "look " << look << " strays to " << x << "," << y;
-    };
-    move(10, 10);
-    draw(1);
-    move(161, 220);
-    draw(3);
-    press(160, 219);
-    draw(2);
-    release(400, 400);
-    button->setActive(false);
-    draw(0);
-    // Under the pointer is the brightest look, inactive the dullest.
-    EXPECT_GT(looks[3], looks[1]);
-    EXPECT_LT(looks[0], looks[1]);
-    EXPECT_NE(looks[2], looks[1]);
-    button->setVisible(false);
-    const Frame empty = render();
-    EXPECT_EQ(empty.countNot(empty.at(0, 0).r, empty.at(0, 0).g, empty.at(0, 0).b), 0);
 }
 
 TEST_F(ButtonTest, AFlippedArrowDrawsUpsideDownAndFiresOnAClick)
