@@ -1,6 +1,7 @@
 #include "AudioFixture.h"
 
 #include "content/Sound.h"
+#include "content/Sounds.h"
 #include "platform/Log.h"
 
 #include <cstdlib>
@@ -155,6 +156,13 @@ TEST_F(SoundWithoutDevice, EverythingIsSilentAndVolumesStillClamp)
     audio->setStreamVolume(-5);
     EXPECT_EQ(audio->streamVolume(), 0);
     NAudio::AudioSystem::destroy();
+    // With no audio at all the game's registry has every slot empty, and its calls are safe.
+    NVolant::Sounds* sounds = NVolant::Sounds::create();
+    EXPECT_EQ(sounds->arc(), nullptr);
+    EXPECT_EQ(sounds->helicEngine(9), nullptr);
+    sounds->tickEngines();
+    sounds->stopAll();
+    NVolant::Sounds::destroy();
     setLogEcho(true);
     setenv("SDL_AUDIODRIVER", previous.c_str(), 1);
 
