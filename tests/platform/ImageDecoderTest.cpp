@@ -114,6 +114,8 @@ TEST(JpegDecoder, DecodesRgbAndGreyToOpaqueRgba)
     ASSERT_EQ(image.height, 16);
     for (int i = 0; i < 4; ++i)
         EXPECT_NEAR(pixelAt(image, 9 * 16 + 7)[i], (Px{200, 100, 50, 255})[i], 3);
+    // A file cut short gives no picture rather than part of one.
+    EXPECT_TRUE(decodeJpeg(bytes.data(), bytes.size() - 2).empty());
 
     bytes = ImageFiles::jpeg(8, 8, std::vector<std::uint8_t>(64, 90), true);
     image = decodeJpeg(bytes.data(), bytes.size());
