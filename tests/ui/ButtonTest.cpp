@@ -1,3 +1,4 @@
+#include "ui/ArrowButton.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 
@@ -5,6 +6,7 @@
 
 namespace {
 
+using NControls::ArrowButton;
 using NControls::Button;
 using NControls::CheckBox;
 
@@ -39,6 +41,16 @@ protected:
         }
     }
 };
+
+// The sum of red, green and blue over the OK button's rectangle, to tell looks apart.
+long brightness(const Frame& frame)
+{
+    long sum = 0;
+    for (int y = 200; y < 238; ++y)
+        for (int x = 100; x < 220; ++x)
+            sum += frame.at(x, y).r + frame.at(x, y).g + frame.at(x, y).b;
+    return sum;
+}
 
 } // namespace
 
@@ -76,6 +88,57 @@ TEST_F(ButtonTest, FiresOnAReleaseInsideWhereverThePressWasAndNeverWhenInactiveO
     EXPECT_EQ(root.senders, std::vector<NControls::Control*>{button});
 }
 
+TEST_F(ButtonTest, EachLookDrawsItsOwnFrameAndNothingOutside)
+{
+    Button* button = okButton();
+    long looks[4];
+    auto draw = [&](int look) {
+        ASSERT_EQ(button->look(), static_cast<float>(look));
+        const Frame frame = render("ok_look" + std::to_string(look));
+        looks[look] = brightness(frame);
+        const int grey = frame.at(0, 0).r;
+        for (auto [x, y] : {std::pair{99, 219}, {220, 219}, {160, 199}, {160, 238}})
+            EXPECT_EQ(frame.at(x, y).r, grey) << "look " << look << " strays to " << x << "," << y;
+    };
+    move(10, 10);
+    draw(1);
+    move(161, 220);
+    draw(3);
+    press(160, 219);
+    draw(2);
+    release(400, 400);
+    button->setActive(false);
+    draw(0);
+    // Under the pointer is the brightest look, inactive the dullest.
+    EXPECT_GT(looks[3], looks[1]);
+    EXPECT_LT(looks[0], looks[1]);
+    EXPECT_NE(looks[2], looks[1]);
+    button->setVisible(false);
+    const Frame empty = render();
+    EXPECT_EQ(empty.countNot(empty.at(0, 0).r, empty.at(0, 0).g, empty.at(0, 0).b), 0);
+}
+
+TEST_F(ButtonTest, AFlippedArrowDrawsUpsideDownAndFiresOnAClick)
+{
+    auto owner = std::make_unique<Button>("", "menu\\up_btn.png", nullptr);
+    auto* up = root.add(std::make_unique<ArrowButton>(&root, owner->image()));
+    auto* down = root.add(std::make_unique<ArrowButton>(&root, owner->image()));
+    down->setFlipped(true);
+    up->setPosition(300, 100);
+    down->setPosition(300, 140);
+    const Frame frame = render("arrows");
+    const int size = up->getWidth();
+    ASSERT_EQ(size, 20);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            ASSERT_NEAR(frame.at(300 + x, 100 + y).r, frame.at(300 + x, 140 + size - 1 - y).r, 2)
+                << x << "," << y;
+
+    click(310, 110);
+    EXPECT_EQ(root.senders, (std::vector<NControls::Control*>{up}));
+    root.releaseChildren();
+}
+
 TEST_F(ButtonTest, ACheckBoxTogglesOnReleaseToItsPlainLook)
 {
     auto* box = root.add(std::make_unique<CheckBox>("SHOW_HINTS", "menu\\chb.png", &root));
@@ -96,6 +159,8 @@ TEST_F(ButtonTest, ACheckBoxTogglesOnReleaseToItsPlainLook)
     box->setChecked(true);
     EXPECT_EQ(box->look(), 2.0f);
     EXPECT_TRUE(box->isChecked());
+    box->setChecked(true);
+    EXPECT_EQ(box->look(), 2.0f);
     box->setChecked(false);
     move(53, 91);
     box->setChecked(true);

@@ -82,3 +82,27 @@ TEST_F(ListBoxTest, AReleaseSelectsTheRowUnderItOrClearsTheSelection)
     EXPECT_EQ(box->getSelectedText(), "");
 }
 
+TEST_F(ListBoxTest, TheSelectedRowIsWhiteWithAnOutlineTheOthersGrey)
+{
+    ListBox* box = list(3);
+    box->setSelected(1);
+    const Frame frame = render("listbox");
+    // Row 1 (y 118 to 136) is white ink in a black outline; rows 0 and 2 grey ink (0.7) alone.
+    int brightestSelected = 0, brightestOther = 0, darkSelected = 0, darkOther = 0;
+    for (int y = 100; y < 154; ++y)
+        for (int x = 100; x < 180; ++x) {
+            const Frame::Pixel p = frame.at(x, y);
+            const bool selectedRow = y >= 118 && y < 136;
+            int& brightest = selectedRow ? brightestSelected : brightestOther;
+            brightest = std::max(brightest, std::min({p.r, p.g, p.b}));
+            if (p.r < 30)
+                ++(selectedRow ? darkSelected : darkOther);
+        }
+    EXPECT_GE(brightestSelected, 240);
+    EXPECT_NEAR(brightestOther, 178, 4);
+    EXPECT_GT(darkSelected, 0);
+    EXPECT_EQ(darkOther, 0);
+    // Nothing is drawn past the last item.
+    for (int x = 100; x < 180; ++x)
+        EXPECT_EQ(frame.at(x, 150).r, frame.at(0, 0).r);
+}
