@@ -26,16 +26,6 @@ void setFloat(std::vector<std::uint8_t>& bytes, std::size_t at, float f)
     std::memcpy(bytes.data() + at, &f, sizeof f);
 }
 
-TileMap map(int columns, int rows, int cellSize, std::vector<std::int32_t> cells)
-{
-    TileMap m;
-    m.columns = columns;
-    m.rows = rows;
-    m.cellSize = cellSize;
-    m.cells = std::move(cells);
-    return m;
-}
-
 TEST(LevelFiles, EnemiesKeepTheirExactLayoutAndFileIndexes)
 {
     const std::vector<EnemyRecord> records = {enemy(kBoatType + 2, 412.5f, 1300), enemy(kBridgeType, 400, 3872),
@@ -128,16 +118,17 @@ TEST(LevelFiles, TheGameReadsOnlyWholeBonusRecordsWhateverTheCountClaims)
 TEST(LevelFiles, TheGameReadsAShortMapAndRefusesAbsurdHeaders)
 {
     // A negative cell reads as 0, the missing last cell stays 0.
-    auto bytes = LevelFiles::encodeMap(map(2, 2, 16, {2005, -7, 1011, 0}));
+    auto bytes = LevelFiles::encodeMap(TileMap{2, 2, 16, {2005, -7, 1011, 0}});
     bytes.resize(bytes.size() - 4);
     TileMap read;
     ASSERT_TRUE(LevelFiles::readMap(bytes, read));
-    EXPECT_EQ(read, map(2, 2, 16, {2005, 0, 1011, 0}));
+    EXPECT_EQ(read, (TileMap{2, 2, 16, {2005, 0, 1011, 0}}));
 
     // Sizes whose cells or pixels do not fit, and headers cut short, leave the map untouched.
     const TileMap before = read;
-    for (const auto& bad : {map(1 << 20, 1 << 20, 32, {}), map(-1, 5, 32, {}), map(5, 5, 0, {}),
-                            map(1, 1 << 22, 1024, {}), map(1 << 22, 1, 1024, {}), map(2, 2, 2048, {})})
+    for (const auto& bad :
+         {TileMap{1 << 20, 1 << 20, 32, {}}, TileMap{-1, 5, 32, {}}, TileMap{5, 5, 0, {}},
+          TileMap{1, 1 << 22, 1024, {}}, TileMap{1 << 22, 1, 1024, {}}, TileMap{2, 2, 2048, {}}})
         EXPECT_FALSE(LevelFiles::readMap(LevelFiles::encodeMap(bad), read));
     EXPECT_FALSE(LevelFiles::readMap(std::vector<std::uint8_t>{1, 0, 0}, read));
     EXPECT_EQ(read, before);
@@ -158,7 +149,7 @@ TEST(LevelFiles, TheToolsRefuseSizesThatDisagreeWithTheirCounts)
     EXPECT_TRUE(LevelFiles::decodeEnemies(std::vector<std::uint8_t>{0, 0, 0, 0}, out));
     EXPECT_TRUE(out.empty());
 
-    const TileMap square = map(2, 2, 32, {1, 2, -1, 4});
+    const TileMap square{2, 2, 32, {1, 2, -1, 4}};
     TileMap back;
     ASSERT_TRUE(LevelFiles::decodeMap(LevelFiles::encodeMap(square), back));
     EXPECT_EQ(back, square) << "negative cells are kept as written";

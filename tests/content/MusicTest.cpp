@@ -4,7 +4,6 @@
 #include "platform/FileBytes.h"
 #include "platform/Log.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
@@ -126,18 +125,6 @@ TEST_F(MusicTest, ABrokenOrMissingTrackIsPassedOver)
     music.update();
     EXPECT_FALSE(music.isPlaying());
     setLogEcho(true);
-}
-
-TEST_F(MusicTest, ShuffleKeepsTheTracks)
-{
-    StreamMusic music;
-    music.shuffle();
-    for (const char* track : {"a", "b", "c", "d"})
-        music.add(track);
-    music.shuffle();
-    std::vector<std::string> sorted = music.tracks();
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(sorted, (std::vector<std::string>{"a", "b", "c", "d"}));
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "content/AudioSystem.h"
 #include "content/ResourceArchive.h"
 #include "content/Sounds.h"
-#include "platform/Log.h"
 
 #include <gtest/gtest.h>
 
@@ -79,19 +78,6 @@ TEST_F(SoundsTest, StopAllSparesTheCannonAndHitsAndTickEnginesAgesOnlyEnginesAnd
     EXPECT_FALSE(rocket->hasInstance(9));
     // The player's missiles stop their own flight sound when they end.
     EXPECT_TRUE(missile->hasInstance(9));
-}
-
-TEST(SoundsWithoutAudio, EverySlotIsEmptyAndCallsAreSafe)
-{
-    setLogEcho(false);
-    NAudio::AudioSystem::destroy();
-    Sounds* sounds = Sounds::create();
-    EXPECT_EQ(sounds->arc(), nullptr);
-    EXPECT_EQ(sounds->helicEngine(9), nullptr);
-    sounds->tickEngines();
-    sounds->stopAll();
-    Sounds::destroy();
-    setLogEcho(true);
 }
 
 } // namespace

@@ -27,12 +27,6 @@ protected:
 TEST_F(SliderTest, TheThumbFollowsTheValue)
 {
     auto* bar = root.add(std::make_unique<ProgressBar>("SOUND", "menu\\bar_btn.png", &root));
-
-    // Equal ends keep the thumb at the start.
-    bar->setValue(40);
-    EXPECT_EQ(bar->getValue(), 0);
-    EXPECT_EQ(thumbX(*bar), 0);
-
     bar->setSize(178, bar->getHeight());
     bar->setRange(0, 100);
     bar->setValue(150);
@@ -46,10 +40,6 @@ TEST_F(SliderTest, TheThumbFollowsTheValue)
     bar->setSize(100, bar->getHeight());
     EXPECT_EQ(bar->getValue(), 33);
     EXPECT_EQ(thumbX(*bar), 33);
-    // A minimum above the maximum comes down to it.
-    bar->setRange(80, 20);
-    EXPECT_EQ(bar->getMinimum(), 20);
-    EXPECT_EQ(bar->getValue(), 20);
 }
 
 TEST_F(SliderTest, DraggingReportsEveryChangeRoundsHalvesToEvenAndStopsAtBothEnds)
@@ -130,9 +120,6 @@ TEST_F(SliderTest, TheScrollBarStepsWithinItsRange)
     EXPECT_EQ(bar->getValue(), 0);
     EXPECT_TRUE(root.senders.empty());
 
-    bar->setRange(5, 3);
-    EXPECT_EQ(bar->getMinimum(), 3);
-    EXPECT_EQ(bar->getValue(), 0); // left as it is
     const Frame frame = render("scrollbar");
     const int grey = frame.at(0, 0).r;
     EXPECT_NE(frame.at(410, 110).r, grey);
