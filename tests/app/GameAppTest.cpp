@@ -1,5 +1,5 @@
-// The application's rules the journeys do not walk: the background and a
-// machine without sound.
+// The application's rules the journeys do not walk: the intro's two fades, the game music's turns,
+// stray commands, the background and a machine without sound.
 #include "AppFixture.h"
 
 #include "content/AudioSystem.h"
@@ -14,7 +14,37 @@
 
 namespace {
 
+using NControls::Control;
 using NControls::ScreenCommand;
+
+// An intro that uncovers in four frames and cross-fades in four more, counting its frames, before
+// a menu that is only a menu.
+class IntroKit final : public NVolant::ScreenKit {
+public:
+    explicit IntroKit(int& frames) : m_frames(frames) {}
+    std::unique_ptr<Control> makeIntro() override { return std::make_unique<Intro>(*this); }
+    float introFade(Control&) override { return m_fade; }
+    void startIntroCrossFade(Control&) override { m_crossFading = true; }
+    std::unique_ptr<Control> makeMainMenu() override { return std::make_unique<Control>(); }
+
+private:
+    class Intro final : public Control {
+    public:
+        explicit Intro(IntroKit& kit) : m_kit(kit) {}
+        void update(float) override
+        {
+            ++m_kit.m_frames;
+            m_kit.m_fade += m_kit.m_crossFading ? 0.25f : -0.25f;
+        }
+
+    private:
+        IntroKit& m_kit;
+    };
+
+    int& m_frames;
+    float m_fade = 1.0f;
+    bool m_crossFading = false;
+};
 
 // The real game, for a player who has switched the hint window off.
 class GameAppTest : public AppFixture {
@@ -46,6 +76,39 @@ protected:
 
 } // namespace
 
+TEST_F(GameAppTest, TheIntroRevealsThenCrossFadesAndIsGone)
+{
+    int frames = 0;
+    start(std::make_unique<IntroKit>(frames));
+    // 1 -> 0 in four frames, back to 1 in four more.
+    EXPECT_EQ(frames, 8);
+    EXPECT_EQ(app->current(), app->mainMenu());
+}
+
+TEST_F(GameAppTest, EachGameTakesTheNextOfFourTracks)
+{
+    start();
+    std::vector<std::string> tracks;
+    for (int i = 0; i < 5; ++i) {
+        play();
+        tracks.push_back(app->music()->tracks().at(0));
+        app->onKeyDown(VKey::Escape);
+        EXPECT_EQ(app->music()->tracks(), std::vector<std::string>{"sounds/music_menu1.ogg"});
+    }
+    EXPECT_EQ(tracks, (std::vector<std::string>{"sounds/music_game1.ogg", "sounds/music_game2.ogg",
+                                                "sounds/music_game3.ogg", "sounds/music_game4.ogg",
+                                                "sounds/music_game1.ogg"}));
+}
+
+TEST_F(GameAppTest, ACommandThatIsNotTheMenusIsCleared)
+{
+    start();
+    choose(ScreenCommand::Continue);
+    EXPECT_EQ(app->mainMenu()->getCommand(), ScreenCommand::None);
+    EXPECT_EQ(app->current(), app->mainMenu());
+    EXPECT_EQ(app->game(), nullptr);
+    EXPECT_FALSE(app->platformWindow()->isQuitRequested());
+}
 TEST_F(GameAppTest, TheBackgroundPausesAudioAndTheLoop)
 {
     start();

@@ -1,10 +1,12 @@
 #include "screens/EndLevelWnd.h"
 #include "screens/ShadowText.h"
 
+#include "content/ResourceArchive.h"
 #include "platform/KGraphic.h"
 #include "ui/WidgetImage.h"
 
 #include "ScreenFixture.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -81,4 +83,29 @@ TEST_F(EndLevelWndTest, AccuracyIsTruncatedAndMissedShotsMayGoNegative)
     m_stats.shotsCount = 4;
     m_stats.shotsHittedCount = 6;
     EXPECT_EQ(differences(render(), reference("-2", 18, 710, 360), 600, 358, 720, 382), 0) << "missed";
+}
+
+TEST_F(EndLevelWndTest, AKindWhoseIconIsMissingLeavesItsRowOut)
+{
+    // The font first, then the window's pictures from a data folder that lacks the helicopter icon.
+    ASSERT_NE(NVolant::menuFont(), nullptr);
+    TempDir data;
+    for (const char* file : {"menu/bg_end_level.jpg", "menu/main_menu_btn.png", "menu/continue_game_btn.png",
+                             "menu/stat_icons/cl_boat.png", "menu/stat_icons/cl_plane.png"})
+        data.write(file, NLib::ResourceArchive::instance()->readFile(file));
+    NLib::ResourceArchive::destroy();
+    NLib::ResourceArchive::create()->setLooseFolder(data.path());
+
+    LevelStats stats;
+    stats.boatsKilled = 4;
+    stats.helicsKilled = 7;
+    stats.planesKilled = 5;
+    auto window = open(stats);
+    const Frame frame = render("end_of_level_no_helicopter_icon");
+    const Frame background = reference("", 18, 0, 0);
+    // The helicopter's band (icon at y 210, count at y 230) shows the background alone; the
+    // boat's and the plane's rows are there.
+    EXPECT_EQ(differences(frame, background, 80, 205, 440, 280), 0);
+    EXPECT_GT(differences(frame, background, 80, 125, 440, 200), 100);
+    EXPECT_GT(differences(frame, background, 80, 285, 440, 360), 100);
 }
