@@ -83,23 +83,3 @@ TEST(AppWindow, EveryFrameStepsTheWorldByTheFixedStepAndPassesTheInputOn)
               (std::vector<std::string>{"move 10,20", "left down 11,21", "left up 12,22", "right down 13,23",
                                         "right up 14,24", "key 27", "key 81", "deactivate", "activate"}));
 }
-
-TEST(AppWindow, RateIsZeroInTheFirstSecondThenMeasured)
-{
-    ManualClock clock;
-    RecordingWindow window;
-    ASSERT_TRUE(window.create(800, 600, 32, true, "Skyvane"));
-    const double start = getRealMilliseconds();
-    int frames = 0;
-    while (getRealMilliseconds() - start < 900.0) {
-        window.frame();
-        ++frames;
-    }
-    EXPECT_EQ(window.fps(), 0.0f);
-    while (window.fps() == 0.0f && frames < 200) {
-        window.frame();
-        ++frames;
-    }
-    // The cap holds frames to one per 16 ms.
-    EXPECT_NEAR(window.fps(), 1000.0f / 16.0f, 1.0f);
-}

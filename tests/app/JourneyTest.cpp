@@ -270,6 +270,7 @@ TEST_F(JourneyTest, APlayerWalksEveryMenuFliesALevelAndCarriesOnAfterARestartUnt
     EXPECT_EQ(app->game(), nullptr);
     EXPECT_EQ(app->endLevel(), nullptr);
     ASSERT_NE(menu().topTenPanel(), nullptr);
+    EXPECT_FALSE(NVolant::Profiles::instance()->topTenChanged) << "the top ten opens once";
     EXPECT_EQ(menu().topTenPanel()->entries().front().name, "MAVERICK");
     click(spot::kTopTenClose);
     settleSlide();

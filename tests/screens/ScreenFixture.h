@@ -104,23 +104,14 @@ protected:
         return frame;
     }
 
-    // The middle of a key of the name keyboard of a create panel whose corner is at (x, y).
-    static std::pair<int, int> keyPoint(char key, int x, int y)
-    {
-        const std::string rows[] = {"1234567890", "QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
-        for (int r = 0; r < 4; ++r) {
-            const auto c = rows[r].find(key);
-            if (c != std::string::npos)
-                return {x + 70 + 28 * static_cast<int>(c) + 6, y + 80 + 24 * r + 12};
-        }
-        return {-1, -1};
-    }
+    // A name typed on the name keyboard of a create panel whose corner is at (x, y).
     void typeName(const std::string& name, int x, int y)
     {
-        for (char key : name) {
-            const auto [kx, ky] = keyPoint(key, x, y);
-            click(kx, ky);
-        }
+        const std::string rows[] = {"1234567890", "QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+        for (const char key : name)
+            for (int r = 0; r < 4; ++r)
+                if (const auto c = rows[r].find(key); c != std::string::npos)
+                    click(x + 70 + 28 * static_cast<int>(c) + 6, y + 80 + 24 * r + 12);
     }
     NVolant::Profiles& profiles() { return *NVolant::Profiles::instance(); }
     // Pixels of a rectangle whose red differs between two frames by more than a rounding.
