@@ -80,7 +80,6 @@ public:
     int mouseMoves() const { return m_mouseMoves; }
     float titleFade() const { return m_titleFade; }
     float titleY() const { return m_titleY; }
-    const std::string& cheatBuffer() const { return m_cheatBuffer; }
     bool cheatInProgress() const { return m_cheatInProgress; }
     Level* level();
     const Level* level() const;
