@@ -135,8 +135,8 @@ void GameSounds::keepEngine(Engine engine, int model, int key, const Vector4& po
     const auto id = static_cast<std::uint32_t>(key);
     if (sound->acquire(id, 3))
         sound->playInstance(id, false);
+    // acquire has already refreshed an instance that was playing.
     if (sound->hasInstance(id)) {
-        sound->acquire(id, 3);
         sound->setInstancePan(id, pan(position));
         sound->setInstanceVolume(id, volumeAt(position, distance));
     }

@@ -62,7 +62,7 @@ EnemyRecord readEnemy(ByteReader& in, std::size_t index)
     return e;
 }
 
-BonusRecord readBonus(ByteReader& in)
+BonusRecord readBonus(ByteReader& in, std::size_t /*index*/)
 {
     BonusRecord b;
     b.kind = in.i32();
@@ -70,9 +70,12 @@ BonusRecord readBonus(ByteReader& in)
     return b;
 }
 
+template <typename Record>
+using RecordReader = Record (*)(ByteReader&, std::size_t index);
+
 // The records of a list file whose count is trusted only as far as the bytes that follow it.
-template <typename Record, typename ReadOne>
-std::vector<Record> readList(ByteReader& in, std::size_t recordSize, std::uint32_t declared, ReadOne readOne)
+template <typename Record>
+std::vector<Record> readList(ByteReader& in, std::size_t recordSize, std::uint32_t declared, RecordReader<Record> readOne)
 {
     const std::size_t present = std::min<std::size_t>(declared, in.remaining() / recordSize);
     std::vector<Record> records;
@@ -80,6 +83,20 @@ std::vector<Record> readList(ByteReader& in, std::size_t recordSize, std::uint32
     for (std::size_t i = 0; i < present; ++i)
         records.push_back(readOne(in, i));
     return records;
+}
+
+// A list file read strictly: its count, then exactly that many records and nothing after them.
+template <typename Record>
+bool decodeList(std::span<const std::uint8_t> bytes, std::size_t recordSize, RecordReader<Record> readOne,
+                std::vector<Record>& out)
+{
+    ByteReader in(bytes);
+    const std::uint32_t declared = in.u32();
+    out.clear();
+    if (!in.ok())
+        return false;
+    out = readList(in, recordSize, declared, readOne);
+    return out.size() == declared && in.ok() && in.atEnd();
 }
 
 bool sane(float v)
@@ -135,8 +152,7 @@ std::vector<EnemyRecord> LevelFiles::readEnemies(std::span<const std::uint8_t> b
     r.declared = in.u32();
     if (!in.ok())
         return {};
-    std::vector<EnemyRecord> all =
-        readList<EnemyRecord>(in, kEnemyRecordSize, r.declared, [](ByteReader& b, std::size_t i) { return readEnemy(b, i); });
+    std::vector<EnemyRecord> all = readList(in, kEnemyRecordSize, r.declared, &readEnemy);
     r.present = all.size();
 
     std::vector<EnemyRecord> records;
@@ -164,8 +180,7 @@ std::vector<BonusRecord> LevelFiles::readBonuses(std::span<const std::uint8_t> b
         *announced = declared;
     if (!in.ok())
         return {};
-    std::vector<BonusRecord> records =
-        readList<BonusRecord>(in, kBonusRecordSize, declared, [](ByteReader& b, std::size_t) { return readBonus(b); });
+    std::vector<BonusRecord> records = readList(in, kBonusRecordSize, declared, &readBonus);
     for (BonusRecord& b : records)
         b.position.w = 1.0f;
     return records;
@@ -198,24 +213,12 @@ bool LevelFiles::readMap(std::span<const std::uint8_t> bytes, TileMap& out)
 
 bool LevelFiles::decodeEnemies(std::span<const std::uint8_t> bytes, std::vector<EnemyRecord>& out)
 {
-    ByteReader in(bytes);
-    const std::uint32_t declared = in.u32();
-    out.clear();
-    if (!in.ok())
-        return false;
-    out = readList<EnemyRecord>(in, kEnemyRecordSize, declared, [](ByteReader& b, std::size_t i) { return readEnemy(b, i); });
-    return out.size() == declared && in.ok() && in.atEnd();
+    return decodeList(bytes, kEnemyRecordSize, &readEnemy, out);
 }
 
 bool LevelFiles::decodeBonuses(std::span<const std::uint8_t> bytes, std::vector<BonusRecord>& out)
 {
-    ByteReader in(bytes);
-    const std::uint32_t declared = in.u32();
-    out.clear();
-    if (!in.ok())
-        return false;
-    out = readList<BonusRecord>(in, kBonusRecordSize, declared, [](ByteReader& b, std::size_t) { return readBonus(b); });
-    return out.size() == declared && in.ok() && in.atEnd();
+    return decodeList(bytes, kBonusRecordSize, &readBonus, out);
 }
 
 bool LevelFiles::decodeMap(std::span<const std::uint8_t> bytes, TileMap& out)
@@ -228,7 +231,7 @@ bool LevelFiles::decodeMap(std::span<const std::uint8_t> bytes, TileMap& out)
     if (!in.ok() || columns < 0 || rows < 0 || cellSize <= 0)
         return false;
     const std::uint64_t cells = static_cast<std::uint64_t>(columns) * static_cast<std::uint64_t>(rows);
-    if (in.remaining() % 4 != 0 || cells != in.remaining() / 4)
+    if (in.remaining() != cells * 4)
         return false;
     out.columns = columns;
     out.rows = rows;
@@ -236,7 +239,7 @@ bool LevelFiles::decodeMap(std::span<const std::uint8_t> bytes, TileMap& out)
     out.cells.resize(static_cast<std::size_t>(cells));
     for (std::int32_t& c : out.cells)
         c = in.i32();
-    return in.ok() && in.atEnd();
+    return true;
 }
 
 std::vector<std::uint8_t> LevelFiles::encodeEnemies(const std::vector<EnemyRecord>& records)

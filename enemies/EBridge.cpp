@@ -15,7 +15,7 @@ constexpr int kBrokenGroup = 1;
 
 EBridge::EBridge(Enemies& enemies, const NLib::Sprite& master, const NLib::Sprite& road,
                  const EnemyParams& params)
-    : Enemy(enemies, kBridge, master), m_road(std::make_unique<NLib::Sprite>(road)), m_params(&params)
+    : Enemy(enemies, kBridgeType, master), m_road(std::make_unique<NLib::Sprite>(road)), m_params(&params)
 {
     m_value = m_hull = m_params->hull;
 }

@@ -106,7 +106,7 @@ void Enemies::load(const std::vector<EnemyRecord>& records)
     clear();
     int unknown = 0;
     for (const EnemyRecord& r : records) {
-        if (r.index < m_checkpointEntry && r.type != Enemy::kBridge)
+        if (r.index < m_checkpointEntry && r.type != kBridgeType)
             continue;
         std::unique_ptr<Enemy> enemy = create(r.type);
         if (!enemy) {
@@ -120,7 +120,7 @@ void Enemies::load(const std::vector<EnemyRecord>& records)
         enemy->setInitialGroup(r.group);
         enemy->setSpeedClass(r.speedClass);
         enemy->setWeaponRange(r.weaponRange);
-        if (r.type == Enemy::kBridge) {
+        if (r.type == kBridgeType) {
             auto* bridge = static_cast<EBridge*>(enemy.get());
             bridge->setEntryIndex(r.index);
             if (r.index <= m_checkpointEntry)

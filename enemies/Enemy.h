@@ -21,14 +21,6 @@ class Shot;
 // start position when an enemy is alive.
 class Enemy {
 public:
-    // Type codes of the level file: the base of each kind plus the model index.
-    static constexpr int kBoat = kBoatType;
-    static constexpr int kHelic = kHelicType;
-    static constexpr int kPlane = kPlaneType;
-    static constexpr int kBridge = kBridgeType;
-    static constexpr int kTank = kTankType;
-    static constexpr int kBuilding = kBuildingType;
-
     // Takes a copy of the kind's master sprite and the game's next enemy identifier; lives in
     // the manager that made it.
     Enemy(Enemies& enemies, int type, const NLib::Sprite& master);

@@ -35,7 +35,7 @@ constexpr float kMaxY = 520.0f;
 
 bool rams(int type)
 {
-    return type == Enemy::kBoat || type == Enemy::kHelic || type == Enemy::kPlane || type == Enemy::kBridge;
+    return type == kBoatType || type == kHelicType || type == kPlaneType || type == kBridgeType;
 }
 
 } // namespace
@@ -83,7 +83,7 @@ void Autopilot::gatherThreats(const GameField& field)
             Threat t;
             t.at = at;
             t.velocity = {e->direction().x * e->speed(), scroll - e->direction().y * e->speed()};
-            if (e->type() == Enemy::kBridge) {
+            if (e->type() == kBridgeType) {
                 // An intact bridge hurts on every frame it is touched: the worst place to be.
                 t.halfWidth = w * 0.5f;
                 t.radius = h * 0.5f + 28.0f;
@@ -157,7 +157,7 @@ PlayerControls Autopilot::next(const GameField& field)
             continue;
         ++targetsOnScreen;
         float score = std::fabs(sx - here.x) + 0.35f * (here.y - sy);
-        if (e->type() == Enemy::kBridge)
+        if (e->type() == kBridgeType)
             score -= 2000.0f;
         if (score < bestScore) {
             bestScore = score;
@@ -233,7 +233,7 @@ PlayerControls Autopilot::next(const GameField& field)
     in.cannon = inLine || sighted;
     // Missiles at a bridge ahead, or when the screen is busy.
     const bool bridgeAhead =
-        target && target->type() == Enemy::kBridge && cam.y + 600.0f - target->position().y > 0.0f;
+        target && target->type() == kBridgeType && cam.y + 600.0f - target->position().y > 0.0f;
     in.missiles = (bridgeAhead || targetsOnScreen >= 3 || (sighted && target && target->hull() >= 40)) &&
                   plane->missileCooldown() < 0.0f;
     return in;

@@ -18,7 +18,6 @@ using NVolant::Plane;
 namespace {
 
 constexpr float kFrame = 1000.0f / 60.0f;
-constexpr int kTank = 400;
 
 class PlaneAgainstEnemiesTest : public ShotTestWorld {
 protected:
@@ -26,7 +25,7 @@ protected:
     {
         EnemyRecord r;
         r.index = index;
-        r.type = kTank;
+        r.type = NVolant::kTankType;
         r.position = Vector4(x, y);
         return r;
     }
