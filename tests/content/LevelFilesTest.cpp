@@ -160,9 +160,11 @@ TEST(LevelFiles, TheToolsRefuseSizesThatDisagreeWithTheirCounts)
     wide[0] = 3; // 3 x 2 cells claimed, 4 present
     auto noCell = bytes;
     noCell[8] = 0;
+    auto trailing = bytes;
+    trailing.insert(trailing.end(), {5, 0, 0, 0}); // a fifth cell after the four claimed
     // Dimensions whose product overflows 32 bits must not be taken for a small map.
     const std::vector<std::uint8_t> overflow = {0, 0, 1, 0, 0, 0, 1, 0, 32, 0, 0, 0};
-    for (const auto& bad : {wide, noCell, overflow})
+    for (const auto& bad : {wide, noCell, trailing, overflow})
         EXPECT_FALSE(LevelFiles::decodeMap(bad, back));
 }
 
