@@ -1,44 +1,23 @@
 #include "content/LevelFiles.h"
 
 #include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
 namespace NVolant {
 
 namespace {
 
-class ByteWriter final {
-public:
-    explicit ByteWriter(std::size_t size) { m_bytes.reserve(size); }
-
-    void u32(std::uint32_t v)
-    {
-        for (int i = 0; i < 4; ++i)
-            m_bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-    }
-    void i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
-    void f32(float v)
-    {
-        std::uint32_t bits;
-        std::memcpy(&bits, &v, sizeof bits);
-        u32(bits);
-    }
-    void point(const Vector4& p)
-    {
-        f32(p.x);
-        f32(p.y);
-        f32(p.z);
-        f32(p.w);
-    }
-    std::vector<std::uint8_t> take() { return std::move(m_bytes); }
-
-private:
-    std::vector<std::uint8_t> m_bytes;
-};
+void writePoint(ByteWriter& w, const Vector4& p)
+{
+    w.f32(p.x);
+    w.f32(p.y);
+    w.f32(p.z);
+    w.f32(p.w);
+}
 
 Vector4 readPoint(ByteReader& in)
 {
@@ -250,7 +229,7 @@ std::vector<std::uint8_t> LevelFiles::encodeEnemies(const std::vector<EnemyRecor
         w.i32(r.type);
         w.i32(r.group);
         w.i32(r.speedClass);
-        w.point(r.position);
+        writePoint(w, r.position);
         w.i32(r.weaponRange);
     }
     return w.take();
@@ -262,7 +241,7 @@ std::vector<std::uint8_t> LevelFiles::encodeBonuses(const std::vector<BonusRecor
     w.u32(static_cast<std::uint32_t>(records.size()));
     for (const BonusRecord& r : records) {
         w.i32(r.kind);
-        w.point(r.position);
+        writePoint(w, r.position);
     }
     return w.take();
 }
