@@ -5,6 +5,7 @@
 #include "app/LevelFlight.h"
 #include "pilots/Autopilot.h"
 #include "pilots/PilotHand.h"
+#include "pilots/PilotSkill.h"
 #include "pilots/ReplayFile.h"
 #include "world/MemoryProfile.h"
 
@@ -40,7 +41,7 @@ int AutopilotRun::run(const CommandLine& line)
     // One hand on the mouse for the whole run: where it left the pointer carries over.
     PilotHand hand;
     for (int level = line.firstLevel; level <= line.lastLevel; ++level) {
-        Autopilot pilot(line.seed);
+        Autopilot pilot(line.seed, *PilotSkill::named(line.pilot));
         ReplayFile recording;
         recording.level = level;
         recording.seed = line.seed;

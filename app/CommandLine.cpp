@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "pilots/PilotSkill.h"
+
 #include <charconv>
 
 namespace NVolant {
@@ -40,6 +42,7 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
     CommandLine line;
     bool levelsGiven = false;
     bool seedGiven = false;
+    bool pilotGiven = false;
     // --name VALUE or --name=VALUE; false (and the error) when the value is missing.
     auto value = [&](std::size_t& i, const std::string& name, std::string& out) {
         const std::string& a = arguments[i];
@@ -92,6 +95,11 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
                 line.error = "--seed wants a number from 0 to 4294967295, not " + v;
             line.seed = static_cast<std::uint32_t>(seed);
             seedGiven = true;
+        } else if (is(a, "--pilot")) {
+            if (value(i, "--pilot", v) && !PilotSkill::named(v))
+                line.error = "--pilot wants novice, average, expert or ace, not " + v;
+            line.pilot = v;
+            pilotGiven = true;
         } else if (is(a, "--record")) {
             if (value(i, "--record", v))
                 line.recordPath = v;
@@ -106,8 +114,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
         return line;
     if (line.autopilot && !line.replayPath.empty())
         line.error = "--autopilot and --replay exclude each other";
-    else if (!line.autopilot && (levelsGiven || seedGiven || !line.recordPath.empty()))
-        line.error = "--levels, --seed and --record go with --autopilot";
+    else if (!line.autopilot && (levelsGiven || seedGiven || pilotGiven || !line.recordPath.empty()))
+        line.error = "--levels, --seed, --pilot and --record go with --autopilot";
     else if (line.headless && !line.autopilot && line.replayPath.empty())
         line.error = "--headless goes with --autopilot or --replay";
     else if (!line.recordPath.empty() && line.firstLevel != line.lastLevel)
@@ -132,6 +140,8 @@ std::string CommandLine::usage()
            "  --levels A-B      the levels the autopilot flies (default 1-1)\n"
            "  --seed N          the autopilot's seed and the world's random start (default 0):\n"
            "                    the same level and seed are flown the same way every time\n"
+           "  --pilot NAME      how well the autopilot flies: ace (default: it sees every\n"
+           "                    bullet at once), or like a person: expert, average, novice\n"
            "  --record FILE     write the input of the autopilot's flight (one level) to FILE\n"
            "  --replay FILE     play a recorded flight back and print its score, status and\n"
            "                    world checksum (exit status 1 when it ends otherwise than\n"

@@ -22,6 +22,8 @@ struct CommandLine {
     // No window and no sound device; no frame cap.
     bool headless = false;
     std::uint32_t seed = 0;
+    // Who flies: "ace" (the autopilot at its best), "expert", "average" or "novice".
+    std::string pilot = "ace";
     // Writes the input of the flight to this file.
     std::string recordPath;
     // Plays the input of this file back.

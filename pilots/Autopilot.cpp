@@ -38,11 +38,98 @@ bool rams(int type)
     return type == kBoatType || type == kHelicType || type == kPlaneType || type == kBridgeType;
 }
 
+// Keys of what a pilot notices: shots and enemies by their running numbers, bonuses (which stay
+// where they were placed) by their place.
+std::uint64_t shotKey(int identifier)
+{
+    return (1ull << 60) | static_cast<std::uint32_t>(identifier);
+}
+
+std::uint64_t enemyKey(int id)
+{
+    return (2ull << 60) | static_cast<std::uint32_t>(id);
+}
+
+std::uint64_t bonusKey(const Vector4& at)
+{
+    return (3ull << 60) | (static_cast<std::uint64_t>(static_cast<std::uint32_t>(at.x)) << 32) |
+           static_cast<std::uint32_t>(at.y);
+}
+
+// Whether a person sees something at this screen point: on the screen, give or take its size.
+bool onScreen(const Autopilot::Point& at, float margin)
+{
+    return at.x >= -margin && at.x <= 800.0f + margin && at.y >= -margin && at.y <= 600.0f + margin;
+}
+
+std::uint32_t mixBits(std::uint32_t v)
+{
+    v ^= v >> 16;
+    v *= 0x7FEB352Du;
+    v ^= v >> 15;
+    v *= 0x846CA68Bu;
+    return v ^ (v >> 16);
+}
+
 } // namespace
 
-Autopilot::Autopilot(std::uint32_t seed) : m_state(seed * 2654435761u + 12345u)
+Autopilot::Autopilot(std::uint32_t seed, const PilotSkill& skill)
+    : m_skill(skill), m_seed(seed),
+      m_attention(static_cast<int>(std::ceil(skill.reactionMs / kFrameStepMs))),
+      m_noise(mixBits(seed ^ 0x5EEDu)), m_state(seed * 2654435761u + 12345u)
 {
     m_wanderPhase = random() * 6.2831853f;
+}
+
+bool Autopilot::notices(std::uint64_t key)
+{
+    return !m_skill.human() || m_attention.noticed(key);
+}
+
+void Autopilot::keepNearestThreats(const Point& here)
+{
+    if (m_skill.threatsInMind <= 0 || m_threats.size() <= static_cast<std::size_t>(m_skill.threatsInMind))
+        return;
+    auto distance = [&here](const Threat& t) {
+        return std::hypot(std::max(std::fabs(t.at.x - here.x) - t.halfWidth, 0.0f), t.at.y - here.y);
+    };
+    std::stable_sort(m_threats.begin(), m_threats.end(),
+                     [&](const Threat& a, const Threat& b) { return distance(a) < distance(b); });
+    m_threats.resize(static_cast<std::size_t>(m_skill.threatsInMind));
+}
+
+float Autopilot::misjudged(int targetId) const
+{
+    if (m_skill.aimErrorPx <= 0.0f)
+        return 0.0f;
+    const std::uint32_t bits = mixBits(m_seed * 0x9E3779B1u + static_cast<std::uint32_t>(targetId));
+    return m_skill.aimErrorPx * (static_cast<float>(bits >> 8) / static_cast<float>(1u << 23) - 1.0f);
+}
+
+Autopilot::Point Autopilot::handTo(const Point& meant)
+{
+    if (!m_skill.human())
+        return meant;
+    // The wobble drifts toward a new offset now and then, as a hand's does.
+    if (m_frame % 12 == 0) {
+        auto draw = [this] {
+            m_noise = m_noise * 1664525u + 1013904223u;
+            return static_cast<float>(m_noise >> 8) / static_cast<float>(1u << 23) - 1.0f;
+        };
+        m_tremorGoal = {draw() * m_skill.tremorPx, draw() * m_skill.tremorPx};
+    }
+    m_tremor.x += (m_tremorGoal.x - m_tremor.x) * 0.15f;
+    m_tremor.y += (m_tremorGoal.y - m_tremor.y) * 0.15f;
+    const Point goal{meant.x + m_tremor.x, meant.y + m_tremor.y};
+    const float dx = goal.x - m_hand.x;
+    const float dy = goal.y - m_hand.y;
+    const float length = std::hypot(dx, dy);
+    const float step = m_skill.handPxPerFrame;
+    if (step > 0.0f && length > step)
+        m_hand = {m_hand.x + dx * step / length, m_hand.y + dy * step / length};
+    else
+        m_hand = goal;
+    return m_hand;
 }
 
 float Autopilot::random()
@@ -65,6 +152,8 @@ void Autopilot::gatherThreats(const GameField& field)
         const Point at = toScreen(s->position());
         if (at.y < -200.0f || at.y > 700.0f || at.x < -100.0f || at.x > 900.0f)
             continue;
+        if (m_skill.human() && (!onScreen(at, 0.0f) || !notices(shotKey(s->identifier()))))
+            continue;
         Threat t;
         t.at = at;
         t.velocity = {s->direction().x * s->speed(), scroll - s->direction().y * s->speed()};
@@ -79,6 +168,8 @@ void Autopilot::gatherThreats(const GameField& field)
             const float w = e->sprite().frameWidth;
             const float h = e->sprite().frameHeight;
             if (at.y < -h - 300.0f || at.y > 650.0f + h)
+                continue;
+            if (m_skill.human() && (!onScreen(at, 0.5f * h) || !notices(enemyKey(e->id()))))
                 continue;
             Threat t;
             t.at = at;
@@ -125,6 +216,8 @@ float Autopilot::danger(const Point& from, const Point& to) const
 PlayerControls Autopilot::next(const GameField& field)
 {
     ++m_frame;
+    if (m_skill.human())
+        m_attention.nextFrame();
     PlayerControls in;
     const Plane* plane = field.plane();
     const Level* level = field.level();
@@ -142,6 +235,7 @@ PlayerControls Autopilot::next(const GameField& field)
     gatherThreats(field);
     const Vector4& cam = plane->cameraOffset();
     const Point here{plane->position().x, plane->position().y};
+    keepNearestThreats(here);
 
     // The target: an intact bridge ahead first (it must fall before the plane gets there), else
     // the enemy ahead that is nearest in line.
@@ -154,6 +248,8 @@ PlayerControls Autopilot::next(const GameField& field)
         const float sy = cam.y + 600.0f - e->position().y;
         const float sx = e->position().x - cam.x;
         if (sy < -40.0f || sy > here.y - 30.0f || sx < 0.0f || sx > 800.0f)
+            continue;
+        if (m_skill.human() && !notices(enemyKey(e->id())))
             continue;
         ++targetsOnScreen;
         float score = std::fabs(sx - here.x) + 0.35f * (here.y - sy);
@@ -176,6 +272,8 @@ PlayerControls Autopilot::next(const GameField& field)
             const float sx = b->position().x - cam.x;
             if (sy < 60.0f || sy > kMaxY + 20.0f || sx < 0.0f || sx > 800.0f)
                 continue;
+            if (m_skill.human() && !notices(bonusKey(b->position())))
+                continue;
             const float d = std::fabs(sx - here.x) + std::fabs(sy - here.y);
             if (d < nearest) {
                 nearest = d;
@@ -189,7 +287,7 @@ PlayerControls Autopilot::next(const GameField& field)
         goal = {bonus->position().x - cam.x,
                 std::clamp(cam.y + 600.0f - bonus->position().y + 40.0f, kMinY, kMaxY)};
     } else if (target) {
-        goal.x = target->position().x - cam.x;
+        goal.x = target->position().x - cam.x + misjudged(target->id());
         const float sy = cam.y + 600.0f - target->position().y;
         // Stand off far enough to have time, close enough to reach it with the cannon.
         goal.y = std::clamp(sy + 260.0f, kMinY + 80.0f, kMaxY);
@@ -211,8 +309,9 @@ PlayerControls Autopilot::next(const GameField& field)
             }
         }
     m_aim = best;
-    in.steer = SteeringPoint{std::clamp(static_cast<int>(best.x), 0, 799),
-                             std::clamp(static_cast<int>(best.y), 0, 599)};
+    const Point hand = handTo(best);
+    in.steer = SteeringPoint{std::clamp(static_cast<int>(hand.x), 0, 799),
+                             std::clamp(static_cast<int>(hand.y), 0, 599)};
 
     // The cannon while a target is in line (the sight leads the bullets when it has one).
     bool inLine = false;
@@ -221,8 +320,10 @@ PlayerControls Autopilot::next(const GameField& field)
         if (e->finished() || !e->isTargetable())
             continue;
         const float sy = cam.y + 600.0f - e->position().y;
-        const float sx = e->position().x - cam.x;
+        const float sx = e->position().x - cam.x + misjudged(e->id());
         if (sy < 0.0f || sy > here.y)
+            continue;
+        if (m_skill.human() && !notices(enemyKey(e->id())))
             continue;
         const float reach = 0.5f * e->sprite().frameWidth + 12.0f;
         if (std::fabs(sx - here.x) < reach) {
@@ -234,8 +335,9 @@ PlayerControls Autopilot::next(const GameField& field)
     // Missiles at a bridge ahead, or when the screen is busy.
     const bool bridgeAhead =
         target && target->type() == kBridgeType && cam.y + 600.0f - target->position().y > 0.0f;
-    in.missiles = (bridgeAhead || targetsOnScreen >= 3 || (sighted && target && target->hull() >= 40)) &&
-                  plane->missileCooldown() < 0.0f;
+    const bool crowd = m_skill.missileCrowd > 0 && targetsOnScreen >= m_skill.missileCrowd;
+    const bool strong = m_skill.missilesAtStrongTargets && sighted && target && target->hull() >= 40;
+    in.missiles = (bridgeAhead || crowd || strong) && plane->missileCooldown() < 0.0f;
     return in;
 }
 

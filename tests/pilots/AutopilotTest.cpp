@@ -3,13 +3,16 @@
 #include "content/CXmlNode.h"
 #include "enemies/Enemies.h"
 #include "pilots/Autopilot.h"
+#include "pilots/Attention.h"
 #include "pilots/PilotHand.h"
+#include "pilots/PilotSkill.h"
 #include "screens/Game.h"
 #include "world/Level.h"
 #include "world/SavedGameText.h"
 #include "world/WorldChecksum.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -27,12 +30,13 @@ struct Flight {
     int score = 0;
     int missilesHeld = 0;
     int checkpoints = 0;
+    int livesLost = 0;
 };
 
 class AutopilotTest : public RealGameData {
 protected:
     // Flies a level from its start until it ends or the frames run out.
-    Flight fly(int level, std::uint32_t seed, int frames)
+    Flight fly(int level, std::uint32_t seed, int frames, const NVolant::PilotSkill& skill = NVolant::PilotSkill::ace())
     {
         releaseInput();
         Flight flight;
@@ -40,7 +44,7 @@ protected:
         game.newGame();
         game.setLevel(level);
         game.startLevel();
-        Autopilot pilot(seed);
+        Autopilot pilot(seed, skill);
         NVolant::PilotHand hand;
         int saves = profile->savesWritten();
         for (int f = 0; f < frames; ++f) {
@@ -48,7 +52,9 @@ protected:
                 break;
             flight.inputs.push_back(pilot.next(game.field()));
             flight.missilesHeld += flight.inputs.back().missiles ? 1 : 0;
+            const int livesBefore = game.field().lives();
             game.update(16.666666f, hand.controls(flight.inputs.back()));
+            flight.livesLost += std::max(0, livesBefore - game.field().lives());
             if (profile->savesWritten() != saves && game.fieldStatus() == FieldStatus::Playing)
                 checkSavedGame(game, flight);
             saves = profile->savesWritten();
@@ -104,6 +110,55 @@ TEST_F(AutopilotTest, FinishesTheFirstLevelsFightingAndWithLivesToSpare)
         ASSERT_EQ(again.inputs.size(), 2500u);
         EXPECT_TRUE(std::equal(again.inputs.begin(), again.inputs.end(), flight.inputs.begin()));
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(Attention, SomethingCountsOnlyAfterItHasBeenInSightForTheReactionTime)
+{
+    NVolant::Attention attention(3);
+    std::vector<bool> seen;
+    for (int frame = 0; frame < 5; ++frame) {
+        seen.push_back(attention.noticed(7));
+        attention.nextFrame();
+    }
+    EXPECT_EQ(seen, (std::vector<bool>{false, false, false, true, true}));
+    // Out of sight for one frame: forgotten, and noticed afresh only after the whole delay.
+    attention.nextFrame();
+    EXPECT_FALSE(attention.noticed(7));
+    attention.nextFrame();
+    EXPECT_FALSE(attention.noticed(7));
+    // Asked twice in one frame, a thing is still one thing.
+    EXPECT_FALSE(attention.noticed(7));
+}
+
+TEST_F(AutopilotTest, PeopleMoveTheMouseAtAHandsPaceAndFlyAHardLevelWorseThanTheAce)
+{
+    const NVolant::PilotSkill& novice = NVolant::PilotSkill::novice();
+    const Flight flight = fly(3, 5, 3000, novice);
+    int fastest = 0;
+    for (std::size_t i = 10; i < flight.inputs.size(); ++i) {
+        const auto& a = *flight.inputs[i - 1].steer;
+        const auto& b = *flight.inputs[i].steer;
+        fastest = std::max(fastest, static_cast<int>(std::ceil(std::hypot(b.x - a.x, b.y - a.y))));
+    }
+    EXPECT_LE(fastest, static_cast<int>(novice.handPxPerFrame) + 2);
+    EXPECT_GT(fastest, static_cast<int>(novice.handPxPerFrame) / 2);
+    // People are as repeatable as the ace for a seed.
+    const Flight again = fly(3, 5, 3000, novice);
+    EXPECT_TRUE(std::equal(again.inputs.begin(), again.inputs.end(), flight.inputs.begin()));
+
+    // Late in the game the skills tell: each pilot does worse than the one above it.
+    std::vector<int> harm;
+    for (const NVolant::PilotSkill* skill :
+         {&NVolant::PilotSkill::ace(), &NVolant::PilotSkill::expert(), &NVolant::PilotSkill::novice()}) {
+        const Flight f = fly(24, 1, 9000, *skill);
+        harm.push_back(f.livesLost * 100000 - f.score);
+    }
+    EXPECT_LT(harm[0], harm[1]);
+    EXPECT_LT(harm[1], harm[2]);
 }
 
 } // namespace
