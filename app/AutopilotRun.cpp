@@ -56,6 +56,8 @@ int AutopilotRun::run(const CommandLine& line)
                 return controls;
             },
             kMaxFrames);
+        report.pilot = line.pilot;
+        report.seed = line.seed;
         // The level goes before the next is loaded; what stays behind is the memory check's figure.
         app.discardGame();
         report.rssAfterMb = LevelFlight::settledResidentMb();

@@ -6,6 +6,7 @@
 #include "content/CXmlNode.h"
 #include "enemies/EBridge.h"
 #include "enemies/Enemies.h"
+#include "player/Plane.h"
 #include "screens/Game.h"
 #include "score/Scores.h"
 #include "world/Level.h"
@@ -52,10 +53,20 @@ std::string FlightReport::json() const
                   "{\"level\":%d,\"result\":\"%s\",\"score\":%d,\"kills\":%d,\"bridges\":%d,\"bonuses\":%d,"
                   "\"extra_lives\":%d,\"shots_fired\":%d,\"shots_hit\":%d,\"lives_lost\":%d,\"frames\":%d,"
                   "\"update_us_p50\":%.1f,\"update_us_p99\":%.1f,\"frame_ms_p99\":%.2f,\"rss_mb\":%.1f,"
-                  "\"rss_after_mb\":%.1f}",
+                  "\"rss_after_mb\":%.1f",
                   level, result.c_str(), score, kills, bridges, bonuses, extraLives, shotsFired, shotsHit,
                   livesLost, frames, updateUsP50, updateUsP99, frameMsP99, rssMb, rssAfterMb);
-    return line;
+    std::string out = line;
+    if (!pilot.empty()) {
+        std::snprintf(line, sizeof line, ",\"pilot\":\"%s\",\"seed\":%u", pilot.c_str(), seed);
+        out += line;
+    }
+    out += ",\"deaths\":[";
+    for (std::size_t i = 0; i < deaths.size(); ++i) {
+        std::snprintf(line, sizeof line, "%s[%.0f,%.0f]", i ? "," : "", deaths[i].first, deaths[i].second);
+        out += line;
+    }
+    return out + "]}";
 }
 
 double LevelFlight::residentMb()
@@ -132,8 +143,13 @@ FlightReport LevelFlight::fly(const Start& start, const Pilot& pilot, int maxFra
         frames.push_back(m_app.lastFrameMs());
 
         const GameField& field = game->field();
-        if (field.lives() < lives)
+        if (field.lives() < lives) {
             report.livesLost += lives - field.lives();
+            if (const Plane* plane = field.plane()) {
+                const Vector4& cam = plane->cameraOffset();
+                report.deaths.emplace_back(plane->position().x + cam.x, cam.y + 600.0f - plane->position().y);
+            }
+        }
         else if (field.lives() > lives)
             report.extraLives += field.lives() - lives;
         lives = field.lives();

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace NVolant {
 
@@ -15,6 +17,9 @@ class GameField;
 // What one flown level came to.
 struct FlightReport {
     int level = 0;
+    // Who flew, when the computer did ("ace", "expert", ...), and with which seed.
+    std::string pilot;
+    std::uint32_t seed = 0;
     // "complete", "game_over", "stuck" (the level did not end in the frames allowed),
     // "aborted" (the window was closed), "ended" (a replay's input ran out) or "error".
     std::string result;
@@ -36,6 +41,8 @@ struct FlightReport {
     double rssMb = 0.0;
     // Resident memory once the level is released again (0: not measured): what a flight leaves.
     double rssAfterMb = 0.0;
+    // Where the plane was (level coordinates) each time a life was lost.
+    std::vector<std::pair<float, float>> deaths;
 
     // One line of JSON.
     std::string json() const;

@@ -65,7 +65,7 @@ TEST_F(LevelFlightTest, AComputerFlightReportsInOneLineAndLeavesTheSaveFileAlone
     for (const char* key :
          {"\"level\":5", "\"result\":\"ended\"", "\"score\":", "\"kills\":", "\"bridges\":", "\"bonuses\":",
           "\"extra_lives\":", "\"shots_fired\":", "\"shots_hit\":", "\"lives_lost\":", "\"frames\":900",
-          "\"update_us_p50\":", "\"update_us_p99\":", "\"frame_ms_p99\":", "\"rss_mb\":"})
+          "\"update_us_p50\":", "\"update_us_p99\":", "\"frame_ms_p99\":", "\"rss_mb\":", "\"deaths\":["})
         EXPECT_NE(json.find(key), std::string::npos) << key << " in " << json;
     EXPECT_EQ(json.find('\n'), std::string::npos);
     app.reset();
