@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 PREFIX     ?=
 
-.PHONY: all deps build run test data asan fuzz bench cpu soak install format clean
+.PHONY: all deps build run test data asan fuzz bench cpu soak balance install format clean
 
 all: build
 
@@ -73,6 +73,11 @@ soak: deps
 	      -DSKYVANE_BENCH=OFF -DSKYVANE_WERROR=$(WERROR) $(CMAKE_ARGS)
 	$(SAN_ENV) cmake --build $(ASAN_BUILD) -j $(JOBS) --target skyvane
 	bash scripts/soak.sh $(BUILD) $(ASAN_BUILD)
+
+# Computer pilots that fly like people (novice, average, expert) over every level, eight seeds
+# each: a table per level, and build/balance/balance.jsonl and balance.png.
+balance: build
+	bash scripts/balance.sh $(BUILD)
 
 # Honours DESTDIR (staging) and PREFIX (default /usr/local): make install DESTDIR=/tmp/stage PREFIX=/usr
 install: build
