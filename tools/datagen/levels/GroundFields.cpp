@@ -1,0 +1,297 @@
+#include "levels/GroundFields.h"
+
+#include "levels/Rng.h"
+#include "levels/TerrainNoise.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace datagen::levels::ground {
+
+namespace {
+
+namespace tn = terrain_noise;
+
+constexpr int kN = 32;
+constexpr double kTau = 6.283185307179586;
+
+struct Colour {
+    double r, g, b;
+};
+
+constexpr Colour c8(int r, int g, int b)
+{
+    return {r / 255.0, g / 255.0, b / 255.0};
+}
+
+Colour mix(Colour a, Colour b, double t)
+{
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+
+Colour scale(Colour c, double k)
+{
+    return {c.r * k, c.g * k, c.b * k};
+}
+
+Sample sample(Colour c, double h)
+{
+    return {c.r, c.g, c.b, h};
+}
+
+// Octaves over the cell, first lattice f x f cells.
+double n(std::uint64_t seed, int x, int y, int f, int octaves, double gain = 0.5)
+{
+    return tn::fbm(seed, x + 0.5, y + 0.5, kN, kN, f, f, octaves, gain);
+}
+
+double grain(std::uint64_t seed, int x, int y)
+{
+    return tn::hash(seed ^ 0x51ED, x, y);
+}
+
+// Signed offset from a to b on the wrapping cell, in -16..16.
+double wrapDelta(double a, double b)
+{
+    double d = b - a;
+    if (d > kN / 2.0)
+        d -= kN;
+    else if (d < -kN / 2.0)
+        d += kN;
+    return d;
+}
+
+// Round domes on the wrapping cell: crowns of trees and bushes.
+struct Dome {
+    double x, y, r, top;
+    Colour colour;
+};
+
+// The highest dome over a pixel, or none.
+const Dome* highest(const std::vector<Dome>& domes, double x, double y, double& height)
+{
+    const Dome* best = nullptr;
+    height = 0;
+    for (const Dome& d : domes) {
+        const double dx = wrapDelta(d.x, x), dy = wrapDelta(d.y, y);
+        const double q = 1 - (dx * dx + dy * dy) / (d.r * d.r);
+        if (q <= 0)
+            continue;
+        const double h = d.top * std::sqrt(q);
+        if (h > height) {
+            height = h;
+            best = &d;
+        }
+    }
+    return best;
+}
+
+// Ripples and strata: waves that wrap on the cell (whole numbers of waves across it), bent by
+// noise.
+double waves(std::uint64_t seed, int x, int y, int ax, int ay, double bend)
+{
+    const double warp = n(seed, x, y, 2, 2) - 0.5;
+    return std::sin(kTau * (ax * (x + 0.5) + ay * (y + 0.5)) / kN + bend * kTau * warp);
+}
+
+Field grass(std::uint64_t s)
+{
+    Field f;
+    const Colour lush = c8(84, 106, 62), dry = c8(118, 122, 80), soil = c8(112, 102, 78);
+    for (int y = 0; y < kN; ++y)
+        for (int x = 0; x < kN; ++x) {
+            const double m = n(s + 1, x, y, 2, 3), patch = n(s + 2, x, y, 4, 2);
+            const double streak = tn::fbm(s + 3, x + 0.5, y + 0.5, kN, kN, 16, 8, 2);
+            Colour c = mix(lush, dry, tn::smoothstep(0.3, 0.75, m));
+            c = mix(c, soil, 0.55 * tn::smoothstep(0.64, 0.78, patch));
+            c = scale(c, (0.92 + 0.16 * streak) * (0.95 + 0.1 * grain(s, x, y)));
+            f[y * kN + x] = sample(c, 0.55 * n(s + 4, x, y, 4, 3) + 0.45 * streak);
+        }
+    return f;
+}
+
+std::vector<Dome> canopy(Rng& rng, const std::vector<Colour>& palette, int count, double rLo, double rHi)
+{
+    std::vector<Dome> out;
+    for (int i = 0; i < count; ++i) {
+        Dome d{rng.uniform(0, kN), rng.uniform(0, kN), rng.uniform(rLo, rHi), rng.uniform(0.7, 1.0),
+               rng.pick(palette)};
+        d.colour = scale(d.colour, rng.uniform(0.9, 1.1));
+        out.push_back(d);
+    }
+    return out;
+}
+
+Field forest(std::uint64_t s, bool autumn)
+{
+    Rng rng(s);
+    const std::vector<Colour> greens = {c8(64, 88, 52), c8(56, 80, 50), c8(74, 96, 58), c8(50, 72, 48),
+                                        c8(46, 66, 48)};
+    const std::vector<Colour> fall = {c8(150, 104, 58), c8(162, 130, 66), c8(122, 108, 58), c8(132, 80, 50),
+                                      c8(84, 92, 54),   c8(108, 88, 52)};
+    const std::vector<Dome> domes = canopy(rng, autumn ? fall : greens, 12, 5.0, 10.0);
+    const Colour gap = autumn ? c8(58, 50, 36) : c8(32, 42, 30);
+    Field f;
+    for (int y = 0; y < kN; ++y)
+        for (int x = 0; x < kN; ++x) {
+            double h = 0;
+            const Dome* d = highest(domes, x + 0.5, y + 0.5, h);
+            const double leaf = n(s + 5, x, y, 8, 2);
+            // Deep between the crowns is darker than their tops.
+            const Colour c = d ? scale(d->colour, (0.82 + 0.36 * leaf) * (0.75 + 0.3 * h)) : gap;
+            f[y * kN + x] = sample(c, 0.8 * h + 0.2 * leaf * (h > 0));
+        }
+    return f;
+}
+
+Field scrub(std::uint64_t s)
+{
+    Rng rng(s);
+    const std::vector<Dome> bushes =
+        canopy(rng, {c8(96, 102, 64), c8(110, 108, 70), c8(88, 94, 62)}, 5, 2.0, 4.2);
+    const Colour soil = c8(150, 138, 104), dryGrass = c8(136, 132, 92);
+    Field f;
+    for (int y = 0; y < kN; ++y)
+        for (int x = 0; x < kN; ++x) {
+            const double m = n(s + 1, x, y, 2, 3), fine = n(s + 2, x, y, 8, 2);
+            Colour c = mix(soil, dryGrass, tn::smoothstep(0.35, 0.7, m));
+            c = scale(c, (0.9 + 0.2 * fine) * (0.95 + 0.1 * grain(s, x, y)));
+            double h = 0;
+            if (const Dome* d = highest(bushes, x + 0.5, y + 0.5, h))
+                c = scale(d->colour, 0.85 + 0.3 * fine);
+            f[y * kN + x] = sample(c, 0.25 * fine + 0.7 * h);
+        }
+    return f;
+}
+
+// Whole numbers of waves across the cell give a wave that wraps; a few directions per landscape.
+void waveDirection(Rng& rng, const std::vector<std::pair<int, int>>& choices, int& ax, int& ay)
+{
+    const auto& c = rng.pick(choices);
+    ax = c.first;
+    ay = c.second;
+}
+
+Field rock(std::uint64_t s)
+{
+    Rng rng(s);
+    int ax = 0, ay = 0;
+    waveDirection(rng, {{1, 4}, {1, 5}, {-1, 4}, {2, 5}, {-1, 5}, {0, 4}}, ax, ay);
+    const Colour stone = c8(128, 122, 112), warm = c8(138, 126, 110), cool = c8(116, 116, 112);
+    Field f;
+    for (int y = 0; y < kN; ++y)
+        for (int x = 0; x < kN; ++x) {
+            const double strata = waves(s + 1, x, y, ax, ay, 0.8);
+            const double tint = n(s + 2, x, y, 2, 2);
+            Colour c = mix(cool, warm, tint);
+            c = mix(c, stone, 0.4);
+            const double ridge = std::abs(n(s + 3, x, y, 4, 3) - 0.5);
+            const double crack = 1 - tn::smoothstep(0.0, 0.03, ridge);
+            const double fine = n(s + 4, x, y, 8, 2);
+            c = scale(c, (0.94 + 0.06 * strata) * (0.94 + 0.12 * fine) * (0.97 + 0.06 * grain(s, x, y)) *
+                             (1 - 0.4 * crack));
+            const double slab = n(s + 5, x, y, 2, 2, 0.35);
+            const double h = 0.8 * slab + 0.05 * strata + 0.06 * fine - 0.12 * crack;
+            f[y * kN + x] = sample(c, h);
+        }
+    return f;
+}
+
+Field desert(std::uint64_t s)
+{
+    Rng rng(s);
+    int ax = 0, ay = 0;
+    waveDirection(rng, {{1, 4}, {0, 5}, {1, 5}, {-1, 4}, {0, 4}, {-1, 5}}, ax, ay);
+    const Colour sand = c8(192, 174, 134), pale = c8(204, 190, 154), dark = c8(172, 152, 114);
+    Field f;
+    for (int y = 0; y < kN; ++y)
+        for (int x = 0; x < kN; ++x) {
+            const double w = waves(s + 1, x, y, ax, ay, 1.2);
+            const double ripple = 0.5 + 0.5 * w * std::abs(w); // sharper crests
+            const double m = n(s + 2, x, y, 2, 3);
+            Colour c = m < 0.5 ? mix(dark, sand, m * 2) : mix(sand, pale, (m - 0.5) * 2);
+            c = scale(c, 0.95 + 0.1 * grain(s, x, y));
+            f[y * kN + x] = sample(c, 0.45 * ripple + 0.3 * m + 0.05 * grain(s + 9, x, y));
+        }
+    return f;
+}
+
+Field snow(std::uint64_t s)
+{
+    Rng rng(s);
+    int ax = 0, ay = 0;
+    waveDirection(rng, {{1, 3}, {2, 3}, {1, 4}, {-1, 3}, {0, 3}}, ax, ay);
+    const Colour white = c8(226, 230, 236), crust = c8(204, 212, 224), blue = c8(212, 222, 236);
+    Field f;
+    for (int y = 0; y < kN; ++y)
+        for (int x = 0; x < kN; ++x) {
+            const double w = waves(s + 1, x, y, ax, ay, 1.6);
+            const double m = n(s + 2, x, y, 2, 3), fine = n(s + 3, x, y, 8, 2);
+            Colour c = mix(white, blue, tn::smoothstep(0.4, 0.8, m));
+            c = mix(c, crust, 0.7 * tn::smoothstep(0.55, 0.7, n(s + 4, x, y, 4, 2)));
+            c = scale(c, 0.985 + 0.03 * grain(s, x, y));
+            f[y * kN + x] = sample(c, 0.3 * (0.5 + 0.5 * w) + 0.35 * m + 0.2 * fine);
+        }
+    return f;
+}
+
+Field town(std::uint64_t s)
+{
+    const Colour lawn = c8(108, 116, 86), worn = c8(124, 120, 98);
+    Field f;
+    for (int y = 0; y < kN; ++y)
+        for (int x = 0; x < kN; ++x) {
+            const double m = n(s + 1, x, y, 2, 3), fine = n(s + 2, x, y, 8, 2);
+            Colour c = mix(lawn, worn, tn::smoothstep(0.4, 0.75, m));
+            c = scale(c, (0.92 + 0.16 * fine) * (0.95 + 0.1 * grain(s, x, y)));
+            f[y * kN + x] = sample(c, 0.5 * m + 0.3 * fine);
+        }
+    return f;
+}
+
+} // namespace
+
+Field paintField(Landscape l, std::uint64_t seed)
+{
+    switch (l) {
+    case Landscape::Grass:
+        return grass(seed);
+    case Landscape::Forest:
+        return forest(seed, false);
+    case Landscape::Autumn:
+        return forest(seed, true);
+    case Landscape::Scrub:
+        return scrub(seed);
+    case Landscape::Desert:
+        return desert(seed);
+    case Landscape::Rock:
+        return rock(seed);
+    case Landscape::Snow:
+        return snow(seed);
+    case Landscape::Town:
+        return town(seed);
+    }
+    return {};
+}
+
+double reliefOf(Landscape l)
+{
+    switch (l) {
+    case Landscape::Forest:
+    case Landscape::Autumn:
+        return 1.0;
+    case Landscape::Scrub:
+        return 1.2;
+    case Landscape::Rock:
+        return 1.1;
+    case Landscape::Desert:
+        return 0.5;
+    case Landscape::Snow:
+        return 0.35;
+    default:
+        return 0.6;
+    }
+}
+
+} // namespace datagen::levels::ground
