@@ -123,14 +123,19 @@ std::vector<Dome> canopy(Rng& rng, const std::vector<Colour>& palette, int count
     return out;
 }
 
-Field forest(std::uint64_t s, bool autumn)
+Field forest(std::uint64_t s, bool autumn, bool common)
 {
     Rng rng(s);
     const std::vector<Colour> greens = {c8(64, 88, 52), c8(56, 80, 50), c8(74, 96, 58), c8(50, 72, 48),
                                         c8(46, 66, 48)};
-    const std::vector<Colour> fall = {c8(150, 104, 58), c8(162, 130, 66), c8(122, 108, 58), c8(132, 80, 50),
-                                      c8(84, 92, 54),   c8(108, 88, 52)};
-    const std::vector<Dome> domes = canopy(rng, autumn ? fall : greens, 12, 5.0, 10.0);
+    const std::vector<Colour> fall = {c8(140, 104, 62), c8(150, 126, 70), c8(118, 106, 60), c8(122, 84, 56),
+                                      c8(84, 92, 56),   c8(100, 86, 56),  c8(70, 84, 54)};
+    // The common canopy is small leafy clumps; the variants' own crowns are whole trees.
+    std::vector<Dome> domes = common ? canopy(rng, autumn ? fall : greens, 45, 2.5, 4.5)
+                                     : canopy(rng, autumn ? fall : greens, 11, 5.0, 9.5);
+    if (common)
+        for (Dome& d : domes)
+            d.top *= 0.6;
     const Colour gap = autumn ? c8(58, 50, 36) : c8(32, 42, 30);
     Field f;
     for (int y = 0; y < kN; ++y)
@@ -145,11 +150,11 @@ Field forest(std::uint64_t s, bool autumn)
     return f;
 }
 
-Field scrub(std::uint64_t s)
+Field scrub(std::uint64_t s, bool common)
 {
     Rng rng(s);
     const std::vector<Dome> bushes =
-        canopy(rng, {c8(96, 102, 64), c8(110, 108, 70), c8(88, 94, 62)}, 5, 2.0, 4.2);
+        canopy(rng, {c8(92, 98, 62), c8(104, 104, 68), c8(84, 90, 60)}, common ? 0 : rng.range(1, 5), 2.4, 4.8);
     const Colour soil = c8(150, 138, 104), dryGrass = c8(136, 132, 92);
     Field f;
     for (int y = 0; y < kN; ++y)
@@ -159,8 +164,8 @@ Field scrub(std::uint64_t s)
             c = scale(c, (0.9 + 0.2 * fine) * (0.95 + 0.1 * grain(s, x, y)));
             double h = 0;
             if (const Dome* d = highest(bushes, x + 0.5, y + 0.5, h))
-                c = scale(d->colour, 0.85 + 0.3 * fine);
-            f[y * kN + x] = sample(c, 0.25 * fine + 0.7 * h);
+                c = scale(d->colour, 0.8 + 0.4 * n(s + 3, x, y, 16, 1));
+            f[y * kN + x] = sample(c, 0.25 * fine + 0.45 * h);
         }
     return f;
 }
@@ -173,26 +178,50 @@ void waveDirection(Rng& rng, const std::vector<std::pair<int, int>>& choices, in
     ay = c.second;
 }
 
-Field rock(std::uint64_t s)
+// Rock breaks into slabs: each its own tilted face (lit by its slope), cracks where two slabs
+// meet. The common ground breaks into gravel-sized pieces, the variants' own into slabs.
+Field rock(std::uint64_t s, bool common)
 {
     Rng rng(s);
+    struct Slab {
+        double x, y, tx, ty, lift;
+        Colour colour;
+    };
+    const std::vector<Colour> stones = {c8(130, 124, 114), c8(122, 118, 112), c8(138, 130, 116), c8(116, 112, 106),
+                                        c8(128, 126, 118)};
+    std::vector<Slab> slabs;
+    const int count = common ? 40 : rng.range(5, 9);
+    const double tilt = common ? 0.03 : 0.05;
+    for (int i = 0; i < count; ++i)
+        slabs.push_back({rng.uniform(0, kN), rng.uniform(0, kN), rng.uniform(-tilt, tilt), rng.uniform(-tilt, tilt),
+                         rng.uniform(0, common ? 0.06 : 0.14), scale(rng.pick(stones), rng.uniform(0.94, 1.06))});
     int ax = 0, ay = 0;
     waveDirection(rng, {{1, 4}, {1, 5}, {-1, 4}, {2, 5}, {-1, 5}, {0, 4}}, ax, ay);
-    const Colour stone = c8(128, 122, 112), warm = c8(138, 126, 110), cool = c8(116, 116, 112);
     Field f;
     for (int y = 0; y < kN; ++y)
         for (int x = 0; x < kN; ++x) {
+            double d1 = 1e9, d2 = 1e9;
+            const Slab* nearest = nullptr;
+            double ox = 0, oy = 0;
+            for (const Slab& sl : slabs) {
+                const double dx = wrapDelta(sl.x, x + 0.5), dy = wrapDelta(sl.y, y + 0.5);
+                const double d = std::sqrt(dx * dx + dy * dy);
+                if (d < d1) {
+                    d2 = d1;
+                    d1 = d;
+                    nearest = &sl;
+                    ox = dx;
+                    oy = dy;
+                } else if (d < d2) {
+                    d2 = d;
+                }
+            }
+            const double crack = 1 - tn::smoothstep(0.0, common ? 0.7 : 1.1, d2 - d1);
             const double strata = waves(s + 1, x, y, ax, ay, 0.8);
-            const double tint = n(s + 2, x, y, 2, 2);
-            Colour c = mix(cool, warm, tint);
-            c = mix(c, stone, 0.4);
-            const double ridge = std::abs(n(s + 3, x, y, 4, 3) - 0.5);
-            const double crack = 1 - tn::smoothstep(0.0, 0.03, ridge);
             const double fine = n(s + 4, x, y, 8, 2);
-            c = scale(c, (0.94 + 0.06 * strata) * (0.94 + 0.12 * fine) * (0.97 + 0.06 * grain(s, x, y)) *
-                             (1 - 0.4 * crack));
-            const double slab = n(s + 5, x, y, 2, 2, 0.35);
-            const double h = 0.8 * slab + 0.05 * strata + 0.06 * fine - 0.12 * crack;
+            Colour c = scale(nearest->colour, (0.96 + 0.04 * strata) * (0.93 + 0.14 * fine) *
+                                                  (0.96 + 0.08 * grain(s, x, y)) * (1 - (common ? 0.2 : 0.35) * crack));
+            const double h = nearest->lift + nearest->tx * ox + nearest->ty * oy + 0.04 * fine - 0.15 * crack;
             f[y * kN + x] = sample(c, h);
         }
     return f;
@@ -217,11 +246,11 @@ Field desert(std::uint64_t s)
     return f;
 }
 
-Field snow(std::uint64_t s)
+Field snow(std::uint64_t s, bool common)
 {
     Rng rng(s);
     int ax = 0, ay = 0;
-    waveDirection(rng, {{1, 3}, {2, 3}, {1, 4}, {-1, 3}, {0, 3}}, ax, ay);
+    waveDirection(rng, {{1, 2}, {2, 3}, {1, 3}, {-1, 2}, {0, 2}, {-1, 3}}, ax, ay);
     const Colour white = c8(226, 230, 236), crust = c8(204, 212, 224), blue = c8(212, 222, 236);
     Field f;
     for (int y = 0; y < kN; ++y)
@@ -231,7 +260,7 @@ Field snow(std::uint64_t s)
             Colour c = mix(white, blue, tn::smoothstep(0.4, 0.8, m));
             c = mix(c, crust, 0.7 * tn::smoothstep(0.55, 0.7, n(s + 4, x, y, 4, 2)));
             c = scale(c, 0.985 + 0.03 * grain(s, x, y));
-            f[y * kN + x] = sample(c, 0.3 * (0.5 + 0.5 * w) + 0.35 * m + 0.2 * fine);
+            f[y * kN + x] = sample(c, (common ? 0.1 : 0.3) * (0.5 + 0.5 * w) + 0.35 * m + 0.1 * fine);
         }
     return f;
 }
@@ -252,23 +281,23 @@ Field town(std::uint64_t s)
 
 } // namespace
 
-Field paintField(Landscape l, std::uint64_t seed)
+Field paintField(Landscape l, std::uint64_t seed, bool common)
 {
     switch (l) {
     case Landscape::Grass:
         return grass(seed);
     case Landscape::Forest:
-        return forest(seed, false);
+        return forest(seed, false, common);
     case Landscape::Autumn:
-        return forest(seed, true);
+        return forest(seed, true, common);
     case Landscape::Scrub:
-        return scrub(seed);
+        return scrub(seed, common);
     case Landscape::Desert:
         return desert(seed);
     case Landscape::Rock:
-        return rock(seed);
+        return rock(seed, common);
     case Landscape::Snow:
-        return snow(seed);
+        return snow(seed, common);
     case Landscape::Town:
         return town(seed);
     }

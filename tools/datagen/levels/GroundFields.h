@@ -15,7 +15,9 @@ struct Sample {
 };
 using Field = std::array<Sample, 32 * 32>;
 
-Field paintField(Landscape landscape, std::uint64_t seed);
+// The common ground (`common`) shows along the edges of every variant, so it carries only fine
+// texture: a large shape in it would repeat in every cell.
+Field paintField(Landscape landscape, std::uint64_t seed, bool common);
 
 // How strongly the height shapes the light, per landscape: a canopy is all relief, sand little.
 double reliefOf(Landscape landscape);

@@ -66,7 +66,7 @@ Field blend(const Field& common, const Field& own)
                 return m + ((1 - t) * (va - m) + t * vb) * norm;
             };
             const double t = ownShare(x, y);
-            const double th = terrain_noise::smoothstep(kBlendStart, kBlendStart + 3 * kBlendWidth,
+            const double th = terrain_noise::smoothstep(kBlendStart, kBlendStart + 1.5 * kBlendWidth,
                                                         std::min({x + 0.5, kN - x - 0.5, y + 0.5, kN - y - 0.5}));
             out[y * kN + x] = {mixed(t, mc.r, a.r, b.r - mo.r), mixed(t, mc.g, a.g, b.g - mo.g),
                                mixed(t, mc.b, a.b, b.b - mo.b), mixed(th, mc.h, a.h, b.h - mo.h)};
@@ -350,8 +350,8 @@ double ownShare(int x, int y)
 
 Image variant(Landscape l, int index)
 {
-    const Field f = blend(paintField(l, fieldSeed(l, kCommon)),
-                          paintField(l, fieldSeed(l, static_cast<std::uint64_t>(index))));
+    const Field f = blend(paintField(l, fieldSeed(l, kCommon), true),
+                          paintField(l, fieldSeed(l, static_cast<std::uint64_t>(index)), false));
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kN, kN);
     light(l, f, surface);
     cairo_t* cr = cairo_create(surface);

@@ -51,7 +51,7 @@ Image picture(Water w)
             const double crest2 = std::sin(kTau * (-3.0 * fx / S + 70.0 * fy / S + 5.0 * warp));
             const double amp = tn::smoothstep(0.3, 0.7, cross);
             const std::size_t i = static_cast<std::size_t>(y) * S + x;
-            height[i] = 0.5 * streak + 0.07 * amp * crest + 0.03 * crest2 * (1 - amp);
+            height[i] = 0.5 * streak + 0.035 * amp * crest + 0.015 * crest2 * (1 - amp);
             depth[i] = tn::fbm(seed + 4, fx, fy, S, S, 3, 2, 4);
             sparkle[i] = tn::fbm(seed + 5, fx, fy, S, S, 128, 64, 2);
         }
@@ -64,7 +64,7 @@ Image picture(Water w)
             const double t = std::clamp(0.15 + 1.1 * (depth[i] - 0.35) + 0.25 * (h(x, y) - 0.2), 0.0, 1.0);
             const double k = 1 + 1.6 * slope;
             // Glints where a crest faces the light and the fine pattern peaks.
-            const double glint = tn::smoothstep(0.72, 0.85, sparkle[i]) * tn::smoothstep(0.02, 0.06, slope);
+            const double glint = tn::smoothstep(0.76, 0.88, sparkle[i]) * tn::smoothstep(0.02, 0.06, slope);
             std::uint8_t* o = img.at(x, y);
             for (int c = 0; c < 3; ++c) {
                 const double base = (p.deep[c] + (p.light[c] - p.deep[c]) * t) * k;

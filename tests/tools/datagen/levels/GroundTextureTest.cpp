@@ -57,7 +57,7 @@ TEST_P(GroundTexture, AnyTwoVariantsMeetWithoutASeam)
     }
     auto typical = [](std::vector<double>& steps) {
         std::sort(steps.begin(), steps.end());
-        return steps[steps.size() * 95 / 100];
+        return steps[steps.size() * 99 / 100];
     };
     const double typicalAcross = typical(columns), typicalDown = typical(rows);
     double across = 0, down = 0;
