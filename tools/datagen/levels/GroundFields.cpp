@@ -227,7 +227,7 @@ Field rock(std::uint64_t s, bool common)
     return f;
 }
 
-Field desert(std::uint64_t s)
+Field desert(std::uint64_t s, bool common)
 {
     Rng rng(s);
     int ax = 0, ay = 0;
@@ -241,7 +241,7 @@ Field desert(std::uint64_t s)
             const double m = n(s + 2, x, y, 2, 3);
             Colour c = m < 0.5 ? mix(dark, sand, m * 2) : mix(sand, pale, (m - 0.5) * 2);
             c = scale(c, 0.95 + 0.1 * grain(s, x, y));
-            f[y * kN + x] = sample(c, 0.45 * ripple + 0.3 * m + 0.05 * grain(s + 9, x, y));
+            f[y * kN + x] = sample(c, (common ? 0.15 : 0.45) * ripple + 0.3 * m + 0.05 * grain(s + 9, x, y));
         }
     return f;
 }
@@ -293,7 +293,7 @@ Field paintField(Landscape l, std::uint64_t seed, bool common)
     case Landscape::Scrub:
         return scrub(seed, common);
     case Landscape::Desert:
-        return desert(seed);
+        return desert(seed, common);
     case Landscape::Rock:
         return rock(seed, common);
     case Landscape::Snow:
@@ -317,7 +317,7 @@ double reliefOf(Landscape l)
     case Landscape::Desert:
         return 0.5;
     case Landscape::Snow:
-        return 0.35;
+        return 0.28;
     default:
         return 0.6;
     }

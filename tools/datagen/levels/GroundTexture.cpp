@@ -232,7 +232,7 @@ void townDetail(cairo_t* cr, Rng& rng, int index)
     const std::vector<Rgb> roofs = {rgb(138, 94, 80), rgb(116, 112, 106), rgb(102, 90, 76), rgb(128, 106, 90),
                                     rgb(120, 84, 72)};
     const double lo = kBlendStart + 2, hi = kN - kBlendStart - 3;
-    switch (index % 6) {
+    switch (index % 8) {
     case 0: {
         const double w = rng.uniform(13, 19), h = rng.uniform(8, 11);
         roof(cr, rng, rng.uniform(lo, hi - w), rng.uniform(lo, hi - h), w, h, rng.pick(roofs));
@@ -285,13 +285,24 @@ void townDetail(cairo_t* cr, Rng& rng, int index)
                  i == 0 ? rng.uniform(lo, 8) : rng.uniform(15, hi - h), w, h, rng.pick(roofs));
         }
         break;
-    default: {
+    case 5: {
         const double w = rng.uniform(10, 13), h = rng.uniform(7, 9);
         roof(cr, rng, lo + 1, rng.uniform(lo, hi - h), w, h, rng.pick(roofs));
         const double r = rng.uniform(3, 4.5);
         crown(cr, hi - r - 1, rng.uniform(lo + r, hi - r - 1), r, rgb(80, 100, 62));
         break;
     }
+    default:
+        // Plain back gardens: a few beds and bushes, so that not every cell holds a building.
+        for (int i = 0, n = rng.range(1, 3); i < n; ++i) {
+            const double w = rng.uniform(4, 8), h = rng.uniform(3, 5);
+            source(cr, rng.chance(0.5) ? rgb(104, 92, 72) : rgb(96, 112, 70), 0.8);
+            cairo_rectangle(cr, rng.uniform(lo, hi - w), rng.uniform(lo, hi - h), w, h);
+            cairo_fill(cr);
+        }
+        if (rng.chance(0.6))
+            crown(cr, rng.uniform(lo + 3, hi - 4), rng.uniform(lo + 3, hi - 4), rng.uniform(2, 3), rgb(84, 102, 62));
+        break;
     }
 }
 

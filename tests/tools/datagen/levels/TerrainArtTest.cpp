@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 
@@ -38,8 +39,9 @@ double stepBetween(const Image& img, int ax, int ay, int bx, int by)
     return d;
 }
 
-// The water is drawn repeated: the last column meets the first and the last row the first as
-// smoothly as any two neighbouring pixels inside.
+// The water is drawn repeated: the last column meets the first, and the last row the first, as
+// smoothly as neighbouring lines inside do (crests across the current make some rows' steps far
+// larger than others', so the wrap is measured against the spread inside).
 TEST(TerrainArt, WaterWrapsInBothDirections)
 {
     for (Water w : {Water::Temperate, Water::Arid, Water::Cold}) {
@@ -47,17 +49,27 @@ TEST(TerrainArt, WaterWrapsInBothDirections)
         ASSERT_EQ(img.width, img.height);
         ASSERT_EQ(img.width & (img.width - 1), 0) << "a power of two";
         const int n = img.width;
-        double innerX = 0, innerY = 0, wrapX = 0, wrapY = 0;
-        for (int i = 0; i < n; ++i) {
-            wrapX += stepBetween(img, n - 1, i, 0, i) / n;
-            wrapY += stepBetween(img, i, n - 1, i, 0) / n;
-            for (int j = 0; j + 1 < n; ++j) {
-                innerX += stepBetween(img, j, i, j + 1, i) / (n * (n - 1.0));
-                innerY += stepBetween(img, i, j, i, j + 1) / (n * (n - 1.0));
-            }
+        auto columnStep = [&](int a, int b) {
+            double s = 0;
+            for (int y = 0; y < n; ++y)
+                s += stepBetween(img, a, y, b, y) / n;
+            return s;
+        };
+        auto rowStep = [&](int a, int b) {
+            double s = 0;
+            for (int x = 0; x < n; ++x)
+                s += stepBetween(img, x, a, x, b) / n;
+            return s;
+        };
+        std::vector<double> columns, rows;
+        for (int i = 0; i + 1 < n; ++i) {
+            columns.push_back(columnStep(i, i + 1));
+            rows.push_back(rowStep(i, i + 1));
         }
-        EXPECT_LE(wrapX, 1.25 * innerX) << waterName(w);
-        EXPECT_LE(wrapY, 1.25 * innerY) << waterName(w);
+        std::sort(columns.begin(), columns.end());
+        std::sort(rows.begin(), rows.end());
+        EXPECT_LE(columnStep(n - 1, 0), columns[columns.size() * 99 / 100]) << waterName(w);
+        EXPECT_LE(rowStep(n - 1, 0), rows[rows.size() * 99 / 100]) << waterName(w);
     }
 }
 
