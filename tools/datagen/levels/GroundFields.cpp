@@ -46,6 +46,13 @@ double n(std::uint64_t seed, int x, int y, int f, int octaves, double gain = 0.5
     return tn::fbm(seed, x + 0.5, y + 0.5, kN, kN, f, f, octaves, gain);
 }
 
+// Broad patches of colour, which the common ground must not have: they would show as the same
+// tint around every cell. There they fade to a gentle fine mottle about the middle value.
+double broad(std::uint64_t seed, int x, int y, int f, int octaves, bool common)
+{
+    return common ? 0.5 + 0.35 * (n(seed, x, y, 8, 2) - 0.5) : n(seed, x, y, f, octaves);
+}
+
 double grain(std::uint64_t seed, int x, int y)
 {
     return tn::hash(seed ^ 0x51ED, x, y);
@@ -95,18 +102,18 @@ double waves(std::uint64_t seed, int x, int y, int ax, int ay, double bend)
     return std::sin(kTau * (ax * (x + 0.5) + ay * (y + 0.5)) / kN + bend * kTau * warp);
 }
 
-Field grass(std::uint64_t s)
+Field grass(std::uint64_t s, bool common)
 {
     Field f;
     const Colour lush = c8(84, 106, 62), dry = c8(118, 122, 80), soil = c8(112, 102, 78);
     for (int y = 0; y < kN; ++y)
         for (int x = 0; x < kN; ++x) {
-            const double m = n(s + 1, x, y, 2, 3), patch = n(s + 2, x, y, 4, 2);
+            const double m = broad(s + 1, x, y, 2, 3, common), patch = broad(s + 2, x, y, 4, 2, common);
             const double streak = tn::fbm(s + 3, x + 0.5, y + 0.5, kN, kN, 16, 8, 2);
             Colour c = mix(lush, dry, tn::smoothstep(0.3, 0.75, m));
             c = mix(c, soil, 0.55 * tn::smoothstep(0.64, 0.78, patch));
             c = scale(c, (0.92 + 0.16 * streak) * (0.95 + 0.1 * grain(s, x, y)));
-            f[y * kN + x] = sample(c, 0.55 * n(s + 4, x, y, 4, 3) + 0.45 * streak);
+            f[y * kN + x] = sample(c, 0.55 * broad(s + 4, x, y, 4, 3, common) + 0.45 * streak);
         }
     return f;
 }
@@ -132,10 +139,10 @@ Field forest(std::uint64_t s, bool autumn, bool common)
                                       c8(84, 92, 56),   c8(100, 86, 56),  c8(70, 84, 54)};
     // The common canopy is small leafy clumps; the variants' own crowns are whole trees.
     std::vector<Dome> domes = common ? canopy(rng, autumn ? fall : greens, 45, 2.5, 4.5)
-                                     : canopy(rng, autumn ? fall : greens, 11, 5.0, 9.5);
+                                     : canopy(rng, autumn ? fall : greens, 14, 5.0, 9.5);
     if (common)
         for (Dome& d : domes)
-            d.top *= 0.6;
+            d.top *= 0.35;
     const Colour gap = autumn ? c8(58, 50, 36) : c8(32, 42, 30);
     Field f;
     for (int y = 0; y < kN; ++y)
@@ -159,7 +166,7 @@ Field scrub(std::uint64_t s, bool common)
     Field f;
     for (int y = 0; y < kN; ++y)
         for (int x = 0; x < kN; ++x) {
-            const double m = n(s + 1, x, y, 2, 3), fine = n(s + 2, x, y, 8, 2);
+            const double m = broad(s + 1, x, y, 2, 3, common), fine = n(s + 2, x, y, 8, 2);
             Colour c = mix(soil, dryGrass, tn::smoothstep(0.35, 0.7, m));
             c = scale(c, (0.9 + 0.2 * fine) * (0.95 + 0.1 * grain(s, x, y)));
             double h = 0;
@@ -238,7 +245,7 @@ Field desert(std::uint64_t s, bool common)
         for (int x = 0; x < kN; ++x) {
             const double w = waves(s + 1, x, y, ax, ay, 1.2);
             const double ripple = 0.5 + 0.5 * w * std::abs(w); // sharper crests
-            const double m = n(s + 2, x, y, 2, 3);
+            const double m = broad(s + 2, x, y, 2, 3, common);
             Colour c = m < 0.5 ? mix(dark, sand, m * 2) : mix(sand, pale, (m - 0.5) * 2);
             c = scale(c, 0.95 + 0.1 * grain(s, x, y));
             f[y * kN + x] = sample(c, (common ? 0.15 : 0.45) * ripple + 0.3 * m + 0.05 * grain(s + 9, x, y));
@@ -256,22 +263,22 @@ Field snow(std::uint64_t s, bool common)
     for (int y = 0; y < kN; ++y)
         for (int x = 0; x < kN; ++x) {
             const double w = waves(s + 1, x, y, ax, ay, 1.6);
-            const double m = n(s + 2, x, y, 2, 3), fine = n(s + 3, x, y, 8, 2);
+            const double m = broad(s + 2, x, y, 2, 3, common), fine = n(s + 3, x, y, 8, 2);
             Colour c = mix(white, blue, tn::smoothstep(0.4, 0.8, m));
-            c = mix(c, crust, 0.7 * tn::smoothstep(0.55, 0.7, n(s + 4, x, y, 4, 2)));
+            c = mix(c, crust, 0.7 * tn::smoothstep(0.55, 0.7, broad(s + 4, x, y, 4, 2, common)));
             c = scale(c, 0.985 + 0.03 * grain(s, x, y));
             f[y * kN + x] = sample(c, (common ? 0.1 : 0.3) * (0.5 + 0.5 * w) + 0.35 * m + 0.1 * fine);
         }
     return f;
 }
 
-Field town(std::uint64_t s)
+Field town(std::uint64_t s, bool common)
 {
     const Colour lawn = c8(108, 116, 86), worn = c8(124, 120, 98);
     Field f;
     for (int y = 0; y < kN; ++y)
         for (int x = 0; x < kN; ++x) {
-            const double m = n(s + 1, x, y, 2, 3), fine = n(s + 2, x, y, 8, 2);
+            const double m = broad(s + 1, x, y, 2, 3, common), fine = n(s + 2, x, y, 8, 2);
             Colour c = mix(lawn, worn, tn::smoothstep(0.4, 0.75, m));
             c = scale(c, (0.92 + 0.16 * fine) * (0.95 + 0.1 * grain(s, x, y)));
             f[y * kN + x] = sample(c, 0.5 * m + 0.3 * fine);
@@ -285,7 +292,7 @@ Field paintField(Landscape l, std::uint64_t seed, bool common)
 {
     switch (l) {
     case Landscape::Grass:
-        return grass(seed);
+        return grass(seed, common);
     case Landscape::Forest:
         return forest(seed, false, common);
     case Landscape::Autumn:
@@ -299,7 +306,7 @@ Field paintField(Landscape l, std::uint64_t seed, bool common)
     case Landscape::Snow:
         return snow(seed, common);
     case Landscape::Town:
-        return town(seed);
+        return town(seed, common);
     }
     return {};
 }
