@@ -40,10 +40,12 @@ Sample sample(Colour c, double h)
     return {c.r, c.g, c.b, h};
 }
 
-// Octaves over the cell, first lattice f x f cells.
+// Octaves over the cell, first lattice f x f cells. Value noise is calmer between its lattice
+// points than on them; each field shifts its lattice, or every variant would share those rows.
 double n(std::uint64_t seed, int x, int y, int f, int octaves, double gain = 0.5)
 {
-    return tn::fbm(seed, x + 0.5, y + 0.5, kN, kN, f, f, octaves, gain);
+    const double ox = tn::hash(seed, 101, 7) * kN, oy = tn::hash(seed, 7, 101) * kN;
+    return tn::fbm(seed, x + 0.5 + ox, y + 0.5 + oy, kN, kN, f, f, octaves, gain);
 }
 
 // Broad patches of colour, which the common ground must not have: they would show as the same
@@ -109,7 +111,7 @@ Field grass(std::uint64_t s, bool common)
     for (int y = 0; y < kN; ++y)
         for (int x = 0; x < kN; ++x) {
             const double m = broad(s + 1, x, y, 2, 3, common), patch = broad(s + 2, x, y, 4, 2, common);
-            const double streak = tn::fbm(s + 3, x + 0.5, y + 0.5, kN, kN, 16, 8, 2);
+            const double streak = tn::fbm(s + 3, x + 0.5 + 13 * (s % 3), y + 0.5 + 7 * (s % 5), kN, kN, 16, 8, 2);
             Colour c = mix(lush, dry, tn::smoothstep(0.3, 0.75, m));
             c = mix(c, soil, 0.55 * tn::smoothstep(0.64, 0.78, patch));
             c = scale(c, (0.92 + 0.16 * streak) * (0.95 + 0.1 * grain(s, x, y)));

@@ -7,6 +7,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -49,57 +50,80 @@ Sample meanOf(const Field& f)
     return m;
 }
 
-// The common ground near the edges, the variant's own inside. The variant's detail is moved to
-// the common mean first, or every cell would show a frame of its own tone. Mixing two unrelated
-// textures halves their contrast where they meet half and half; scaling the mix back keeps the
-// grain even. Heights turn over a wider band: a steep turn would be lit as a ridge.
-Field blend(const Field& common, const Field& own)
+// The common ground lines every cell's edges, so a row or column of it that is lighter than the
+// rest would draw the grid. Every row and column of it gets the same mean.
+Field evened(const Field& f)
 {
-    const Sample mc = meanOf(common), mo = meanOf(own);
-    Field out;
-    for (int y = 0; y < kN; ++y)
-        for (int x = 0; x < kN; ++x) {
-            const Sample& a = common[y * kN + x];
-            const Sample& b = own[y * kN + x];
-            auto mixed = [](double t, double m, double va, double vb) {
-                const double norm = 1 / std::sqrt((1 - t) * (1 - t) + t * t);
-                return m + ((1 - t) * (va - m) + t * vb) * norm;
-            };
-            const double t = ownShare(x, y);
-            const double th = terrain_noise::smoothstep(kBlendStart, kBlendStart + 1.5 * kBlendWidth,
-                                                        std::min({x + 0.5, kN - x - 0.5, y + 0.5, kN - y - 0.5}));
-            out[y * kN + x] = {mixed(t, mc.r, a.r, b.r - mo.r), mixed(t, mc.g, a.g, b.g - mo.g),
-                               mixed(t, mc.b, a.b, b.b - mo.b), mixed(th, mc.h, a.h, b.h - mo.h)};
-        }
+    Field out = f;
+    double* (*channel[4])(Sample&) = {[](Sample& s) { return &s.r; }, [](Sample& s) { return &s.g; },
+                                       [](Sample& s) { return &s.b; }, [](Sample& s) { return &s.h; }};
+    for (auto* get : channel) {
+        std::array<double, kN> row{}, column{};
+        double all = 0;
+        for (int y = 0; y < kN; ++y)
+            for (int x = 0; x < kN; ++x) {
+                const double v = *get(out[y * kN + x]);
+                row[y] += v / kN;
+                column[x] += v / kN;
+                all += v / (kN * kN);
+            }
+        for (int y = 0; y < kN; ++y)
+            for (int x = 0; x < kN; ++x)
+                *get(out[y * kN + x]) -= (row[y] - all) + (column[x] - all);
+    }
     return out;
 }
 
-// Light from the upper left: a slope rising towards the lower right faces it. Heights wrap
-// within the cell; on the edges they are the common ground's, as in the neighbouring cell.
-void light(Landscape l, const Field& f, cairo_surface_t* surface)
+// Light from the upper left: a slope rising towards the lower right faces it. Heights wrap on
+// the cell, as every field does. Each field is lit on its own, before the two are mixed: mixing
+// heights by a changing share would light the change itself, and frame every cell.
+Field lit(Landscape l, const Field& f)
 {
     const double relief = reliefOf(l);
-    cairo_surface_flush(surface);
-    unsigned char* data = cairo_image_surface_get_data(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
     auto h = [&](int x, int y) { return f[((y + kN) % kN) * kN + (x + kN) % kN].h; };
-    for (int y = 0; y < kN; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::size_t>(y) * stride);
+    Field out;
+    for (int y = 0; y < kN; ++y)
         for (int x = 0; x < kN; ++x) {
             const Sample& s = f[y * kN + x];
             const double slope = (h(x + 1, y + 1) - h(x - 1, y - 1)) + 0.5 * (h(x + 1, y) - h(x - 1, y)) +
                                  0.5 * (h(x, y + 1) - h(x, y - 1));
             const double k = 1 + relief * slope;
-            double r = s.r * k, g = s.g * k, b = s.b * k;
+            Sample o{s.r * k, s.g * k, s.b * k, 0};
             if (l == Landscape::Snow && k < 1)
-                b += (1 - k) * 0.12; // shadows on snow are blue
+                o.b += (1 - k) * 0.12; // shadows on snow are blue
+            out[y * kN + x] = o;
+        }
+    return out;
+}
+
+// The common ground near the edges, the variant's own inside, the own moved to the common mean
+// first or every cell would show a frame of its own tone. Mixing two unrelated textures halves
+// their contrast where they meet half and half; scaling the mix back keeps the grain even.
+void paint(const Field& common, const Field& own, cairo_surface_t* surface)
+{
+    const Sample mc = meanOf(common), mo = meanOf(own);
+    cairo_surface_flush(surface);
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < kN; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::size_t>(y) * stride);
+        for (int x = 0; x < kN; ++x) {
+            const Sample& a = common[y * kN + x];
+            const Sample& b = own[y * kN + x];
+            const double t = ownShare(x, y);
+            const double norm = 1 / std::sqrt((1 - t) * (1 - t) + t * t);
+            auto mixed = [&](double m, double va, double vb) { return m + ((1 - t) * (va - m) + t * vb) * norm; };
+            double r = mixed(mc.r, a.r, b.r - mo.r), g = mixed(mc.g, a.g, b.g - mo.g),
+                   bl = mixed(mc.b, a.b, b.b - mo.b);
             // Slightly desaturated: the units' olive, grey and sand must stand out.
-            const double lum = 0.3 * r + 0.59 * g + 0.11 * b;
+            const double lum = 0.3 * r + 0.59 * g + 0.11 * bl;
             r = lum + (r - lum) * 0.85;
             g = lum + (g - lum) * 0.85;
-            b = lum + (b - lum) * 0.85;
-            auto byte = [](double v) { return static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
-            row[x] = 0xFF000000u | byte(r) << 16 | byte(g) << 8 | byte(b);
+            bl = lum + (bl - lum) * 0.85;
+            auto byte = [](double v) {
+                return static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255));
+            };
+            row[x] = 0xFF000000u | byte(r) << 16 | byte(g) << 8 | byte(bl);
         }
     }
     cairo_surface_mark_dirty(surface);
@@ -130,6 +154,77 @@ void blades(cairo_t* cr, Rng& rng, int count, Rgb light, Rgb dark, double len)
         cairo_line_to(cr, x + l * std::cos(a), y + l * std::sin(a));
         cairo_stroke(cr);
     }
+}
+
+// Blades strewn over the whole cell, each drawn again one cell over in every direction so that
+// the layer wraps: the common ground's blades continue into the neighbour's.
+void strewnBlades(cairo_t* cr, Rng& rng, int count, Rgb light, Rgb dark, double len)
+{
+    cairo_set_line_width(cr, 0.9);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int i = 0; i < count; ++i) {
+        const double x = rng.uniform(0, kN), y = rng.uniform(0, kN);
+        const double a = rng.uniform(-kPi * 0.85, -kPi * 0.15), l = rng.uniform(len * 0.5, len);
+        source(cr, rng.chance(0.5) ? light : dark, rng.uniform(0.35, 0.7));
+        for (int dy = -kN; dy <= kN; dy += kN)
+            for (int dx = -kN; dx <= kN; dx += kN) {
+                cairo_move_to(cr, x + dx, y + dy);
+                cairo_line_to(cr, x + dx + l * std::cos(a), y + dy + l * std::sin(a));
+            }
+        cairo_stroke(cr);
+    }
+}
+
+// The fine scatter of a landscape, as even near the edges as inside.
+void strewn(Landscape l, cairo_t* cr, Rng& rng)
+{
+    switch (l) {
+    case Landscape::Grass:
+        strewnBlades(cr, rng, rng.range(45, 60), rgb(138, 150, 94), rgb(64, 82, 46), 3);
+        break;
+    case Landscape::Scrub:
+        strewnBlades(cr, rng, rng.range(20, 35), rgb(176, 164, 118), rgb(110, 104, 74), 2.5);
+        break;
+    case Landscape::Town:
+        strewnBlades(cr, rng, rng.range(8, 16), rgb(132, 140, 100), rgb(80, 90, 62), 2);
+        break;
+    default:
+        break;
+    }
+}
+
+// Lays the common scatter near the edges and the variant's own inside, by the same share as
+// the ground beneath.
+void layScatter(cairo_surface_t* ground, cairo_surface_t* common, cairo_surface_t* own)
+{
+    cairo_surface_flush(ground);
+    cairo_surface_flush(common);
+    cairo_surface_flush(own);
+    unsigned char* g = cairo_image_surface_get_data(ground);
+    const unsigned char* c = cairo_image_surface_get_data(common);
+    const unsigned char* o = cairo_image_surface_get_data(own);
+    const int stride = cairo_image_surface_get_stride(ground);
+    for (int y = 0; y < kN; ++y) {
+        auto* gr = reinterpret_cast<std::uint32_t*>(g + static_cast<std::size_t>(y) * stride);
+        const auto* cr = reinterpret_cast<const std::uint32_t*>(c + static_cast<std::size_t>(y) * stride);
+        const auto* orow = reinterpret_cast<const std::uint32_t*>(o + static_cast<std::size_t>(y) * stride);
+        for (int x = 0; x < kN; ++x) {
+            const double t = ownShare(x, y);
+            double px[3];
+            for (int k = 0; k < 3; ++k)
+                px[k] = static_cast<double>((gr[x] >> (16 - 8 * k)) & 255);
+            // Premultiplied layers: over = src + dst * (1 - alpha), each scaled by its share.
+            for (const auto& [layer, share] : {std::pair{cr[x], 1 - t}, std::pair{orow[x], t}}) {
+                const double a = static_cast<double>(layer >> 24) / 255 * share;
+                for (int k = 0; k < 3; ++k)
+                    px[k] = static_cast<double>((layer >> (16 - 8 * k)) & 255) * share + px[k] * (1 - a);
+            }
+            gr[x] = 0xFF000000u;
+            for (int k = 0; k < 3; ++k)
+                gr[x] |= static_cast<std::uint32_t>(std::lround(std::clamp(px[k], 0.0, 255.0))) << (16 - 8 * k);
+        }
+    }
+    cairo_surface_mark_dirty(ground);
 }
 
 void tuft(cairo_t* cr, Rng& rng, Rgb c)
@@ -310,7 +405,6 @@ void detail(Landscape l, cairo_t* cr, Rng& rng, int index)
 {
     switch (l) {
     case Landscape::Grass:
-        blades(cr, rng, rng.range(40, 60), rgb(138, 150, 94), rgb(64, 82, 46), 3);
         for (int i = 0, n = rng.range(1, 4); i < n; ++i)
             tuft(cr, rng, rgb(96, 118, 66));
         if (rng.chance(0.35))
@@ -322,7 +416,6 @@ void detail(Landscape l, cairo_t* cr, Rng& rng, int index)
     case Landscape::Autumn:
         break;
     case Landscape::Scrub:
-        blades(cr, rng, rng.range(20, 35), rgb(176, 164, 118), rgb(110, 104, 74), 2.5);
         for (int i = 0, n = rng.range(0, 3); i < n; ++i)
             pebble(cr, rng, rng.uniform(0.7, 1.4), rgb(168, 156, 128));
         break;
@@ -346,7 +439,6 @@ void detail(Landscape l, cairo_t* cr, Rng& rng, int index)
         break;
     case Landscape::Town:
         townDetail(cr, rng, index);
-        blades(cr, rng, rng.range(8, 16), rgb(132, 140, 100), rgb(80, 90, 62), 2);
         break;
     }
 }
@@ -361,12 +453,25 @@ double ownShare(int x, int y)
 
 Image variant(Landscape l, int index)
 {
-    const Field f = blend(paintField(l, fieldSeed(l, kCommon), true),
-                          paintField(l, fieldSeed(l, static_cast<std::uint64_t>(index)), false));
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kN, kN);
-    light(l, f, surface);
-    cairo_t* cr = cairo_create(surface);
+    paint(evened(lit(l, evened(paintField(l, fieldSeed(l, kCommon), true)))),
+          lit(l, paintField(l, fieldSeed(l, static_cast<std::uint64_t>(index)), false)), surface);
     Rng rng(seedOf(0xDE7A, static_cast<std::uint64_t>(l), static_cast<std::uint64_t>(index)));
+    {
+        Rng commonRng(seedOf(0xDE7A, static_cast<std::uint64_t>(l), kCommon));
+        cairo_surface_t* common = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kN, kN);
+        cairo_surface_t* own = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kN, kN);
+        cairo_t* cc = cairo_create(common);
+        cairo_t* co = cairo_create(own);
+        strewn(l, cc, commonRng);
+        strewn(l, co, rng);
+        cairo_destroy(cc);
+        cairo_destroy(co);
+        layScatter(surface, common, own);
+        cairo_surface_destroy(common);
+        cairo_surface_destroy(own);
+    }
+    cairo_t* cr = cairo_create(surface);
     detail(l, cr, rng, index);
     cairo_destroy(cr);
     cairo_surface_flush(surface);

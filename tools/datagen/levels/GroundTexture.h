@@ -12,7 +12,7 @@ namespace ground {
 
 constexpr int kSize = 32;
 // Pixels from the edge over which a variant turns from the common ground into its own.
-constexpr double kBlendStart = 1.0, kBlendWidth = 4.0;
+constexpr double kBlendStart = 0.5, kBlendWidth = 3.0;
 
 // The share of the variant's own detail at pixel (x, y): 0 on the edges, 1 well inside.
 double ownShare(int x, int y);
