@@ -51,7 +51,8 @@ Sample meanOf(const Field& f)
 }
 
 // The common ground lines every cell's edges, so a row or column of it that is lighter than the
-// rest would draw the grid. Every row and column of it gets the same mean.
+// rest would draw the grid; and the twelve variants a level cycles through would add up to
+// stripes too. Every row and column of a field gets the same mean.
 Field evened(const Field& f)
 {
     Field out = f;
@@ -455,7 +456,7 @@ Image variant(Landscape l, int index)
 {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kN, kN);
     paint(evened(lit(l, evened(paintField(l, fieldSeed(l, kCommon), true)))),
-          lit(l, paintField(l, fieldSeed(l, static_cast<std::uint64_t>(index)), false)), surface);
+          evened(lit(l, evened(paintField(l, fieldSeed(l, static_cast<std::uint64_t>(index)), false)))), surface);
     Rng rng(seedOf(0xDE7A, static_cast<std::uint64_t>(l), static_cast<std::uint64_t>(index)));
     {
         Rng commonRng(seedOf(0xDE7A, static_cast<std::uint64_t>(l), kCommon));
