@@ -3,6 +3,7 @@
 #include "platform/KGamepad.h"
 #include "platform/KLetterbox.h"
 #include "platform/KWindow.h"
+#include "platform/KWindowFrame.h"
 
 #include <SDL.h>
 
@@ -74,6 +75,7 @@ private:
     void present();
 
     SDL_Window* m_window = nullptr;
+    KWindowFrame m_frame;
     bool m_ownsVideo = false;
     int m_width = kScreenWidth;
     int m_height = kScreenHeight;
