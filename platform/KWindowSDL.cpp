@@ -239,6 +239,20 @@ void KWindowSDL::setFrameRateCap(int fps)
         SDL_RenderSetVSync(renderer, m_frameLimit >= 0 && !isHeadlessDriver() ? 1 : 0);
 }
 
+int KWindowSDL::pacingRefreshRate() const
+{
+    SDL_Renderer* renderer = KRenderContext::get().renderer();
+    SDL_RendererInfo info;
+    if (!m_window || !renderer || isHeadlessDriver() || SDL_GetRendererInfo(renderer, &info) != 0 ||
+        (info.flags & SDL_RENDERER_SOFTWARE) || !(info.flags & SDL_RENDERER_PRESENTVSYNC))
+        return 0;
+    SDL_DisplayMode mode;
+    const int display = SDL_GetWindowDisplayIndex(m_window);
+    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0 || mode.refresh_rate <= 0)
+        return 60;
+    return mode.refresh_rate;
+}
+
 void KWindowSDL::showNormal()
 {
     if (m_window)

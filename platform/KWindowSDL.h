@@ -35,6 +35,7 @@ public:
     void* nativeHandle() const override { return m_window; }
     void setFrameRateCap(int fps) override;
     int getFrameTimeLimit() const override { return m_frameLimit; }
+    int pacingRefreshRate() const override;
     void setFadeAmount(float level) override { m_fade = level < 0 ? 0 : level; }
     int getWidth() const override { return m_width; }
     int getHeight() const override { return m_height; }

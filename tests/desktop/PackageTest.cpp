@@ -48,14 +48,15 @@ TEST(DebianPackage, InstallsTheGameWithEverythingItNeedsAndTheGameFindsItsData)
     if (runCommand("command -v dpkg-deb && command -v dpkg-shlibdeps").status != 0)
         GTEST_SKIP() << "no dpkg-deb or dpkg-shlibdeps here";
     TempDir out, root;
-    const CommandResult packed = runCommand("cd '" + buildFolder() + "' && '" SKYVANE_CPACK_COMMAND
-                                            "' -G DEB -B '" + out.path() + "'");
+    const CommandResult packed = runCommand(
+        "cd '" + buildFolder() + "' && '" SKYVANE_CPACK_COMMAND "' -G DEB -B '" + out.path() + "'");
     ASSERT_EQ(packed.status, 0) << packed.output;
     const std::string arch = trimmed(runCommand("dpkg --print-architecture").output);
     const std::string deb = out.file("skyvane_" SKYVANE_VERSION "_" + arch + ".deb");
     ASSERT_TRUE(fs::is_regular_file(deb)) << packed.output;
 
-    const CommandResult control = runCommand("dpkg-deb --field '" + deb + "' Package Version Section Depends");
+    const CommandResult control =
+        runCommand("dpkg-deb --field '" + deb + "' Package Version Section Depends");
     EXPECT_NE(control.output.find("Package: skyvane\nVersion: " SKYVANE_VERSION "\nSection: games\n"),
               std::string::npos)
         << control.output;
