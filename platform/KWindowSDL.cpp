@@ -520,17 +520,7 @@ void KWindowSDL::processEvent(const SDL_Event& event)
         break;
     }
     case SDL_TEXTINPUT: {
-        // The first code point of the UTF-8 text.
-        const auto* text = reinterpret_cast<const unsigned char*>(event.text.text);
-        std::uint32_t cp = text[0];
-        if (cp >= 0xC0 && (text[1] & 0xC0) == 0x80) {
-            if (cp < 0xE0)
-                cp = ((cp & 0x1F) << 6) | (text[1] & 0x3F);
-            else if (cp < 0xF0 && (text[2] & 0xC0) == 0x80)
-                cp = ((cp & 0x0F) << 12) | ((text[1] & 0x3F) << 6) | (text[2] & 0x3F);
-            else
-                cp = 0;
-        }
+        const std::uint32_t cp = firstCodePoint(event.text.text);
         if (cp != 0 && cp <= 0xFFFF) {
             KEvent e = pointerEvent(K_EVENT_CHARACTER, K_BUTTON_NONE);
             e.character = static_cast<std::uint16_t>(cp);

@@ -4,6 +4,7 @@
 #include "platform/KFramePacer.h"
 #include "world/WorldChecksum.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -68,6 +69,29 @@ TEST_F(FramePacingTest, EveryRefreshRateScrollsEvenlyAndStepsTheWorldAsUndrawn)
             ASSERT_NEAR(drawn[i] - drawn[i - 1], kScrollPerSecond / rate, 0.01f) << "frame " << i;
         EXPECT_EQ(NVolant::WorldChecksum::of(field), undrawn[static_cast<std::size_t>(stepCount)]);
     }
+}
+
+// Drawn between steps, the ground and everything on it move as one: shifted a whole pixel, the
+// picture is the unshifted one a row lower.
+TEST_F(FramePacingTest, TheShiftedGroundIsTheSamePictureMoved)
+{
+    NVolant::Level* level = startFlying().level();
+    ASSERT_NE(level, nullptr);
+    auto drawn = [&](float shift) {
+        KWindow::current()->setViewTransform(0, 0, 0, 1, true);
+        level->drawGround(shift, shift);
+        level->drawTop(shift);
+        std::vector<std::uint8_t> rgba;
+        int width = 0, height = 0;
+        EXPECT_TRUE(KInjection::readPicture(rgba, width, height));
+        return rgba;
+    };
+    const std::vector<std::uint8_t> still = drawn(0.0f);
+    const std::vector<std::uint8_t> moved = drawn(1.0f);
+    ASSERT_EQ(still.size(), 800u * 600u * 4u);
+    const std::size_t row = 800 * 4;
+    EXPECT_NE(moved, still);
+    EXPECT_TRUE(std::equal(still.begin(), still.end() - row, moved.begin() + row));
 }
 
 // The timer's jitter around each refresh is taken out, a missed refresh counts whole; a time far
