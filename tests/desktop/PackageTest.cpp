@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -96,14 +97,16 @@ TEST(DebianPackage, InstallsTheGameWithEverythingItNeedsAndTheGameFindsItsData)
     TempDir home, logs;
     fs::create_directories(home.file("run"));
     fs::permissions(home.file("run"), fs::perms::owner_all);
-    GameProcess running(game, home.path(),
-                        {{"HOME", home.path()},
-                         {"XDG_DATA_HOME", home.file(".local/share")},
-                         {"XDG_RUNTIME_DIR", home.file("run")},
-                         {"SDL_VIDEODRIVER", "dummy"},
-                         {"SDL_AUDIODRIVER", "dummy"},
-                         {"PATH", "/usr/bin:/bin"}},
-                        logs.file("stderr"));
+    std::map<std::string, std::string> env = {{"HOME", home.path()},
+                                              {"XDG_DATA_HOME", home.file(".local/share")},
+                                              {"XDG_RUNTIME_DIR", home.file("run")},
+                                              {"SDL_VIDEODRIVER", "dummy"},
+                                              {"SDL_AUDIODRIVER", "dummy"},
+                                              {"PATH", "/usr/bin:/bin"}};
+    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
+        if (const char* value = std::getenv(name))
+            env[name] = value;
+    GameProcess running(game, home.path(), env, logs.file("stderr"));
     ASSERT_TRUE(running.started());
     EXPECT_FALSE(running.waitForExit(3.0)) << logs.read("stderr");
     running.terminate();
