@@ -1,6 +1,7 @@
 #include "levels/LevelBuilder.h"
 
 #include "levels/BonusPlacer.h"
+#include "levels/DecorPlacer.h"
 #include "levels/LevelFiles.h"
 #include "levels/MapBuilder.h"
 #include "levels/River.h"
@@ -42,6 +43,9 @@ LevelData buildLevel(int number, const UnitCatalog& catalog, int attempt)
     UnitPlacer placer(level, catalog, rng);
     placer.placeAll();
     placeBonuses(level, placer.encounters(), rng);
+    // The scenery comes last and draws from its own stream: the level is the same without it.
+    level.decor = DecorPlacer(level, river, catalog).place();
+    level.decorPath = level.folder + "decor.dat";
     return level;
 }
 
