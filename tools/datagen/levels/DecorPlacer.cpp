@@ -210,46 +210,72 @@ void DecorPlacer::planRoads()
             const float gap = pts[i].x - e.position.x;
             if (std::fabs(gap) > 240)
                 continue;
+            bool dry = true;
+            for (float t = 0; t <= 1 && dry; t += 0.05f)
+                dry = m_river.landDistance(e.position.x + gap * t, e.position.y) > 20;
+            if (!dry)
+                continue;
             const float target = e.position.x + (gap < 0 ? -40.0f : 40.0f);
             for (Point& p : pts) {
                 const float w = std::exp(-std::pow((p.y - e.position.y) / 150.0f, 2.0f));
                 p.x += (target - p.x) * w;
             }
         }
-        for (int pass = 0; pass < 3; ++pass) {
-            std::vector<Point> s = pts;
-            for (std::size_t i = 2; i + 2 < pts.size(); ++i)
-                s[i].x = (pts[i - 2].x + pts[i - 1].x + pts[i].x + pts[i + 1].x + pts[i + 2].x) / 5;
-            pts = s;
-        }
-        // Every bridge end is met by the road on its bank.
+        // Smooth, meet the bridges, step off the water and out from under buildings toward the
+        // screen edge; twice, so that the steps are smoothed too.
+        auto blocked = [&](float x, float y) {
+            if (atBridge(m_level, m_catalog, x, y))
+                return false;
+            return m_river.landDistance(x, y) < 36;
+        };
+        // Round buildings rather than under them, on the side with room.
         for (const EnemyRecord& e : m_level.enemies) {
-            if (e.type != kBridgeType)
+            if (enemyKindOf(e.type) != EnemyKind::Building)
                 continue;
-            const float target = e.position.x + static_cast<float>(side) * (m_catalog.bridge.frameWidth / 2 + 20);
+            const Point h = placement::groundHalfExtents(m_catalog.shapeOf(e.type));
+            const std::size_t i =
+                std::min(pts.size() - 1, static_cast<std::size_t>(std::max(0.0f, e.position.y / step)));
+            const float gap = pts[i].x - e.position.x, clear = h.x + 44;
+            if (std::fabs(gap) >= clear)
+                continue;
+            float target = e.position.x + (gap < 0 ? -clear : clear);
+            if (target < 10 || target > kWidth - 10 || m_river.landDistance(target, e.position.y) < 30)
+                target = e.position.x + (gap < 0 ? clear : -clear);
             for (Point& p : pts) {
-                const float w = 1 - smooth01((std::fabs(p.y - e.position.y) - 30) / 260);
+                const float w = std::exp(-std::pow((p.y - e.position.y) / (h.y + 90), 4.0f));
                 p.x += (target - p.x) * w;
             }
         }
-        // Keep off the water and out from under buildings: step toward the screen edge.
-        for (Point& p : pts) {
-            auto blocked = [&](float x) {
-                if (atBridge(m_level, m_catalog, x, p.y))
-                    return false;
-                if (m_river.landDistance(x, p.y) < 24)
-                    return true;
-                for (const EnemyRecord& e : m_level.enemies) {
-                    if (enemyKindOf(e.type) != EnemyKind::Building)
-                        continue;
-                    const Point h = placement::groundHalfExtents(m_catalog.shapeOf(e.type));
-                    if (std::fabs(e.position.x - x) < h.x + 26 && std::fabs(e.position.y - p.y) < h.y + 26)
-                        return true;
+        for (int round = 0; round < 2; ++round) {
+            for (int pass = 0; pass < 3; ++pass) {
+                std::vector<Point> s = pts;
+                for (std::size_t i = 2; i + 2 < pts.size(); ++i)
+                    s[i].x = (pts[i - 2].x + pts[i - 1].x + pts[i].x + pts[i + 1].x + pts[i + 2].x) / 5;
+                pts = s;
+            }
+            // Every bridge end is met by the road on its bank.
+            for (const EnemyRecord& e : m_level.enemies) {
+                if (e.type != kBridgeType)
+                    continue;
+                const float target =
+                    e.position.x + static_cast<float>(side) * (m_catalog.bridge.frameWidth / 2 + 20);
+                for (Point& p : pts) {
+                    const float w = 1 - smooth01((std::fabs(p.y - e.position.y) - 30) / 260);
+                    p.x += (target - p.x) * w;
                 }
-                return false;
-            };
-            while (blocked(p.x) && p.x > 4 && p.x < kWidth - 4)
-                p.x -= static_cast<float>(side) * 4;
+            }
+            for (Point& p : pts)
+                while (blocked(p.x, p.y) && p.x > 4 && p.x < kWidth - 4)
+                    p.x += static_cast<float>(side) * 4;
+        }
+        // A last smoothing where it keeps the road dry takes out the kinks of the steps.
+        for (int pass = 0; pass < 3; ++pass) {
+            const std::vector<Point> before = pts;
+            for (std::size_t i = 2; i + 2 < pts.size(); ++i) {
+                const float x = (before[i - 2].x + before[i - 1].x + before[i].x + before[i + 1].x + before[i + 2].x) / 5;
+                if (!blocked(x, pts[i].y) && !inBridgeBand(pts[i].y, 60))
+                    pts[i].x = x;
+            }
         }
         m_ways.push_back({pts});
         // The way's kind follows the landscape it runs through.
