@@ -12,6 +12,8 @@
 #include "score/Scores.h"
 #include "world/GameField.h"
 #include "world/Level.h"
+#include "world/Terrain.h"
+#include "world/TerrainDecor.h"
 
 #include <benchmark/benchmark.h>
 
@@ -126,5 +128,23 @@ void BM_Level30FrameDraw(benchmark::State& state)
     field.reset();
 }
 BENCHMARK(BM_Level30FrameDraw)->Unit(benchmark::kMillisecond);
+
+// The ground pass alone: water, tiles, scenery and cloud shadows, where level 30 is busiest.
+void BM_Level30GroundDraw(benchmark::State& state)
+{
+    KWindow& window = *setup().window;
+    std::unique_ptr<NVolant::GameField> field = setup().busyField();
+    NVolant::Terrain& terrain = field->level()->terrain();
+    for (auto _ : state) {
+        window.setClearColor(0, 0, 0, 1);
+        window.setViewTransform(0, 0, 0, 1, true);
+        terrain.draw();
+        window.presentFrame(false, false);
+    }
+    const NVolant::TerrainDecor* decor = terrain.decor();
+    state.counters["scenery props"] = decor ? static_cast<double>(decor->visibleCount(terrain.position().y)) : 0.0;
+    field.reset();
+}
+BENCHMARK(BM_Level30GroundDraw)->Unit(benchmark::kMillisecond);
 
 } // namespace

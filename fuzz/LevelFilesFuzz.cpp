@@ -1,7 +1,8 @@
-// The readers of a level's "enemies.dat", "bonuses.dat" and map on arbitrary bytes, the game's
+// The readers of a level's "enemies.dat", "bonuses.dat", map and "decor.dat" on arbitrary bytes, the game's
 // forgiving ones and the tools' strict ones: each must stay inside the bytes, never believe a
 // count, and hand on only what its callers can use as it is.
 #include "combat/Bonuses.h"
+#include "content/DecorFile.h"
 #include "content/LevelFiles.h"
 #include "levels/TerrainQuery.h"
 
@@ -68,6 +69,18 @@ void gameMap(std::span<const std::uint8_t> bytes)
         check(cell >= 0);
 }
 
+void gameDecor(std::span<const std::uint8_t> bytes)
+{
+    DecorFile::Report report;
+    const Decor decor = DecorFile::read(bytes, &report);
+    check(report.pieces == decor.pieces.size() && decor.props.size() + report.dropped == report.props);
+    // Every prop kept can be drawn as it is: it names a real rectangle and a layer.
+    for (const DecorProp& p : decor.props)
+        check(DecorFile::usable(p, decor.pieces));
+    // What was kept reads back unchanged.
+    check(DecorFile::read(DecorFile::encode(decor)) == decor);
+}
+
 void toolFiles(std::span<const std::uint8_t> bytes)
 {
     std::vector<EnemyRecord> enemies;
@@ -76,6 +89,9 @@ void toolFiles(std::span<const std::uint8_t> bytes)
     std::vector<BonusRecord> bonuses;
     if (LevelFiles::decodeBonuses(bytes, bonuses))
         check(LevelFiles::encodeBonuses(bonuses).size() == bytes.size());
+    Decor decor;
+    if (DecorFile::decode(bytes, decor))
+        check(DecorFile::encode(decor) == std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
     TileMap map;
     if (LevelFiles::decodeMap(bytes, map)) {
         check(LevelFiles::encodeMap(map).size() == bytes.size());
@@ -96,6 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     gameEnemies(bytes);
     gameBonuses(bytes);
     gameMap(bytes);
+    gameDecor(bytes);
     toolFiles(bytes);
     return 0;
 }

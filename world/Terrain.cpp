@@ -6,6 +6,8 @@
 #include "platform/KGraphic.h"
 #include "platform/Log.h"
 #include "gameplay/CollitionPoints.h"
+#include "world/CloudShadows.h"
+#include "world/TerrainDecor.h"
 #include "world/TerrainTexture.h"
 #include "platform/Screen.h"
 
@@ -163,6 +165,25 @@ void Terrain::load(const NLib::ResourceArchive& archive, const std::string& path
         m_water->setWrapMode(true);
         m_water->setFiltering(true);
     }
+
+    // Scenery of our own, beyond what the tiles can show; a level without it plays the same.
+    m_decor.reset();
+    m_clouds.reset();
+    if (const Xml::CXmlNode* decor = root.findChild("decor")) {
+        m_decor = std::make_unique<TerrainDecor>();
+        m_decor->load(archive, decor->getText(), decor->getString("atlas", ""));
+        const std::string clouds = decor->getString("clouds", "");
+        if (!clouds.empty()) {
+            m_clouds = std::make_unique<CloudShadows>();
+            m_clouds->load(archive, clouds);
+        }
+    }
+}
+
+void Terrain::update(float dt)
+{
+    if (m_clouds)
+        m_clouds->update(dt);
 }
 
 int Terrain::tileAt(const Vector4& point) const
@@ -218,6 +239,10 @@ void Terrain::draw()
     drawCells(1);
     drawCells(2);
     drawCells(3);
+    if (m_decor)
+        m_decor->draw(scroll);
+    if (m_clouds)
+        m_clouds->draw(scroll);
 }
 
 std::vector<bool> Terrain::opaqueTiles(const DecodedImage& picture, int cellSize)

@@ -18,7 +18,9 @@ class ResourceArchive;
 
 namespace NVolant {
 
+class CloudShadows;
 class CollitionPoints;
+class TerrainDecor;
 class TerrainTexture;
 
 // The scrolling river valley: a grid of square cells, each naming a tile of one of the level's
@@ -40,7 +42,8 @@ public:
     // installation.
     void load(const NLib::ResourceArchive& archive, const std::string& path, NLib::Random& random);
 
-    void update(float) {}
+    // Moves what drifts over the valley (the cloud shadows); nothing the game asks about.
+    void update(float dt);
     // The plane's position; y is the scroll, how far the view has moved up the level.
     void setPosition(float x, float y, float z, float w) { m_position = Vector4(x, y, z, w); }
     const Vector4& position() const { return m_position; }
@@ -60,6 +63,9 @@ public:
     std::size_t sectorGraphicCount() const { return m_sectorGraphics.size(); }
     const KGraphic* sectorGraphic(std::size_t i) const { return m_sectorGraphics[i].get(); }
     const KGraphic* water() const { return m_water.get(); }
+    // The level's scenery and cloud shadows, when its level.xml names them.
+    const TerrainDecor* decor() const { return m_decor.get(); }
+    const CloudShadows* clouds() const { return m_clouds.get(); }
 
     // Reads a map file as the level files are read: false (and nothing changed) when the header
     // is missing or its sizes are absurd.
@@ -86,6 +92,8 @@ private:
     std::vector<std::unique_ptr<KGraphic>> m_sectorGraphics;
     std::vector<std::vector<bool>> m_opaqueTiles;
     std::unique_ptr<KGraphic> m_water;
+    std::unique_ptr<TerrainDecor> m_decor;
+    std::unique_ptr<CloudShadows> m_clouds;
     TileMap m_map;
     Vector4 m_position{0.0f, 0.0f, 0.0f, 1.0f};
 };
