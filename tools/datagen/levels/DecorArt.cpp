@@ -139,11 +139,10 @@ void drawAsphalt(cairo_t* cr, int w, int h, art::Rng& rng)
     band(cr, w, m - 22, m + 22, rgb(112, 110, 92), 0.9);
     band(cr, w, m - 17, m + 17, rgb(74, 76, 78));
     streaks(cr, rng, w, m - 16, m + 16, rgb(80, 82, 84), 40, 0.5);
-    band(cr, w, m - 11, m - 8, rgb(66, 67, 69), 0.6); // wheel tracks
-    band(cr, w, m + 8, m + 11, rgb(66, 67, 69), 0.6);
-    band(cr, w, m - 15, m - 14, rgb(176, 172, 158), 0.6); // edge lines
-    band(cr, w, m + 14, m + 15, rgb(176, 172, 158), 0.6);
-    band(cr, w, m - 0.8, m + 0.8, rgb(196, 188, 150), 0.45);
+    band(cr, w, m - 10, m - 6, rgb(68, 69, 71), 0.35); // worn wheel tracks
+    band(cr, w, m + 6, m + 10, rgb(68, 69, 71), 0.35);
+    band(cr, w, m - 14.5, m - 13.5, rgb(170, 166, 150), 0.45); // edge lines
+    band(cr, w, m + 13.5, m + 14.5, rgb(170, 166, 150), 0.45);
     fadeMask(cr, w, 30);
 }
 

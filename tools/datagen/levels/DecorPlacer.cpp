@@ -264,9 +264,40 @@ void DecorPlacer::planRoads()
                     p.x += (target - p.x) * w;
                 }
             }
-            for (Point& p : pts)
-                while (blocked(p.x, p.y) && p.x > 4 && p.x < kWidth - 4)
-                    p.x += static_cast<float>(side) * 4;
+            // How far each point must step toward the edge, spread and eased over its
+            // neighbours so that the road swings aside rather than jogs.
+            std::vector<float> need(pts.size(), 0), eased(pts.size(), 0);
+            for (std::size_t i = 0; i < pts.size(); ++i) {
+                float x = pts[i].x;
+                while (blocked(x, pts[i].y) && x > 4 && x < kWidth - 4)
+                    x += static_cast<float>(side) * 4;
+                need[i] = std::fabs(x - pts[i].x);
+            }
+            constexpr int kReach = 5;
+            for (std::size_t i = 0; i < pts.size(); ++i) {
+                float wsum = 0, acc = 0;
+                for (int d = -kReach; d <= kReach; ++d) {
+                    const long j = static_cast<long>(i) + d;
+                    if (j < 0 || j >= static_cast<long>(pts.size()))
+                        continue;
+                    float m = 0;
+                    for (int e = -kReach; e <= kReach; ++e) {
+                        const long k = j + e;
+                        if (k >= 0 && k < static_cast<long>(pts.size()))
+                            m = std::max(m, need[static_cast<std::size_t>(k)]);
+                    }
+                    acc += m;
+                    wsum += 1;
+                }
+                eased[i] = acc / wsum;
+            }
+            for (std::size_t i = 0; i < pts.size(); ++i) {
+                if (atBridge(m_level, m_catalog, pts[i].x, pts[i].y))
+                    continue;
+                pts[i].x = std::clamp(pts[i].x + static_cast<float>(side) * eased[i], 4.0f, kWidth - 4);
+                while (blocked(pts[i].x, pts[i].y) && pts[i].x > 4 && pts[i].x < kWidth - 4)
+                    pts[i].x += static_cast<float>(side) * 4;
+            }
         }
         // A last smoothing where it keeps the road dry takes out the kinks of the steps.
         for (int pass = 0; pass < 3; ++pass) {
