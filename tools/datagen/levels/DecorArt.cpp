@@ -488,8 +488,12 @@ void drawDune(cairo_t* cr, int w, int h)
     cairo_save(cr);
     cairo_translate(cr, w / 2.0, h / 2.0);
     softDisc(cr, 0, 0, w * 0.46, h * 0.42, rgb(214, 190, 140), 0.7, 0.4);
-    softDisc(cr, w * 0.08, h * 0.1, w * 0.32, h * 0.2, rgb(150, 120, 80), 0.55, 0.3);
-    softDisc(cr, -w * 0.1, -h * 0.1, w * 0.3, h * 0.2, rgb(236, 220, 178), 0.55, 0.3);
+    softDisc(cr, w * 0.1, h * 0.12, w * 0.34, h * 0.18, rgb(138, 106, 68), 0.7, 0.35);
+    softDisc(cr, -w * 0.1, -h * 0.1, w * 0.32, h * 0.2, rgb(240, 226, 186), 0.7, 0.35);
+    // The crest line between the lit slope and the slip face.
+    cairo_move_to(cr, -w * 0.36, h * 0.02);
+    cairo_curve_to(cr, -w * 0.15, -h * 0.08, w * 0.15, -h * 0.02, w * 0.36, h * 0.1);
+    art::strokeLine(cr, rgb(250, 238, 204), 0.45, 2.5);
     cairo_restore(cr);
 }
 

@@ -435,8 +435,8 @@ void DecorPlacer::placeScatter(float y0, float y1, Landscape l)
         step = 95;
         break;
     case Landscape::Desert:
-        kinds = {{Piece::Dune, NVolant::kGroundDecor, 0.35, 0.8f, 1.4f},
-                 {Piece::Shrub, NVolant::kTallDecor, 0.3, 0.8f, 1.3f},
+        kinds = {{Piece::Dune, NVolant::kGroundDecor, 0.45, 0.8f, 1.4f},
+                 {Piece::Shrub, NVolant::kTallDecor, 0.3, 1.0f, 1.6f},
                  {Piece::Boulder, NVolant::kTallDecor, 0.06, 0.5f, 0.9f}};
         step = 120;
         break;
@@ -477,7 +477,11 @@ void DecorPlacer::placeScatter(float y0, float y1, Landscape l)
             const float s = kind->lo + (kind->hi - kind->lo) * scale;
             const float r = 0.34f * pieceSize(kind->piece) * s;
             const bool tall = kind->layer == NVolant::kTallDecor;
-            if (m_river.landDistance(x, y) < r + 4 || !m_query.groundAt(x, y) || !clearOfWays(x, y, r + 18))
+            // Roads run over soil and dunes; what stands or lies on the ground keeps off them.
+            const float wayGap = kind->layer == NVolant::kGroundDecor ? 0.0f
+                                 : kind->layer == NVolant::kEdgeDecor ? r * 0.6f + 10
+                                                                       : r + 18;
+            if (m_river.landDistance(x, y) < r + 4 || !m_query.groundAt(x, y) || !clearOfWays(x, y, wayGap))
                 continue;
             if (tall && (!clearOfUnits(x, y, r) || !clearOfTall(x, y, r)))
                 continue;
