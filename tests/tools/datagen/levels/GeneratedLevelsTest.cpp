@@ -72,6 +72,17 @@ TEST(GeneratedLevels, FilesReadBackAsBuiltAndRebuildTheSame)
         ASSERT_EQ(back.sectors.size(), built.sectors.size());
         EXPECT_EQ(back.textures.size(), built.textures.size());
         EXPECT_EQ(back.waterPath, built.waterPath);
+        EXPECT_EQ(back.decorPath, built.decorPath);
+        EXPECT_EQ(back.decor, built.decor);
+    }
+    // Every level's scenery reads back exactly as written and keeps the checker's rules.
+    const LevelChecker checker(testCatalog());
+    for (int n = 1; n <= 30; ++n) {
+        NVolant::Decor back;
+        ASSERT_TRUE(NVolant::DecorFile::decode(NVolant::DecorFile::encode(level(n).decor), back)) << n;
+        EXPECT_EQ(back, level(n).decor) << n;
+        EXPECT_FALSE(back.props.empty()) << n;
+        EXPECT_TRUE(checker.check(level(n)).empty()) << n;
     }
     const LevelData again = makeLevel(7, testCatalog());
     EXPECT_EQ(LevelFiles::encodeMap(again.map), LevelFiles::encodeMap(level(7).map));
