@@ -129,6 +129,20 @@ void BM_Level30FrameDraw(benchmark::State& state)
 }
 BENCHMARK(BM_Level30FrameDraw)->Unit(benchmark::kMillisecond);
 
+// Starting level 30 from its files: map, sector pictures composed from their textures, scenery,
+// enemies and bonuses.
+void BM_Level30Load(benchmark::State& state)
+{
+    setup();
+    for (auto _ : state) {
+        auto field = std::make_unique<NVolant::GameField>();
+        field->setLevel(30);
+        field->startLevel();
+        benchmark::DoNotOptimize(field.get());
+    }
+}
+BENCHMARK(BM_Level30Load)->Unit(benchmark::kMillisecond);
+
 // The ground pass alone: water, tiles, scenery and cloud shadows, where level 30 is busiest.
 void BM_Level30GroundDraw(benchmark::State& state)
 {
