@@ -532,7 +532,7 @@ void drawPiece(cairo_t* cr, Piece p, int w, int h)
     case Piece::Drift: return drawDrift(cr, w, h, rng);
     case Piece::Pine: return drawPine(cr, w, h, true);
     case Piece::RoofRed: return drawRoof(cr, w, h, rgb(164, 86, 60), false, true);
-    case Piece::RoofSlate: return drawRoof(cr, w, h, rgb(92, 98, 110), false, false);
+    case Piece::RoofSlate: return drawRoof(cr, w, h, rgb(112, 88, 70), false, false); // wooden shingles
     case Piece::RoofRedTall: return drawRoof(cr, w, h, rgb(156, 92, 64), true, true);
     case Piece::Yard: return drawYard(cr, w, h, rng);
     case Piece::Reeds: return drawReeds(cr, w, h, rng);

@@ -22,14 +22,18 @@ std::uint32_t rgba(int r, int g, int b, int a = 255)
            static_cast<std::uint32_t>(b) << 16 | static_cast<std::uint32_t>(a) << 24;
 }
 
-// A colour near white, so a piece keeps its look but no two are quite alike.
-std::uint32_t vary(Rng& rng, float amount)
+// A colour near white, so a piece keeps its look but no two are quite alike: a little warmer for
+// what grows, a little cooler for snow (a warm tint turns snow pink).
+std::uint32_t vary(Rng& rng, float amount, bool cool = false)
 {
     const float k = 1 - amount * static_cast<float>(rng.unit());
     const auto c = [&](float extra) {
         return static_cast<int>(std::lround(255 * std::clamp(k + extra, 0.0f, 1.0f)));
     };
-    return rgba(c(0), c(static_cast<float>(rng.uniform(-0.04, 0.0))), c(static_cast<float>(rng.uniform(-0.06, 0.0))));
+    const int a = c(0);
+    const int b = c(static_cast<float>(rng.uniform(-0.04, 0.0)));
+    const int d = c(static_cast<float>(rng.uniform(-0.06, 0.0)));
+    return cool ? rgba(d, b, a) : rgba(a, b, d);
 }
 
 float pieceSize(decor_art::Piece p)
@@ -338,7 +342,8 @@ void DecorPlacer::placeFields(float y0, float y1)
 void DecorPlacer::placeHouse(float x, float y, bool town)
 {
     const Piece roof = m_rng.chance(town ? 0.45 : 0.3) ? Piece::RoofSlate : m_rng.chance(0.35) ? Piece::RoofRedTall : Piece::RoofRed;
-    const float scale = static_cast<float>(m_rng.uniform(0.8, 1.05));
+    // Houses stay well smaller than the buildings that are targets, and never grey like them.
+    const float scale = static_cast<float>(m_rng.uniform(0.6, 0.78));
     const float r = 0.34f * pieceSize(roof) * scale;
     if (x < r || x > kWidth - r || m_river.landDistance(x, y) < r + 8 || !m_query.groundAt(x, y) ||
         !clearOfUnits(x, y, r) || !clearOfWays(x, y, r + 16) || !clearOfTall(x, y, r + 6))
@@ -486,7 +491,7 @@ void DecorPlacer::placeScatter(float y0, float y1, Landscape l)
             if (tall && (!clearOfUnits(x, y, r) || !clearOfTall(x, y, r)))
                 continue;
             const float angle = tall ? 0.0f : static_cast<float>(m_rng.uniform(-30, 30));
-            add(kind->piece, kind->layer, x, y, angle, s, vary(m_rng, 0.2f));
+            add(kind->piece, kind->layer, x, y, angle, s, vary(m_rng, 0.2f, l == Landscape::Snow));
         }
     }
 }

@@ -295,66 +295,34 @@ void crown(cairo_t* cr, double x, double y, double r, Rgb c)
     cairo_pattern_destroy(g);
 }
 
-void roof(cairo_t* cr, Rng& rng, double x, double y, double w, double h, Rgb c)
-{
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
-    cairo_rectangle(cr, x + 1.5, y + 1.5, w, h);
-    cairo_fill(cr);
-    const bool alongX = w >= h;
-    source(cr, shade(c, 1.12));
-    cairo_rectangle(cr, x, y, alongX ? w : w / 2, alongX ? h / 2 : h);
-    cairo_fill(cr);
-    source(cr, shade(c, 0.8));
-    if (alongX)
-        cairo_rectangle(cr, x, y + h / 2, w, h / 2);
-    else
-        cairo_rectangle(cr, x + w / 2, y, w / 2, h);
-    cairo_fill(cr);
-    cairo_set_line_width(cr, 0.7);
-    source(cr, shade(c, 1.35), 0.7);
-    cairo_move_to(cr, alongX ? x : x + w / 2, alongX ? y + h / 2 : y);
-    cairo_line_to(cr, alongX ? x + w : x + w / 2, alongX ? y + h / 2 : y + h);
-    cairo_stroke(cr);
-    if (rng.chance(0.4)) {
-        source(cr, rgb(70, 66, 62));
-        cairo_rectangle(cr, x + w * rng.uniform(0.2, 0.7), y + h * 0.15, 2, 2);
-        cairo_fill(cr);
-    }
-}
-
-// Houses, yards and gardens of the outskirts, all inside the variant's own part of the cell.
+// Yards, paving and gardens of the outskirts, all inside the variant's own part of the cell. The
+// houses are the scenery's, along its streets: a house in every cell would make a grid of them.
 void townDetail(cairo_t* cr, Rng& rng, int index)
 {
-    const std::vector<Rgb> roofs = {rgb(138, 94, 80), rgb(116, 112, 106), rgb(102, 90, 76), rgb(128, 106, 90),
-                                    rgb(120, 84, 72)};
     const double lo = kBlendStart + 2, hi = kN - kBlendStart - 3;
-    switch (index % 8) {
-    case 0: {
-        const double w = rng.uniform(13, 19), h = rng.uniform(8, 11);
-        roof(cr, rng, rng.uniform(lo, hi - w), rng.uniform(lo, hi - h), w, h, rng.pick(roofs));
-        break;
-    }
+    switch (index % 6) {
+    case 0:
     case 1: {
-        const double w = rng.uniform(14, 20), h = rng.uniform(12, 18);
+        // A paved or gravelled yard.
+        const double w = rng.uniform(12, 19), h = rng.uniform(10, 17);
         const double x = rng.uniform(lo, hi - w), y = rng.uniform(lo, hi - h);
-        source(cr, rgb(134, 130, 120));
+        source(cr, index % 6 == 0 ? rgb(128, 124, 114) : rgb(140, 132, 116), 0.85);
         cairo_rectangle(cr, x, y, w, h);
         cairo_fill(cr);
         cairo_set_line_width(cr, 0.5);
-        source(cr, rgb(112, 108, 100), 0.6);
-        for (double gx = x + 3; gx < x + w; gx += 3) {
+        source(cr, rgb(108, 104, 96), 0.45);
+        for (double gx = x + 3; gx < x + w; gx += 3.5) {
             cairo_move_to(cr, gx, y);
             cairo_line_to(cr, gx, y + h);
         }
         cairo_stroke(cr);
-        const double sw = rng.uniform(6, 9), sh = rng.uniform(5, 7);
-        roof(cr, rng, x + rng.uniform(0, w - sw), y + rng.uniform(0, h - sh), sw, sh, rng.pick(roofs));
         break;
     }
     case 2: {
+        // A kitchen garden in rows.
         const double w = rng.uniform(14, 20), h = rng.uniform(12, 18);
         const double x = rng.uniform(lo, hi - w), y = rng.uniform(lo, hi - h);
-        source(cr, rgb(110, 96, 74));
+        source(cr, rgb(110, 96, 74), 0.9);
         cairo_rectangle(cr, x, y, w, h);
         cairo_fill(cr);
         cairo_set_line_width(cr, 1.3);
@@ -367,36 +335,15 @@ void townDetail(cairo_t* cr, Rng& rng, int index)
         }
         break;
     }
-    case 3:
-        for (int i = 0, n = rng.range(2, 3); i < n; ++i) {
-            const double r = rng.uniform(3, 5);
-            crown(cr, rng.uniform(lo + r, hi - r - 1), rng.uniform(lo + r, hi - r - 1), r,
-                  rng.chance(0.5) ? rgb(76, 98, 60) : rgb(88, 104, 64));
-        }
-        break;
-    case 4:
-        for (int i = 0; i < 2; ++i) {
-            const double w = rng.uniform(7, 10), h = rng.uniform(6, 8);
-            roof(cr, rng, i == 0 ? rng.uniform(lo, 8) : rng.uniform(15, hi - w),
-                 i == 0 ? rng.uniform(lo, 8) : rng.uniform(15, hi - h), w, h, rng.pick(roofs));
-        }
-        break;
-    case 5: {
-        const double w = rng.uniform(10, 13), h = rng.uniform(7, 9);
-        roof(cr, rng, lo + 1, rng.uniform(lo, hi - h), w, h, rng.pick(roofs));
-        const double r = rng.uniform(3, 4.5);
-        crown(cr, hi - r - 1, rng.uniform(lo + r, hi - r - 1), r, rgb(80, 100, 62));
-        break;
-    }
     default:
-        // Plain back gardens: a few beds and bushes, so that not every cell holds a building.
+        // Plain back gardens: a few beds and now and then a bush.
         for (int i = 0, n = rng.range(1, 3); i < n; ++i) {
             const double w = rng.uniform(4, 8), h = rng.uniform(3, 5);
-            source(cr, rng.chance(0.5) ? rgb(104, 92, 72) : rgb(96, 112, 70), 0.8);
+            source(cr, rng.chance(0.5) ? rgb(104, 92, 72) : rgb(96, 112, 70), 0.7);
             cairo_rectangle(cr, rng.uniform(lo, hi - w), rng.uniform(lo, hi - h), w, h);
             cairo_fill(cr);
         }
-        if (rng.chance(0.6))
+        if (rng.chance(0.3))
             crown(cr, rng.uniform(lo + 3, hi - 4), rng.uniform(lo + 3, hi - 4), rng.uniform(2, 3), rgb(84, 102, 62));
         break;
     }
