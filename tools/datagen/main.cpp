@@ -13,13 +13,13 @@
 
 namespace {
 
-int usage()
+int usage(FILE* to = stderr)
 {
-    std::fprintf(stderr, "usage: datagen OUTDIR\n"
+    std::fprintf(to, "usage: datagen OUTDIR\n"
                          "       datagen --preview LEVEL FILE.png [TREE]\n"
                          "       datagen --sheet FILE.png\n"
                          "       datagen --review MATERIAL FILE.png\n");
-    return 2;
+    return to == stdout ? 0 : 2;
 }
 
 // Renders one level for review. The levels are built against the art, so without a generated
@@ -83,7 +83,10 @@ int main(int argc, char** argv)
         return sheet(argv[2]);
     if (argc >= 4 && argc <= 5 && std::string(argv[1]) == "--preview")
         return preview(argc, argv);
-    if (argc != 2)
+    if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h"))
+        return usage(stdout);
+    // An option it does not know is never taken for the folder to write into.
+    if (argc != 2 || argv[1][0] == '-')
         return usage();
     try {
         const datagen::DataTree tree(argv[1]);
