@@ -253,6 +253,14 @@ int KWindowSDL::pacingRefreshRate() const
     return mode.refresh_rate;
 }
 
+bool KWindowSDL::isAccelerated() const
+{
+    SDL_Renderer* renderer = KRenderContext::get().renderer();
+    SDL_RendererInfo info;
+    return renderer && SDL_GetRendererInfo(renderer, &info) == 0 && !(info.flags & SDL_RENDERER_SOFTWARE) &&
+           (info.flags & SDL_RENDERER_ACCELERATED);
+}
+
 void KWindowSDL::showNormal()
 {
     if (m_window)

@@ -36,6 +36,7 @@ public:
     void setFrameRateCap(int fps) override;
     int getFrameTimeLimit() const override { return m_frameLimit; }
     int pacingRefreshRate() const override;
+    bool isAccelerated() const override;
     void setFadeAmount(float level) override { m_fade = level < 0 ? 0 : level; }
     int getWidth() const override { return m_width; }
     int getHeight() const override { return m_height; }
