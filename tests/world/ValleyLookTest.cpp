@@ -59,7 +59,10 @@ TEST_F(ValleyLookTest, EveryLandscapeIsFlownOverWithItsScenery)
     for (const char* landscape : {"grass", "forest", "scrub", "autumn", "rock", "desert", "snow", "town"}) {
         SCOPED_TRACE(landscape);
         const auto it = all.find(landscape);
-        ASSERT_NE(it, all.end());
+        if (it == all.end()) {
+            ADD_FAILURE() << "no level has a stretch of " << landscape;
+            continue;
+        }
         NVolant::GameField field;
         field.setLevel(it->second.level);
         field.startLevel();
@@ -71,12 +74,14 @@ TEST_F(ValleyLookTest, EveryLandscapeIsFlownOverWithItsScenery)
             controls.cannon = i > 60;
             field.update(1000.0f / 60.0f, controls);
         }
-        const NVolant::Terrain& terrain = field.level()->terrain();
-        ASSERT_NE(terrain.decor(), nullptr);
-        EXPECT_GT(terrain.decor()->visibleCount(terrain.position().y), 20u);
         platform->beginFrame();
         field.draw();
         platform->readFrame().save("terrain", std::string("flight-") + landscape);
+        const NVolant::Terrain& terrain = field.level()->terrain();
+        if (!terrain.decor())
+            ADD_FAILURE() << "no scenery";
+        else
+            EXPECT_GT(terrain.decor()->visibleCount(terrain.position().y), 20u);
     }
 }
 
