@@ -4,13 +4,14 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+DEB_BUILD  ?= build-deb
 JOBS       ?= $(shell nproc)
 WERROR     ?= OFF
 FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 PREFIX     ?=
 
-.PHONY: all deps build run test data asan fuzz bench cpu soak balance install format clean
+.PHONY: all deps build run test data asan fuzz bench cpu soak balance install deb format clean
 
 all: build
 
@@ -83,8 +84,21 @@ balance: build
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) $(if $(PREFIX),--prefix "$(PREFIX)")
 
+# The Debian package skyvane_<version>_<arch>.deb, built in its own folder for /usr (the game in
+# /usr/games, as Debian keeps games), with the distribution's hardening flags; lintian must find
+# no error in it.
+deb: deps
+	cmake -S . -B $(DEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	      -DCMAKE_INSTALL_BINDIR=games -DSKYVANE_TESTS=OFF -DSKYVANE_BENCH=OFF \
+	      -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	      -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS) -Wl,-z,now" $(CMAKE_ARGS)
+	cmake --build $(DEB_BUILD) -j $(JOBS)
+	cd $(DEB_BUILD) && cpack -G DEB
+	lintian --fail-on error $(DEB_BUILD)/skyvane_*.deb
+	@ls $(DEB_BUILD)/skyvane_*.deb
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)

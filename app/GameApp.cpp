@@ -68,8 +68,10 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit, AppOptions options)
         return;
     // Progress is written the moment it is made; the settings go with it, never only at exit.
     profiles->setSettingsSource([this](Profiles& p) { storeSettings(p); });
-    if (!m_options.frameCap)
+    if (!m_options.frameCap) {
         platformWindow()->setFrameRateCap(-1);
+        setDisplayClock(nullptr);
+    }
     setWindowIcon();
 
     setImageFileReader([](const std::string& name) {

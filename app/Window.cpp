@@ -1,6 +1,11 @@
 #include "app/Window.h"
 
+#include "app/DisplayClock.h"
+
 #include "platform/KClock.h"
+#include "platform/KDrawBlend.h"
+
+#include <memory>
 
 namespace NLib {
 
@@ -34,15 +39,33 @@ bool Window::create(std::uint16_t width, std::uint16_t height, std::uint16_t dep
     if (!m_window->openWindow(width, height, depth, windowed, title))
         return false;
     m_window->setFrameRateCap(60);
+    if (const int refresh = m_window->pacingRefreshRate(); refresh > 0) {
+        // The vertical sync waits; the cap only keeps a driver that ignores it from spinning.
+        m_window->setFrameRateCap(refresh);
+        auto clock = std::make_shared<DisplayClock>(refresh);
+        setDisplayClock([clock] { return clock->now(getRealMilliseconds()); });
+    }
     m_window->setEventCallback([this](const KEvent& event) { return handleEvent(event); });
     return true;
+}
+
+void Window::setDisplayClock(std::function<double()> clock)
+{
+    m_displayClock = std::move(clock);
+    m_pacer.restart();
+    KDrawBlend::set(std::nullopt);
 }
 
 void Window::frame()
 {
     const double start = getRealMilliseconds();
-    update(kFrameStep);
+    KFramePacer::Tick tick;
+    if (m_displayClock)
+        tick = m_pacer.advance(m_displayClock());
+    for (int step = 0; step < tick.steps; ++step)
+        update(kFrameStep);
     m_updateMs = getRealMilliseconds() - start;
+    KDrawBlend::set(m_displayClock ? std::optional<float>(tick.blend) : std::nullopt);
     if (m_window) {
         m_window->setViewTransform(0, 0, 0, 1, true);
         m_window->setClearColor(0, 0, 0, 1);

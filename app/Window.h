@@ -2,6 +2,7 @@
 
 #include "gameplay/PlayConstants.h"
 #include "platform/KEvent.h"
+#include "platform/KFramePacer.h"
 #include "platform/KWindow.h"
 
 #include <cstdint>
@@ -13,6 +14,8 @@ namespace NLib {
 
 // The application's window: owns the platform window, runs one frame at a time with a fixed
 // world step and turns the platform's input events into the handlers below. One per process.
+// Where a graphics card shows the frames in step with the display, the world keeps its 60 steps
+// a second by the display's clock and each frame is drawn between the last two steps.
 class Window {
 public:
     static constexpr float kFrameStep = NVolant::kFrameStepMs;
@@ -24,11 +27,17 @@ public:
 
     static Window* instance();
 
-    // Opens the platform window, caps it at 60 frames per second and hooks up the events.
+    // Opens the platform window, caps it at 60 frames per second (or paces it by the display)
+    // and hooks up the events.
     bool create(std::uint16_t width, std::uint16_t height, std::uint16_t depth, bool windowed,
                 const std::string& title);
-    // Update, draw, present (pausing while in the background), input, rate measurement.
+    // Update (the steps due), draw, present (pausing while in the background), input, rate
+    // measurement.
     void frame();
+    // Paces the world by this clock (ms, the time the frame is shown): each frame runs the world
+    // steps due by then and draws between the last two. Null: one step a frame.
+    void setDisplayClock(std::function<double()> clock);
+    bool isPacedByDisplay() const { return static_cast<bool>(m_displayClock); }
 
     bool isFullScreen() const { return !m_windowed; }
     void setFullScreen();
@@ -73,6 +82,8 @@ private:
     double m_updateMs = 0.0;
     double m_frameMs = 0.0;
     std::function<void()> m_inputSource;
+    std::function<double()> m_displayClock;
+    KFramePacer m_pacer;
 };
 
 } // namespace NLib

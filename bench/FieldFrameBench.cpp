@@ -129,6 +129,20 @@ void BM_Level30FrameDraw(benchmark::State& state)
 }
 BENCHMARK(BM_Level30FrameDraw)->Unit(benchmark::kMillisecond);
 
+// Starting level 30 from its files: map, sector pictures composed from their textures, scenery,
+// enemies and bonuses.
+void BM_Level30Load(benchmark::State& state)
+{
+    setup();
+    for (auto _ : state) {
+        auto field = std::make_unique<NVolant::GameField>();
+        field->setLevel(30);
+        field->startLevel();
+        benchmark::DoNotOptimize(field.get());
+    }
+}
+BENCHMARK(BM_Level30Load)->Unit(benchmark::kMillisecond);
+
 // The ground pass alone: water, tiles, scenery and cloud shadows, where level 30 is busiest.
 void BM_Level30GroundDraw(benchmark::State& state)
 {
@@ -146,5 +160,28 @@ void BM_Level30GroundDraw(benchmark::State& state)
     field.reset();
 }
 BENCHMARK(BM_Level30GroundDraw)->Unit(benchmark::kMillisecond);
+
+// The ground pass in flight: the view moves up at the plane's full speed, so scenery comes into
+// sight and is painted as it would in play.
+void BM_Level30GroundFlight(benchmark::State& state)
+{
+    KWindow& window = *setup().window;
+    std::unique_ptr<NVolant::GameField> field = setup().busyField();
+    NVolant::Terrain& terrain = field->level()->terrain();
+    const Vector4 start = terrain.position();
+    float scroll = start.y;
+    for (auto _ : state) {
+        scroll += 0.1f * kStep;
+        if (scroll > start.y + 5000.0f)
+            scroll = start.y;
+        terrain.setPosition(start.x, scroll, start.z, start.w);
+        window.setClearColor(0, 0, 0, 1);
+        window.setViewTransform(0, 0, 0, 1, true);
+        terrain.draw();
+        window.presentFrame(false, false);
+    }
+    field.reset();
+}
+BENCHMARK(BM_Level30GroundFlight)->Unit(benchmark::kMillisecond);
 
 } // namespace

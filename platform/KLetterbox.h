@@ -6,21 +6,25 @@
 #include <cmath>
 
 // How the logical picture sits in a window of another size: scaled evenly to fit, centred, with
-// black bars on the spare sides. Pointer positions map back into logical pixels.
+// bars on the spare sides. Sizes and offsets are in output pixels; pointer positions arrive in
+// window points, which on a HiDPI display cover pointScale output pixels each.
 struct KLetterbox {
     int logicalWidth = kScreenWidth;
     int logicalHeight = kScreenHeight;
     float scale = 1.0f;
     float offsetX = 0.0f;
     float offsetY = 0.0f;
+    float pointScale = 1.0f;
 
-    static KLetterbox fit(int logicalWidth, int logicalHeight, int outputWidth, int outputHeight)
+    static KLetterbox fit(int logicalWidth, int logicalHeight, int outputWidth, int outputHeight,
+                          float pointScale = 1.0f)
     {
         KLetterbox box;
         box.logicalWidth = logicalWidth;
         box.logicalHeight = logicalHeight;
         if (outputWidth <= 0 || outputHeight <= 0 || logicalWidth <= 0 || logicalHeight <= 0)
             return box;
+        box.pointScale = pointScale > 0 ? pointScale : 1.0f;
         box.scale = std::min(static_cast<float>(outputWidth) / static_cast<float>(logicalWidth),
                              static_cast<float>(outputHeight) / static_cast<float>(logicalHeight));
         box.offsetX = std::floor((static_cast<float>(outputWidth) - logicalWidth * box.scale) / 2.0f);
@@ -30,13 +34,23 @@ struct KLetterbox {
 
     float drawnWidth() const { return logicalWidth * scale; }
     float drawnHeight() const { return logicalHeight * scale; }
+    // Whole factors keep every logical pixel a sharp square; others are filtered smooth.
+    bool isWholeScale() const { return scale >= 1.0f && std::floor(scale) == scale; }
 
     // Window position -> logical pixel, clamped to the picture (the bars count as its edge).
-    int toLogicalX(float windowX) const { return clampInt((windowX - offsetX) / scale, logicalWidth); }
-    int toLogicalY(float windowY) const { return clampInt((windowY - offsetY) / scale, logicalHeight); }
-    // Logical pixel -> the first window pixel that maps back onto it.
-    int toWindowX(int x) const { return static_cast<int>(std::ceil(offsetX + x * scale)); }
-    int toWindowY(int y) const { return static_cast<int>(std::ceil(offsetY + y * scale)); }
+    int toLogicalX(float windowX) const
+    {
+        return clampInt((windowX * pointScale - offsetX) / scale, logicalWidth);
+    }
+    int toLogicalY(float windowY) const
+    {
+        return clampInt((windowY * pointScale - offsetY) / scale, logicalHeight);
+    }
+    // Logical pixel -> the first window position that maps back onto it.
+    int toWindowX(int x) const { return static_cast<int>(std::ceil((offsetX + x * scale) / pointScale)); }
+    int toWindowY(int y) const { return static_cast<int>(std::ceil((offsetY + y * scale) / pointScale)); }
+    // A distance the pointer travelled, in logical pixels.
+    float toLogicalDistance(float windowDistance) const { return windowDistance * pointScale / scale; }
 
 private:
     static int clampInt(float v, int size)

@@ -43,6 +43,12 @@ public:
     // fps > 0 limits frames to one per 1000 / fps ms; 0 no limit; below 0 no limit and no vsync.
     virtual void setFrameRateCap(int fps) = 0;
     virtual int getFrameTimeLimit() const = 0;
+    // The display's refresh rate (Hz) when it paces the frames: a graphics card presenting in
+    // step with the vertical sync. 0 when drawing in software or headless.
+    virtual int pacingRefreshRate() const = 0;
+    // Whether a graphics card draws (not SDL's software renderer): large soft overlays that a
+    // card blends for nothing cost a software renderer whole milliseconds.
+    virtual bool isAccelerated() const = 0;
     // Below 1 every frame is darkened with black of opacity 1 - level.
     virtual void setFadeAmount(float level) = 0;
     virtual int getWidth() const = 0;

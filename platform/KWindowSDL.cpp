@@ -71,6 +71,7 @@ KWindowSDL::KWindowSDL() = default;
 KWindowSDL::~KWindowSDL()
 {
     KRenderContext::get().detach();
+    m_frame.detach();
     if (m_window)
         SDL_DestroyWindow(m_window);
     if (g_current == this)
@@ -114,14 +115,17 @@ bool KWindowSDL::openWindow(int width, int height, int depth, bool windowed, con
     m_fullScreen = !windowed;
     // Hidden until its renderer is chosen: trying OpenGL makes SDL build the window anew (and
     // the choice may then fall back to software), which a shown window would flash on screen.
-    const std::uint32_t flags =
-        SDL_WINDOW_HIDDEN | (windowed ? 0u : std::uint32_t{SDL_WINDOW_FULLSCREEN_DESKTOP});
-    m_window =
-        SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+    const std::uint32_t flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
+                                (windowed ? 0u : std::uint32_t{SDL_WINDOW_FULLSCREEN_DESKTOP});
+    const SDL_Point size = KWindowFrame::openingSize(width, height);
+    m_window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, size.x, size.y,
+                                flags);
     if (!m_window) {
         LOG_ERROR("cannot open the window: %s", SDL_GetError());
         return false;
     }
+    SDL_SetWindowMinimumSize(m_window, width / 4, height / 4);
+    m_frame.attach(m_window, width, height);
     if (!createRenderer()) {
         SDL_DestroyWindow(m_window);
         m_window = nullptr;
@@ -146,7 +150,7 @@ bool KWindowSDL::createRenderer()
     }
     if (!KRenderContext::get().attach(renderer, m_width, m_height))
         return false;
-    SDL_SetTextureScaleMode(KRenderContext::get().picture(), SDL_ScaleModeLinear);
+    m_frame.refresh();
     return true;
 }
 
@@ -197,14 +201,8 @@ bool KWindowSDL::switchDisplayMode(bool fullScreen)
 {
     if (!m_window || fullScreen == m_fullScreen)
         return m_fullScreen;
-    if (SDL_SetWindowFullscreen(m_window, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
-        LOG_ERROR("cannot switch the display mode: %s", SDL_GetError());
+    if (!m_frame.setFullScreen(fullScreen))
         return m_fullScreen;
-    }
-    if (!fullScreen) {
-        SDL_SetWindowSize(m_window, m_width, m_height);
-        SDL_SetWindowPosition(m_window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-    }
     m_fullScreen = fullScreen;
     m_quit = false;
     return true;
@@ -241,6 +239,28 @@ void KWindowSDL::setFrameRateCap(int fps)
         SDL_RenderSetVSync(renderer, m_frameLimit >= 0 && !isHeadlessDriver() ? 1 : 0);
 }
 
+int KWindowSDL::pacingRefreshRate() const
+{
+    SDL_Renderer* renderer = KRenderContext::get().renderer();
+    SDL_RendererInfo info;
+    if (!m_window || !renderer || isHeadlessDriver() || SDL_GetRendererInfo(renderer, &info) != 0 ||
+        (info.flags & SDL_RENDERER_SOFTWARE) || !(info.flags & SDL_RENDERER_PRESENTVSYNC))
+        return 0;
+    SDL_DisplayMode mode;
+    const int display = SDL_GetWindowDisplayIndex(m_window);
+    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0 || mode.refresh_rate <= 0)
+        return 60;
+    return mode.refresh_rate;
+}
+
+bool KWindowSDL::isAccelerated() const
+{
+    SDL_Renderer* renderer = KRenderContext::get().renderer();
+    SDL_RendererInfo info;
+    return renderer && SDL_GetRendererInfo(renderer, &info) == 0 && !(info.flags & SDL_RENDERER_SOFTWARE) &&
+           (info.flags & SDL_RENDERER_ACCELERATED);
+}
+
 void KWindowSDL::showNormal()
 {
     if (m_window)
@@ -255,10 +275,7 @@ void KWindowSDL::showMinimized()
 
 KLetterbox KWindowSDL::letterbox() const
 {
-    int w = m_width, h = m_height;
-    if (m_window)
-        SDL_GetWindowSize(m_window, &w, &h);
-    return KLetterbox::fit(m_width, m_height, w, h);
+    return m_frame.letterbox();
 }
 
 void KWindowSDL::warpPointer(int x, int y)
@@ -280,15 +297,17 @@ void KWindowSDL::present()
         SDL_SetRenderDrawColor(renderer, 0, 0, 0, toByte(1.0f - m_fade));
         SDL_RenderFillRect(renderer, nullptr);
     }
-    int outW = 0, outH = 0;
     if (!context.isDirect()) {
         SDL_SetRenderTarget(renderer, nullptr);
-        SDL_GetRendererOutputSize(renderer, &outW, &outH);
-        const KLetterbox box = KLetterbox::fit(m_width, m_height, outW, outH);
-        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        m_frame.refresh();
+        const KLetterbox box = m_frame.letterbox();
+        // The bars take the frame's own clear colour, so the picture's dark edge runs on into them.
+        SDL_SetRenderDrawColor(renderer, m_clear.r, m_clear.g, m_clear.b, 255);
         SDL_RenderClear(renderer);
         const SDL_FRect dest{box.offsetX, box.offsetY, box.drawnWidth(), box.drawnHeight()};
         SDL_SetTextureBlendMode(context.picture(), SDL_BLENDMODE_NONE);
+        SDL_SetTextureScaleMode(context.picture(),
+                                box.isWholeScale() ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
         SDL_RenderCopyF(renderer, context.picture(), nullptr, &dest);
     }
     if (m_screenshotPending) {
@@ -298,8 +317,8 @@ void KWindowSDL::present()
     SDL_RenderPresent(renderer);
     // A window of exactly the picture's size is drawn into directly; only a scaled one needs the
     // picture drawn first and copied over (one whole pass more per frame).
-    SDL_GetRendererOutputSize(renderer, &outW, &outH);
-    context.setDirect(outW == m_width && outH == m_height);
+    m_frame.refresh();
+    context.setDirect(m_frame.outputWidth() == m_width && m_frame.outputHeight() == m_height);
     context.beginPicture();
 }
 
@@ -423,7 +442,7 @@ void KWindowSDL::deliver(const KEvent& event)
 
 void KWindowSDL::processEvent(const SDL_Event& event)
 {
-    const KLetterbox box = letterbox();
+    const KLetterbox box = m_frame.letterbox();
     switch (event.type) {
     case SDL_QUIT:
         m_quit = true;
@@ -442,6 +461,9 @@ void KWindowSDL::processEvent(const SDL_Event& event)
             KInputState::releaseAll();
             if (m_gamepad)
                 m_gamepad->forgetHeld();
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            m_frame.refresh();
             break;
         case SDL_WINDOWEVENT_MINIMIZED:
             m_minimised = true;
@@ -466,8 +488,8 @@ void KWindowSDL::processEvent(const SDL_Event& event)
         // travels nowhere is no move.
         if (event.motion.xrel == 0 && event.motion.yrel == 0)
             break;
-        KInputState::addMotion(static_cast<float>(event.motion.xrel) / box.scale,
-                               static_cast<float>(event.motion.yrel) / box.scale);
+        KInputState::addMotion(box.toLogicalDistance(static_cast<float>(event.motion.xrel)),
+                               box.toLogicalDistance(static_cast<float>(event.motion.yrel)));
         deliver(pointerEvent(K_EVENT_MOUSE_MOVE, K_BUTTON_NONE));
         break;
     }
@@ -506,17 +528,7 @@ void KWindowSDL::processEvent(const SDL_Event& event)
         break;
     }
     case SDL_TEXTINPUT: {
-        // The first code point of the UTF-8 text.
-        const auto* text = reinterpret_cast<const unsigned char*>(event.text.text);
-        std::uint32_t cp = text[0];
-        if (cp >= 0xC0 && (text[1] & 0xC0) == 0x80) {
-            if (cp < 0xE0)
-                cp = ((cp & 0x1F) << 6) | (text[1] & 0x3F);
-            else if (cp < 0xF0 && (text[2] & 0xC0) == 0x80)
-                cp = ((cp & 0x0F) << 12) | ((text[1] & 0x3F) << 6) | (text[2] & 0x3F);
-            else
-                cp = 0;
-        }
+        const std::uint32_t cp = firstCodePoint(event.text.text);
         if (cp != 0 && cp <= 0xFFFF) {
             KEvent e = pointerEvent(K_EVENT_CHARACTER, K_BUTTON_NONE);
             e.character = static_cast<std::uint16_t>(cp);

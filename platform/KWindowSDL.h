@@ -3,6 +3,7 @@
 #include "platform/KGamepad.h"
 #include "platform/KLetterbox.h"
 #include "platform/KWindow.h"
+#include "platform/KWindowFrame.h"
 
 #include <SDL.h>
 
@@ -34,6 +35,8 @@ public:
     void* nativeHandle() const override { return m_window; }
     void setFrameRateCap(int fps) override;
     int getFrameTimeLimit() const override { return m_frameLimit; }
+    int pacingRefreshRate() const override;
+    bool isAccelerated() const override;
     void setFadeAmount(float level) override { m_fade = level < 0 ? 0 : level; }
     int getWidth() const override { return m_width; }
     int getHeight() const override { return m_height; }
@@ -74,6 +77,7 @@ private:
     void present();
 
     SDL_Window* m_window = nullptr;
+    KWindowFrame m_frame;
     bool m_ownsVideo = false;
     int m_width = kScreenWidth;
     int m_height = kScreenHeight;

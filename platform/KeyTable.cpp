@@ -147,3 +147,18 @@ int sdlKeyOfVirtualKey(int virtualKey)
             return sdl;
     return SDLK_UNKNOWN;
 }
+
+std::uint32_t firstCodePoint(const char* utf8)
+{
+    const auto* text = reinterpret_cast<const unsigned char*>(utf8);
+    std::uint32_t cp = text[0];
+    if (cp >= 0xC0 && (text[1] & 0xC0) == 0x80) {
+        if (cp < 0xE0)
+            cp = ((cp & 0x1F) << 6) | (text[1] & 0x3F);
+        else if (cp < 0xF0 && (text[2] & 0xC0) == 0x80)
+            cp = ((cp & 0x0F) << 12) | ((text[1] & 0x3F) << 6) | (text[2] & 0x3F);
+        else
+            cp = 0;
+    }
+    return cp;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 // The game key table (codes 0..99) and the virtual-key codes keys are reported with. Virtual keys
 // follow the Windows numbering the game's screens compare against: 'A'..'Z', '0'..'9', escape 27,
 // return 13, space 32, cursor keys 37..40, F1 = 0x70.
@@ -29,3 +31,6 @@ constexpr int NumLock = 0x90, Scroll = 0x91, LShift = 0xA0, RShift = 0xA1, LCont
 constexpr int Semicolon = 0xBA, Plus = 0xBB, Comma = 0xBC, Minus = 0xBD, Period = 0xBE, Slash = 0xBF,
               Grave = 0xC0, LBracket = 0xDB, Backslash = 0xDC, RBracket = 0xDD, Quote = 0xDE;
 } // namespace VKey
+
+// The first code point of UTF-8 text (up to three bytes long), or 0 when it is malformed.
+std::uint32_t firstCodePoint(const char* utf8);

@@ -11,6 +11,7 @@
 #include "gameplay/PlayerControls.h"
 #include "gameplay/PlaneParams.h"
 #include "gameplay/PlayConstants.h"
+#include "platform/KDrawBlend.h"
 #include "platform/KGraphic.h"
 #include "platform/Screen.h"
 #include "player/AimSight.h"
@@ -117,6 +118,7 @@ void Plane::update(float dtMs, const PlayerControls& controls)
     m_target.y = static_cast<float>(from.y);
     m_sprite->update(dtMs);
     const Vector4 oldPosition = m_position;
+    m_stepFrom = m_position;
 
     switch (m_state) {
     case PlaneState::Flying:
@@ -466,17 +468,30 @@ void Plane::drawDamageSmoke()
     }
 }
 
+Vector4 Plane::drawnPosition() const
+{
+    const std::optional<float> blend = KDrawBlend::current();
+    // A jump (a new plane at its start) is shown at once, never slid through.
+    constexpr float kLongestStep = 40.0f;
+    const Vector4 step = m_position - m_stepFrom;
+    if (!blend || std::fabs(step.x) > kLongestStep || std::fabs(step.y) > kLongestStep)
+        return m_position;
+    return m_stepFrom + step * *blend;
+}
+
 void Plane::draw()
 {
     switch (m_state) {
-    case PlaneState::Flying:
+    case PlaneState::Flying: {
+        const Vector4 at = drawnPosition();
         m_sprite->setColor(0.0f, 0.0f, 0.0f, kShadowAlpha * m_alpha);
-        m_sprite->draw(m_position + kShadowOffset);
+        m_sprite->draw(at + kShadowOffset);
         m_sprite->setColor(1.0f, 1.0f, 1.0f, m_alpha);
-        m_sprite->drawTransformed(m_position, 1.0f, m_angle);
+        m_sprite->drawTransformed(at, 1.0f, m_angle);
         m_aimSight->draw();
         drawDamageSmoke();
         break;
+    }
     case PlaneState::Exploding:
         if (m_explosion->getFrame() < kPlaneShownUntilFrame)
             m_sprite->drawTransformed(m_position, 1.0f, m_angle);

@@ -87,6 +87,9 @@ public:
     int hull() const { return m_hull; }
     int maxHull() const { return m_maxHull; }
     const Vector4& position() const { return m_position; }
+    // Where the plane is drawn: between its last two steps while frames are drawn between
+    // steps, else where it is.
+    Vector4 drawnPosition() const;
     const Vector4& target() const { return m_target; }
     // The target in whole pixels: where the next frame's steering starts unless the player moves.
     SteeringPoint steeringPoint() const;
@@ -119,6 +122,8 @@ private:
     Arena& m_arena;
     PlaneState m_state = PlaneState::Flying;
     Vector4 m_position{400.0f, 500.0f, 0.0f, 1.0f};
+    // Where the newest step began: a frame drawn between steps shows the plane between the two.
+    Vector4 m_stepFrom{400.0f, 500.0f, 0.0f, 1.0f};
     Vector4 m_cameraOffset{0.0f, 0.0f, 0.0f, 1.0f};
     Vector4 m_exitPosition{0.0f, 0.0f, 0.0f, 1.0f};
     Vector4 m_target{400.0f, 500.0f, 0.0f, 1.0f};

@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth
   desktop-file-utils appstream
+  dpkg-dev lintian
 )
 
 missing=()

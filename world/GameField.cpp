@@ -2,6 +2,7 @@
 
 #include "content/CXmlNode.h"
 #include "enemies/Enemies.h"
+#include "platform/KDrawBlend.h"
 #include "platform/KPointer.h"
 #include "player/Plane.h"
 #include "score/Scores.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstring>
 
 namespace NVolant {
@@ -46,6 +48,7 @@ const Level* GameField::level() const
 
 void GameField::update(float dtMs, const PlayerControls& controls)
 {
+    m_scrollBefore = level() ? level()->cameraPosition().y : 0.0f;
     takeInput(controls);
     switch (m_status) {
     case FieldStatus::Playing:
@@ -191,14 +194,32 @@ void GameField::updateLevelEnding(float dtMs, const PlayerControls& controls)
     }
 }
 
+float GameField::drawnScroll() const
+{
+    const float scroll = level() ? level()->cameraPosition().y : 0.0f;
+    const std::optional<float> blend = KDrawBlend::current();
+    // A jump (a level start, a restart at a bridge) is shown at once, never slid through.
+    constexpr float kLongestStep = 32.0f;
+    if (!blend || std::abs(scroll - m_scrollBefore) > kLongestStep)
+        return scroll;
+    return m_scrollBefore + *blend * (scroll - m_scrollBefore);
+}
+
 void GameField::draw()
 {
+    // Between steps the ground and all on it are drawn where the drawn scroll puts them (the
+    // terrain lies on the whole pixels of its scroll, so it moves by the fraction as well); the
+    // plane and the display stay where the screen has them.
+    const float scroll = level() ? level()->cameraPosition().y : 0.0f;
+    const bool between = KDrawBlend::current().has_value();
+    const float shift = drawnScroll() - scroll;
+    const float terrainShift = between ? drawnScroll() - std::floor(scroll) : 0.0f;
     if (level())
-        level()->drawGround();
+        level()->drawGround(terrainShift, shift);
     if (m_plane)
         m_plane->draw();
     if (level())
-        level()->drawTop();
+        level()->drawTop(shift);
     m_hud->drawBorders();
     m_hud->drawLives(m_lives);
     m_hud->drawScore(m_world->arena().scores().score());

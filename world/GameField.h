@@ -90,6 +90,9 @@ public:
     const EndLabel* gameOverLabel() const { return m_gameOver.get(); }
     const EndLabel* victoryLabel() const { return m_victory.get(); }
     const FieldHud& hud() const { return *m_hud; }
+    // The scroll the picture shows: between the last two steps' while frames are drawn between
+    // steps (KDrawBlend), the newest step's otherwise.
+    float drawnScroll() const;
 
 private:
     void takeInput(const PlayerControls& controls);
@@ -117,6 +120,8 @@ private:
     bool m_cheatInProgress = false;
     float m_titleFade = 0.0f;
     float m_titleY = 0.0f;
+    // The scroll before the newest step: only ever read for drawing.
+    float m_scrollBefore = 0.0f;
 };
 
 } // namespace NVolant

@@ -8,9 +8,21 @@
 #include "content/Sprite.h"
 #include "enemies/Enemies.h"
 #include "enemies/GroundQuery.h"
+#include "platform/KWindow.h"
 #include "world/Terrain.h"
 
 #include <cstdio>
+
+namespace {
+
+// Moves everything drawn after it down by dy logical pixels.
+void shiftView(float dy)
+{
+    if (KWindow* window = KWindow::current())
+        window->setViewTransform(0.0f, dy, 0.0f, 1.0f, false);
+}
+
+} // namespace
 
 namespace NVolant {
 
@@ -74,21 +86,33 @@ void Level::setCamera(const Vector4& camera)
     m_arena.effects().setCamera(camera);
 }
 
-void Level::drawGround()
+void Level::drawGround(float terrainShift, float shift)
 {
+    // Only a frame drawn between steps moves the view; any other is drawn exactly as it was.
+    const bool shifted = terrainShift != 0.0f || shift != 0.0f;
+    if (shifted)
+        shiftView(terrainShift);
     m_terrain->draw();
+    if (shifted)
+        shiftView(shift);
     Effects& effects = m_arena.effects();
     effects.drawBurners();
     m_enemies->draw();
     effects.drawTrailsAndAnimations();
     m_arena.shots().draw();
+    if (shifted)
+        shiftView(0.0f);
 }
 
-void Level::drawTop()
+void Level::drawTop(float shift)
 {
+    if (shift != 0.0f)
+        shiftView(shift);
     m_arena.bonuses().draw();
     m_arena.effects().drawAnimations();
     m_arena.scores().draw(m_terrain->position());
+    if (shift != 0.0f)
+        shiftView(0.0f);
 }
 
 int Level::collidePlayer(const CollitionCircles& circles)

@@ -36,9 +36,10 @@ public:
     // Every part of the world looks through the same camera: the plane's.
     void setCamera(const Vector4& camera);
     // Terrain, ground effects, enemies, middle effects, shots.
-    void drawGround();
+    // Shifted (logical pixels down) when a frame is drawn between two steps.
+    void drawGround(float terrainShift = 0.0f, float shift = 0.0f);
     // Bonuses, top effects, floating score texts.
-    void drawTop();
+    void drawTop(float shift = 0.0f);
 
     // Ramming damage first; only when nothing rams, what the enemy shots do.
     int collidePlayer(const CollitionCircles& circles);

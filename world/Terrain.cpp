@@ -4,6 +4,7 @@
 #include "content/RequiredXml.h"
 #include "content/ResourceArchive.h"
 #include "platform/KGraphic.h"
+#include "platform/KWindow.h"
 #include "platform/Log.h"
 #include "gameplay/CollitionPoints.h"
 #include "world/CloudShadows.h"
@@ -241,7 +242,10 @@ void Terrain::draw()
     drawCells(3);
     if (m_decor)
         m_decor->draw(scroll);
-    if (m_clouds)
+    // Cloud shadows are screen-sized soft overlays: free on a graphics card, whole milliseconds
+    // for the software renderer, which keeps the light ground of old.
+    const KWindow* window = KWindow::current();
+    if (m_clouds && window && window->isAccelerated())
         m_clouds->draw(scroll);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/KGraphic.h"
 #include "platform/Log.h"
 #include "platform/Screen.h"
+#include "world/DecorBaker.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,14 +26,15 @@ void TerrainDecor::load(const NLib::ResourceArchive& archive, const std::string&
     else if (report.dropped > 0)
         LOG_ERROR("scenery file %s: %zu damaged props left out", decorPath.c_str(), report.dropped);
 
+    m_bands.clear();
+    m_baker.reset();
     const NLib::ByteBuffer picture = archive.readFile(atlasPath);
-    m_atlas = createGraphic();
-    if (picture.empty() || !m_atlas->loadFromMemory(atlasPath, picture.data(), picture.size(), true, true)) {
+    const DecodedImage atlas = decodeImage(atlasPath, picture.data(), picture.size());
+    if (atlas.empty()) {
         LOG_ERROR("scenery picture %s is missing or unreadable", atlasPath.c_str());
-        m_atlas.reset();
         return;
     }
-    m_atlas->setFiltering(true);
+    m_baker = std::make_unique<DecorBaker>(atlas);
 
     m_pieces = std::move(decor.pieces);
     for (Layer& layer : m_layers) {
@@ -61,64 +63,102 @@ std::size_t TerrainDecor::propCount() const
     return n;
 }
 
-std::pair<std::size_t, std::size_t> TerrainDecor::visible(const Layer& layer, float scroll) const
+std::pair<std::size_t, std::size_t> TerrainDecor::within(const Layer& layer, float bottom, float top) const
 {
-    // A level point at height y shows at screen y = scroll + 600 - y.
-    const float whole = std::floor(scroll);
-    const float top = whole + static_cast<float>(kScreenHeight) + layer.reach;
-    const float bottom = whole - layer.reach;
     const auto& props = layer.props;
-    const auto first = std::partition_point(props.begin(), props.end(),
-                                            [top](const DecorProp& p) { return p.y > top; });
-    const auto last = std::partition_point(first, props.end(),
-                                           [bottom](const DecorProp& p) { return p.y >= bottom; });
+    const float high = top + layer.reach;
+    const float low = bottom - layer.reach;
+    const auto first =
+        std::partition_point(props.begin(), props.end(), [high](const DecorProp& p) { return p.y > high; });
+    const auto last =
+        std::partition_point(first, props.end(), [low](const DecorProp& p) { return p.y >= low; });
     return {static_cast<std::size_t>(first - props.begin()), static_cast<std::size_t>(last - props.begin())};
 }
 
 std::size_t TerrainDecor::visibleCount(float scroll) const
 {
-    if (!m_atlas)
+    if (!m_baker)
         return 0;
+    // A level point at height y shows at screen y = scroll + 600 - y.
+    const float whole = std::floor(scroll);
     std::size_t n = 0;
     for (const Layer& layer : m_layers) {
-        const auto [first, last] = visible(layer, scroll);
+        const auto [first, last] = within(layer, whole, whole + static_cast<float>(kScreenHeight));
         n += last - first;
     }
     return n;
 }
 
-void TerrainDecor::drawProp(const DecorProp& prop, float whole) const
+TerrainDecor::Band TerrainDecor::bake(int band) const
 {
-    const DecorPiece& piece = m_pieces[static_cast<std::size_t>(prop.piece)];
-    const float w = static_cast<float>(piece.width);
-    const float h = static_cast<float>(piece.height);
-    const float cx = prop.x;
-    const float cy = whole + static_cast<float>(kScreenHeight) - prop.y;
-    auto channel = [&](int shift) { return static_cast<float>((prop.colour >> shift) & 0xFFu) / 255.0f; };
-    m_atlas->setModulateColor(channel(0), channel(8), channel(16), channel(24));
-    const float x1 = static_cast<float>(piece.x);
-    const float y1 = static_cast<float>(piece.y);
-    if (prop.angle == 0.0f && prop.scale == 1.0f) {
-        m_atlas->blendImageRect(x1, y1, x1 + w, y1 + h, std::floor(cx - w / 2), std::floor(cy - h / 2));
-        return;
+    const float bottom = static_cast<float>(band * kBandHeight);
+    const float top = bottom + static_cast<float>(kBandHeight);
+    std::vector<const DecorProp*> props;
+    for (const Layer& layer : m_layers) {
+        const auto [first, last] = within(layer, bottom, top);
+        for (std::size_t i = first; i < last; ++i)
+            props.push_back(&layer.props[i]);
     }
-    // Scaled about the top-left corner, then turned about the piece's centre.
-    const float z = prop.scale;
-    m_atlas->blendImageRectEx(x1, y1, x1 + w, y1 + h, cx - w * z / 2, cy - h * z / 2, prop.angle, z, 1.0f, false,
-                              false, (z - 1.0f) * w / 2, (z - 1.0f) * h / 2);
+    Band out;
+    out.cells.assign(static_cast<std::size_t>(kScreenWidth / kCellWidth), 0);
+    if (props.empty())
+        return out;
+    const std::vector<std::uint8_t> rgba = m_baker->bake(props, m_pieces, kScreenWidth, kBandHeight, top);
+    for (std::size_t cell = 0; cell < out.cells.size(); ++cell) {
+        bool any = false;
+        bool all = true;
+        for (int y = 0; y < kBandHeight; ++y)
+            for (int x = 0; x < kCellWidth; ++x) {
+                const std::uint8_t a =
+                    rgba[(static_cast<std::size_t>(y) * kScreenWidth + cell * kCellWidth + static_cast<std::size_t>(x)) * 4 + 3];
+                any = any || a > 0;
+                all = all && a == 255;
+            }
+        out.cells[cell] = all ? 2 : any ? 1 : 0;
+    }
+    out.picture = createGraphic();
+    out.picture->loadFromPixels(rgba.data(), kScreenWidth, kBandHeight, 0);
+    out.picture->setFiltering(true);
+    return out;
 }
 
-void TerrainDecor::draw(float scroll) const
+void TerrainDecor::drawBand(const Band& band, float y) const
 {
-    if (!m_atlas)
+    if (!band.picture)
+        return;
+    // Runs of cells alike go in one blit: a copy where the scenery covers all, a blend elsewhere.
+    const std::size_t count = band.cells.size();
+    for (std::size_t start = 0; start < count;) {
+        std::size_t end = start + 1;
+        while (end < count && band.cells[end] == band.cells[start])
+            ++end;
+        const float x1 = static_cast<float>(start * kCellWidth);
+        const float x2 = static_cast<float>(end * kCellWidth);
+        if (band.cells[start] == 2)
+            band.picture->putImageRect(x1, 0.0f, x2, static_cast<float>(kBandHeight), x1, y);
+        else if (band.cells[start] == 1)
+            band.picture->blendImageRect(x1, 0.0f, x2, static_cast<float>(kBandHeight), x1, y);
+        start = end;
+    }
+}
+
+void TerrainDecor::draw(float scroll)
+{
+    if (!m_baker)
         return;
     const float whole = std::floor(scroll);
-    for (const Layer& layer : m_layers) {
-        const auto [first, last] = visible(layer, scroll);
-        for (std::size_t i = first; i < last; ++i)
-            drawProp(layer.props[i], whole);
+    // The bands in sight, and one more at either end for a view drawn between steps.
+    const int first = static_cast<int>(std::floor(whole / kBandHeight)) - 1;
+    const int last = static_cast<int>(std::floor((whole + static_cast<float>(kScreenHeight)) / kBandHeight)) + 1;
+    for (int band = first; band <= last; ++band) {
+        auto found = m_bands.find(band);
+        if (found == m_bands.end())
+            found = m_bands.emplace(band, bake(band)).first;
+        const float top = static_cast<float>((band + 1) * kBandHeight);
+        drawBand(found->second, whole + static_cast<float>(kScreenHeight) - top);
     }
-    m_atlas->setModulateColor(1.0f, 1.0f, 1.0f, 1.0f);
+    // Bands out of sight are painted again if the view comes back (a restart at a bridge).
+    std::erase_if(m_bands, [&](const auto& entry) { return entry.first < first - 2 || entry.first > last + 2; });
 }
 
 } // namespace NVolant

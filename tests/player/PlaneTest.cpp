@@ -10,6 +10,7 @@
 #include "gameplay/PlayerControls.h"
 #include "player/AimSight.h"
 #include "player/Plane.h"
+#include "platform/KDrawBlend.h"
 
 #include "combat/ShotTestWorld.h"
 
@@ -382,3 +383,23 @@ TEST_F(PlaneTest, ClimbsAwayAtTheEndOfALevelUntilSlowerThanTwoHundredths)
 }
 
 } // namespace
+
+// A frame drawn between two steps shows the plane between where the newest step took it from and
+// to; a jump (a new plane at its start) is never slid through.
+TEST_F(PlaneTest, IsDrawnBetweenItsLastTwoStepsOnlyWhileFramesFallBetweenSteps)
+{
+    Plane plane(arena);
+    steerTo(250, 320);
+    fly(plane, 3);
+    const Vector4 from = plane.position();
+    fly(plane);
+    const Vector4 to = plane.position();
+    ASSERT_GT(std::fabs(to.x - from.x), 1.0f);
+    EXPECT_EQ(plane.drawnPosition().x, to.x);
+    KDrawBlend::set(0.25f);
+    EXPECT_NEAR(plane.drawnPosition().x, from.x + 0.25f * (to.x - from.x), 1e-3f);
+    EXPECT_NEAR(plane.drawnPosition().y, from.y + 0.25f * (to.y - from.y), 1e-3f);
+    plane.setStart(Vector4(700.0f, 2500.0f));
+    EXPECT_EQ(plane.drawnPosition().x, plane.position().x);
+    KDrawBlend::set(std::nullopt);
+}

@@ -2,6 +2,7 @@
 #include "art/ArtSheet.h"
 #include "common/DataTree.h"
 #include "levels/LevelGenerator.h"
+#include "levels/TerrainReview.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,12 +13,13 @@
 
 namespace {
 
-int usage()
+int usage(FILE* to = stderr)
 {
-    std::fprintf(stderr, "usage: datagen OUTDIR\n"
+    std::fprintf(to, "usage: datagen OUTDIR\n"
                          "       datagen --preview LEVEL FILE.png [TREE]\n"
-                         "       datagen --sheet FILE.png\n");
-    return 2;
+                         "       datagen --sheet FILE.png\n"
+                         "       datagen --review MATERIAL FILE.png\n");
+    return to == stdout ? 0 : 2;
 }
 
 // Renders one level for review. The levels are built against the art, so without a generated
@@ -58,15 +60,33 @@ int sheet(const char* file)
     return 0;
 }
 
+// One landscape's ground for review: its variants, a screen of it and a screen along a river.
+int review(const char* material, const char* file)
+{
+    const auto landscape = datagen::levels::landscapeNamed(material);
+    if (!landscape)
+        return usage();
+    if (!datagen::levels::writePngFile(datagen::levels::terrainReviewPage(*landscape), file)) {
+        std::fprintf(stderr, "datagen: cannot write %s\n", file);
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::string(argv[1]) == "--review")
+        return review(argv[2], argv[3]);
     if (argc == 3 && std::string(argv[1]) == "--sheet")
         return sheet(argv[2]);
     if (argc >= 4 && argc <= 5 && std::string(argv[1]) == "--preview")
         return preview(argc, argv);
-    if (argc != 2)
+    if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h"))
+        return usage(stdout);
+    // An option it does not know is never taken for the folder to write into.
+    if (argc != 2 || argv[1][0] == '-')
         return usage();
     try {
         const datagen::DataTree tree(argv[1]);

@@ -1,6 +1,7 @@
 #include "levels/LevelBuilder.h"
 
 #include "levels/BonusPlacer.h"
+#include "levels/DecorPlacer.h"
 #include "levels/LevelFiles.h"
 #include "levels/MapBuilder.h"
 #include "levels/River.h"
@@ -11,7 +12,9 @@
 
 namespace datagen::levels {
 
-LevelData buildLevel(int number, const UnitCatalog& catalog, int attempt)
+namespace {
+
+LevelData build(int number, const UnitCatalog& catalog, int attempt, bool decor)
 {
     Rng rng(seedOf(0x5C7A7E, static_cast<std::uint64_t>(number), static_cast<std::uint64_t>(attempt)));
     LevelData level;
@@ -42,7 +45,24 @@ LevelData buildLevel(int number, const UnitCatalog& catalog, int attempt)
     UnitPlacer placer(level, catalog, rng);
     placer.placeAll();
     placeBonuses(level, placer.encounters(), rng);
+    // The scenery comes last and draws from its own stream: the level is the same without it.
+    if (decor) {
+        level.decor = DecorPlacer(level, river, catalog).place();
+        level.decorPath = level.folder + "decor.dat";
+    }
     return level;
+}
+
+} // namespace
+
+LevelData buildLevel(int number, const UnitCatalog& catalog, int attempt)
+{
+    return build(number, catalog, attempt, true);
+}
+
+LevelData buildLevelWithoutDecor(int number, const UnitCatalog& catalog, int attempt)
+{
+    return build(number, catalog, attempt, false);
 }
 
 } // namespace datagen::levels

@@ -1,5 +1,7 @@
 #include "levels/LevelChecker.h"
 
+#include "levels/DecorArt.h"
+#include "levels/DecorPlacer.h"
 #include "levels/Image.h"
 #include "levels/LevelFiles.h"
 #include "levels/MapBuilder.h"
@@ -42,6 +44,33 @@ int tileOf(std::int32_t cell)
 // levels keep under 12 s; 15 s of nothing on screen is a level with a hole in it.
 constexpr float kLongestQuiet = 1500.0f;
 
+// The scenery: every prop names a piece and a layer that exist and lies on the map; nothing
+// that stands up stands in the river, and roads cross open water only on a bridge.
+void checkDecor(const LevelData& level, const UnitCatalog& catalog, std::vector<std::string>& out)
+{
+    const NVolant::Decor& d = level.decor;
+    const TerrainQuery q(level.map);
+    const float height = static_cast<float>(level.map.rows * level.map.cellSize);
+    for (std::size_t i = 0; i < d.props.size(); ++i) {
+        const NVolant::DecorProp& p = d.props[i];
+        if (p.piece < 0 || p.piece >= static_cast<int>(d.pieces.size()))
+            out.push_back(where(level, "decor prop %zu names piece %d of %zu", i, p.piece, d.pieces.size()));
+        if (p.layer < 0 || p.layer >= NVolant::DecorFile::kLayers)
+            out.push_back(where(level, "decor prop %zu is on layer %d", i, p.layer));
+        if (!(p.x >= 0 && p.x <= 800 && p.y >= 0 && p.y <= height)) {
+            out.push_back(where(level, "decor prop %zu at (%.0f, %.0f) lies off the map", i, p.x, p.y));
+            continue;
+        }
+        const int tile = q.tileAt(p.x, p.y);
+        const bool water = tile <= 0 || tiles::classify(tile) == tiles::Class::FlatWater;
+        if (water && p.layer == NVolant::kTallDecor)
+            out.push_back(where(level, "tall decor prop %zu stands in the water at (%.0f, %.0f)", i, p.x, p.y));
+        if (water && p.layer == NVolant::kWayDecor && !DecorPlacer::atBridge(level, catalog, p.x, p.y))
+            out.push_back(where(level, "road piece %zu crosses open water at (%.0f, %.0f) away from a bridge", i,
+                                p.x, p.y));
+    }
+}
+
 } // namespace
 
 std::vector<std::string> LevelChecker::check(const LevelData& level) const
@@ -57,6 +86,7 @@ std::vector<std::string> LevelChecker::check(const LevelData& level) const
     checkEnemies(level, out);
     checkBridges(level, out);
     checkBonuses(level, out);
+    checkDecor(level, m_catalog, out);
     return out;
 }
 
@@ -362,6 +392,10 @@ std::vector<std::string> LevelChecker::checkFiles(const std::string& treeRoot, i
         if (cache.emplace(s.base, Image{}).second)
             picture(s.base, tiles::kPicture, tiles::kPicture);
     picture(level.waterPath, 0, 0);
+    if (!level.decorPath.empty()) {
+        picture(decor_art::kAtlasPath, 0, 0);
+        picture(decor_art::kCloudsPath, 512, 512);
+    }
     for (std::string& s : check(level))
         out.push_back(std::move(s));
     return out;

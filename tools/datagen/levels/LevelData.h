@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/DecorFile.h"
 #include "content/LevelFiles.h"
 #include "levels/Progression.h"
 
@@ -53,6 +54,8 @@ struct LevelData {
     std::vector<BonusRecord> bonuses;
     std::vector<float> bridges; // heights of the bridges, bottom to top
     std::vector<Note> notes;
+    NVolant::Decor decor;
+    std::string decorPath; // "" for a level without scenery
 
     // Scroll at which the game ends the level: rows x cell size - 750.
     float endScroll() const { return static_cast<float>(map.rows * map.cellSize) - 750.0f; }

@@ -1,6 +1,7 @@
 #include "levels/LevelFiles.h"
 
 #include "common/DataTree.h"
+#include "levels/DecorArt.h"
 
 #include "content/CXmlNode.h"
 
@@ -49,6 +50,12 @@ std::string levelXmlText(const LevelData& level)
         node->addChild("image")->setText(s.base);
     }
     root.addChild("water")->setText(level.waterPath);
+    if (!level.decorPath.empty()) {
+        Xml::CXmlNode* decor = root.addChild("decor");
+        decor->setString("atlas", decor_art::kAtlasPath);
+        decor->setString("clouds", decor_art::kCloudsPath);
+        decor->setText(level.decorPath);
+    }
     return root.toText();
 }
 
@@ -58,6 +65,8 @@ void writeLevel(const DataTree& tree, const LevelData& level)
     tree.writeBytes(level.mapPath, LevelFiles::encodeMap(level.map));
     tree.writeBytes(level.folder + "enemies.dat", LevelFiles::encodeEnemies(level.enemies));
     tree.writeBytes(level.folder + "bonuses.dat", LevelFiles::encodeBonuses(level.bonuses));
+    if (!level.decorPath.empty())
+        tree.writeBytes(level.decorPath, NVolant::DecorFile::encode(level.decor));
 }
 
 bool readLevel(const std::string& treeRoot, int number, LevelData& out, std::string& why)
@@ -79,6 +88,8 @@ bool readLevel(const std::string& treeRoot, int number, LevelData& out, std::str
             return false;
         }
         out.mapPath = data->text();
+        if (const Xml::CXmlNode* decor = doc.findChild("decor"))
+            out.decorPath = decor->text();
         out.waterPath = water->text();
         for (const Xml::CXmlNode* t : textures->getChildren()) {
             TextureDef def{t->getString("name", ""), {}};
@@ -108,6 +119,12 @@ bool readLevel(const std::string& treeRoot, int number, LevelData& out, std::str
     if (!readBytes((fs::path(treeRoot) / (out.folder + "bonuses.dat")).string(), bytes) ||
         !LevelFiles::decodeBonuses(bytes, out.bonuses)) {
         why = out.folder + "bonuses.dat missing or its size does not match its count";
+        return false;
+    }
+    if (!out.decorPath.empty() &&
+        (!readBytes((fs::path(treeRoot) / out.decorPath).string(), bytes) ||
+         !NVolant::DecorFile::decode(bytes, out.decor))) {
+        why = out.decorPath + " missing or its size does not match its counts";
         return false;
     }
     for (const EnemyRecord& e : out.enemies)

@@ -1,6 +1,7 @@
 #include "Generators.h"
 
 #include "common/DataTree.h"
+#include "levels/DecorArt.h"
 #include "levels/Image.h"
 #include "levels/LevelBuilder.h"
 #include "levels/LevelChecker.h"
@@ -62,6 +63,8 @@ void generateLevels(const DataTree& tree)
     const levels::UnitCatalog catalog = levels::UnitCatalog::load(tree.root());
     for (const auto& [path, image] : levels::terrain_art::allPictures())
         tree.writeBytes(path, levels::encodePng(image));
+    tree.writeBytes(levels::decor_art::kAtlasPath, levels::encodePng(levels::decor_art::atlas()));
+    tree.writeBytes(levels::decor_art::kCloudsPath, levels::encodePng(levels::decor_art::clouds()));
     for (int n = 1; n <= levels::kLevels; ++n)
         levels::writeLevel(tree, levels::makeLevel(n, catalog));
 }

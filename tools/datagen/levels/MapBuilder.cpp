@@ -81,7 +81,7 @@ void buildTerrain(LevelData& level, const River& river, Rng& rng)
         if (!used.insert(l).second)
             continue;
         TextureDef t{landscapeName(l), {}};
-        for (int v = 0; v < terrain_art::kVariants; ++v)
+        for (int v : terrain_art::levelVariants(level.number, l))
             t.images.push_back(terrain_art::texturePath(l, v));
         level.textures.push_back(std::move(t));
     }

@@ -1,5 +1,6 @@
 #include "levels/PreviewRenderer.h"
 
+#include "levels/DecorArt.h"
 #include "levels/Placement.h"
 #include "levels/TileSet.h"
 
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 
 namespace datagen::levels {
 
@@ -21,6 +23,75 @@ void blend(std::uint8_t* d, const std::uint8_t* s, float a)
 {
     for (int c = 0; c < 3; ++c)
         d[c] = static_cast<std::uint8_t>(std::lround(d[c] + (s[c] - d[c]) * a));
+}
+
+// A premultiplied cairo surface of one atlas piece with every pixel multiplied by a colour.
+cairo_surface_t* tintedPiece(const Image& atlas, const NVolant::DecorPiece& r, std::uint32_t colour)
+{
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, r.width, r.height);
+    cairo_surface_flush(s);
+    unsigned char* pix = cairo_image_surface_get_data(s);
+    const int st = cairo_image_surface_get_stride(s);
+    const std::uint32_t k[4] = {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF, colour >> 24};
+    for (int y = 0; y < r.height; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(pix + static_cast<std::size_t>(y) * st);
+        for (int x = 0; x < r.width; ++x) {
+            const int ax = r.x + x, ay = r.y + y;
+            if (ax < 0 || ay < 0 || ax >= atlas.width || ay >= atlas.height) {
+                row[x] = 0;
+                continue;
+            }
+            const std::uint8_t* p = atlas.at(ax, ay);
+            const std::uint32_t a = p[3] * k[3] / 255;
+            const std::uint32_t c0 = p[0] * k[0] / 255 * a / 255, c1 = p[1] * k[1] / 255 * a / 255,
+                                c2 = p[2] * k[2] / 255 * a / 255;
+            row[x] = (a << 24) | (c0 << 16) | (c1 << 8) | c2;
+        }
+    }
+    cairo_surface_mark_dirty(s);
+    return s;
+}
+
+// The decor as the game draws it: layer by layer, within a layer from the top of the level
+// down, each piece centred on its place, scaled and turned about its centre, smoothed.
+void drawDecor(cairo_t* cr, const NVolant::Decor& decor, int strips)
+{
+    if (decor.props.empty())
+        return;
+    const Image atlas = decor_art::atlas();
+    std::vector<const NVolant::DecorProp*> order;
+    for (const auto& p : decor.props)
+        if (NVolant::DecorFile::usable(p, decor.pieces))
+            order.push_back(&p);
+    std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
+        return a->layer != b->layer ? a->layer < b->layer : a->y > b->y;
+    });
+    std::map<std::pair<int, std::uint32_t>, cairo_surface_t*> cache;
+    for (const NVolant::DecorProp* p : order) {
+        const NVolant::DecorPiece& r = decor.pieces[static_cast<std::size_t>(p->piece)];
+        cairo_surface_t*& surface = cache[{p->piece, p->colour}];
+        if (!surface)
+            surface = tintedPiece(atlas, r, p->colour);
+        const double reach = 0.75 * std::hypot(r.width, r.height) * p->scale;
+        for (int s = 0; s < strips; ++s) {
+            const double lo = static_cast<double>(s) * kStrip, hi = lo + kStrip;
+            if (p->y + reach < lo || p->y - reach > hi)
+                continue;
+            const double x0 = kGap + s * (kWidth + kGap);
+            cairo_save(cr);
+            cairo_rectangle(cr, x0, 40, kWidth, kStrip);
+            cairo_clip(cr);
+            cairo_translate(cr, x0 + p->x, 40 + (kStrip - 1) - (p->y - lo));
+            cairo_rotate(cr, -p->angle * 3.14159265358979 / 180);
+            cairo_scale(cr, p->scale, p->scale);
+            cairo_set_source_surface(cr, surface, -r.width / 2.0, -r.height / 2.0);
+            cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+            cairo_paint(cr);
+            cairo_restore(cr);
+        }
+    }
+    for (auto& [key, surface] : cache)
+        cairo_surface_destroy(surface);
 }
 
 } // namespace
@@ -127,6 +198,7 @@ Image renderPreview(const LevelData& level, const ComposedTerrain& terrain, cons
         }
     }
     cairo_surface_mark_dirty(surface);
+    drawDecor(cr, level.decor, strips);
 
     // World point to picture point; false when it lies in no strip.
     auto place = [&](float wx, float wy, double& px, double& py) {

@@ -56,6 +56,10 @@ inline bool isGroundTile(int tile)
     return c == Class::FullLand || c == Class::FlatLand || c == Class::Gradient;
 }
 
+// How much land a configuration has at (u, t) of its cell, both 0..1, t from the bottom: the
+// corner values interpolated, bent into an irregular bank. On an edge it depends only on the
+// edge's two corners, so the cells sharing that edge agree; the shore lies at 1/2.
+float landAt(int config, float u, float t);
 // Alpha (0..255) of pixel (px, py) of a tile, py counted from the top of the block.
 std::uint8_t alphaAt(int tile, int px, int py);
 // The base picture: RGBA, kPicture x kPicture, grey with the tile alphas.

@@ -72,6 +72,17 @@ TEST(GeneratedLevels, FilesReadBackAsBuiltAndRebuildTheSame)
         ASSERT_EQ(back.sectors.size(), built.sectors.size());
         EXPECT_EQ(back.textures.size(), built.textures.size());
         EXPECT_EQ(back.waterPath, built.waterPath);
+        EXPECT_EQ(back.decorPath, built.decorPath);
+        EXPECT_EQ(back.decor, built.decor);
+    }
+    // Every level's scenery reads back exactly as written and keeps the checker's rules.
+    const LevelChecker checker(testCatalog());
+    for (int n = 1; n <= 30; ++n) {
+        NVolant::Decor back;
+        ASSERT_TRUE(NVolant::DecorFile::decode(NVolant::DecorFile::encode(level(n).decor), back)) << n;
+        EXPECT_EQ(back, level(n).decor) << n;
+        EXPECT_FALSE(back.props.empty()) << n;
+        EXPECT_TRUE(checker.check(level(n)).empty()) << n;
     }
     const LevelData again = makeLevel(7, testCatalog());
     EXPECT_EQ(LevelFiles::encodeMap(again.map), LevelFiles::encodeMap(level(7).map));
@@ -81,6 +92,28 @@ TEST(GeneratedLevels, FilesReadBackAsBuiltAndRebuildTheSame)
     EXPECT_EQ(encodePng(terrain_art::texture(Landscape::Forest, 3)),
               encodePng(terrain_art::texture(Landscape::Forest, 3)));
     EXPECT_EQ(encodePng(terrain_art::water(Water::Cold)), encodePng(terrain_art::water(Water::Cold)));
+}
+
+// The game's random draws while it composes a sector depend on how many pictures a texture lists:
+// every list keeps twelve, all from the pool in the data tree.
+TEST(GeneratedLevels, EveryTextureListsTwelvePicturesOfThePool)
+{
+    const std::map<std::string, Image> pictures = terrain_art::allPictures();
+    std::map<std::string, std::set<std::vector<std::string>>> listsOf;
+    for (int n = 1; n <= 30; ++n) {
+        LevelData back;
+        std::string why;
+        ASSERT_TRUE(readLevel(built().dir.path(), n, back, why)) << why;
+        ASSERT_FALSE(back.textures.empty());
+        for (const TextureDef& t : back.textures) {
+            EXPECT_EQ(t.images.size(), 12u) << "level " << n << " " << t.name;
+            for (const std::string& p : t.images)
+                EXPECT_TRUE(pictures.count(p)) << p;
+            EXPECT_EQ(std::set<std::string>(t.images.begin(), t.images.end()).size(), t.images.size());
+            listsOf[t.name].insert(t.images);
+        }
+    }
+    EXPECT_GT(listsOf["grass"].size(), 1u) << "levels of one landscape show different subsets";
 }
 
 TEST(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)

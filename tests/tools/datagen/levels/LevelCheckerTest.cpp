@@ -26,6 +26,23 @@ void sortByPosition(LevelData& level)
                      [](const EnemyRecord& a, const EnemyRecord& b) { return a.position.y < b.position.y; });
 }
 
+// Moves the first prop of a layer onto open water halfway between two bridges.
+void putOnWater(LevelData& l, NVolant::DecorLayer layer)
+{
+    const TerrainQuery q(l.map);
+    const float y = (l.bridges[0] + l.bridges[1]) / 2;
+    for (NVolant::DecorProp& p : l.decor.props) {
+        if (p.layer != layer)
+            continue;
+        for (float x = 0; x < 800; x += 8)
+            if (q.emptyAt(x, y)) {
+                p.x = x;
+                p.y = y;
+                return;
+            }
+    }
+}
+
 // One way to break a rule in a good level, and what the checker must say about it.
 struct Breach {
     const char* what;
@@ -111,6 +128,15 @@ const Breach kBreaches[] = {
          l.bonuses.push_back({11, Vector4(400, 3000)});
      },
      "has kind 11"},
+    {"a decor prop naming a piece past the table", [](LevelData& l) { l.decor.props.front().piece = 999; },
+     "names piece 999"},
+    {"a decor prop on a layer above the tall one", [](LevelData& l) { l.decor.props.front().layer = 4; },
+     "is on layer 4"},
+    {"a decor prop beyond the right edge", [](LevelData& l) { l.decor.props.front().x = 801; },
+     "lies off the map"},
+    {"a tree in midstream", [](LevelData& l) { putOnWater(l, NVolant::kTallDecor); }, "stands in the water"},
+    {"a road piece on open water far from any bridge", [](LevelData& l) { putOnWater(l, NVolant::kWayDecor); },
+     "crosses open water"},
 };
 
 TEST(LevelChecker, AcceptsAGeneratedLevelAndNamesEveryBrokenRule)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -63,6 +64,41 @@ TEST(TileSet, NeighboursSharingCornersMeetWithoutASeam)
                     << "configs " << a << " and " << right << " at row " << i;
                 EXPECT_NEAR(alphaOfConfig(a, i, 0), alphaOfConfig(above, i, kCell - 1), 40)
                     << "configs " << a << " and " << above << " at column " << i;
+            }
+        }
+    }
+}
+
+// Every pair of configurations that can share an edge: the land value along it is the same
+// seen from both cells, and a shore tile next to a full or an empty cell is whole land or clear
+// water along their common edge.
+TEST(TileSet, EveryEdgeMatchesItsNeighbourExactly)
+{
+    auto corner = [](int cfg, int i) { return (cfg >> (2 * i)) & 3; };
+    for (int a = 0; a < kConfigs; ++a) {
+        const int bl = corner(a, 0), br = corner(a, 1), tl = corner(a, 2), tr = corner(a, 3);
+        for (int free = 0; free < 16; ++free) {
+            const int right = config(br, free & 3, tr, free >> 2);
+            const int above = config(tl, tr, free & 3, free >> 2);
+            for (int i = 0; i <= 64; ++i) {
+                const float s = static_cast<float>(i) / 64;
+                ASSERT_NEAR(landAt(a, 1, s), landAt(right, 0, s), 1e-5) << a << " left of " << right;
+                ASSERT_NEAR(landAt(a, s, 1), landAt(above, s, 0), 1e-5) << a << " below " << above;
+            }
+        }
+        if (shapeOf(a) != Shape::Shore)
+            continue;
+        // Edges with both corners on one side: bottom, top, left, right.
+        const int ends[4][2] = {{bl, br}, {tl, tr}, {bl, tl}, {br, tr}};
+        for (int e = 0; e < 4; ++e) {
+            const int lo = std::min(ends[e][0], ends[e][1]), hi = std::max(ends[e][0], ends[e][1]);
+            if (lo <= 1 && hi >= 2)
+                continue;
+            const int want = lo >= 2 ? 255 : 0;
+            for (int i = 0; i < kCell; ++i) {
+                const int x = e < 2 ? i : (e == 2 ? 0 : kCell - 1);
+                const int y = e >= 2 ? i : (e == 0 ? kCell - 1 : 0);
+                EXPECT_EQ(alphaAt(shoreTile(a), x, y), want) << "config " << a << " edge " << e << " at " << i;
             }
         }
     }
