@@ -22,6 +22,7 @@ AppOptions computerRun(const CommandLine& line)
     options.windowed = line.windowed >= 0 ? line.windowed : 1;
     options.writeSaveFile = false;
     options.frameCap = !line.headless;
+    options.draw = !line.undrawn;
     return options;
 }
 

@@ -82,6 +82,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
             line.autopilot = true;
         } else if (a == "--headless") {
             line.headless = true;
+        } else if (a == "--undrawn") {
+            line.undrawn = true;
         } else if (is(a, "--renderer")) {
             if (value(i, "--renderer", v))
                 line.renderer = v;
@@ -114,8 +116,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
         return line;
     if (line.autopilot && !line.replayPath.empty())
         line.error = "--autopilot and --replay exclude each other";
-    else if (!line.autopilot && (levelsGiven || seedGiven || pilotGiven || !line.recordPath.empty()))
-        line.error = "--levels, --seed, --pilot and --record go with --autopilot";
+    else if (!line.autopilot && (levelsGiven || seedGiven || pilotGiven || line.undrawn || !line.recordPath.empty()))
+        line.error = "--levels, --seed, --pilot, --undrawn and --record go with --autopilot";
     else if (line.headless && !line.autopilot && line.replayPath.empty())
         line.error = "--headless goes with --autopilot or --replay";
     else if (!line.recordPath.empty() && line.firstLevel != line.lastLevel)
@@ -147,6 +149,8 @@ std::string CommandLine::usage()
            "                    world checksum (exit status 1 when it ends otherwise than\n"
            "                    recorded)\n"
            "  --headless        with --autopilot or --replay: no window, no sound, no frame cap\n"
+           "  --undrawn         with --autopilot: step the world without drawing it (the same\n"
+           "                    flights, many times faster)\n"
            "\n"
            "  --version         print the version and leave\n"
            "  -h, --help        print this help and leave\n"

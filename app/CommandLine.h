@@ -21,6 +21,8 @@ struct CommandLine {
     int lastLevel = 1;
     // No window and no sound device; no frame cap.
     bool headless = false;
+    // The autopilot's frames step the world without being drawn.
+    bool undrawn = false;
     std::uint32_t seed = 0;
     // Who flies: "ace" (the autopilot at its best), "expert", "average" or "novice".
     std::string pilot = "ace";

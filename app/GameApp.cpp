@@ -72,6 +72,7 @@ GameApp::GameApp(std::unique_ptr<ScreenKit> kit, AppOptions options)
         platformWindow()->setFrameRateCap(-1);
         setDisplayClock(nullptr);
     }
+    setDrawing(m_options.draw);
     setWindowIcon();
 
     setImageFileReader([](const std::string& name) {

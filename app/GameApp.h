@@ -28,6 +28,8 @@ struct AppOptions {
     bool writeSaveFile = true;
     // Without a frame cap the loop runs as fast as it can (headless runs).
     bool frameCap = true;
+    // Without drawing, frames only step the world (computer flights that want the outcome alone).
+    bool draw = true;
 };
 
 // The application: starts everything up in its constructor, owns every screen, passes input to

@@ -66,13 +66,15 @@ void Window::frame()
         update(kFrameStep);
     m_updateMs = getRealMilliseconds() - start;
     KDrawBlend::set(m_displayClock ? std::optional<float>(tick.blend) : std::nullopt);
-    if (m_window) {
-        m_window->setViewTransform(0, 0, 0, 1, true);
-        m_window->setClearColor(0, 0, 0, 1);
+    if (m_drawing) {
+        if (m_window) {
+            m_window->setViewTransform(0, 0, 0, 1, true);
+            m_window->setClearColor(0, 0, 0, 1);
+        }
+        draw();
+        if (m_window)
+            m_window->presentFrame(true, false);
     }
-    draw();
-    if (m_window)
-        m_window->presentFrame(true, false);
     m_frameMs = getRealMilliseconds() - start;
     beforeInput();
     if (m_window)

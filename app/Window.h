@@ -38,6 +38,9 @@ public:
     // steps due by then and draws between the last two. Null: one step a frame.
     void setDisplayClock(std::function<double()> clock);
     bool isPacedByDisplay() const { return static_cast<bool>(m_displayClock); }
+    // Off: frames step the world and take input but draw and show nothing (computer flights that
+    // only want the outcome; drawing never changes the world).
+    void setDrawing(bool on) { m_drawing = on; }
 
     bool isFullScreen() const { return !m_windowed; }
     void setFullScreen();
@@ -76,6 +79,7 @@ private:
 
     std::unique_ptr<KWindow> m_window;
     bool m_windowed = false;
+    bool m_drawing = true;
     float m_fps = 0.0f;
     std::uint32_t m_frameCount = 0;
     float m_lastMeasure = 0.0f;

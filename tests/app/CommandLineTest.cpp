@@ -29,7 +29,14 @@ TEST(CommandLine, AutopilotTakesLevelsSeedHeadlessAndRecord)
     EXPECT_EQ(one.lastLevel, 30);
     EXPECT_EQ(one.recordPath, "f.replay");
 
+    const CommandLine person = parse({"--autopilot", "--pilot", "novice", "--undrawn"});
+    EXPECT_TRUE(person.error.empty()) << person.error;
+    EXPECT_EQ(person.pilot, "novice");
+    EXPECT_TRUE(person.undrawn);
+
     const CommandLine plain = parse({"--autopilot"});
+    EXPECT_EQ(plain.pilot, "ace");
+    EXPECT_FALSE(plain.undrawn);
     EXPECT_EQ(plain.firstLevel, 1);
     EXPECT_EQ(plain.lastLevel, 1);
     EXPECT_EQ(plain.seed, 0u);
@@ -52,6 +59,10 @@ TEST(CommandLine, BadRangesAndLonelyOptionsAreRefused)
              {"--autopilot", "--seed", "12x"},
              {"--autopilot", "--levels", "1-2", "--record", "x"},
              {"--autopilot", "--replay", "x"},
+             {"--autopilot", "--pilot", "beginner"},
+             {"--autopilot", "--pilot"},
+             {"--pilot", "expert"},
+             {"--undrawn"},
              {"--levels", "1-2"},
              {"--seed", "3"},
              {"--record", "x"},
@@ -77,7 +88,7 @@ TEST(CommandLine, ReplayWindowModesAndHelp)
     // Help wins over whatever else is on the line, so a confused player always gets it.
     EXPECT_TRUE(parse({"--levels", "1-2", "--help"}).help);
     const std::string usage = CommandLine::usage();
-    for (const char* option : {"--autopilot", "--levels", "--seed", "--record", "--replay", "--headless",
+    for (const char* option : {"--autopilot", "--levels", "--seed", "--pilot", "--undrawn", "--record", "--replay", "--headless",
                                "--windowed", "--fullscreen", "--version", "--renderer"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
 }
