@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -84,18 +85,22 @@ protected:
 TEST_F(TerrainDecorTest, PropsAreDrawnCentredTurnedScaledAndTintedWhereTheyStand)
 {
     writeLevel({prop(0, kTallDecor, 300, 300), prop(1, kGroundDecor, 500, 300, 0, 2, 0xFF0080FFu),
-                prop(2, kGroundDecor, 650, 300, 90, 2), prop(1, kGroundDecor, 300, 300, 0, 3)});
+                prop(2, kGroundDecor, 650, 300, 90, 2), prop(1, kGroundDecor, 300, 300, 0, 3),
+                prop(2, kGroundDecor, 150, 300, 45, 2)});
     Terrain terrain;
     terrain.load(*archive, "levels/99/level.xml", random);
     ASSERT_NE(terrain.decor(), nullptr);
-    EXPECT_EQ(terrain.decor()->propCount(), 4u);
+    EXPECT_EQ(terrain.decor()->propCount(), 5u);
 
     Frame frame = drawn(terrain, 0);
     // The red square, 16 pixels about its centre, over the larger white square of a lower layer.
     EXPECT_TRUE(red(frame.at(300, 300)));
     EXPECT_TRUE(red(frame.at(293, 307)));
-    const auto around = frame.at(311, 300);
-    EXPECT_TRUE(around.r > 240 && around.g > 240 && around.b > 240);
+    // The white square's edges, also where they reach past its centre's band of the level.
+    for (const auto& [x, y] : {std::pair{311, 300}, std::pair{310, 277}, std::pair{290, 322}}) {
+        const auto white = frame.at(x, y);
+        EXPECT_TRUE(white.r > 240 && white.g > 240 && white.b > 240) << x << "," << y;
+    }
     // The white square scaled twice and tinted orange (red in the colour's lowest byte).
     const auto orange = frame.at(514, 286);
     EXPECT_TRUE(orange.r > 240 && std::abs(orange.g - 128) < 3 && orange.b < 10);
@@ -107,6 +112,10 @@ TEST_F(TerrainDecorTest, PropsAreDrawnCentredTurnedScaledAndTintedWhereTheyStand
     }
     EXPECT_TRUE(water(frame.at(656, 300)));
     EXPECT_TRUE(water(frame.at(650, 318)));
+    // Turned an eighth counter-clockwise: its right end rises.
+    EXPECT_GT(frame.at(158, 292).b, 240);
+    EXPECT_TRUE(water(frame.at(158, 308)));
+    EXPECT_TRUE(water(frame.at(165, 285))); // beyond its end
 
     // Scenery moves with the ground; out of sight nothing of it is drawn.
     frame = drawn(terrain, 100);
@@ -114,7 +123,7 @@ TEST_F(TerrainDecorTest, PropsAreDrawnCentredTurnedScaledAndTintedWhereTheyStand
     // A prop whose centre is off the screen still shows the part that reaches into it.
     EXPECT_TRUE(red(drawn(terrain, 306).at(300, 599)));
     EXPECT_TRUE(red(drawn(terrain, -306).at(300, 0)));
-    EXPECT_EQ(terrain.decor()->visibleCount(100), 4u);
+    EXPECT_EQ(terrain.decor()->visibleCount(100), 5u);
     EXPECT_EQ(terrain.decor()->visibleCount(2000), 0u);
 }
 
