@@ -249,7 +249,7 @@ PlayerControls Autopilot::next(const GameField& field)
         const float sx = e->position().x - cam.x;
         if (sy < -40.0f || sy > here.y - 30.0f || sx < 0.0f || sx > 800.0f)
             continue;
-        if (m_skill.human() && !notices(enemyKey(e->id())))
+        if (!notices(enemyKey(e->id())))
             continue;
         ++targetsOnScreen;
         float score = std::fabs(sx - here.x) + 0.35f * (here.y - sy);
@@ -272,7 +272,7 @@ PlayerControls Autopilot::next(const GameField& field)
             const float sx = b->position().x - cam.x;
             if (sy < 60.0f || sy > kMaxY + 20.0f || sx < 0.0f || sx > 800.0f)
                 continue;
-            if (m_skill.human() && !notices(bonusKey(b->position())))
+            if (!notices(bonusKey(b->position())))
                 continue;
             const float d = std::fabs(sx - here.x) + std::fabs(sy - here.y);
             if (d < nearest) {
@@ -323,7 +323,7 @@ PlayerControls Autopilot::next(const GameField& field)
         const float sx = e->position().x - cam.x + misjudged(e->id());
         if (sy < 0.0f || sy > here.y)
             continue;
-        if (m_skill.human() && !notices(enemyKey(e->id())))
+        if (!notices(enemyKey(e->id())))
             continue;
         const float reach = 0.5f * e->sprite().frameWidth + 12.0f;
         if (std::fabs(sx - here.x) < reach) {

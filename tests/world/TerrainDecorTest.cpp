@@ -1,4 +1,5 @@
 #include "content/DecorFile.h"
+#include "content/LevelFiles.h"
 #include "content/Random.h"
 #include "world/CloudShadows.h"
 #include "world/Terrain.h"
@@ -20,16 +21,9 @@ class TerrainDecorTest : public WorldFixture {
 protected:
     void writeLevel(const std::vector<DecorProp>& props, bool withDecor = true, bool withClouds = false)
     {
-        std::vector<std::uint8_t> map;
-        auto put = [&map](std::int32_t v) {
-            for (int s = 0; s < 32; s += 8)
-                map.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> s));
-        };
-        for (const std::int32_t v : {1, 100, 32})
-            put(v);
-        for (int r = 0; r < 100; ++r)
-            put(r == 0 ? 11 : 0);
-        data.write("levels/99/map.dat", map);
+        std::vector<std::int32_t> cells(100, 0);
+        cells[0] = 11;
+        data.write("levels/99/map.dat", LevelFiles::encodeMap({1, 100, 32, cells}));
         writePng("levels/99/base.png", 32, 512, solid(32, 512, 0, 0, 0, 255));
         writePng("levels/99/grass.png", 32, 32, solid(32, 32, 30, 200, 40));
         writePng("levels/99/water.png", 64, 64, solid(64, 64, 20, 40, 220));

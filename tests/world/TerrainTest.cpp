@@ -1,4 +1,5 @@
 #include "content/BrokenInstallation.h"
+#include "content/LevelFiles.h"
 #include "platform/KGraphic.h"
 #include "gameplay/CollitionPoints.h"
 #include "content/Random.h"
@@ -9,20 +10,9 @@
 
 namespace {
 
-std::vector<std::uint8_t> mapBytes(int columns, int rows, int cellSize,
-                                   const std::vector<std::int32_t>& cells)
+std::vector<std::uint8_t> mapBytes(int columns, int rows, int cellSize, const std::vector<std::int32_t>& cells)
 {
-    std::vector<std::uint8_t> out;
-    auto put = [&out](std::int32_t v) {
-        for (int s = 0; s < 32; s += 8)
-            out.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> s));
-    };
-    put(columns);
-    put(rows);
-    put(cellSize);
-    for (std::int32_t c : cells)
-        put(c);
-    return out;
+    return NVolant::LevelFiles::encodeMap({columns, rows, cellSize, cells});
 }
 
 class TerrainTest : public WorldFixture {

@@ -116,19 +116,7 @@ void deathMap(cairo_t* cr, const BalanceTable& table, const std::vector<FlightLi
     const double stripW = w / kStrips;
     const double stripH = static_cast<double>(height) / kStrips;
     const double scale = std::min(stripW / 800.0, h / stripH);
-    cairo_surface_t* picture = nullptr;
-    if (ground) {
-        picture = cairo_image_surface_create(CAIRO_FORMAT_RGB24, ground->width, ground->height);
-        unsigned char* data = cairo_image_surface_get_data(picture);
-        const int stride = cairo_image_surface_get_stride(picture);
-        for (int y = 0; y < ground->height; ++y)
-            for (int x = 0; x < ground->width; ++x) {
-                const std::uint8_t* p = ground->at(x, y);
-                auto* out = reinterpret_cast<std::uint32_t*>(data + static_cast<std::size_t>(y) * stride) + x;
-                *out = (static_cast<std::uint32_t>(p[0]) << 16) | (static_cast<std::uint32_t>(p[1]) << 8) | p[2];
-            }
-        cairo_surface_mark_dirty(picture);
-    }
+    cairo_surface_t* picture = ground ? datagen::levels::toSurface(*ground) : nullptr;
     for (int s = 0; s < kStrips; ++s) {
         const double sx = x0 + s * stripW;
         if (picture) {
@@ -179,20 +167,7 @@ Image plotBalance(const BalanceTable& table, const std::vector<FlightLine>& flig
     chart(cr, table, 70, 60, 620, 680);
     deathMap(cr, table, flights, hardestGround, 760, 60, 620, 740);
     cairo_destroy(cr);
-    cairo_surface_flush(surface);
-
-    Image out(kWidth, kHeight);
-    const unsigned char* data = cairo_image_surface_get_data(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) {
-            const std::uint32_t v = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::size_t>(y) * stride)[x];
-            std::uint8_t* p = out.at(x, y);
-            p[0] = static_cast<std::uint8_t>(v >> 16);
-            p[1] = static_cast<std::uint8_t>(v >> 8);
-            p[2] = static_cast<std::uint8_t>(v);
-            p[3] = 255;
-        }
+    Image out = datagen::levels::fromSurface(surface);
     cairo_surface_destroy(surface);
     return out;
 }

@@ -34,7 +34,7 @@ cairo_status_t readBytes(void* closure, unsigned char* data, unsigned int length
 
 } // namespace
 
-std::vector<std::uint8_t> encodePng(const Image& image)
+cairo_surface_t* toSurface(const Image& image)
 {
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height);
     cairo_surface_flush(s);
@@ -50,6 +50,35 @@ std::vector<std::uint8_t> encodePng(const Image& image)
         }
     }
     cairo_surface_mark_dirty(s);
+    return s;
+}
+
+Image fromSurface(cairo_surface_t* surface)
+{
+    const cairo_format_t format = cairo_image_surface_get_format(surface);
+    Image out(cairo_image_surface_get_width(surface), cairo_image_surface_get_height(surface));
+    cairo_surface_flush(surface);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < out.height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::size_t>(y) * stride);
+        for (int x = 0; x < out.width; ++x) {
+            const std::uint32_t v = row[x];
+            std::uint8_t* p = out.at(x, y);
+            const std::uint32_t a = format == CAIRO_FORMAT_RGB24 ? 255 : v >> 24;
+            auto un = [a](std::uint32_t c) { return a == 0 ? 0u : std::min(255u, (c * 255 + a / 2) / a); };
+            p[0] = static_cast<std::uint8_t>(un((v >> 16) & 255));
+            p[1] = static_cast<std::uint8_t>(un((v >> 8) & 255));
+            p[2] = static_cast<std::uint8_t>(un(v & 255));
+            p[3] = static_cast<std::uint8_t>(a);
+        }
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> encodePng(const Image& image)
+{
+    cairo_surface_t* s = toSurface(image);
     std::vector<std::uint8_t> out;
     cairo_surface_write_to_png_stream(s, appendBytes, &out);
     cairo_surface_destroy(s);
@@ -64,24 +93,7 @@ bool decodePng(std::span<const std::uint8_t> bytes, Image& out)
         cairo_surface_destroy(s);
         return false;
     }
-    const cairo_format_t format = cairo_image_surface_get_format(s);
-    out = Image(cairo_image_surface_get_width(s), cairo_image_surface_get_height(s));
-    cairo_surface_flush(s);
-    const unsigned char* data = cairo_image_surface_get_data(s);
-    const int stride = cairo_image_surface_get_stride(s);
-    for (int y = 0; y < out.height; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::size_t>(y) * stride);
-        for (int x = 0; x < out.width; ++x) {
-            const std::uint32_t v = row[x];
-            std::uint8_t* p = out.at(x, y);
-            const std::uint32_t a = format == CAIRO_FORMAT_RGB24 ? 255 : v >> 24;
-            auto un = [a](std::uint32_t c) { return a == 0 ? 0u : std::min(255u, (c * 255 + a / 2) / a); };
-            p[0] = static_cast<std::uint8_t>(un((v >> 16) & 255));
-            p[1] = static_cast<std::uint8_t>(un((v >> 8) & 255));
-            p[2] = static_cast<std::uint8_t>(un(v & 255));
-            p[3] = static_cast<std::uint8_t>(a);
-        }
-    }
+    out = fromSurface(s);
     cairo_surface_destroy(s);
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cairo.h>
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -21,6 +23,11 @@ struct Image {
         return &rgba[(static_cast<std::size_t>(y) * width + x) * 4];
     }
 };
+
+// A new cairo surface (premultiplied ARGB32) holding the picture, and a picture from a surface;
+// the caller destroys the surface.
+cairo_surface_t* toSurface(const Image& image);
+Image fromSurface(cairo_surface_t* surface);
 
 std::vector<std::uint8_t> encodePng(const Image& image);
 bool decodePng(std::span<const std::uint8_t> bytes, Image& out);
