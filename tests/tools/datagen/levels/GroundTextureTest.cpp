@@ -99,15 +99,4 @@ INSTANTIATE_TEST_SUITE_P(EveryLandscape, GroundTexture,
                              return std::string(landscapeName(info.param));
                          });
 
-TEST(GroundTextureShare, NoneOnTheEdgesAllInside)
-{
-    for (int i = 0; i < kN; ++i) {
-        EXPECT_EQ(ground::ownShare(0, i), 0);
-        EXPECT_EQ(ground::ownShare(kN - 1, i), 0);
-        EXPECT_EQ(ground::ownShare(i, 0), 0);
-        EXPECT_EQ(ground::ownShare(i, kN - 1), 0);
-    }
-    EXPECT_EQ(ground::ownShare(kN / 2, kN / 2), 1);
-}
-
 } // namespace
