@@ -20,7 +20,7 @@ using GamepadJourney = AppFixture;
 
 TEST_F(GamepadJourney, ANewPlayerNamesAProfileFliesTheFirstLevelToItsEndAndLeaves)
 {
-    attachPad();
+    attachPad(); // before the window opens: it works from the first frame
     start();
     ASSERT_TRUE(app->started());
     app->frame();

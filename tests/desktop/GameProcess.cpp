@@ -4,6 +4,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -109,4 +110,29 @@ std::vector<std::string> filesBelow(const std::string& folder)
             files.push_back(std::filesystem::relative(it->path(), folder).string());
     std::sort(files.begin(), files.end());
     return files;
+}
+
+std::string buildFolder()
+{
+    const char* build = std::getenv("SKYVANE_BUILD_DIR");
+    return build ? build : ".";
+}
+
+std::unique_ptr<GameProcess> startGame(const std::string& program, const std::string& folder,
+                                       const std::string& home, const std::string& stderrFile,
+                                       const std::string& videoDriver)
+{
+    std::filesystem::create_directories(home + "/run");
+    std::filesystem::permissions(home + "/run", std::filesystem::perms::owner_all);
+    std::map<std::string, std::string> env = {{"HOME", home},
+                                              {"XDG_DATA_HOME", home + "/.local/share"},
+                                              {"XDG_RUNTIME_DIR", home + "/run"},
+                                              {"SDL_AUDIODRIVER", "dummy"},
+                                              {"PATH", "/usr/bin:/bin"}};
+    if (!videoDriver.empty())
+        env["SDL_VIDEODRIVER"] = videoDriver;
+    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
+        if (const char* value = std::getenv(name))
+            env[name] = value;
+    return std::make_unique<GameProcess>(program, folder, env, stderrFile);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -40,3 +41,11 @@ CommandResult runCommand(const std::string& command);
 std::vector<std::string> linesOf(const std::string& path);
 // Every file below folder, as paths relative to it, sorted.
 std::vector<std::string> filesBelow(const std::string& folder);
+
+// The build folder the tests run in (SKYVANE_BUILD_DIR, else the working directory).
+std::string buildFolder();
+// The game started from folder in a desktop session without a display server, home at home, the
+// sound off, the video driver given (none when empty); sanitizer settings pass through.
+std::unique_ptr<GameProcess> startGame(const std::string& program, const std::string& folder,
+                                       const std::string& home, const std::string& stderrFile,
+                                       const std::string& videoDriver);

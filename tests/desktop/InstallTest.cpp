@@ -7,20 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string buildFolder()
-{
-    const char* build = std::getenv("SKYVANE_BUILD_DIR");
-    return build ? build : ".";
-}
 
 std::vector<int> iconSizes()
 {
@@ -30,27 +22,6 @@ std::vector<int> iconSizes()
     while (std::getline(in, size, ','))
         sizes.push_back(std::stoi(size));
     return sizes;
-}
-
-// The game started from folder in a desktop session without a display server, home at home, the
-// sound off; sanitizer settings pass through.
-std::unique_ptr<GameProcess> start(const std::string& program, const std::string& folder,
-                                   const std::string& home, const std::string& stderrFile,
-                                   const std::string& videoDriver)
-{
-    fs::create_directories(home + "/run");
-    fs::permissions(home + "/run", fs::perms::owner_all);
-    std::map<std::string, std::string> env = {{"HOME", home},
-                                              {"XDG_DATA_HOME", home + "/.local/share"},
-                                              {"XDG_RUNTIME_DIR", home + "/run"},
-                                              {"SDL_AUDIODRIVER", "dummy"},
-                                              {"PATH", "/usr/bin:/bin"}};
-    if (!videoDriver.empty())
-        env["SDL_VIDEODRIVER"] = videoDriver;
-    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
-        if (const char* value = std::getenv(name))
-            env[name] = value;
-    return std::make_unique<GameProcess>(program, folder, env, stderrFile);
 }
 
 // One staging of "cmake --install" (DESTDIR, the configured prefix) shared by the tests below.
@@ -103,7 +74,7 @@ TEST_F(StagedInstall, TheGameRunsFromAnyFolderAndWritesOnlyInTheUsersFolder)
 {
     TempDir elsewhere, home, logs;
     const std::vector<std::string> before = filesBelow(s_stage->path());
-    auto game = start(binary(), elsewhere.path(), home.path(), logs.file("stderr"), "dummy");
+    auto game = startGame(binary(), elsewhere.path(), home.path(), logs.file("stderr"), "dummy");
     ASSERT_TRUE(game->started());
     // Without its data it would have left at once.
     EXPECT_FALSE(game->waitForExit(4.0)) << "stderr: " << logs.read("stderr");
@@ -140,7 +111,7 @@ TEST_F(StagedInstall, WithoutADisplayOrItsDataTheGameSaysSoInOneLineAndFails)
         if (c.status == 2 && fs::exists(SKYVANE_INSTALLED_DATA "/data.pk"))
             continue; // a game installed on this machine would be found instead
         TempDir home, logs;
-        auto game = start(c.program, home.path(), home.path(), logs.file("stderr"), c.driver);
+        auto game = startGame(c.program, home.path(), home.path(), logs.file("stderr"), c.driver);
         ASSERT_TRUE(game->waitForExit(30.0));
         EXPECT_EQ(game->exitStatus(), c.status);
         const std::vector<std::string> lines = linesOf(logs.file("stderr"));

@@ -8,20 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string buildFolder()
-{
-    const char* build = std::getenv("SKYVANE_BUILD_DIR");
-    return build ? build : ".";
-}
 
 std::string trimmed(std::string text)
 {
@@ -95,22 +87,11 @@ TEST(DebianPackage, InstallsTheGameWithEverythingItNeedsAndTheGameFindsItsData)
     // Started from elsewhere the game finds its data pack in the unpacked tree: without it, it
     // would leave at once with status 2.
     TempDir home, logs;
-    fs::create_directories(home.file("run"));
-    fs::permissions(home.file("run"), fs::perms::owner_all);
-    std::map<std::string, std::string> env = {{"HOME", home.path()},
-                                              {"XDG_DATA_HOME", home.file(".local/share")},
-                                              {"XDG_RUNTIME_DIR", home.file("run")},
-                                              {"SDL_VIDEODRIVER", "dummy"},
-                                              {"SDL_AUDIODRIVER", "dummy"},
-                                              {"PATH", "/usr/bin:/bin"}};
-    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
-        if (const char* value = std::getenv(name))
-            env[name] = value;
-    GameProcess running(game, home.path(), env, logs.file("stderr"));
-    ASSERT_TRUE(running.started());
-    EXPECT_FALSE(running.waitForExit(3.0)) << logs.read("stderr");
-    running.terminate();
-    ASSERT_TRUE(running.waitForExit(20.0));
-    EXPECT_EQ(running.exitStatus(), 0);
+    const auto running = startGame(game, home.path(), home.path(), logs.file("stderr"), "dummy");
+    ASSERT_TRUE(running->started());
+    EXPECT_FALSE(running->waitForExit(3.0)) << logs.read("stderr");
+    running->terminate();
+    ASSERT_TRUE(running->waitForExit(20.0));
+    EXPECT_EQ(running->exitStatus(), 0);
     EXPECT_EQ(logs.read("stderr"), "");
 }

@@ -163,23 +163,6 @@ TEST_F(Gamepad, UnpluggingAndHotPluggingAtAnyTime)
     EXPECT_FALSE(isLeftButtonDown());
 }
 
-TEST(GamepadStartUp, APadPluggedInBeforeTheWindowWorksAtOnce)
-{
-    const int pad = KInjection::attachGamepad();
-    ASSERT_GE(pad, 0);
-    {
-        HeadlessPlatform platform;
-        platform.pump();
-        KInjection::gamepadButton(pad, KPadButton::South, true);
-        platform.pump();
-        EXPECT_TRUE(isLeftButtonDown());
-        KInjection::gamepadButton(pad, KPadButton::South, false);
-        platform.pump();
-        EXPECT_FALSE(isLeftButtonDown());
-    }
-    KInjection::detachGamepad(pad);
-}
-
 TEST_F(Gamepad, PressesMeantForAnotherWindowAreIgnored)
 {
     KInjection::focus(false);
