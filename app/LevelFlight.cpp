@@ -117,6 +117,7 @@ FlightReport LevelFlight::fly(const Start& start, const Pilot& pilot, int maxFra
     frames.reserve(static_cast<std::size_t>(maxFrames));
     std::unordered_set<const Bonus*> collected;
     int lives = game->field().lives();
+    std::pair<float, float> lastSeen{0.0f, 0.0f};
     KWindow* window = m_app.platformWindow();
     report.result = "stuck";
     bool done = false;
@@ -143,12 +144,14 @@ FlightReport LevelFlight::fly(const Start& start, const Pilot& pilot, int maxFra
         frames.push_back(m_app.lastFrameMs());
 
         const GameField& field = game->field();
+        // The last life's plane is gone by the time the lives drop: it fell where it was last seen.
+        if (const Plane* plane = field.plane()) {
+            const Vector4& cam = plane->cameraOffset();
+            lastSeen = {plane->position().x + cam.x, cam.y + 600.0f - plane->position().y};
+        }
         if (field.lives() < lives) {
             report.livesLost += lives - field.lives();
-            if (const Plane* plane = field.plane()) {
-                const Vector4& cam = plane->cameraOffset();
-                report.deaths.emplace_back(plane->position().x + cam.x, cam.y + 600.0f - plane->position().y);
-            }
+            report.deaths.push_back(lastSeen);
         }
         else if (field.lives() > lives)
             report.extraLives += field.lives() - lives;

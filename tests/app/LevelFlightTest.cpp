@@ -3,6 +3,7 @@
 #include "app/LevelFlight.h"
 #include "pilots/Autopilot.h"
 #include "pilots/PilotHand.h"
+#include "pilots/PilotSkill.h"
 #include "pilots/ReplayFile.h"
 #include "world/MemoryProfile.h"
 
@@ -88,4 +89,24 @@ TEST_F(LevelFlightTest, TheReplayTestsFlightsEndAsRecordedInTheDrawnApplication)
         EXPECT_EQ(report.lives, recording->expected->lives) << name;
         EXPECT_EQ(report.checksum, recording->expected->checksum) << name;
     }
+}
+
+TEST_F(LevelFlightTest, TheLastLifeLostIsPlacedLikeTheOthers)
+{
+    // The balance report clusters deaths by height: the one that ends the game counts too.
+    NVolant::AppOptions options = computerRun();
+    options.draw = false;
+    start(NVolant::makeDefaultScreenKit(), options);
+    ASSERT_TRUE(app->started());
+    NVolant::Autopilot pilot(3, *NVolant::PilotSkill::named("novice"));
+    NVolant::PilotHand hand;
+    const FlightReport flown = NVolant::LevelFlight(*app).fly(
+        {25, 3, 0, 1},
+        [&](const NVolant::GameField& field) -> std::optional<NVolant::PlayerControls> {
+            return hand.controls(pilot.next(field));
+        },
+        30000);
+    ASSERT_EQ(flown.result, "game_over");
+    ASSERT_EQ(flown.deaths.size(), 1u);
+    EXPECT_GT(flown.deaths[0].second, 1000.0f);
 }
