@@ -113,6 +113,17 @@ Water waterFor(int level)
     return Water::Temperate;
 }
 
+// The threat each level is brought to once placed: the lives an average pilot loses in it, in a
+// hundred flights. It rises faster than evenly, from almost nothing at level 1 to three lives
+// at level 30 (the levels grow longer too), so that a newcomer gets through the first ten
+// levels and meets his wall in the late teens, the average player his in the mid twenties,
+// and an expert sees the last level through while losing lives on it.
+float threatCurve(int level)
+{
+    const double t = static_cast<double>(level - 1) / 29.0;
+    return static_cast<float>(2.0 + 318.0 * std::pow(t, 1.8));
+}
+
 } // namespace
 
 const char* landscapeName(Landscape l)
@@ -173,6 +184,8 @@ LevelPlan planFor(int level)
     p.buildingModels = r.bldg;
     p.maxSpeedClass = r.speed;
     p.bridgeGuards = r.guards;
+    p.threat = threatCurve(level);
+    p.formationsPerMinute = p.planeModels > 0 ? 0.1f * static_cast<float>(level - 1) : 0.0f;
     return p;
 }
 

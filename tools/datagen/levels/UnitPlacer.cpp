@@ -2,6 +2,8 @@
 
 #include "levels/Placement.h"
 #include "levels/TerrainQuery.h"
+#include "levels/ThreatBalancer.h"
+#include "levels/ThreatProfile.h"
 #include "levels/TileSet.h"
 
 #include <algorithm>
@@ -95,6 +97,14 @@ void UnitPlacer::placeAll()
                      [](const EnemyRecord& a, const EnemyRecord& b) { return a.position.y < b.position.y; });
     for (std::size_t i = 0; i < m_level.enemies.size(); ++i)
         m_level.enemies[i].index = static_cast<int>(i); // the order of the file
+    // The fights as placed follow the plan only on average; the balancer takes the luck out.
+    ThreatBalancer(m_level, m_catalog).balance();
+    for (Encounter& e : m_encounters) {
+        e.threat = 0;
+        for (const EnemyRecord& r : m_level.enemies)
+            if (r.position.y >= e.y0 && r.position.y <= e.y1 && enemyKindOf(r.type) != EnemyKind::Bridge)
+                e.threat += ThreatProfile::unitThreat(r, m_catalog.shapeOf(r.type));
+    }
     std::sort(m_encounters.begin(), m_encounters.end(),
               [](const Encounter& a, const Encounter& b) { return a.y0 < b.y0; });
 }
@@ -138,6 +148,15 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
     const LevelPlan& p = m_level.plan;
     bool groundSeen = false;
     m_lastFight.reset();
+    // Plane formations cost people more lives than anything else, so they come on a schedule,
+    // spread evenly over the stretch's fights, not by the luck of the draw.
+    const float formationsDue =
+        p.planeModels > 0 ? m_planeCarry + p.formationsPerMinute * seconds / 60.0f : 0.0f;
+    const int formations = std::min(fights, static_cast<int>(formationsDue));
+    m_planeCarry = formationsDue - static_cast<float>(formations);
+    std::vector<bool> planeSlot(static_cast<std::size_t>(fights), false);
+    for (int k = 0; k < formations; ++k)
+        planeSlot[static_cast<std::size_t>((2 * k + 1) * fights / (2 * formations))] = true;
     for (int i = 0; i < fights; ++i) {
         const bool second = i >= waveA;
         const float from = second ? a + 0.55f * length : a, to = second ? b : a + 0.42f * length;
@@ -157,8 +176,6 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
             pool.push_back({Fight::HeliPatrol, 1.5f});
             pool.push_back({Fight::HeliLand, 0.8f});
         }
-        if (p.planeModels > 0)
-            pool.push_back({Fight::Planes, 1.0f + 0.02f * static_cast<float>(p.number)});
         if (p.flak > 0 && !m_flakTanks.empty())
             pool.push_back({Fight::Battery, p.flak == 1 ? 0.8f : 1.6f});
         // Variety: the fight just placed is less likely to come again at once, and every
@@ -171,6 +188,13 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
                                    *m_lastFight == Fight::Battery);
         }();
         groundSeen = groundSeen || (i > 0 && isGround);
+        if (planeSlot[static_cast<std::size_t>(i)]) {
+            // The level's opening keeps its slots: that formation comes in the next stretch.
+            if (first && (i == 0 || (i == 1 && m_newFight)))
+                m_planeCarry += 1;
+            else if (placeFight(Fight::Planes, yc, span))
+                continue;
+        }
         if (i == fights - 1 && !groundSeen) {
             const Fight f =
                 p.flak > 0 && !m_flakTanks.empty() && m_rng.chance(0.4) ? Fight::Battery : Fight::Camp;
@@ -202,9 +226,7 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
         // From mid levels on, fights come in pairs now and then: a second, different threat
         // over the first one.
         if (p.number >= 6 && m_rng.chance(std::min(0.5, 0.02 * p.number))) {
-            const Fight extra = p.planeModels > 0 && m_rng.chance(0.3) ? Fight::Planes
-                                : p.helicModels > 0                    ? Fight::HeliHover
-                                                                       : Fight::Boats;
+            const Fight extra = p.helicModels > 0 ? Fight::HeliHover : Fight::Boats;
             placeFight(extra, yc + span * 0.5f, span * 0.6f);
         }
     }
@@ -260,13 +282,7 @@ void UnitPlacer::add(const EnemyRecord& r, float radius, Encounter& e)
 {
     m_level.enemies.push_back(r);
     m_taken.push_back({r.position.x, r.position.y, radius});
-    const UnitShape& s = m_catalog.shapeOf(r.type);
-    float t = static_cast<float>(std::max(s.hull, 20)) / 100.0f;
-    if (r.weaponRange > 0)
-        t *= 1.0f + 0.35f * static_cast<float>(r.weaponRange);
-    if (enemyKindOf(r.type) == EnemyKind::Tank && s.flak != 0 && r.weaponRange > 0)
-        t *= 1.5f;
-    e.threat += t;
+    e.threat += ThreatProfile::unitThreat(r, m_catalog.shapeOf(r.type));
     e.y0 = std::min(e.y0, r.position.y);
     e.y1 = std::max(e.y1, r.position.y);
 }
@@ -624,7 +640,7 @@ bool UnitPlacer::planes(float yc, float span, Encounter& e)
         rec.position.x = std::round(std::clamp(x, -20.0f, 820.0f));
         rec.position.y = std::round(y);
         m_level.enemies.push_back(rec);
-        e.threat += 0.6f;
+        e.threat += ThreatProfile::unitThreat(rec, s);
         e.y0 = std::min(e.y0, rec.position.y);
         e.y1 = std::max(e.y1, rec.position.y);
     }

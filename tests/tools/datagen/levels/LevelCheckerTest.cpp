@@ -137,6 +137,27 @@ const Breach kBreaches[] = {
     {"a tree in midstream", [](LevelData& l) { putOnWater(l, NVolant::kTallDecor); }, "stands in the water"},
     {"a road piece on open water far from any bridge", [](LevelData& l) { putOnWater(l, NVolant::kWayDecor); },
      "crosses open water"},
+    {"every plane at full speed",
+     [](LevelData& l) {
+         for (EnemyRecord& e : l.enemies)
+             if (enemyKindOf(e.type) == EnemyKind::Plane)
+                 e.speedClass = 3;
+     },
+     "is off the planned"},
+    {"no plane in the sky and no flak",
+     [](LevelData& l) {
+         std::erase_if(l.enemies, [](const EnemyRecord& e) { return enemyKindOf(e.type) == EnemyKind::Plane; });
+         for (EnemyRecord& e : l.enemies)
+             e.weaponRange = 0;
+     },
+     "is off the planned"},
+    {"a formation of eight fast planes in one screen",
+     [](LevelData& l) {
+         for (int i = 0; i < 8; ++i)
+             l.enemies.push_back({0, kPlaneType, 4, 3, Vector4(100.0f + 80.0f * static_cast<float>(i), 6000), 0});
+         sortByPosition(l);
+     },
+     "more than"},
 };
 
 TEST(LevelChecker, AcceptsAGeneratedLevelAndNamesEveryBrokenRule)
