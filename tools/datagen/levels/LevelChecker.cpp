@@ -271,6 +271,9 @@ void LevelChecker::checkEnemies(const LevelData& level, std::vector<std::string>
             else if (e.speedClass > 0 &&
                      placement::patrolRun(q, s, e.group, e.position.x, e.position.y, 300) < placement::minimumPatrol(s))
                 out.push_back(where(level, "boat %zu at (%.0f, %.0f) has no room to patrol", i, e.position.x, e.position.y));
+            if (placement::headsAtThePlane(e.group) && e.speedClass > placement::kFastestAtThePlane)
+                out.push_back(where(level, "boat %zu at (%.0f, %.0f) races down the river at speed %d", i, e.position.x,
+                                    e.position.y, e.speedClass));
             break;
         case EnemyKind::Helic:
             if (e.position.x - s.frameWidth / 2 < 0 || e.position.x + s.frameWidth / 2 > 800)
@@ -285,6 +288,8 @@ void LevelChecker::checkEnemies(const LevelData& level, std::vector<std::string>
         case EnemyKind::Plane:
             if (e.weaponRange != 0)
                 out.push_back(where(level, "plane %zu carries a weapon range", i));
+            if (placement::sweeps(e.group) && e.speedClass > placement::kFastestSweep)
+                out.push_back(where(level, "plane %zu at y %.0f sweeps across at speed %d", i, e.position.y, e.speedClass));
             break;
         case EnemyKind::Tank:
         case EnemyKind::Building: {

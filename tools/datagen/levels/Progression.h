@@ -31,6 +31,7 @@ struct LevelPlan {
     int maxSpeedClass = 1;          // fastest speed class of boats and helicopters
     int bridgeGuards = 0;           // 0 bridges stand alone, 1 some guarded, 2 all guarded
     float threat = 10;              // lives an average pilot loses here in 100 flights, see ThreatProfile
+    float measured = 1;             // the share of the curve's threat planned, from the pilots' flights
 };
 
 LevelPlan planFor(int level);

@@ -1,5 +1,6 @@
 #include "levels/ThreatBalancer.h"
 
+#include "levels/Placement.h"
 #include "levels/ThreatProfile.h"
 
 #include <algorithm>
@@ -22,9 +23,9 @@ ThreatBalancer::ThreatBalancer(LevelData& level, const UnitCatalog& catalog)
 
 float ThreatBalancer::screenCap(const LevelPlan& plan)
 {
-    // A quarter of the level's deaths in one screen at most, and room for one unit that
-    // counts early on.
-    return 1.5f + 0.25f * plan.threat;
+    // A tenth of the level's threat in one screen at most (a level is some thirty screens
+    // long), and room for one unit that counts early on.
+    return 1.5f + 0.1f * plan.threat;
 }
 
 std::vector<ThreatBalancer::Step> ThreatBalancer::steps(EnemyRecord& unit, bool up) const
@@ -34,7 +35,9 @@ std::vector<ThreatBalancer::Step> ThreatBalancer::steps(EnemyRecord& unit, bool 
     const bool armable = kind == EnemyKind::Boat || kind == EnemyKind::Helic || kind == EnemyKind::Tank;
     // A unit that moves keeps moving: only its pace changes. Planes may fly at any pace.
     const bool paced = (kind == EnemyKind::Boat || kind == EnemyKind::Helic) && unit.speedClass > 0;
-    const int fastest = kind == EnemyKind::Plane ? std::min(3, p.number / 6) : paced ? p.maxSpeedClass : 0;
+    int fastest = kind == EnemyKind::Plane ? std::min(3, p.number / 6) : paced ? p.maxSpeedClass : 0;
+    if (kind == EnemyKind::Boat && placement::headsAtThePlane(unit.group))
+        fastest = std::min(fastest, placement::kFastestAtThePlane);
     const int slowest = kind == EnemyKind::Plane ? 0 : paced ? 1 : unit.speedClass;
     std::vector<Step> out;
     auto consider = [&](int range, int speed) {
@@ -46,8 +49,9 @@ std::vector<ThreatBalancer::Step> ThreatBalancer::steps(EnemyRecord& unit, bool 
         if (up ? change > 0 : change < 0)
             out.push_back({&unit, range, speed, change});
     };
-    if (armable && up && unit.weaponRange < p.rangeMax)
-        consider(unit.weaponRange == 0 ? p.rangeMin : unit.weaponRange + 1, unit.speedClass);
+    // Up, a gun reaches further; a unit the plan left unarmed stays so (the plan's armed share).
+    if (armable && up && unit.weaponRange > 0 && unit.weaponRange < p.rangeMax)
+        consider(unit.weaponRange + 1, unit.speedClass);
     if (armable && !up && unit.weaponRange > 0)
         consider(unit.weaponRange > p.rangeMin ? unit.weaponRange - 1 : 0, unit.speedClass);
     if (up && unit.speedClass < fastest)
@@ -81,7 +85,8 @@ bool ThreatBalancer::fiercer(float y0, float y1, float room)
     auto fits = [&](const Step& s) {
         const float y = s.unit->position.y;
         const int last = static_cast<int>(y / ThreatProfile::kStep);
-        const int first = std::max(0, static_cast<int>((y - ThreatProfile::kScreen) / ThreatProfile::kStep) + 1);
+        const int first =
+            std::max(0, static_cast<int>((y - ThreatProfile::kScreen) / ThreatProfile::kStep) + 1);
         for (int k = first; k <= last && k < static_cast<int>(screens.size()); ++k)
             if (screens[static_cast<std::size_t>(k)] + s.change > cap)
                 return false;
@@ -108,7 +113,8 @@ void ThreatBalancer::balance()
     // No spot: the worst screen is calmed until it is within the cap.
     for (int i = 0; i < kMaxSteps; ++i) {
         const ThreatProfile p = profile();
-        if (p.peak() <= cap || !calmer(p.peakY() - ThreatProfile::kScreen / 2, p.peakY() + ThreatProfile::kScreen / 2))
+        if (p.peak() <= cap ||
+            !calmer(p.peakY() - ThreatProfile::kScreen / 2, p.peakY() + ThreatProfile::kScreen / 2))
             break;
     }
     // Too hard as a whole: the worst screens calm down first.
@@ -120,7 +126,8 @@ void ThreatBalancer::balance()
     // Too easy: the quietest screens get fiercer first, never past the cap nor past the plan.
     for (int i = 0; i < kMaxSteps; ++i) {
         const ThreatProfile p = profile();
-        if (p.total() >= target * (1 - kTolerance) || !stepScreens(p, false, target * (1 + kTolerance) - p.total()))
+        if (p.total() >= target * (1 - kTolerance) ||
+            !stepScreens(p, false, target * (1 + kTolerance) - p.total()))
             break;
     }
 }
@@ -138,7 +145,8 @@ bool ThreatBalancer::stepScreens(const ThreatProfile& p, bool down, float room)
         if (y0 + screen / 2 < kQuietStart)
             continue;
         // The middle third of the screen: the step lands where this screen is worst or quietest.
-        if (down ? calmer(y0 + screen / 3, y0 + 2 * screen / 3) : fiercer(y0 + screen / 3, y0 + 2 * screen / 3, room))
+        if (down ? calmer(y0 + screen / 3, y0 + 2 * screen / 3)
+                 : fiercer(y0 + screen / 3, y0 + 2 * screen / 3, room))
             return true;
     }
     return false;

@@ -33,7 +33,7 @@ private:
     // One step down in the worst screen that has one, or up (by no more than room) in the
     // quietest.
     bool stepScreens(const ThreatProfile& profile, bool down, float room);
-    bool calmer(float y0, float y1);  // the biggest step down there
+    bool calmer(float y0, float y1); // the biggest step down there
     // The smallest step up there, no bigger than room, that keeps every screen in its cap.
     bool fiercer(float y0, float y1, float room);
 

@@ -168,7 +168,8 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
         // A weighted pool of fights the level knows so far.
         std::vector<std::pair<Fight, float>> pool = {
             {Fight::Boats, 3}, {Fight::Camp, 3}, {Fight::Town, 1.5f}};
-        if (p.number >= 2)
+        // A column of boats coming down the river at the plane is no way to open a level.
+        if (p.number >= 2 && !(first && i < 2))
             pool.push_back({Fight::Convoy, 1.5f});
         if (p.helicModels > 0)
             pool.push_back({Fight::HeliHover, 1.5f});
@@ -203,7 +204,10 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
         }
         // Every level opens on the river: its first fight is a boat patrol. A threat new in
         // this level is shown next, on its own, before it mixes with the others.
-        if (first && i == 0 && placeFight(Fight::Boats, yc, span))
+        m_opening = first && i == 0;
+        const bool opened = m_opening && placeFight(Fight::Boats, yc, span);
+        m_opening = false;
+        if (opened)
             continue;
         if (first && i == 1 && m_newFight && placeFight(*m_newFight, yc, span))
             continue;
@@ -344,11 +348,16 @@ bool UnitPlacer::boats(float yc, float span, Encounter& e)
         const UnitShape& s = m_catalog.boats[static_cast<std::size_t>(model)];
         const float y = yc + static_cast<float>(m_rng.uniform(-span / 2, span / 2));
         const float x = static_cast<float>(m_rng.uniform(40, 760));
-        const int group = m_rng.chance(0.6) ? (m_rng.chance(0.5) ? 2 : 6) : (m_rng.chance(0.5) ? 0 : 4);
+        // The opening patrol crosses the river or heads up it: the plane catches up with the
+        // level's first boats before any comes at it.
+        const int group =
+            m_rng.chance(0.6) ? (m_rng.chance(0.5) ? 2 : 6) : ((m_rng.chance(0.5) || m_opening) ? 0 : 4);
         const float r = s.reach();
         if (!offRoads(y, r) || !freeOf(x, y, r) || !placement::openWaterFit(q, s, group, x, y))
             continue;
-        const int speed = m_level.plan.number == 1 && m_rng.chance(0.3) ? 0 : speedClass(1);
+        int speed = m_level.plan.number == 1 && m_rng.chance(0.3) ? 0 : speedClass(1);
+        if (placement::headsAtThePlane(group))
+            speed = std::min(speed, placement::kFastestAtThePlane);
         if (speed > 0 && placement::patrolRun(q, s, group, x, y, 300) < placement::minimumPatrol(s))
             continue;
         EnemyRecord rec;
@@ -373,7 +382,7 @@ bool UnitPlacer::convoy(float yc, float span, Encounter& e)
     const int model = boatModel();
     const UnitShape& s = m_catalog.boats[static_cast<std::size_t>(model)];
     const int want = m_rng.range(2, 3 + m_level.plan.number / 12);
-    const int speed = speedClass(1);
+    const int speed = std::min(speedClass(1), placement::kFastestAtThePlane); // down the river
     const float gap = s.frameHeight + 40;
     int placed = 0;
     for (int i = 0; i < want; ++i) {
@@ -597,7 +606,7 @@ bool UnitPlacer::planes(float yc, float span, Encounter& e)
     const int model = m_rng.range(0, std::clamp(m_level.plan.planeModels, 1, 4) - 1);
     const UnitShape& s = m_catalog.planes[static_cast<std::size_t>(model)];
     const int n = m_rng.range(3, m_level.plan.number >= 20 ? 5 : 4);
-    const int speed = m_rng.range(0, std::min(3, m_level.plan.number / 6));
+    int speed = m_rng.range(0, std::min(3, m_level.plan.number / 6));
     const float gap = std::max(s.frameWidth, s.frameHeight) + 24;
     const int shape = m_rng.range(0, 2);
     std::vector<std::pair<float, float>> at;
@@ -625,6 +634,7 @@ bool UnitPlacer::planes(float yc, float span, Encounter& e)
         const bool fromLeft = m_rng.chance(0.5);
         e.label = "planes: sweep";
         group = fromLeft ? 2 : 6;
+        speed = std::min(speed, placement::kFastestSweep);
         for (int i = 0; i < n; ++i) {
             const float dx = static_cast<float>(i) * gap;
             at.push_back({fromLeft ? -10 - dx + static_cast<float>(n - 1) * gap

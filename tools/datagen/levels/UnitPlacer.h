@@ -67,6 +67,7 @@ private:
     std::optional<Fight> m_newFight; // the threat this level introduces
     std::optional<Fight> m_lastFight;
     float m_planeCarry = 0; // a share of a formation due, carried to the next stretch
+    bool m_opening = false; // placing the level's first fight
 };
 
 // Heights of the level's bridges: every 30 to 60 s of flight, the last a few seconds before the
