@@ -3,7 +3,6 @@
 #include "levels/Placement.h"
 #include "levels/TerrainQuery.h"
 #include "levels/ThreatBalancer.h"
-#include "levels/ThreatProfile.h"
 #include "levels/TileSet.h"
 
 #include <algorithm>
@@ -16,6 +15,20 @@ namespace {
 constexpr float kStartCalm = 1300; // no enemy below this height: seven quiet seconds
 constexpr float kBridgeCalm = 320; // fights keep this far from a bridge
 constexpr int kTries = 60;
+
+// How much a unit hurts a fight, for placing the repairs after the worst ones: what it takes to
+// destroy, and how far it fires.
+float hurt(const EnemyRecord& r, const UnitShape& s)
+{
+    if (enemyKindOf(r.type) == EnemyKind::Plane)
+        return 0.6f;
+    float t = static_cast<float>(std::max(s.hull, 20)) / 100.0f;
+    if (r.weaponRange > 0)
+        t *= 1.0f + 0.35f * static_cast<float>(r.weaponRange);
+    if (enemyKindOf(r.type) == EnemyKind::Tank && s.flak != 0 && r.weaponRange > 0)
+        t *= 1.5f;
+    return t;
+}
 
 int groupTowardRiver(float x)
 {
@@ -103,7 +116,7 @@ void UnitPlacer::placeAll()
         e.threat = 0;
         for (const EnemyRecord& r : m_level.enemies)
             if (r.position.y >= e.y0 && r.position.y <= e.y1 && enemyKindOf(r.type) != EnemyKind::Bridge)
-                e.threat += ThreatProfile::unitThreat(r, m_catalog.shapeOf(r.type));
+                e.threat += hurt(r, m_catalog.shapeOf(r.type));
     }
     std::sort(m_encounters.begin(), m_encounters.end(),
               [](const Encounter& a, const Encounter& b) { return a.y0 < b.y0; });
@@ -286,7 +299,7 @@ void UnitPlacer::add(const EnemyRecord& r, float radius, Encounter& e)
 {
     m_level.enemies.push_back(r);
     m_taken.push_back({r.position.x, r.position.y, radius});
-    e.threat += ThreatProfile::unitThreat(r, m_catalog.shapeOf(r.type));
+    e.threat += hurt(r, m_catalog.shapeOf(r.type));
     e.y0 = std::min(e.y0, r.position.y);
     e.y1 = std::max(e.y1, r.position.y);
 }
@@ -650,7 +663,7 @@ bool UnitPlacer::planes(float yc, float span, Encounter& e)
         rec.position.x = std::round(std::clamp(x, -20.0f, 820.0f));
         rec.position.y = std::round(y);
         m_level.enemies.push_back(rec);
-        e.threat += ThreatProfile::unitThreat(rec, s);
+        e.threat += hurt(rec, s);
         e.y0 = std::min(e.y0, rec.position.y);
         e.y1 = std::max(e.y1, rec.position.y);
     }

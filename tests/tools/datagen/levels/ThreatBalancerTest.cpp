@@ -83,7 +83,7 @@ TEST(ThreatProfile, CountsEachUnitInTheScreensThatHoldItAndNowhereElse)
 // nothing the plan left unarmed is armed.
 TEST(ThreatBalancer, CalmsASpotAndBringsTheLevelToItsPlanByPacesAndGunsAlone)
 {
-    LevelData l = valley(20, 20000);
+    LevelData l = valley(17, 20000);
     for (int i = 0; i < 15; ++i)
         l.enemies.push_back(unit(kHelicType, 6000 + 20.0f * static_cast<float>(i), 7));
     for (int i = 0; i < 40; ++i) {
