@@ -290,6 +290,15 @@ void LevelChecker::checkEnemies(const LevelData& level, std::vector<std::string>
                 out.push_back(where(level, "plane %zu carries a weapon range", i));
             if (placement::sweeps(e.group) && e.speedClass > placement::kFastestSweep)
                 out.push_back(where(level, "plane %zu at y %.0f sweeps across at speed %d", i, e.position.y, e.speedClass));
+            if (placement::sweeps(e.group)) {
+                const auto line = std::count_if(level.enemies.begin(), level.enemies.end(), [&](const EnemyRecord& o) {
+                    return enemyKindOf(o.type) == EnemyKind::Plane && o.group == e.group &&
+                           std::fabs(o.position.y - e.position.y) < 60;
+                });
+                if (line > placement::kLongestSweep)
+                    out.push_back(where(level, "plane %zu at y %.0f sweeps across in a line of %d", i, e.position.y,
+                                        static_cast<int>(line)));
+            }
             break;
         case EnemyKind::Tank:
         case EnemyKind::Building: {

@@ -48,8 +48,9 @@ inline bool headsAtThePlane(int group)
 }
 
 // A line of planes sweeping across the screen (groups 2 and 6) wraps round until it is passed:
-// any faster than this it is a wall the plane cannot slip through.
+// any faster or longer than this it is a wall the plane cannot slip through.
 constexpr int kFastestSweep = 1;
+constexpr int kLongestSweep = 3;
 inline bool sweeps(int group)
 {
     return group == 2 || group == 6;

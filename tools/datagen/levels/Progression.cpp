@@ -119,9 +119,9 @@ Water waterFor(int level)
 // of units calls for measuring again (make balance SEEDS=16).
 // clang-format off
 constexpr float kMeasured[30] = {
-    1, 1, 1, 1, 1, 1,    1,    1,     1,     1,    // levels 1 to 10
-    1, 1, 1, 1, 1, 1,    1,    1.15f, 1,     1.1f, // 11 to 20
-    1, 1, 1, 1, 1, 0.8f, 1.1f, 1,     0.85f, 1.2f, // 21 to 30
+    1, 1,    1,     1,    1,    1,     1,    1,     1,     1,    // levels 1 to 10
+    1, 1,    1,     1,    1,    0.9f,  0.7f, 1.15f, 1,     1.1f, // 11 to 20
+    1, 0.8f, 0.85f, 0.9f, 1.2f, 0.65f, 1.3f, 1,     0.95f, 1.2f, // 21 to 30
 };
 // clang-format on
 

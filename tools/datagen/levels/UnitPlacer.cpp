@@ -618,7 +618,7 @@ bool UnitPlacer::planes(float yc, float span, Encounter& e)
     (void)span;
     const int model = m_rng.range(0, std::clamp(m_level.plan.planeModels, 1, 4) - 1);
     const UnitShape& s = m_catalog.planes[static_cast<std::size_t>(model)];
-    const int n = m_rng.range(3, m_level.plan.number >= 20 ? 5 : 4);
+    int n = m_rng.range(3, m_level.plan.number >= 20 ? 5 : 4);
     int speed = m_rng.range(0, std::min(3, m_level.plan.number / 6));
     const float gap = std::max(s.frameWidth, s.frameHeight) + 24;
     const int shape = m_rng.range(0, 2);
@@ -648,6 +648,7 @@ bool UnitPlacer::planes(float yc, float span, Encounter& e)
         e.label = "planes: sweep";
         group = fromLeft ? 2 : 6;
         speed = std::min(speed, placement::kFastestSweep);
+        n = std::min(n, placement::kLongestSweep);
         for (int i = 0; i < n; ++i) {
             const float dx = static_cast<float>(i) * gap;
             at.push_back({fromLeft ? -10 - dx + static_cast<float>(n - 1) * gap

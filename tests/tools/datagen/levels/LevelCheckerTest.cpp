@@ -165,6 +165,13 @@ const Breach kBreaches[] = {
          plane.speedClass = 3;
      },
      "sweeps across"},
+    {"a line of five planes sweeping across",
+     [](LevelData& l) {
+         for (int i = 0; i < 5; ++i)
+             l.enemies.push_back({0, kPlaneType, 2, 1, Vector4(-10.0f + 136.0f * static_cast<float>(i), 9000), 0});
+         sortByPosition(l);
+     },
+     "in a line of 5"},
     {"a formation of eight planes in one screen",
      [](LevelData& l) {
          for (int i = 0; i < 8; ++i)
