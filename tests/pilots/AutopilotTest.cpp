@@ -154,7 +154,7 @@ TEST_F(AutopilotTest, PeopleMoveTheMouseAtAHandsPaceAndFlyAHardLevelWorseThanThe
     std::vector<int> harm;
     for (const NVolant::PilotSkill* skill :
          {&NVolant::PilotSkill::ace(), &NVolant::PilotSkill::expert(), &NVolant::PilotSkill::novice()}) {
-        const Flight f = fly(24, 1, 9000, *skill);
+        const Flight f = fly(30, 1, 9000, *skill);
         harm.push_back(f.livesLost * 100000 - f.score);
     }
     EXPECT_LT(harm[0], harm[1]);

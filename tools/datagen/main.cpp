@@ -1,13 +1,17 @@
 #include "Generators.h"
 #include "art/ArtSheet.h"
 #include "common/DataTree.h"
+#include "levels/LevelFiles.h"
 #include "levels/LevelGenerator.h"
 #include "levels/TerrainReview.h"
+#include "levels/ThreatBalancer.h"
+#include "levels/ThreatProfile.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -18,7 +22,8 @@ int usage(FILE* to = stderr)
     std::fprintf(to, "usage: datagen OUTDIR\n"
                          "       datagen --preview LEVEL FILE.png [TREE]\n"
                          "       datagen --sheet FILE.png\n"
-                         "       datagen --review MATERIAL FILE.png\n");
+                         "       datagen --review MATERIAL FILE.png\n"
+                         "       datagen --difficulty TREE\n");
     return to == stdout ? 0 : 2;
 }
 
@@ -73,12 +78,39 @@ int review(const char* material, const char* file)
     return 0;
 }
 
+// The threat of every level in a generated TREE, as planned, and in its worst screen.
+int difficulty(const std::string& treeRoot)
+{
+    using namespace datagen::levels;
+    try {
+        const UnitCatalog catalog = UnitCatalog::load(treeRoot);
+        std::printf("level  minutes  threat  planned  worst screen  cap  at y\n");
+        for (int n = 1; n <= 30; ++n) {
+            LevelData level;
+            std::string why;
+            if (!readLevel(treeRoot, n, level, why))
+                throw std::runtime_error(why);
+            const float height = static_cast<float>(level.map.rows * level.map.cellSize);
+            const ThreatProfile p(level.enemies, catalog, height);
+            const LevelPlan plan = planFor(n);
+            std::printf("%5d  %7.1f  %6.0f  %7.0f  %12.0f  %3.0f  %5.0f\n", n, height / 6000.0f, p.total(), plan.threat,
+                        p.peak(), ThreatBalancer::screenCap(plan), p.peakY());
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "datagen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc == 4 && std::string(argv[1]) == "--review")
         return review(argv[2], argv[3]);
+    if (argc == 3 && std::string(argv[1]) == "--difficulty")
+        return difficulty(argv[2]);
     if (argc == 3 && std::string(argv[1]) == "--sheet")
         return sheet(argv[2]);
     if (argc >= 4 && argc <= 5 && std::string(argv[1]) == "--preview")

@@ -7,6 +7,8 @@
 #include "levels/MapBuilder.h"
 #include "levels/Placement.h"
 #include "levels/TerrainQuery.h"
+#include "levels/ThreatBalancer.h"
+#include "levels/ThreatProfile.h"
 #include "levels/TileSet.h"
 
 #include <algorithm>
@@ -43,6 +45,12 @@ int tileOf(std::int32_t cell)
 // The longest stretch of valley (px, 100 a second) allowed between two targets: the generated
 // levels keep under 12 s; 15 s of nothing on screen is a level with a hole in it.
 constexpr float kLongestQuiet = 1500.0f;
+
+// How far a level's threat may lie from its plan: a share of it, and a couple of slow planes.
+// Below it a little further, as a layout poor in planes can only come so close.
+constexpr float kThreatTolerance = 0.1f;
+constexpr float kThreatShortfall = 0.25f;
+constexpr float kThreatSlack = 4.0f;
 
 // The scenery: every prop names a piece and a layer that exist and lies on the map; nothing
 // that stands up stands in the river, and roads cross open water only on a bridge.
@@ -87,7 +95,22 @@ std::vector<std::string> LevelChecker::check(const LevelData& level) const
     checkBridges(level, out);
     checkBonuses(level, out);
     checkDecor(level, m_catalog, out);
+    checkThreat(level, out);
     return out;
+}
+
+void LevelChecker::checkThreat(const LevelData& level, std::vector<std::string>& out) const
+{
+    // The difficulty curve: each level as hard as its place in the progression, and no screen a
+    // spot where most of the lives lost in the level go.
+    const LevelPlan plan = planFor(level.number);
+    const ThreatProfile p(level.enemies, m_catalog, static_cast<float>(level.map.rows * level.map.cellSize));
+    if (p.total() - plan.threat > kThreatTolerance * plan.threat + kThreatSlack ||
+        plan.threat - p.total() > kThreatShortfall * plan.threat + kThreatSlack)
+        out.push_back(where(level, "threat %.0f is off the planned %.0f", p.total(), plan.threat));
+    if (p.peak() > ThreatBalancer::screenCap(plan) * (1 + kThreatTolerance) + kThreatSlack)
+        out.push_back(where(level, "the screen at y %.0f holds threat %.0f, more than %.0f", p.peakY(), p.peak(),
+                            ThreatBalancer::screenCap(plan)));
 }
 
 void LevelChecker::checkMap(const LevelData& level, std::vector<std::string>& out) const
@@ -248,6 +271,9 @@ void LevelChecker::checkEnemies(const LevelData& level, std::vector<std::string>
             else if (e.speedClass > 0 &&
                      placement::patrolRun(q, s, e.group, e.position.x, e.position.y, 300) < placement::minimumPatrol(s))
                 out.push_back(where(level, "boat %zu at (%.0f, %.0f) has no room to patrol", i, e.position.x, e.position.y));
+            if (placement::headsAtThePlane(e.group) && e.speedClass > placement::kFastestAtThePlane)
+                out.push_back(where(level, "boat %zu at (%.0f, %.0f) races down the river at speed %d", i, e.position.x,
+                                    e.position.y, e.speedClass));
             break;
         case EnemyKind::Helic:
             if (e.position.x - s.frameWidth / 2 < 0 || e.position.x + s.frameWidth / 2 > 800)
@@ -262,6 +288,17 @@ void LevelChecker::checkEnemies(const LevelData& level, std::vector<std::string>
         case EnemyKind::Plane:
             if (e.weaponRange != 0)
                 out.push_back(where(level, "plane %zu carries a weapon range", i));
+            if (placement::sweeps(e.group) && e.speedClass > placement::kFastestSweep)
+                out.push_back(where(level, "plane %zu at y %.0f sweeps across at speed %d", i, e.position.y, e.speedClass));
+            if (placement::sweeps(e.group)) {
+                const auto line = std::count_if(level.enemies.begin(), level.enemies.end(), [&](const EnemyRecord& o) {
+                    return enemyKindOf(o.type) == EnemyKind::Plane && o.group == e.group &&
+                           std::fabs(o.position.y - e.position.y) < 60;
+                });
+                if (line > placement::kLongestSweep)
+                    out.push_back(where(level, "plane %zu at y %.0f sweeps across in a line of %d", i, e.position.y,
+                                        static_cast<int>(line)));
+            }
             break;
         case EnemyKind::Tank:
         case EnemyKind::Building: {

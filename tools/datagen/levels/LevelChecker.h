@@ -26,6 +26,7 @@ private:
     void checkEnemies(const LevelData& level, std::vector<std::string>& out) const;
     void checkBridges(const LevelData& level, std::vector<std::string>& out) const;
     void checkBonuses(const LevelData& level, std::vector<std::string>& out) const;
+    void checkThreat(const LevelData& level, std::vector<std::string>& out) const;
 
     const UnitCatalog& m_catalog;
 };

@@ -38,6 +38,24 @@ bool groundFit(const TerrainQuery& q, const UnitShape& shape, float x, float y);
 // Shortest run of patrol the placer allows and the checker demands.
 float minimumPatrol(const UnitShape& shape);
 
+// A boat heading down the river (groups 3 to 5) comes at the plane on top of the scroll. Any
+// faster than the river's pace, the pilots' flights show, a heavy one rams or shells the plane
+// before a person has shot it down or steered clear, so it keeps to that pace.
+constexpr int kFastestAtThePlane = 1;
+inline bool headsAtThePlane(int group)
+{
+    return group >= 3 && group <= 5;
+}
+
+// A line of planes sweeping across the screen (groups 2 and 6) wraps round until it is passed:
+// any faster or longer than this it is a wall the plane cannot slip through.
+constexpr int kFastestSweep = 1;
+constexpr int kLongestSweep = 3;
+inline bool sweeps(int group)
+{
+    return group == 2 || group == 6;
+}
+
 } // namespace placement
 
 } // namespace datagen::levels

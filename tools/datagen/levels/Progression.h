@@ -24,11 +24,14 @@ struct LevelPlan {
     int boatModels = 1;             // boat models in use (1..4)
     int helicModels = 0;            // 0: no helicopters yet
     int planeModels = 0;            // 0: no plane formations yet
+    float formationsPerMinute = 0;  // plane formations per minute of flight, once they exist
     int tankModels = 1;             // tank models in use, flak models excluded by the placer
     int flak = 0;                   // 0 none, 1 a battery now and then, 2 batteries common
     int buildingModels = 4;         // building models in use (1..12)
     int maxSpeedClass = 1;          // fastest speed class of boats and helicopters
     int bridgeGuards = 0;           // 0 bridges stand alone, 1 some guarded, 2 all guarded
+    float threat = 10;              // lives an average pilot loses here in 100 flights, see ThreatProfile
+    float measured = 1;             // the share of the curve's threat planned, from the pilots' flights
 };
 
 LevelPlan planFor(int level);

@@ -2,6 +2,7 @@
 
 #include "levels/Placement.h"
 #include "levels/TerrainQuery.h"
+#include "levels/ThreatBalancer.h"
 #include "levels/TileSet.h"
 
 #include <algorithm>
@@ -14,6 +15,20 @@ namespace {
 constexpr float kStartCalm = 1300; // no enemy below this height: seven quiet seconds
 constexpr float kBridgeCalm = 320; // fights keep this far from a bridge
 constexpr int kTries = 60;
+
+// How much a unit hurts a fight, for placing the repairs after the worst ones: what it takes to
+// destroy, and how far it fires.
+float hurt(const EnemyRecord& r, const UnitShape& s)
+{
+    if (enemyKindOf(r.type) == EnemyKind::Plane)
+        return 0.6f;
+    float t = static_cast<float>(std::max(s.hull, 20)) / 100.0f;
+    if (r.weaponRange > 0)
+        t *= 1.0f + 0.35f * static_cast<float>(r.weaponRange);
+    if (enemyKindOf(r.type) == EnemyKind::Tank && s.flak != 0 && r.weaponRange > 0)
+        t *= 1.5f;
+    return t;
+}
 
 int groupTowardRiver(float x)
 {
@@ -95,6 +110,14 @@ void UnitPlacer::placeAll()
                      [](const EnemyRecord& a, const EnemyRecord& b) { return a.position.y < b.position.y; });
     for (std::size_t i = 0; i < m_level.enemies.size(); ++i)
         m_level.enemies[i].index = static_cast<int>(i); // the order of the file
+    // The fights as placed follow the plan only on average; the balancer takes the luck out.
+    ThreatBalancer(m_level, m_catalog).balance();
+    for (Encounter& e : m_encounters) {
+        e.threat = 0;
+        for (const EnemyRecord& r : m_level.enemies)
+            if (r.position.y >= e.y0 && r.position.y <= e.y1 && enemyKindOf(r.type) != EnemyKind::Bridge)
+                e.threat += hurt(r, m_catalog.shapeOf(r.type));
+    }
     std::sort(m_encounters.begin(), m_encounters.end(),
               [](const Encounter& a, const Encounter& b) { return a.y0 < b.y0; });
 }
@@ -138,6 +161,15 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
     const LevelPlan& p = m_level.plan;
     bool groundSeen = false;
     m_lastFight.reset();
+    // Plane formations cost people more lives than anything else, so they come on a schedule,
+    // spread evenly over the stretch's fights, not by the luck of the draw.
+    const float formationsDue =
+        p.planeModels > 0 ? m_planeCarry + p.formationsPerMinute * seconds / 60.0f : 0.0f;
+    const int formations = std::min(fights, static_cast<int>(formationsDue));
+    m_planeCarry = formationsDue - static_cast<float>(formations);
+    std::vector<bool> planeSlot(static_cast<std::size_t>(fights), false);
+    for (int k = 0; k < formations; ++k)
+        planeSlot[static_cast<std::size_t>((2 * k + 1) * fights / (2 * formations))] = true;
     for (int i = 0; i < fights; ++i) {
         const bool second = i >= waveA;
         const float from = second ? a + 0.55f * length : a, to = second ? b : a + 0.42f * length;
@@ -149,7 +181,8 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
         // A weighted pool of fights the level knows so far.
         std::vector<std::pair<Fight, float>> pool = {
             {Fight::Boats, 3}, {Fight::Camp, 3}, {Fight::Town, 1.5f}};
-        if (p.number >= 2)
+        // A column of boats coming down the river at the plane is no way to open a level.
+        if (p.number >= 2 && !(first && i < 2))
             pool.push_back({Fight::Convoy, 1.5f});
         if (p.helicModels > 0)
             pool.push_back({Fight::HeliHover, 1.5f});
@@ -157,8 +190,6 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
             pool.push_back({Fight::HeliPatrol, 1.5f});
             pool.push_back({Fight::HeliLand, 0.8f});
         }
-        if (p.planeModels > 0)
-            pool.push_back({Fight::Planes, 1.0f + 0.02f * static_cast<float>(p.number)});
         if (p.flak > 0 && !m_flakTanks.empty())
             pool.push_back({Fight::Battery, p.flak == 1 ? 0.8f : 1.6f});
         // Variety: the fight just placed is less likely to come again at once, and every
@@ -171,6 +202,13 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
                                    *m_lastFight == Fight::Battery);
         }();
         groundSeen = groundSeen || (i > 0 && isGround);
+        if (planeSlot[static_cast<std::size_t>(i)]) {
+            // The level's opening keeps its slots: that formation comes in the next stretch.
+            if (first && (i == 0 || (i == 1 && m_newFight)))
+                m_planeCarry += 1;
+            else if (placeFight(Fight::Planes, yc, span))
+                continue;
+        }
         if (i == fights - 1 && !groundSeen) {
             const Fight f =
                 p.flak > 0 && !m_flakTanks.empty() && m_rng.chance(0.4) ? Fight::Battery : Fight::Camp;
@@ -179,7 +217,10 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
         }
         // Every level opens on the river: its first fight is a boat patrol. A threat new in
         // this level is shown next, on its own, before it mixes with the others.
-        if (first && i == 0 && placeFight(Fight::Boats, yc, span))
+        m_opening = first && i == 0;
+        const bool opened = m_opening && placeFight(Fight::Boats, yc, span);
+        m_opening = false;
+        if (opened)
             continue;
         if (first && i == 1 && m_newFight && placeFight(*m_newFight, yc, span))
             continue;
@@ -202,9 +243,7 @@ void UnitPlacer::placeStretch(float y0, float y1, bool first)
         // From mid levels on, fights come in pairs now and then: a second, different threat
         // over the first one.
         if (p.number >= 6 && m_rng.chance(std::min(0.5, 0.02 * p.number))) {
-            const Fight extra = p.planeModels > 0 && m_rng.chance(0.3) ? Fight::Planes
-                                : p.helicModels > 0                    ? Fight::HeliHover
-                                                                       : Fight::Boats;
+            const Fight extra = p.helicModels > 0 ? Fight::HeliHover : Fight::Boats;
             placeFight(extra, yc + span * 0.5f, span * 0.6f);
         }
     }
@@ -260,13 +299,7 @@ void UnitPlacer::add(const EnemyRecord& r, float radius, Encounter& e)
 {
     m_level.enemies.push_back(r);
     m_taken.push_back({r.position.x, r.position.y, radius});
-    const UnitShape& s = m_catalog.shapeOf(r.type);
-    float t = static_cast<float>(std::max(s.hull, 20)) / 100.0f;
-    if (r.weaponRange > 0)
-        t *= 1.0f + 0.35f * static_cast<float>(r.weaponRange);
-    if (enemyKindOf(r.type) == EnemyKind::Tank && s.flak != 0 && r.weaponRange > 0)
-        t *= 1.5f;
-    e.threat += t;
+    e.threat += hurt(r, m_catalog.shapeOf(r.type));
     e.y0 = std::min(e.y0, r.position.y);
     e.y1 = std::max(e.y1, r.position.y);
 }
@@ -328,11 +361,16 @@ bool UnitPlacer::boats(float yc, float span, Encounter& e)
         const UnitShape& s = m_catalog.boats[static_cast<std::size_t>(model)];
         const float y = yc + static_cast<float>(m_rng.uniform(-span / 2, span / 2));
         const float x = static_cast<float>(m_rng.uniform(40, 760));
-        const int group = m_rng.chance(0.6) ? (m_rng.chance(0.5) ? 2 : 6) : (m_rng.chance(0.5) ? 0 : 4);
+        // The opening patrol crosses the river or heads up it: the plane catches up with the
+        // level's first boats before any comes at it.
+        const int group =
+            m_rng.chance(0.6) ? (m_rng.chance(0.5) ? 2 : 6) : ((m_rng.chance(0.5) || m_opening) ? 0 : 4);
         const float r = s.reach();
         if (!offRoads(y, r) || !freeOf(x, y, r) || !placement::openWaterFit(q, s, group, x, y))
             continue;
-        const int speed = m_level.plan.number == 1 && m_rng.chance(0.3) ? 0 : speedClass(1);
+        int speed = m_level.plan.number == 1 && m_rng.chance(0.3) ? 0 : speedClass(1);
+        if (placement::headsAtThePlane(group))
+            speed = std::min(speed, placement::kFastestAtThePlane);
         if (speed > 0 && placement::patrolRun(q, s, group, x, y, 300) < placement::minimumPatrol(s))
             continue;
         EnemyRecord rec;
@@ -357,7 +395,7 @@ bool UnitPlacer::convoy(float yc, float span, Encounter& e)
     const int model = boatModel();
     const UnitShape& s = m_catalog.boats[static_cast<std::size_t>(model)];
     const int want = m_rng.range(2, 3 + m_level.plan.number / 12);
-    const int speed = speedClass(1);
+    const int speed = std::min(speedClass(1), placement::kFastestAtThePlane); // down the river
     const float gap = s.frameHeight + 40;
     int placed = 0;
     for (int i = 0; i < want; ++i) {
@@ -580,8 +618,8 @@ bool UnitPlacer::planes(float yc, float span, Encounter& e)
     (void)span;
     const int model = m_rng.range(0, std::clamp(m_level.plan.planeModels, 1, 4) - 1);
     const UnitShape& s = m_catalog.planes[static_cast<std::size_t>(model)];
-    const int n = m_rng.range(3, m_level.plan.number >= 20 ? 5 : 4);
-    const int speed = m_rng.range(0, std::min(3, m_level.plan.number / 6));
+    int n = m_rng.range(3, m_level.plan.number >= 20 ? 5 : 4);
+    int speed = m_rng.range(0, std::min(3, m_level.plan.number / 6));
     const float gap = std::max(s.frameWidth, s.frameHeight) + 24;
     const int shape = m_rng.range(0, 2);
     std::vector<std::pair<float, float>> at;
@@ -609,6 +647,8 @@ bool UnitPlacer::planes(float yc, float span, Encounter& e)
         const bool fromLeft = m_rng.chance(0.5);
         e.label = "planes: sweep";
         group = fromLeft ? 2 : 6;
+        speed = std::min(speed, placement::kFastestSweep);
+        n = std::min(n, placement::kLongestSweep);
         for (int i = 0; i < n; ++i) {
             const float dx = static_cast<float>(i) * gap;
             at.push_back({fromLeft ? -10 - dx + static_cast<float>(n - 1) * gap
@@ -624,7 +664,7 @@ bool UnitPlacer::planes(float yc, float span, Encounter& e)
         rec.position.x = std::round(std::clamp(x, -20.0f, 820.0f));
         rec.position.y = std::round(y);
         m_level.enemies.push_back(rec);
-        e.threat += 0.6f;
+        e.threat += hurt(rec, s);
         e.y0 = std::min(e.y0, rec.position.y);
         e.y1 = std::max(e.y1, rec.position.y);
     }

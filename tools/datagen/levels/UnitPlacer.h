@@ -66,6 +66,8 @@ private:
     std::vector<int> m_rocketTanks, m_flakTanks, m_smallBuildings, m_largeBuildings;
     std::optional<Fight> m_newFight; // the threat this level introduces
     std::optional<Fight> m_lastFight;
+    float m_planeCarry = 0; // a share of a formation due, carried to the next stretch
+    bool m_opening = false; // placing the level's first fight
 };
 
 // Heights of the level's bridges: every 30 to 60 s of flight, the last a few seconds before the

@@ -5,6 +5,7 @@
 #include "levels/LevelFiles.h"
 #include "levels/LevelGenerator.h"
 #include "levels/TerrainArt.h"
+#include "levels/ThreatProfile.h"
 
 #include "LevelsTestSupport.h"
 #include "support/TempDir.h"
@@ -158,6 +159,27 @@ TEST(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
     };
     EXPECT_GT(level(30).enemies.size(), 3 * level(1).enemies.size());
     EXPECT_GT(threat(level(30)), 5 * threat(level(1)));
+
+    // What a level costs rises without a wall: none noticeably harder than the two after it,
+    // once what the pilots' flights showed beyond the measure is taken into account.
+    std::vector<float> cost;
+    for (int n = 1; n <= 30; ++n)
+        cost.push_back(ThreatProfile(level(n).enemies, testCatalog(),
+                                     static_cast<float>(level(n).map.rows * level(n).map.cellSize))
+                           .total() /
+                       level(n).plan.measured);
+    for (std::size_t i = 0; i + 2 < cost.size(); ++i)
+        EXPECT_LE(cost[i], 1.1f * std::min(cost[i + 1], cost[i + 2]) + 4) << "level " << i + 1;
+    EXPECT_GT(cost[29], 20 * cost[0]);
+
+    // Plane formations come on their schedule, not by the luck of the draw.
+    for (int n = 5; n <= 30; ++n) {
+        const LevelData& l = level(n);
+        const auto formations = std::count_if(l.notes.begin(), l.notes.end(),
+                                              [](const Note& note) { return note.text.rfind("planes", 0) == 0; });
+        const float due = l.plan.formationsPerMinute * l.endScroll() / 6000.0f;
+        EXPECT_NEAR(static_cast<float>(formations), due, 2.0f) << "level " << n;
+    }
 }
 
 // Every level: a cannon upgrade in the first half minute for the fresh plane, a repair, bonuses in

@@ -137,6 +137,48 @@ const Breach kBreaches[] = {
     {"a tree in midstream", [](LevelData& l) { putOnWater(l, NVolant::kTallDecor); }, "stands in the water"},
     {"a road piece on open water far from any bridge", [](LevelData& l) { putOnWater(l, NVolant::kWayDecor); },
      "crosses open water"},
+    {"six more planes along the valley",
+     [](LevelData& l) {
+         for (int i = 0; i < 6; ++i)
+             l.enemies.push_back({0, kPlaneType, 4, 0, Vector4(400, 2500.0f + 1500.0f * static_cast<float>(i)), 0});
+         sortByPosition(l);
+     },
+     "is off the planned"},
+    {"a boat racing down the river at the plane",
+     [](LevelData& l) {
+         EnemyRecord& boat = first(l, EnemyKind::Boat);
+         boat.group = 4;
+         boat.speedClass = 3;
+     },
+     "races down the river"},
+    {"no plane in the sky and no flak",
+     [](LevelData& l) {
+         std::erase_if(l.enemies, [](const EnemyRecord& e) { return enemyKindOf(e.type) == EnemyKind::Plane; });
+         for (EnemyRecord& e : l.enemies)
+             e.weaponRange = 0;
+     },
+     "is off the planned"},
+    {"a line of planes sweeping across at full speed",
+     [](LevelData& l) {
+         EnemyRecord& plane = first(l, EnemyKind::Plane);
+         plane.group = 2;
+         plane.speedClass = 3;
+     },
+     "sweeps across"},
+    {"a line of five planes sweeping across",
+     [](LevelData& l) {
+         for (int i = 0; i < 5; ++i)
+             l.enemies.push_back({0, kPlaneType, 2, 1, Vector4(-10.0f + 136.0f * static_cast<float>(i), 9000), 0});
+         sortByPosition(l);
+     },
+     "in a line of 5"},
+    {"a formation of eight planes in one screen",
+     [](LevelData& l) {
+         for (int i = 0; i < 8; ++i)
+             l.enemies.push_back({0, kPlaneType, 4, 3, Vector4(100.0f + 80.0f * static_cast<float>(i), 6000), 0});
+         sortByPosition(l);
+     },
+     "more than"},
 };
 
 TEST(LevelChecker, AcceptsAGeneratedLevelAndNamesEveryBrokenRule)
