@@ -69,11 +69,7 @@ bool ThreatBalancer::calmer(float y0, float y1)
             for (const Step& s : steps(e, false))
                 if (s.change < best.change)
                     best = s;
-    if (!best.unit)
-        return false;
-    best.unit->weaponRange = best.range;
-    best.unit->speedClass = best.speed;
-    return true;
+    return take(best);
 }
 
 bool ThreatBalancer::fiercer(float y0, float y1, float room)
@@ -98,10 +94,15 @@ bool ThreatBalancer::fiercer(float y0, float y1, float room)
             for (const Step& s : steps(e, true))
                 if ((!best.unit || s.change < best.change) && s.change <= room && fits(s))
                     best = s;
-    if (!best.unit)
+    return take(best);
+}
+
+bool ThreatBalancer::take(const Step& step)
+{
+    if (!step.unit)
         return false;
-    best.unit->weaponRange = best.range;
-    best.unit->speedClass = best.speed;
+    step.unit->weaponRange = step.range;
+    step.unit->speedClass = step.speed;
     return true;
 }
 

@@ -36,6 +36,7 @@ private:
     bool calmer(float y0, float y1); // the biggest step down there
     // The smallest step up there, no bigger than room, that keeps every screen in its cap.
     bool fiercer(float y0, float y1, float room);
+    static bool take(const Step& step); // false when there was no step to take
 
     LevelData& m_level;
     const UnitCatalog& m_catalog;
