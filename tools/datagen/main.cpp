@@ -90,10 +90,9 @@ int difficulty(const std::string& treeRoot)
             std::string why;
             if (!readLevel(treeRoot, n, level, why))
                 throw std::runtime_error(why);
-            const float height = static_cast<float>(level.map.rows * level.map.cellSize);
-            const ThreatProfile p(level.enemies, catalog, height);
+            const ThreatProfile p(level, catalog);
             const LevelPlan plan = planFor(n);
-            std::printf("%5d  %7.1f  %6.0f  %7.0f  %12.0f  %3.0f  %5.0f\n", n, height / 6000.0f, p.total(), plan.threat,
+            std::printf("%5d  %7.1f  %6.0f  %7.0f  %12.0f  %3.0f  %5.0f\n", n, level.height() / 6000.0f, p.total(), plan.threat,
                         p.peak(), ThreatBalancer::screenCap(plan), p.peakY());
         }
     } catch (const std::exception& e) {

@@ -61,7 +61,7 @@ float distanceToPath(const std::vector<Point>& pts, float x, float y)
 DecorPlacer::DecorPlacer(const LevelData& level, const River& river, const UnitCatalog& catalog)
     : m_level(level), m_river(river), m_catalog(catalog), m_query(level.map),
       m_rng(seedOf(0xDEC0A7, static_cast<std::uint64_t>(level.number))),
-      m_height(static_cast<float>(level.map.rows * level.map.cellSize)), m_starts(regionStarts(level)),
+      m_height(level.height()), m_starts(regionStarts(level)),
       m_clear(keepClear(level, catalog))
 {
 }

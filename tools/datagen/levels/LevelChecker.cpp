@@ -58,7 +58,7 @@ void checkDecor(const LevelData& level, const UnitCatalog& catalog, std::vector<
 {
     const NVolant::Decor& d = level.decor;
     const TerrainQuery q(level.map);
-    const float height = static_cast<float>(level.map.rows * level.map.cellSize);
+    const float height = level.height();
     for (std::size_t i = 0; i < d.props.size(); ++i) {
         const NVolant::DecorProp& p = d.props[i];
         if (p.piece < 0 || p.piece >= static_cast<int>(d.pieces.size()))
@@ -104,7 +104,7 @@ void LevelChecker::checkThreat(const LevelData& level, std::vector<std::string>&
     // The difficulty curve: each level as hard as its place in the progression, and no screen a
     // spot where most of the lives lost in the level go.
     const LevelPlan plan = planFor(level.number);
-    const ThreatProfile p(level.enemies, m_catalog, static_cast<float>(level.map.rows * level.map.cellSize));
+    const ThreatProfile p(level, m_catalog);
     if (p.total() - plan.threat > kThreatTolerance * plan.threat + kThreatSlack ||
         plan.threat - p.total() > kThreatShortfall * plan.threat + kThreatSlack)
         out.push_back(where(level, "threat %.0f is off the planned %.0f", p.total(), plan.threat));
@@ -236,7 +236,7 @@ void LevelChecker::checkRiver(const LevelData& level, std::vector<std::string>& 
 void LevelChecker::checkEnemies(const LevelData& level, std::vector<std::string>& out) const
 {
     const TerrainQuery q(level.map);
-    const float top = static_cast<float>(level.map.rows * level.map.cellSize);
+    const float top = level.height();
     struct Ground {
         float x, y, hx, hy;
     };

@@ -58,7 +58,8 @@ struct LevelData {
     std::string decorPath; // "" for a level without scenery
 
     // Scroll at which the game ends the level: rows x cell size - 750.
-    float endScroll() const { return static_cast<float>(map.rows * map.cellSize) - 750.0f; }
+    float height() const { return static_cast<float>(map.rows * map.cellSize); }
+    float endScroll() const { return height() - 750.0f; }
 };
 
 } // namespace datagen::levels

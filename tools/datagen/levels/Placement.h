@@ -38,6 +38,9 @@ bool groundFit(const TerrainQuery& q, const UnitShape& shape, float x, float y);
 // Shortest run of patrol the placer allows and the checker demands.
 float minimumPatrol(const UnitShape& shape);
 
+// No enemy stands below this height: seven quiet seconds to open a level.
+constexpr float kStartCalm = 1300;
+
 // A boat heading down the river (groups 3 to 5) comes at the plane on top of the scroll. Any
 // faster than the river's pace, the pilots' flights show, a heavy one rams or shells the plane
 // before a person has shot it down or steered clear, so it keeps to that pace.

@@ -22,7 +22,7 @@ float smooth01(float t)
 
 RoadPlanner::RoadPlanner(const LevelData& level, const River& river, const UnitCatalog& catalog)
     : m_level(level), m_river(river), m_catalog(catalog),
-      m_height(static_cast<float>(level.map.rows * level.map.cellSize))
+      m_height(level.height())
 {
 }
 

@@ -10,14 +10,13 @@ namespace datagen::levels {
 
 namespace {
 
-constexpr float kQuietStart = 1300; // the level's opening stays as placed
 constexpr float kTolerance = 0.03f; // how near the plan's threat is near enough
 constexpr int kMaxSteps = 5000;
 
 } // namespace
 
 ThreatBalancer::ThreatBalancer(LevelData& level, const UnitCatalog& catalog)
-    : m_level(level), m_catalog(catalog), m_height(static_cast<float>(level.map.rows * level.map.cellSize))
+    : m_level(level), m_catalog(catalog)
 {
 }
 
@@ -74,16 +73,13 @@ bool ThreatBalancer::calmer(float y0, float y1)
 
 bool ThreatBalancer::fiercer(float y0, float y1, float room)
 {
-    const ThreatProfile profile(m_level.enemies, m_catalog, m_height);
+    const ThreatProfile profile(m_level, m_catalog);
     const std::vector<float>& screens = profile.screens();
     const float cap = screenCap(m_level.plan);
-    // The fullest screen the unit stands in, after the step.
+    // Every screen the unit stands in stays within the cap after the step.
     auto fits = [&](const Step& s) {
-        const float y = s.unit->position.y;
-        const int last = static_cast<int>(y / ThreatProfile::kStep);
-        const int first =
-            std::max(0, static_cast<int>((y - ThreatProfile::kScreen) / ThreatProfile::kStep) + 1);
-        for (int k = first; k <= last && k < static_cast<int>(screens.size()); ++k)
+        const auto [first, last] = ThreatProfile::screensHolding(s.unit->position.y);
+        for (int k = std::max(0, first); k <= last && k < static_cast<int>(screens.size()); ++k)
             if (screens[static_cast<std::size_t>(k)] + s.change > cap)
                 return false;
         return true;
@@ -110,7 +106,7 @@ void ThreatBalancer::balance()
 {
     const float cap = screenCap(m_level.plan);
     const float target = m_level.plan.threat;
-    auto profile = [&] { return ThreatProfile(m_level.enemies, m_catalog, m_height); };
+    auto profile = [&] { return ThreatProfile(m_level, m_catalog); };
     // No spot: the worst screen is calmed until it is within the cap.
     for (int i = 0; i < kMaxSteps; ++i) {
         const ThreatProfile p = profile();
@@ -143,7 +139,7 @@ bool ThreatBalancer::stepScreens(const ThreatProfile& p, bool down, float room)
                      [&](std::size_t a, std::size_t b) { return down ? s[a] > s[b] : s[a] < s[b]; });
     for (std::size_t k : order) {
         const float y0 = static_cast<float>(k) * ThreatProfile::kStep;
-        if (y0 + screen / 2 < kQuietStart)
+        if (y0 + screen / 2 < placement::kStartCalm) // the opening stays as placed
             continue;
         // The middle third of the screen: the step lands where this screen is worst or quietest.
         if (down ? calmer(y0 + screen / 3, y0 + 2 * screen / 3)

@@ -40,7 +40,6 @@ private:
 
     LevelData& m_level;
     const UnitCatalog& m_catalog;
-    float m_height;
 };
 
 } // namespace datagen::levels

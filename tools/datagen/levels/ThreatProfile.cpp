@@ -7,21 +7,17 @@
 
 namespace datagen::levels {
 
-ThreatProfile::ThreatProfile(const std::vector<EnemyRecord>& enemies, const UnitCatalog& catalog,
-                             float levelHeight)
-    : m_height(levelHeight)
+ThreatProfile::ThreatProfile(const LevelData& level, const UnitCatalog& catalog)
 {
     const std::size_t count =
-        static_cast<std::size_t>(std::max(0.0f, std::ceil((levelHeight - kScreen) / kStep))) + 1;
+        static_cast<std::size_t>(std::max(0.0f, std::ceil((level.height() - kScreen) / kStep))) + 1;
     m_windows.assign(count, 0.0f);
-    for (const EnemyRecord& e : enemies) {
+    for (const EnemyRecord& e : level.enemies) {
         if (enemyKindOf(e.type) == EnemyKind::Bridge || enemyKindOf(e.type) == EnemyKind::Unknown)
             continue;
         const float t = unitThreat(e, catalog.shapeOf(e.type));
         m_total += t;
-        // Every window that holds the unit's height.
-        const int last = static_cast<int>(std::floor(e.position.y / kStep));
-        const int first = static_cast<int>(std::floor((e.position.y - kScreen) / kStep)) + 1;
+        const auto [first, last] = screensHolding(e.position.y);
         for (int k = std::max(0, first); k <= last && k < static_cast<int>(count); ++k)
             m_windows[static_cast<std::size_t>(k)] += t;
     }
@@ -62,9 +58,9 @@ float ThreatProfile::unitThreat(const EnemyRecord& unit, const UnitShape& shape)
     }
 }
 
-float ThreatProfile::perMinute() const
+std::pair<int, int> ThreatProfile::screensHolding(float y)
 {
-    return m_height > 0 ? m_total / (m_height / 6000.0f) : 0.0f;
+    return {static_cast<int>(std::floor((y - kScreen) / kStep)) + 1, static_cast<int>(std::floor(y / kStep))};
 }
 
 float ThreatProfile::around(float y) const

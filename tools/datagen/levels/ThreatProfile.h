@@ -3,6 +3,7 @@
 #include "levels/LevelData.h"
 #include "levels/UnitCatalog.h"
 
+#include <utility>
 #include <vector>
 
 namespace datagen::levels {
@@ -16,12 +17,13 @@ public:
     static constexpr float kScreen = 600; // the height of the valley in sight
     static constexpr float kStep = 50;    // the windows' spacing
 
-    ThreatProfile(const std::vector<EnemyRecord>& enemies, const UnitCatalog& catalog, float levelHeight);
+    ThreatProfile(const LevelData& level, const UnitCatalog& catalog);
 
     static float unitThreat(const EnemyRecord& unit, const UnitShape& shape);
+    // The screens that hold height y: first and last index, the first possibly below zero.
+    static std::pair<int, int> screensHolding(float y);
 
     float total() const { return m_total; }
-    float perMinute() const; // flown at full speed: 6 000 px a minute
     // The screen with the most threat: its sum and its middle.
     float peak() const { return m_peak; }
     float peakY() const { return m_peakY; }
@@ -32,7 +34,7 @@ public:
 
 private:
     std::vector<float> m_windows;
-    float m_total = 0, m_peak = 0, m_peakY = 0, m_height = 0;
+    float m_total = 0, m_peak = 0, m_peakY = 0;
 };
 
 } // namespace datagen::levels

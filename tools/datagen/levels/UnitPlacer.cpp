@@ -12,7 +12,6 @@ namespace datagen::levels {
 
 namespace {
 
-constexpr float kStartCalm = 1300; // no enemy below this height: seven quiet seconds
 constexpr float kBridgeCalm = 320; // fights keep this far from a bridge
 constexpr int kTries = 60;
 
@@ -148,7 +147,7 @@ void UnitPlacer::placeBridges()
 
 void UnitPlacer::placeStretch(float y0, float y1, bool first)
 {
-    const float a = first ? kStartCalm : y0 + kBridgeCalm + 200;
+    const float a = first ? placement::kStartCalm : y0 + kBridgeCalm + 200;
     const float b = y1 - kBridgeCalm - 150;
     if (b - a < 300)
         return;

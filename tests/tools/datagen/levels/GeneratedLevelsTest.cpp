@@ -164,10 +164,7 @@ TEST(GeneratedLevels, LengthAndDifficultyGrowAcrossTheGame)
     // once what the pilots' flights showed beyond the measure is taken into account.
     std::vector<float> cost;
     for (int n = 1; n <= 30; ++n)
-        cost.push_back(ThreatProfile(level(n).enemies, testCatalog(),
-                                     static_cast<float>(level(n).map.rows * level(n).map.cellSize))
-                           .total() /
-                       level(n).plan.measured);
+        cost.push_back(ThreatProfile(level(n), testCatalog()).total() / level(n).plan.measured);
     for (std::size_t i = 0; i + 2 < cost.size(); ++i)
         EXPECT_LE(cost[i], 1.1f * std::min(cost[i + 1], cost[i + 2]) + 4) << "level " << i + 1;
     EXPECT_GT(cost[29], 20 * cost[0]);

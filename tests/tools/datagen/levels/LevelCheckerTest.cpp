@@ -43,6 +43,15 @@ void putOnWater(LevelData& l, NVolant::DecorLayer layer)
     }
 }
 
+// Adds count planes of one group and pace, the k-th at (x + k * dx, y + k * dy), in height order.
+void addPlanes(LevelData& l, int count, int group, int speed, float x, float dx, float y, float dy)
+{
+    for (int k = 0; k < count; ++k)
+        l.enemies.push_back({0, kPlaneType, group, speed,
+                             Vector4(x + dx * static_cast<float>(k), y + dy * static_cast<float>(k)), 0});
+    sortByPosition(l);
+}
+
 // One way to break a rule in a good level, and what the checker must say about it.
 struct Breach {
     const char* what;
@@ -137,12 +146,7 @@ const Breach kBreaches[] = {
     {"a tree in midstream", [](LevelData& l) { putOnWater(l, NVolant::kTallDecor); }, "stands in the water"},
     {"a road piece on open water far from any bridge", [](LevelData& l) { putOnWater(l, NVolant::kWayDecor); },
      "crosses open water"},
-    {"six more planes along the valley",
-     [](LevelData& l) {
-         for (int i = 0; i < 6; ++i)
-             l.enemies.push_back({0, kPlaneType, 4, 0, Vector4(400, 2500.0f + 1500.0f * static_cast<float>(i)), 0});
-         sortByPosition(l);
-     },
+    {"six more planes along the valley", [](LevelData& l) { addPlanes(l, 6, 4, 0, 400, 0, 2500, 1500); },
      "is off the planned"},
     {"a boat racing down the river at the plane",
      [](LevelData& l) {
@@ -165,19 +169,9 @@ const Breach kBreaches[] = {
          plane.speedClass = 3;
      },
      "sweeps across"},
-    {"a line of five planes sweeping across",
-     [](LevelData& l) {
-         for (int i = 0; i < 5; ++i)
-             l.enemies.push_back({0, kPlaneType, 2, 1, Vector4(-10.0f + 136.0f * static_cast<float>(i), 9000), 0});
-         sortByPosition(l);
-     },
+    {"a line of five planes sweeping across", [](LevelData& l) { addPlanes(l, 5, 2, 1, -10, 136, 9000, 0); },
      "in a line of 5"},
-    {"a formation of eight planes in one screen",
-     [](LevelData& l) {
-         for (int i = 0; i < 8; ++i)
-             l.enemies.push_back({0, kPlaneType, 4, 3, Vector4(100.0f + 80.0f * static_cast<float>(i), 6000), 0});
-         sortByPosition(l);
-     },
+    {"a formation of eight planes in one screen", [](LevelData& l) { addPlanes(l, 8, 4, 3, 100, 80, 6000, 0); },
      "more than"},
 };
 

@@ -34,11 +34,6 @@ EnemyRecord unit(int type, float y, int range = 0, int speed = 0, int group = 4)
     return e;
 }
 
-float heightOf(const LevelData& l)
-{
-    return static_cast<float>(l.map.rows * l.map.cellSize);
-}
-
 int flakModel()
 {
     for (int i = 0; i < 5; ++i)
@@ -49,7 +44,7 @@ int flakModel()
 
 ThreatProfile profileOf(const LevelData& l)
 {
-    return ThreatProfile(l.enemies, testCatalog(), heightOf(l));
+    return ThreatProfile(l, testCatalog());
 }
 
 } // namespace
@@ -66,16 +61,14 @@ TEST(ThreatProfile, CountsEachUnitInTheScreensThatHoldItAndNowhereElse)
     EXPECT_GT(flak, 0);
     EXPECT_FLOAT_EQ(p.total(), plane + flak + boat);
     EXPECT_FLOAT_EQ(p.around(1000), plane);
-    EXPECT_FLOAT_EQ(p.around(1250), plane) << "still in sight";
+    EXPECT_FLOAT_EQ(p.around(1290), plane) << "still in sight, on the bottom edge";
     EXPECT_FLOAT_EQ(p.around(1350), 0) << "out of sight";
+    EXPECT_FLOAT_EQ(p.around(760), plane) << "still in sight, on the top edge";
+    EXPECT_FLOAT_EQ(p.around(700), 0) << "not yet in sight";
     EXPECT_FLOAT_EQ(p.around(3000), flak);
     EXPECT_FLOAT_EQ(p.around(2000), 0);
     EXPECT_FLOAT_EQ(p.peak(), std::max(plane, flak));
     EXPECT_NEAR(p.peakY(), plane > flak ? 1000 : 3000, ThreatProfile::kScreen / 2);
-    // A longer gun weighs more.
-    EnemyRecord further = l.enemies[1];
-    further.weaponRange = 7;
-    EXPECT_GT(ThreatProfile::unitThreat(further, testCatalog().shapeOf(further.type)), flak);
 }
 
 // A level whose layout came out with a spot: the spot is calmed to the cap, and the level made
@@ -109,13 +102,15 @@ TEST(ThreatBalancer, CalmsASpotAndBringsTheLevelToItsPlanByPacesAndGunsAlone)
         EXPECT_EQ(b.type, a.type);
         EXPECT_EQ(b.group, a.group);
         EXPECT_EQ(b.position, a.position);
-        EXPECT_TRUE(b.weaponRange == 0 || (b.weaponRange >= l.plan.rangeMin && b.weaponRange <= l.plan.rangeMax));
+        EXPECT_TRUE(b.weaponRange == 0 ||
+                    (b.weaponRange >= l.plan.rangeMin && b.weaponRange <= l.plan.rangeMax));
         if (a.weaponRange == 0) {
             EXPECT_EQ(b.weaponRange, 0) << "armed beyond the plan's share";
         }
         if (enemyKindOf(a.type) == EnemyKind::Boat) {
             EXPECT_GE(b.speedClass, 1) << "a boat under way stays under way";
-            EXPECT_LE(b.speedClass, placement::kFastestAtThePlane) << "and never races down the river at the plane";
+            EXPECT_LE(b.speedClass, placement::kFastestAtThePlane)
+                << "and never races down the river at the plane";
         }
         if (enemyKindOf(a.type) == EnemyKind::Helic && a.speedClass > 0) {
             EXPECT_EQ(b, a) << "what costs no lives is left as placed";
